@@ -1,0 +1,3 @@
+#include "run_sequence.h"
+
+int main() { return runSequence(); }

@@ -1,0 +1,68 @@
+#pragma once
+#include <string>
+
+// One row of a stress file: a sub-zone of concrete, reinforcement or steel.
+// Heights in mm above the underside of the steel section, strains in per mille.
+struct PartRow {
+    std::string zustand;
+    double Z_u = 0.0, Z_o = 0.0, Z_s = 0.0;
+    double e_u = 0.0, e_o = 0.0;
+    double s_u = 0.0, s_o = 0.0;
+    double A = 0.0, I = 0.0, N = 0.0, M = 0.0;
+};
+
+enum class PartFile { Concrete, Reinforcement, Steel };
+
+// Owner of the result files of one run. Creates the folder tree and every file
+// with its header line at construction; afterwards only appends (and rewrites
+// a state output file on cross-section failure). No file stays open between calls.
+class ResultWriter {
+public:
+    explicit ResultWriter(const std::string &runFolder);
+
+    // Run folder output.txt: an empty line, then the heading.
+    void writeHeading(const std::string &text) const;
+    // Run folder output.txt: label, tab, number.
+    void writeValue(const std::string &label, double value) const;
+    // V_M_beziehung.txt: V, M_pl, M_el.
+    void writeInteractionRow(double V, double M_pl, double M_el) const;
+    // Current state/TS output.txt: one strain-state row of six numbers.
+    void writeStateRow(double M, double V, double kappa, double Z_na, double EI_i,
+                       double fyd_red) const;
+    // Current state/TS output.txt rewritten to hold only the failure line.
+    void writeFailure() const;
+    // Current state/TS stress file of the part: eleven numbers and the state text.
+    void writePartRow(PartFile part, const PartRow &row) const;
+
+    void selectServiceability();
+    void selectUltimate();
+    void selectWithoutTensionStiffening();
+    void selectWithTensionStiffening();
+
+    const std::string &runFolder() const { return runFolder_; }
+    // Full path of a file in the current state and TS folder ("output.txt", "spannung_c.txt", ...).
+    std::string currentStateFile(const std::string &fileName) const;
+
+    // File and folder names as they appear below the run folder.
+    static const char *const kappaFile;
+    static const char *const interactionFile;
+    static const char *const outputFile;
+    static const char *const concreteFile;
+    static const char *const reinforcementFile;
+    static const char *const steelFile;
+    static const char *const serviceabilityFolder;
+    static const char *const ultimateFolder;
+    static const char *const withoutTsFolder;
+    static const char *const withTsFolder;
+
+private:
+    void createStateFolder(const std::string &stateFolder, const std::string &tsFolder,
+                           bool withFydRed) const;
+    void createFile(const std::string &path, const std::string &content) const;
+    void appendLine(const std::string &path, const std::string &line) const;
+    std::string inRun(const std::string &name) const;
+
+    std::string runFolder_;
+    std::string stateFolder_;  // full path, empty until a state is selected
+    std::string tsFolder_;     // name, empty until set
+};

@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+struct DesignInput;
+
+// Finds the run folder with the largest number in the work folder and stores
+// its path in the input; false (with the FEHLERMELDUNG line) when there is none.
+bool findRunFolder(DesignInput &input, const std::string &workFolder);
+
+// One complete engine run: run folder, result files, input, models, ultimate
+// and serviceability analysis, console protocol. Always returns exit code 0.
+int runSequence();

@@ -1,0 +1,16 @@
+#!/bin/sh
+# Installs the Debian packages that building, running and testing need.
+# Only packages that dpkg reports missing are installed, so a second run is quick.
+set -e
+PACKAGES="build-essential cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev \
+qtbase5-dev libqcustomplot-dev fonts-dejavu-core"
+missing=""
+for p in $PACKAGES; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+echo "Installiere:$missing"
+$SUDO apt-get update
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
