@@ -1,0 +1,48 @@
+// Slots and builders of the results side and the information panels that
+// are not implemented yet. Each one moves into the source file of its own
+// feature when that feature is built.
+#include <QWidget>
+
+#include "mainwindow.h"
+
+void MainWindow::ueberClicked() {}
+
+void MainWindow::HilfeClicked() {}
+
+void MainWindow::materialeigenschaftenClicked() {}
+
+void MainWindow::onButtonClicked() {}
+
+void MainWindow::processOutput() {}
+
+void MainWindow::oeffnenLetzteClicked() {}
+
+void MainWindow::update_graph_M_V() {}
+
+void MainWindow::update_graph_s(QCustomPlot *, QCustomPlot *, int, int) {}
+
+void MainWindow::update_plot() {}
+
+void MainWindow::update_txt_t() {}
+
+void MainWindow::update_txt(QVBoxLayout *, int, int) {}
+
+void MainWindow::update_Item_M_V(double, double) {}
+
+void MainWindow::update_protokoll() {}
+
+void MainWindow::set_img_baus() {}
+
+void MainWindow::set_img_bewe() {}
+
+void MainWindow::set_img_bet() {}
+
+void MainWindow::set_img_geo_bet() {}
+
+void MainWindow::set_img_geo_bau() {}
+
+void MainWindow::set_materialeigenschaften() {}
+
+QWidget *MainWindow::buildGebrauchstauglichkeitTab() { return new QWidget; }
+
+QWidget *MainWindow::buildTragfaehigkeitTab() { return new QWidget; }
