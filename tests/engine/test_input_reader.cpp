@@ -32,8 +32,13 @@ ReadResult readText(const std::string &text) {
     return r;
 }
 
-const std::string weldedLines =
-    "*Baustahl-Typ:\tSchweissprofil\n*Geometrie-Baustahl:\t500\t20\t25\t300\t250\t10\n";
+// The example design with a welded section instead of the rolled profile.
+std::string weldedInput() {
+    const std::string welded =
+        replaceLine(exampleInput(), "*Baustahl-Typ:", "*Baustahl-Typ:\tSchweissprofil");
+    return replaceLine(welded, "*Geometrie-Baustahl:",
+                       "*Geometrie-Baustahl:\t500\t20\t25\t300\t250\t10");
+}
 
 }  // namespace
 
@@ -55,7 +60,7 @@ TEST(InputReader, ReadsTheExampleAsWrittenByTheFrontEnd) {
 
 TEST(InputReader, WeldedGeometryOnlyAfterWeldedType) {
     // Type first: the geometry line is taken, r = 0.
-    ReadResult r = readText(weldedLines);
+    ReadResult r = readText(weldedInput());
     ASSERT_TRUE(r.ok) << r.err;
     EXPECT_DOUBLE_EQ(r.input.h, 500);
     EXPECT_DOUBLE_EQ(r.input.t_f2, 25);
@@ -73,7 +78,7 @@ TEST(InputReader, WeldedGeometryOnlyAfterWeldedType) {
 }
 
 TEST(InputReader, LastOccurrenceWinsAndUnknownKeysAreSkipped) {
-    const ReadResult r = readText(weldedLines +
+    const ReadResult r = readText(weldedInput() +
                                   "*Tragfaehigkeit:\t1e8\t2e5\n"
                                   "*tragfaehigkeit:\tx\n"      // wrong case: skipped
                                   "*Tragfaehigkeit\t7 7\n"     // no colon: skipped
@@ -110,7 +115,7 @@ TEST(InputReader, MessagesOfLinesThatDoNotExtract) {
         EXPECT_FALSE(r.ok) << c.line;
         EXPECT_EQ(r.err, c.message) << c.line;
     }
-    const ReadResult r = readText(weldedLines + "*Geometrie-Baustahl:\t500\t20\n");
+    const ReadResult r = readText(weldedInput() + "*Geometrie-Baustahl:\t500\t20\n");
     EXPECT_EQ(r.err, "FEHLERMELDUNG: Geometrie-Baustahl konnten nicht eingelesen werden\n");
 }
 
