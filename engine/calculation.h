@@ -2,6 +2,13 @@
 // The models of one run and the analysis stages the run sequence calls on them.
 #include <string>
 
+#include "composite_section.h"
+#include "concrete_material.h"
+#include "concrete_slab.h"
+#include "reinforcement_material.h"
+#include "steel_material.h"
+#include "steel_section.h"
+
 struct DesignInput;
 class ResultWriter;
 
@@ -37,4 +44,11 @@ public:
 private:
     const DesignInput &input_;
     ResultWriter &writer_;
+    // Built in this order (declaration order is construction order).
+    ConcreteMaterial concrete_;
+    ReinforcementMaterial reinforcement_;
+    ConcreteSlab slab_;
+    SteelMaterial steelMaterial_;
+    SteelSection steel_;
+    CompositeSection composite_;
 };
