@@ -17,17 +17,9 @@ void MainWindow::processOutput() {}
 
 void MainWindow::oeffnenLetzteClicked() {}
 
-void MainWindow::update_graph_M_V() {}
-
-void MainWindow::update_graph_s(QCustomPlot *, QCustomPlot *, int, int) {}
-
-void MainWindow::update_plot() {}
-
 void MainWindow::update_txt_t() {}
 
 void MainWindow::update_txt(QVBoxLayout *, int, int) {}
-
-void MainWindow::update_Item_M_V(double, double) {}
 
 void MainWindow::update_protokoll() {}
 
@@ -42,7 +34,3 @@ void MainWindow::set_img_geo_bet() {}
 void MainWindow::set_img_geo_bau() {}
 
 void MainWindow::set_materialeigenschaften() {}
-
-QWidget *MainWindow::buildGebrauchstauglichkeitTab() { return new QWidget; }
-
-QWidget *MainWindow::buildTragfaehigkeitTab() { return new QWidget; }

@@ -1,0 +1,50 @@
+#pragma once
+// Moment–shear interaction in the ultimate limit state: the plastic and the
+// elastic limit moment over the shear force (EN 1994-1-1 6.2.2.4), and the
+// design load (V_Ed, M_Ed) as a point with a boxed label and an arrow.
+#include <string>
+#include <vector>
+
+#include <QString>
+#include <QVector>
+#include <Qt>
+#include <optional>
+
+class QCustomPlot;
+
+struct InteractionCurves {
+    QVector<double> v;    // shear force, kN
+    QVector<double> mPl;  // plastic limit moment, kNm
+    QVector<double> mEl;  // elastic limit moment, kNm
+    // Ranges of V and M_pl including 0 on one side (start values 0 and -1).
+    double vMin = 0.0, vMax = -1.0, mMin = 0.0, mMax = -1.0;
+
+    // Sums of the range ends: their signs tell into which quadrant the curves
+    // extend, and so where the design-point label goes.
+    double sumV() const { return vMin + vMax; }
+    double sumM() const { return mMin + mMax; }
+};
+
+// From rows V (N), M_pl (Nmm), M_el (Nmm). A shear force equal to the previous
+// one is moved 0.01 N away from zero, so the vertical end of the curve keeps
+// its point order.
+InteractionCurves buildInteractionCurves(const std::vector<std::vector<double>> &rows);
+
+InteractionCurves readInteractionCurves(const std::string &path);
+
+// The legend corner that lies away from the curves, or none when no rule
+// applies (the legend then keeps its previous corner).
+std::optional<Qt::Alignment> interactionLegendCorner(const InteractionCurves &curves);
+
+// Clears the plot and draws graph 0 "pl. Grenzmoment" and graph 1
+// "el. Grenzmoment", sets the ranges and the legend corner.
+void drawInteractionCurves(QCustomPlot *plot, const InteractionCurves &curves);
+
+// "120kN / 345.7kNm": both values rounded to one decimal.
+QString designPointText(double vEd, double mEd);
+
+// Adds graph 2 "Belastung: GZT" with the design point, the boxed label set
+// off towards the free side of the diagram, and an arrow from the label to
+// the point. sumV and sumM are those of the curves drawn last.
+void drawDesignPoint(QCustomPlot *plot, double mEd, double vEd, double sumV, double sumM,
+                     const QString &fontFamily);
