@@ -1,0 +1,34 @@
+#include "result_fixtures.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace fixtures {
+
+std::string folder(const QString &relative) {
+    return QDir(QStringLiteral(FIXTURE_DIR)).filePath(relative).toStdString() + "/";
+}
+
+void writeFile(const QString &path, const QByteArray &content) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(content);
+}
+
+bool copyFolder(const QString &from, const QString &to) {
+    const QDir source(from);
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    bool ok = QDir().mkpath(to);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = QDir(to).filePath(source.relativeFilePath(file));
+        ok = QDir().mkpath(QFileInfo(target).absolutePath()) && ok;
+        QFile::remove(target);
+        ok = QFile::copy(file, target) && ok;
+    }
+    return ok;
+}
+
+}  // namespace fixtures

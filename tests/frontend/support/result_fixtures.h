@@ -1,0 +1,19 @@
+#pragma once
+// Helpers for tests that work on result folders: fixture paths, writing small
+// files, copying a fixture run folder into a temporary work folder.
+#include <QByteArray>
+#include <QString>
+#include <string>
+
+namespace fixtures {
+
+// Folder below tests/frontend/fixtures, with a trailing "/".
+std::string folder(const QString &relative);
+
+// Writes the bytes to the file, creating missing folders.
+void writeFile(const QString &path, const QByteArray &content);
+
+// Copies a folder tree; false when something could not be copied.
+bool copyFolder(const QString &from, const QString &to);
+
+}  // namespace fixtures
