@@ -103,7 +103,10 @@ private:
 
     // Saving and opening (mainwindow_input.cpp)
     bool dateiDialog(DateiDialog modus);
+    QString eingabeDateiText() const;
     void applyInputLine(int section, const QStringList &words);
+    void waehleEintrag(QComboBox *auswahl, const QString &text, const QString &fehlertext);
+    void setzeStatus(QCheckBox *schalter, const QString &status, const QString &fehlertext);
 
     void showCritical(const QString &title, const QString &text);
     void showInformation(const QString &title, const QString &text);

@@ -1,0 +1,27 @@
+#pragma once
+// The rolled-profile table "IProfile.txt": one row per profile with name,
+// h, b, t_w, t_f and r in mm; lines whose first word is "//" are comments.
+#include <QString>
+#include <QStringList>
+
+namespace profiletable {
+
+struct Dimensions {
+    double h = 0.0;
+    double b = 0.0;    // both flanges
+    double t_w = 0.0;
+    double t_f = 0.0;  // both flanges
+};
+
+// Path of the table: the working directory first, then beside the program,
+// then the installed data folder.
+QString tablePath();
+
+// Profile names in table order. A missing file gives an empty list.
+QStringList profileNames(const QString &path);
+
+// Dimensions of the named profile. As in the engine, the last row of that
+// name counts. False when no row has the name or its numbers do not read.
+bool findProfile(const QString &path, const QString &name, Dimensions &dimensions);
+
+}  // namespace profiletable
