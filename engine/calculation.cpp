@@ -1,6 +1,8 @@
 #include "calculation.h"
 
 #include "design_input.h"
+#include "design_state.h"
+#include "limit_moments.h"
 #include "result_writer.h"
 
 Calculation::Calculation(const DesignInput &input, ResultWriter &writer)
@@ -20,10 +22,16 @@ void Calculation::momentShearInteraction(bool, bool) {}
 bool Calculation::shearFails(double V) { return steel_.shearCheck(V); }
 double Calculation::V_pl_Rd() const { return steel_.V_pl_Rd; }
 void Calculation::setActions(double M_Ed, double V_Ed) { composite_.setActions(M_Ed, V_Ed); }
-void Calculation::elasticLimitMoments() {}
-void Calculation::plasticLimitMoments(int) {}
-void Calculation::designState() {}
-void Calculation::writeLimitMoments() {}
+
+void Calculation::elasticLimitMoments() {
+    computeUncrackedElasticRange(composite_);
+    computeElasticLimits(composite_);
+}
+
+void Calculation::plasticLimitMoments(int flag) { computePlasticLimits(composite_, flag); }
+void Calculation::designState() { determineDesignState(composite_); }
+void Calculation::writeLimitMoments() { writeLimitMomentBlock(composite_); }
+
 std::string Calculation::minimumReinforcement(const std::string &) { return "true"; }
 void Calculation::switchTensionStiffeningOn() { concrete_.switchTensionStiffeningOn(slab_); }
 

@@ -41,6 +41,9 @@ public:
     // Section and material blocks in their fixed order.
     void writeSectionBlocks();
 
+    // The composite section with its models, for direct evaluation.
+    CompositeSection &section() { return composite_; }
+
 private:
     const DesignInput &input_;
     ResultWriter &writer_;
