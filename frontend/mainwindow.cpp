@@ -127,11 +127,11 @@ QWidget *MainWindow::buildEingabeTab() {
     auto *gztLayout = new QVBoxLayout(gzt);
     gztLayout->addLayout(buildTragfaehigkeitRow());
 
-    auto *start = new QPushButton("Berechnung starten");
-    start->setStyleSheet("font: 12pt; ");
-    connect(start, SIGNAL(clicked()), this, SLOT(onButtonClicked()));
+    m_startButton = new QPushButton("Berechnung starten");
+    m_startButton->setStyleSheet("font: 12pt; ");
+    connect(m_startButton, SIGNAL(clicked()), this, SLOT(onButtonClicked()));
     auto *buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(start);
+    buttonRow->addWidget(m_startButton);
     buttonRow->addStretch(1);
 
     m_konsole = new QTextEdit;

@@ -20,6 +20,7 @@ class QGroupBox;
 class QHBoxLayout;
 class QLayout;
 class QProcess;
+class QPushButton;
 class QTableWidgetItem;
 class QTextEdit;
 class QVBoxLayout;
@@ -108,6 +109,11 @@ private:
     void waehleEintrag(QComboBox *auswahl, const QString &text, const QString &fehlertext);
     void setzeStatus(QCheckBox *schalter, const QString &status, const QString &fehlertext);
 
+    // Engine run and results refresh (mainwindow_engine.cpp)
+    void startEngine();
+    void engineStopped(QProcess *process);
+    void refreshResults();
+
     void showCritical(const QString &title, const QString &text);
     void showInformation(const QString &title, const QString &text);
 
@@ -157,6 +163,7 @@ private:
 
     // Engine run and documents
     QProcess *m_process = nullptr;
+    QPushButton *m_startButton = nullptr;  // disabled while an engine runs
     std::string m_runFolder;
     QString m_runFolderPath;
     std::string m_dateiName;
@@ -199,4 +206,7 @@ private:
 
     static bool s_quietMessages;
     QStringList m_messageLog;
+
+    friend class BatchRun;         // headless run of a design file (batch_mode.cpp)
+    friend class MainWindowProbe;  // test access (tests/frontend/support)
 };

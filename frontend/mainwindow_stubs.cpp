@@ -11,18 +11,6 @@ void MainWindow::HilfeClicked() {}
 
 void MainWindow::materialeigenschaftenClicked() {}
 
-void MainWindow::onButtonClicked() {}
-
-void MainWindow::processOutput() {}
-
-void MainWindow::oeffnenLetzteClicked() {}
-
-void MainWindow::update_txt_t() {}
-
-void MainWindow::update_txt(QVBoxLayout *, int, int) {}
-
-void MainWindow::update_protokoll() {}
-
 void MainWindow::set_img_baus() {}
 
 void MainWindow::set_img_bewe() {}

@@ -1,0 +1,36 @@
+#pragma once
+// The engine's console protocol as the front end reads it. The engine writes
+// Windows-1252 bytes; errors ("FEHLERMELDUNG:") and the success line come on
+// standard error. Output arrives in chunks that may end inside a line, so the
+// markers are searched in complete lines only: a marker split across two
+// chunks is found once, when its line is complete.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Text of engine output bytes (Windows-1252, e.g. 0xDF is "ß").
+QString decodeEngineText(const QByteArray &bytes);
+
+extern const char *const engineErrorMarker;    // "FEHLERMELDUNG:"
+extern const char *const engineSuccessLine;    // "Berechnung wurde erfolgreich abgeschlossen"
+
+// What the complete standard-error lines of a chunk report.
+struct EngineReport {
+    QStringList errorLines;  // lines holding the error marker, in order
+    bool succeeded = false;  // a line holds the success text
+};
+
+// Collects standard error into complete lines.
+class EngineErrorLines {
+public:
+    // Adds a chunk; reports the lines that it completes.
+    EngineReport add(const QByteArray &chunk);
+    // The process has ended: a last line without line end counts as well.
+    EngineReport finish();
+    bool hasPendingLine() const { return !pending_.isEmpty(); }
+
+private:
+    EngineReport scan(const QList<QByteArray> &lines) const;
+
+    QByteArray pending_;
+};
