@@ -1,8 +1,10 @@
 #include <QApplication>
 
+#include "batch_mode.h"
 #include "mainwindow.h"
 
 int main(int argc, char *argv[]) {
+    if (isBatchCommandLine(argc, argv)) return runBatchMode(argc, argv);
     QApplication app(argc, argv);
     MainWindow window;
     window.show();

@@ -1,0 +1,11 @@
+#pragma once
+// Headless calculation of a design file: "Norvel --batch FILE" reads FILE
+// into the form, runs it as the button "Berechnung starten" does, waits for
+// the engine and prints the design report on standard output. Errors go to
+// standard error, and the exit code is 1. No display is needed.
+
+// True when the command line asks for a batch run.
+bool isBatchCommandLine(int argc, char *argv[]);
+
+// Runs the batch calculation; returns the program's exit code.
+int runBatchMode(int argc, char *argv[]);
