@@ -34,7 +34,9 @@ ReinforcementMaterial::ReinforcementMaterial(const DesignInput &input, ResultWri
     if (set_verfestigung_s == "ON") {
         e_ud = 0.9 * e_uk;
         f_t = input.k * f_sk / gamma_s;
-        E_s2 = (f_t - f_sd) / (e_uk - e_sd) * 1000.0;
+        // A yield strain at or beyond e_uk (absurdly small gamma_s) leaves no
+        // hardening branch; the slope would divide by zero.
+        E_s2 = e_uk > e_sd ? (f_t - f_sd) / (e_uk - e_sd) * 1000.0 : 0.0;
         echoValue("_E_s2 :", E_s2, " [N/mm^2]\t");
         echoValue("_f_t :", f_t, " [N/mm^2]\t");
         f_ud = (e_ud - e_sd) * E_s2 / 1000.0 + f_sd;

@@ -200,6 +200,16 @@ TEST(ReinforcementMaterial, WorkedValuesWithAndWithoutHardening) {
     EXPECT_NE(w.output().find("\ne_uk\t50\n"), std::string::npos);
 }
 
+TEST(ReinforcementMaterial, YieldStrainAtTheUltimateStrainStaysFinite) {
+    modelfixtures::WriterFolder w;
+    DesignInput in = modelfixtures::exampleDesign();
+    in.gamma_s = 0.05;  // f_sd 10000, e_sd = 50 = e_uk
+    ReinforcementMaterial m(in, w.writer);
+    EXPECT_DOUBLE_EQ(m.e_sd, 50.0);
+    EXPECT_DOUBLE_EQ(m.E_s2, 0.0);
+    EXPECT_DOUBLE_EQ(m.f_ud, m.f_sd);
+}
+
 TEST(SteelMaterial, DesignValues) {
     modelfixtures::WriterFolder w;
     DesignInput in = modelfixtures::exampleDesign();
