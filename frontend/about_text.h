@@ -1,0 +1,6 @@
+#pragma once
+// Title and text of the About box.
+#include <QString>
+
+QString aboutTitle();
+QString aboutText();
