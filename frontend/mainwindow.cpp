@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTableWidgetItem>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -59,7 +60,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     oeffnen(platform::findDataFile("inputstart.txt"));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // Material-table cells that no information panel took over.
+    qDeleteAll(m_zellenBeton);
+    qDeleteAll(m_zellenBewehrung);
+}
 
 void MainWindow::createMenus() {
     struct ActionSpec {
