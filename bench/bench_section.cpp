@@ -1,0 +1,124 @@
+// Section evaluation, N = 0 iteration, design state and limit moments of the
+// shipped example design (data/inputstart.txt: IPE 400 under a 160 x 2000 slab).
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "calculation.h"
+#include "design_input.h"
+#include "input_reader.h"
+#include "limit_moments.h"
+#include "platform.h"
+#include "result_writer.h"
+#include "section_response.h"
+#include "strain_solver.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The example read as the engine reads it, in a temporary run folder; the
+// echo lines of reading and model building are suppressed.
+class ExampleSection {
+public:
+    ExampleSection() {
+        std::string pattern = (fs::temp_directory_path() / "norvel_bench_XXXXXX").string();
+        folder_ = mkdtemp(pattern.data()) ? pattern : std::string();
+        input_.runFolder = folder_ + "/1";
+        fs::create_directories(input_.runFolder);
+        fs::copy_file(platform::findDataFile("inputstart.txt"), input_.runFolder + "/input.txt");
+        std::streambuf *out = std::cout.rdbuf(nullptr);
+        writer_ = std::make_unique<ResultWriter>(input_.runFolder);
+        ready_ = readInput(input_);
+        if (ready_) calc_ = std::make_unique<Calculation>(input_, *writer_);
+        std::cout.rdbuf(out);
+        std::cout.clear();
+    }
+    ~ExampleSection() {
+        calc_.reset();
+        writer_.reset();
+        std::error_code ec;
+        if (!folder_.empty()) fs::remove_all(folder_, ec);
+    }
+    bool ready() const { return ready_; }
+    CompositeSection &section() { return calc_->section(); }
+    const DesignInput &input() const { return input_; }
+
+private:
+    std::string folder_;
+    DesignInput input_;
+    std::unique_ptr<ResultWriter> writer_;
+    std::unique_ptr<Calculation> calc_;
+    bool ready_ = false;
+};
+
+ExampleSection &example() {
+    static ExampleSection e;
+    return e;
+}
+
+// Ultimate limit state of the example: actions, uncracked range and limits.
+CompositeSection *preparedSection(benchmark::State &state, double M_Ed) {
+    ExampleSection &e = example();
+    if (!e.ready()) {
+        state.SkipWithError("example design could not be read");
+        return nullptr;
+    }
+    CompositeSection &s = e.section();
+    s.setActions(M_Ed, e.input().V_t);
+    computeUncrackedElasticRange(s);
+    computeElasticLimits(s);
+    computePlasticLimits(s, 1);
+    return &s;
+}
+
+struct Plane {
+    double kappa, z0;
+};
+// Elastic sagging, sagging with the axis in the slab, hogging with yielded bars.
+const Plane planes[] = {{0.002, 390.0}, {0.02, 470.0}, {-0.02, 380.0}};
+
+void sectionEvaluation(benchmark::State &state) {
+    CompositeSection *s = preparedSection(state, 4e8);
+    if (!s) return;
+    const Plane p = planes[state.range(0)];
+    for (auto _ : state) benchmark::DoNotOptimize(evaluateSection(*s, p.kappa, p.z0));
+}
+BENCHMARK(sectionEvaluation)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+void zeroAxialForce(benchmark::State &state) {
+    CompositeSection *s = preparedSection(state, 4e8);
+    if (!s) return;
+    const double kappa = state.range(0) == 0 ? 0.01 : -0.01;
+    for (auto _ : state) benchmark::DoNotOptimize(pointWithZeroN(*s, kappa, s->Z_el_na));
+}
+BENCHMARK(zeroAxialForce)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+
+// 4e8: uncracked range (one evaluation); 8.5e8 and -5e8: curvature bisection.
+void designState(benchmark::State &state) {
+    const double moments[] = {4e8, 8.5e8, -5e8};
+    CompositeSection *s = preparedSection(state, moments[state.range(0)]);
+    if (!s) return;
+    for (auto _ : state) benchmark::DoNotOptimize(solveDesignState(*s));
+}
+BENCHMARK(designState)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+// Uncracked range, elastic and plastic limits for both directions.
+void limitMoments(benchmark::State &state) {
+    CompositeSection *s = preparedSection(state, 4e8);
+    if (!s) return;
+    for (auto _ : state) {
+        computeUncrackedElasticRange(*s);
+        computeElasticLimits(*s);
+        computePlasticLimits(*s, 1);
+        benchmark::DoNotOptimize(s->plasticLimit[0].M);
+    }
+}
+BENCHMARK(limitMoments)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
