@@ -1,0 +1,46 @@
+#include "window_probe.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "mainwindow.h"
+
+QPushButton *MainWindowProbe::startButton() const { return window_.m_startButton; }
+QTextEdit *MainWindowProbe::console() const { return window_.m_konsole; }
+QTextEdit *MainWindowProbe::report() const { return window_.m_protokoll; }
+QProcess *MainWindowProbe::process() const { return window_.m_process; }
+const std::string &MainWindowProbe::runFolder() const { return window_.m_runFolder; }
+
+QVBoxLayout *MainWindowProbe::panelLayout(Panel panel) const {
+    switch (panel) {
+    case Panel::GzgOhneTs: return window_.m_textGzgOhneTs;
+    case Panel::GzgMitTs: return window_.m_textGzgMitTs;
+    case Panel::Gzt: return window_.m_textGzt;
+    case Panel::Nachweis: return window_.m_textNachweis;
+    }
+    return nullptr;
+}
+
+QStringList MainWindowProbe::panelTexts(Panel panel) const {
+    QStringList texts;
+    QVBoxLayout *layout = panelLayout(panel);
+    for (int i = 0; i < layout->count(); ++i)
+        if (auto *label = qobject_cast<QLabel *>(layout->itemAt(i)->widget())) texts << label->text();
+    return texts;
+}
+
+StateSummary MainWindowProbe::summary(Panel panel) const {
+    switch (panel) {
+    case Panel::GzgOhneTs: return window_.m_zustandGzgOhneTs;
+    case Panel::GzgMitTs: return window_.m_zustandGzgMitTs;
+    default: return window_.m_zustandGzt;
+    }
+}
+
+void MainWindowProbe::openLastCalculation() { window_.oeffnenLetzteClicked(); }
+
+bool MainWindowProbe::waitForEngineEnd(int timeoutMs) const {
+    return QTest::qWaitFor([this]() { return window_.m_startButton->isEnabled(); }, timeoutMs);
+}

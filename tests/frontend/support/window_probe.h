@@ -1,0 +1,37 @@
+#pragma once
+// Test access to a MainWindow's engine run and result views.
+#include <QStringList>
+#include <string>
+
+#include "state_summary.h"
+
+class MainWindow;
+class QProcess;
+class QPushButton;
+class QTextEdit;
+class QVBoxLayout;
+
+class MainWindowProbe {
+public:
+    explicit MainWindowProbe(MainWindow &window) : window_(window) {}
+
+    QPushButton *startButton() const;
+    QTextEdit *console() const;
+    QTextEdit *report() const;
+    QProcess *process() const;
+    const std::string &runFolder() const;
+
+    enum class Panel { GzgOhneTs, GzgMitTs, Gzt, Nachweis };
+    // Texts of the panel's labels, top to bottom.
+    QStringList panelTexts(Panel panel) const;
+    QVBoxLayout *panelLayout(Panel panel) const;
+    StateSummary summary(Panel panel) const;
+
+    void openLastCalculation();
+    // Waits until the start button is enabled again (engine finished or
+    // failed to start); false when that does not happen within the time.
+    bool waitForEngineEnd(int timeoutMs = 60000) const;
+
+private:
+    MainWindow &window_;
+};
