@@ -1,8 +1,12 @@
 #include "calculation.h"
 
+#include <iostream>
+
 #include "design_input.h"
 #include "design_state.h"
+#include "interaction.h"
 #include "limit_moments.h"
+#include "minimum_reinforcement.h"
 #include "result_writer.h"
 
 Calculation::Calculation(const DesignInput &input, ResultWriter &writer)
@@ -18,7 +22,9 @@ Calculation::Calculation(const DesignInput &input, ResultWriter &writer)
 
 Calculation::~Calculation() = default;
 
-void Calculation::momentShearInteraction(bool, bool) {}
+void Calculation::momentShearInteraction(bool shearNonNegative, bool momentNonNegative) {
+    ::momentShearInteraction(composite_, shearNonNegative, momentNonNegative);
+}
 bool Calculation::shearFails(double V) { return steel_.shearCheck(V); }
 double Calculation::V_pl_Rd() const { return steel_.V_pl_Rd; }
 void Calculation::setActions(double M_Ed, double V_Ed) { composite_.setActions(M_Ed, V_Ed); }
@@ -32,7 +38,22 @@ void Calculation::plasticLimitMoments(int flag) { computePlasticLimits(composite
 void Calculation::designState() { determineDesignState(composite_); }
 void Calculation::writeLimitMoments() { writeLimitMomentBlock(composite_); }
 
-std::string Calculation::minimumReinforcement(const std::string &) { return "true"; }
+std::string Calculation::minimumReinforcement(const std::string &side) {
+    // Neutral axis of the serviceability state without tension stiffening, in
+    // slab coordinates (the steel height is the slab underside).
+    const double z0 = composite_.design.z0;
+    const MinimumReinforcement check = ::minimumReinforcement(
+        slab_, side == "oben", z0 - composite_.h_a, input_.k_c, input_.k_min, input_.s_s);
+    std::cout << "Mindestbewehrung :\t" << std::endl;
+    std::cout << "Z_na :" << z0 << " [mm]\t" << std::endl;
+    std::cout << "A_ct :" << check.A_ct << " [mm^2]\t" << std::endl;
+    std::cout << "A_s_min :" << check.A_s_min << " [mm^2]\t" << std::endl;
+    std::cout << "A_s :" << check.A_s_vor << " [mm^2]\t" << std::endl;
+    writer_.writeHeading("*Mindestbewehrung");
+    writer_.writeValue("A_s,min", check.A_s_min);
+    writer_.writeValue("A_svor", check.A_s_vor);
+    return check.enough ? "true" : "false";
+}
 void Calculation::switchTensionStiffeningOn() { concrete_.switchTensionStiffeningOn(slab_); }
 
 void Calculation::writeSectionBlocks() {

@@ -1,0 +1,18 @@
+#pragma once
+// Moment-shear interaction of the ultimate limit state: plastic and elastic
+// limit moments over shear forces from 0 to V_pl_Rd, as the shear-reduced
+// yield strength of the web (EN 1994-1-1 6.2.2.4) lowers them.
+#include <vector>
+
+class CompositeSection;
+
+// Shear forces of the interaction rows (without the closing row at V_end):
+// 0, then V_end/2 + k*s for k = 0, 2, 4, 6, 8, 9, 10 with s = (V_pl_Rd - 10)/20,
+// all negative for a negative shear force.
+std::vector<double> interactionShearForces(double V_pl_Rd, bool shearNonNegative);
+
+// Writes the rows (V, M_pl, M_el) of the moment's sign to V_M_beziehung.txt,
+// closes with (V_end, 0, 0) and leaves the shear state of the steel section
+// at the design shear force V_Ed of the section.
+void momentShearInteraction(CompositeSection &section, bool shearNonNegative,
+                            bool momentNonNegative);
