@@ -145,7 +145,7 @@ void MainWindow::speichern(QString pfad, int i) {
         QDir().mkpath(pfad);
         dateiPfad = QDir(pfad).filePath("input.txt");
     }
-    qDebug() << "pfad: " << dateiPfad;
+    qDebug().noquote().nospace() << "pfad: " << dateiPfad;
     QFile datei(dateiPfad);
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate)) {
         showCritical("Fehler", "Schreiben der Datei ist fehlgeschlagen!");
