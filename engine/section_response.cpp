@@ -15,7 +15,7 @@ void integrateBarLayer(const ConcreteSlab &slab, BarLayer layer, const StrainPla
     const double r = bottom ? b.r_u : b.r_o;
     const double z = bottom ? b.z_su : b.z_so;
     if (!(n > 0.0) || !(r > 0.0)) return;  // a layer without bars has no zone
-    const ZoneSpec zone{z - r, z + r, -b.e_sd, b.e_sd, 8, ZoneMaterial::ConcreteOrBar};
+    const IntegrationZone zone{z - r, z + r, -b.e_sd, b.e_sd, 8, ZoneMaterial::ConcreteOrBar};
     integrateZone(
         zone, plane, [&slab](double eps) { return slab.barLaw(eps); },
         [&slab, layer](double z1, double z2) { return slab.barStrip(layer, z1, z2); }, out);
@@ -32,7 +32,7 @@ PartSums slabResponse(const ConcreteSlab &slab, double eps_b, double kappa,
     s.clear();
     const StrainPlane plane{eps_b, kappa};
     for (const auto &[z1, z2] : slab.concreteZones()) {
-        const ZoneSpec zone{z1, z2, slab.e_c3, slab.e_ct, 8, ZoneMaterial::ConcreteOrBar};
+        const IntegrationZone zone{z1, z2, slab.e_c3, slab.e_ct, 8, ZoneMaterial::ConcreteOrBar};
         integrateZone(
             zone, plane, [&slab](double eps) { return slab.concreteLaw(eps); },
             [&slab](double a, double b) { return slab.concreteStrip(a, b); }, c);
@@ -64,7 +64,7 @@ PartSums steelResponse(const SteelSection &steel, double eps0, double kappa,
     const StrainPlane plane{eps0, kappa};
     for (const SteelZone &z : steel.zones()) {
         const double e = z.reduced ? steel.e_y_red : steel.e_y;
-        const ZoneSpec zone{z.z1, z.z2, -e, e, 10, ZoneMaterial::Steel};
+        const IntegrationZone zone{z.z1, z.z2, -e, e, 10, ZoneMaterial::Steel};
         const bool reduced = z.reduced;
         const double width = z.width;
         integrateZone(

@@ -47,7 +47,7 @@ const char *steelState(const char *a, const char *b) {
 
 const char *worseState(const char *a, const char *b) { return severity(b) > severity(a) ? b : a; }
 
-ZoneCuts cutZone(const ZoneSpec &zone, const StrainPlane &plane) {
+ZoneCuts cutZone(const IntegrationZone &zone, const StrainPlane &plane) {
     ZoneCuts cuts;
     if (!(zone.z2 > zone.z1)) return cuts;
     cuts.z[cuts.count++] = zone.z1;

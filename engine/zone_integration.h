@@ -25,7 +25,7 @@ struct StrainPlane {
 enum class ZoneMaterial { ConcreteOrBar, Steel };
 
 // One zone: heights, the two branch limits of its law, rounding of the end strains.
-struct ZoneSpec {
+struct IntegrationZone {
     double z1 = 0.0, z2 = 0.0;
     double limitA = 0.0, limitB = 0.0;
     int strainDecimals = 8;
@@ -59,7 +59,7 @@ struct ZoneCuts {
     double z[4] = {0.0, 0.0, 0.0, 0.0};
     int count = 0;  // number of heights
 };
-ZoneCuts cutZone(const ZoneSpec &zone, const StrainPlane &plane);
+ZoneCuts cutZone(const IntegrationZone &zone, const StrainPlane &plane);
 
 // Sub-zone from its end strains (already rounded), end points of the law and
 // net geometry: state rule, stresses of a cracked concrete sub-zone set to 0,
@@ -70,7 +70,7 @@ SubZone integrateSubZone(double z1, double z2, double e1, double e2, MaterialPoi
 // Integrates one zone and appends its sub-zones. `law(eps)` returns a
 // MaterialPoint, `geometry(z1, z2)` the net StripProps between two heights.
 template <class Law, class Geometry>
-void integrateZone(const ZoneSpec &zone, const StrainPlane &plane, const Law &law,
+void integrateZone(const IntegrationZone &zone, const StrainPlane &plane, const Law &law,
                    const Geometry &geometry, std::vector<SubZone> &out) {
     const ZoneCuts cuts = cutZone(zone, plane);
     for (int i = 0; i + 1 < cuts.count; ++i) {

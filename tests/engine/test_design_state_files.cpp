@@ -175,6 +175,18 @@ TEST(DegenerateInputs, NeitherHangNorProduceNonFiniteValues) {
     thinWeb.M_g = -2e8;
     runBothLimitStates(thinWeb, "web 0.01 mm");
 
+    DesignInput noSlabWidth = exampleIPE400();  // steel alone: b_e = 0, no bars
+    noSlabWidth.b_e = 0.0;
+    noSlabWidth.d_u = noSlabWidth.d_o = 0.0;
+    noSlabWidth.AbstanduntereLage = noSlabWidth.AbstandobereLage = 0.0;
+    runBothLimitStates(noSlabWidth, "slab width 0");
+
+    DesignInput ribsOnly = exampleIPE400();  // sheeting as high as the slab
+    ribsOnly.h_profilblech = 160.0;
+    ribsOnly.b_p = 0.0;
+    ribsOnly.d_u = ribsOnly.d_o = 0.0;
+    runBothLimitStates(ribsOnly, "ribs of width 0 only");
+
     DesignInput noHardeningNoLimit = exampleIPE400();
     noHardeningNoLimit.set_e_cu3 = "OFF";
     noHardeningNoLimit.set_verfestigung_s = "OFF";

@@ -34,13 +34,15 @@ TEST(NeutralAxis, BracketsAndBisectsToTheToleranceInBothDirections) {
             r.N = (k > 0 ? 1000.0 : -1000.0) * (z - 123.4);
             return r;
         };
-        const ZeroAxialForce a = neutralAxisForZeroN(linear, kappa, 0.0, searchBetween(-600, 1200));
+        const ZeroAxialForce a =
+            neutralAxisForZeroN(linear, kappa, 0.0, searchBetween(-600, 1200));
         EXPECT_TRUE(a.found);
         EXPECT_NEAR(a.z0, 123.4, 0.05);
         EXPECT_LE(std::fabs(a.response.N), 50.0);
         EXPECT_LT(calls, 40);
         // Started above the root the search moves down.
-        const ZeroAxialForce b = neutralAxisForZeroN(linear, kappa, 480.0, searchBetween(-600, 1200));
+        const ZeroAxialForce b =
+            neutralAxisForZeroN(linear, kappa, 480.0, searchBetween(-600, 1200));
         EXPECT_NEAR(b.z0, 123.4, 0.05);
     }
 }

@@ -58,7 +58,7 @@ TEST(ZoneIntegration, GenericZoneMatchesStripSum) {
     for (const StrainPlane plane : {StrainPlane{5.0, 0.05}, StrainPlane{-1.0, -0.02},
                                     StrainPlane{0.5, 0.001}}) {
         std::vector<SubZone> zones;
-        integrateZone(ZoneSpec{0.0, 200.0, -2.0, 2.0, 10, ZoneMaterial::Steel}, plane, law, rect,
+        integrateZone(IntegrationZone{0.0, 200.0, -2.0, 2.0, 10, ZoneMaterial::Steel}, plane, law, rect,
                       zones);
         const PartSums exact = sumSubZones(zones);
         const StripSum ref = stripSum(0.0, 200.0, plane, law, rect);
@@ -94,7 +94,8 @@ void expectSlabMatchesStripSum(const ConcreteSlab &slab, double h_a, const Plane
     const PartSums ce = sumSubZones(concrete);
     // With a tensile branch the stress jumps from f_ctm to 0 where the
     // concrete cracks; the midpoint rule is off by up to one strip there.
-    const double jump = slab.e_ct > 0.0 ? slab.e_ct * 1e-3 * slab.E_c * slab.b_e * slab.h_c / 20000 : 0.0;
+    const double f_ct = slab.e_ct * 1e-3 * slab.E_c;
+    const double jump = f_ct * slab.b_e * slab.h_c / 20000;
     EXPECT_NEAR(ce.N, c.N, 2.0 + jump + 1e-6 * std::fabs(c.N)) << p.what;
     EXPECT_NEAR(ce.M, c.M, 500.0 + jump * slab.h_c + 1e-6 * std::fabs(c.M)) << p.what;
 
