@@ -1,5 +1,7 @@
 // "Norvel --batch FILE": a design calculated without display, report on
 // standard output, engine errors on standard error with exit code 1.
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -22,17 +24,19 @@ class BatchModeTest : public QObject {
 private:
     QTemporaryDir temp;
 
-    // Runs the built Norvel without any display or platform setting.
-    BatchResult batch(const QStringList &arguments) {
+    // Runs Norvel without any display or platform setting.
+    BatchResult batch(const QStringList &arguments, const QString &program = NORVEL_BUILD_DIR "/Norvel",
+                      const QString &path = qEnvironmentVariable("PATH")) {
         QProcess norvel;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
         env.remove("QT_QPA_PLATFORM");
         env.insert("STALVORA_WORK_DIR", temp.filePath("work"));
+        env.insert("PATH", path);
         norvel.setProcessEnvironment(env);
         norvel.setWorkingDirectory(NORVEL_BUILD_DIR);
-        norvel.start(NORVEL_BUILD_DIR "/Norvel", arguments);
+        norvel.start(program, arguments);
         BatchResult result;
         if (!norvel.waitForFinished(120000)) return result;
         result.exitCode = norvel.exitStatus() == QProcess::NormalExit ? norvel.exitCode() : -2;
@@ -84,6 +88,23 @@ private slots:
         QCOMPARE(result.exitCode, 1);
         QCOMPARE(result.out, QString());
         QVERIFY(result.err.contains(QString::fromUtf8("Betonfestigkeitsklasse ungültig!")));
+    }
+
+    void engineIsSearchedOnPathWhenNotBesideTheProgram() {
+        // A copy of Norvel in a folder without the engine.
+        const QString alone = temp.filePath("alone/Norvel");
+        QVERIFY(QDir().mkpath(temp.filePath("alone")));
+        QVERIFY(QFile::copy(NORVEL_BUILD_DIR "/Norvel", alone));
+        const QString path = QStringLiteral(NORVEL_BUILD_DIR) + ":" + qEnvironmentVariable("PATH");
+        const BatchResult found = batch({"--batch", "inputstart.txt"}, alone, path);
+        QCOMPARE(found.exitCode, 0);
+        QVERIFY(found.out.startsWith("\t\t    BEMESSUNGSPROTOKOLL\n"));
+
+        const BatchResult missing = batch({"--batch", "inputstart.txt"}, alone, "/nonexistent");
+        QCOMPARE(missing.exitCode, 1);
+        QCOMPARE(missing.out, QString());
+        QCOMPARE(missing.err, "Das Rechenprogramm \"Stalvora2\" konnte nicht gestartet werden:\n" +
+                                  temp.filePath("alone/Stalvora2") + "\n");
     }
 };
 
