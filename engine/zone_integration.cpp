@@ -53,18 +53,32 @@ ZoneCuts cutZone(const IntegrationZone &zone, const StrainPlane &plane) {
     cuts.z[cuts.count++] = zone.z1;
     if (plane.kappa != 0.0) {
         const double e1 = plane.strainAt(zone.z1);
-        double inside[2];
+        double inside[2], limits[2];
         int n = 0;
         for (double limit : {zone.limitA, zone.limitB}) {
             const double z = zone.z1 + (e1 - limit) / plane.kappa;
-            if (std::isfinite(z) && z > zone.z1 && z < zone.z2) inside[n++] = z;
+            if (std::isfinite(z) && z > zone.z1 && z < zone.z2) {
+                inside[n] = z;
+                limits[n++] = limit;
+            }
         }
-        if (n == 2 && inside[1] < inside[0]) std::swap(inside[0], inside[1]);
+        if (n == 2 && inside[1] < inside[0]) {
+            std::swap(inside[0], inside[1]);
+            std::swap(limits[0], limits[1]);
+        }
         if (n == 2 && inside[1] == inside[0]) n = 1;
-        for (int i = 0; i < n; ++i) cuts.z[cuts.count++] = inside[i];
+        for (int i = 0; i < n; ++i) {
+            cuts.z[cuts.count] = inside[i];
+            cuts.limit[cuts.count] = limits[i];
+            cuts.atLimit[cuts.count++] = true;
+        }
     }
     cuts.z[cuts.count++] = zone.z2;
     return cuts;
+}
+
+double cutStrain(const ZoneCuts &cuts, int i, const StrainPlane &plane, int decimals) {
+    return cuts.atLimit[i] ? cuts.limit[i] : roundTo(plane.strainAt(cuts.z[i]), decimals);
 }
 
 SubZone integrateSubZone(double z1, double z2, double e1, double e2, MaterialPoint p1,

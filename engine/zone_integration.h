@@ -55,11 +55,19 @@ bool isState(const char *state, const char *text);
 const char *worseState(const char *a, const char *b);
 
 // Sub-zone heights of a zone: z1, the cut heights inside (ascending), z2.
+// At a cut height the strain is the branch limit itself, so that the law
+// classifies that end on the limit (a steel fibre exactly at e_y has yielded)
+// instead of on whichever side the rounding of the plane strain falls.
 struct ZoneCuts {
     double z[4] = {0.0, 0.0, 0.0, 0.0};
+    double limit[4] = {0.0, 0.0, 0.0, 0.0};
+    bool atLimit[4] = {false, false, false, false};
     int count = 0;  // number of heights
 };
 ZoneCuts cutZone(const IntegrationZone &zone, const StrainPlane &plane);
+
+// Strain at height i of the cuts: the limit at a cut, else the rounded plane strain.
+double cutStrain(const ZoneCuts &cuts, int i, const StrainPlane &plane, int decimals);
 
 // Sub-zone from its end strains (already rounded), end points of the law and
 // net geometry: state rule, stresses of a cracked concrete sub-zone set to 0,
@@ -75,8 +83,8 @@ void integrateZone(const IntegrationZone &zone, const StrainPlane &plane, const 
     const ZoneCuts cuts = cutZone(zone, plane);
     for (int i = 0; i + 1 < cuts.count; ++i) {
         const double za = cuts.z[i], zb = cuts.z[i + 1];
-        const double ea = roundTo(plane.strainAt(za), zone.strainDecimals);
-        const double eb = roundTo(plane.strainAt(zb), zone.strainDecimals);
+        const double ea = cutStrain(cuts, i, plane, zone.strainDecimals);
+        const double eb = cutStrain(cuts, i + 1, plane, zone.strainDecimals);
         out.push_back(integrateSubZone(za, zb, ea, eb, law(ea), law(eb), geometry(za, zb),
                                        zone.material));
     }

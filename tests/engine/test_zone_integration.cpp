@@ -34,6 +34,21 @@ TEST(ZoneCuts, CutsOnlyInsideAtBothLimitsInAscendingOrder) {
     ASSERT_EQ(c.count, 4);
     EXPECT_DOUBLE_EQ(c.z[1], 30.0);
     EXPECT_DOUBLE_EQ(c.z[2], 47.5);
+    // Ends at a cut carry the limit itself; the outer ends the rounded plane strain.
+    EXPECT_EQ(cutStrain(c, 1, plane, 8), 0.0);
+    EXPECT_EQ(cutStrain(c, 2, plane, 8), -1.75);
+    EXPECT_EQ(cutStrain(c, 3, plane, 8), -7.0);
+    // Steel S235: e_y = 1.1190476190476... rounds below itself at 10 places,
+    // yet the fibre at the cut has yielded.
+    const double e_y = 235.0 / 210000.0 * 1000.0;
+    ASSERT_LT(roundTo(e_y, 10), e_y);
+    const StrainPlane steelPlane{3.0, 0.01};
+    const ZoneCuts sc = cutZone({0.0, 500.0, -e_y, e_y, 10, ZoneMaterial::Steel}, steelPlane);
+    ASSERT_EQ(sc.count, 4);
+    EXPECT_EQ(cutStrain(sc, 1, steelPlane, 10), e_y);
+    EXPECT_STREQ(steelStress(cutStrain(sc, 1, steelPlane, 10), 235.0, e_y, 210000.0, false, 235.0)
+                     .state,
+                 "nel");
     // A limit reached exactly at an edge makes no extra sub-zone.
     c = cutZone({30.0, 40.0, -1.75, 0.0, 8, ZoneMaterial::ConcreteOrBar}, plane);
     EXPECT_EQ(c.count, 2);
