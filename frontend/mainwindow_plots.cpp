@@ -44,6 +44,7 @@ QWidget *stateRow(QCustomPlot *sigmaPlot, QCustomPlot *epsPlot, QVBoxLayout *&pa
     auto *panel = new QWidget;
     panel->setFixedWidth(150);
     panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(0, 0, 0, 0);  // the narrow column needs all its width for the values
 
     auto *widget = new QWidget;
     auto *grid = new QGridLayout(widget);

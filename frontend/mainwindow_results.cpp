@@ -18,6 +18,7 @@ void addPanelLabels(QVBoxLayout *layout, const QVector<PanelLine> &lines, Qt::Al
         label->setTextFormat(line.isRichText() ? Qt::RichText : Qt::PlainText);
         label->setText(line.text);
         label->setStyleSheet(line.style);
+        label->setWordWrap(true);  // long captions wrap inside the 150 px value columns
         if (alignment) label->setAlignment(alignment);
         layout->addWidget(label);
     }
