@@ -185,6 +185,31 @@ private slots:
 
         saveScreens(window, name);
     }
+
+    // A run folder without results (the engine stopped before writing any, or
+    // never ran) has no geometry: the drawing must not divide by its zero
+    // height; both scenes and all stress and strain plots end up empty.
+    void runFolderWithoutResultsEmptiesTheViews() {
+        QVERIFY(calculate(1.0));
+        MainWindow window;
+        QVERIFY(QMetaObject::invokeMethod(&window, "oeffnenLetzteClicked"));
+        const QList<MyGraphicsView *> views = window.findChildren<MyGraphicsView *>();
+        QCOMPARE(views.size(), 2);
+        for (MyGraphicsView *view : views) QVERIFY(!view->scene()->items().isEmpty());
+
+        ++runNumber;
+        const QString empty = QDir(work.path()).filePath(QString::number(runNumber));
+        QVERIFY(QDir().mkpath(empty));
+        QVERIFY(QFile::copy(QDir(NORVEL_BUILD_DIR).filePath("inputstart.txt"),
+                            QDir(empty).filePath("input.txt")));
+        QVERIFY(QMetaObject::invokeMethod(&window, "oeffnenLetzteClicked"));
+        for (MyGraphicsView *view : views) QVERIFY(view->scene()->items().isEmpty());
+        for (QCustomPlot *plot : plots(window)) {
+            if (plot->xAxis->label() == "V [kN]") continue;  // curves without data and the design point
+            QCOMPARE(plot->graphCount(), 0);
+            QCOMPARE(plot->itemCount(), 0);
+        }
+    }
 };
 
 QTEST_MAIN(ResultTabsTest)
