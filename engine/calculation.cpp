@@ -8,6 +8,7 @@
 #include "limit_moments.h"
 #include "minimum_reinforcement.h"
 #include "result_writer.h"
+#include "strain_solver.h"
 
 Calculation::Calculation(const DesignInput &input, ResultWriter &writer)
     : input_(input),

@@ -3,7 +3,9 @@
 #include "concrete_slab.h"
 #include "console.h"
 #include "result_writer.h"
+#include "section_response.h"
 #include "steel_section.h"
+#include "strain_solver.h"
 
 namespace {
 

@@ -3,8 +3,6 @@
 // the current state and TS folder: the state row and the stress rows of
 // concrete, reinforcement and steel, or the cross-section failure line.
 #include "composite_section.h"
-#include "section_response.h"
-#include "strain_solver.h"
 
 // Stress-file rows of one evaluated plane (kappa, z0), heights in steel coordinates.
 void writePartRows(CompositeSection &section, double kappa, double z0);
