@@ -157,7 +157,9 @@ private slots:
         QVERIFY(probe().report()->toPlainText().startsWith("\t\t    BEMESSUNGSPROTOKOLL"));
         const QString console = probe().console()->toPlainText();
         QVERIFY(console.contains("Aktuelles Verzeichnis: x"));
+        // The line reached the window in two pieces, as two paragraphs.
         QVERIFY(console.contains("Berechnung wurde erfol"));
+        QVERIFY(!console.contains(success));
     }
 
     void errorSplitAcrossChunksShowsOneBoxAndNoRefresh() {
@@ -172,6 +174,7 @@ private slots:
         QCOMPARE(probe().report()->toPlainText(), QString("vorher"));
         QCOMPARE(probe().panelTexts(Panel::Gzt), QStringList{"alt"});
         QVERIFY(probe().console()->toPlainText().contains(u("Schnittgroeßen nicht bestimmbar")));
+        QVERIFY(!probe().console()->toPlainText().contains("FEHLERMELDUNG:"));
     }
 
     void errorThenSuccessShowsBothInOrder() {
