@@ -1,7 +1,6 @@
 #include "interaction_plot.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "plot_setup.h"
 #include "qcustomplot.h"

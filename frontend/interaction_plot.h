@@ -2,13 +2,13 @@
 // Moment–shear interaction in the ultimate limit state: the plastic and the
 // elastic limit moment over the shear force (EN 1994-1-1 6.2.2.4), and the
 // design load (V_Ed, M_Ed) as a point with a boxed label and an arrow.
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <QString>
 #include <QVector>
 #include <Qt>
-#include <optional>
 
 class QCustomPlot;
 
