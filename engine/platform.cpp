@@ -95,6 +95,9 @@ std::string findDataFile(const std::string &name) {
     if (fs::is_regular_file(name, ec)) return name;
     const std::string beside = executableFolder();
     if (!beside.empty() && fs::is_regular_file(beside + name, ec)) return beside + name;
+    // Installed tree <prefix>/bin and <prefix>/share/norvel, wherever the prefix was moved.
+    const std::string relocated = beside + ".." + separator() + "share" + separator() + "norvel" + separator() + name;
+    if (!beside.empty() && fs::is_regular_file(relocated, ec)) return relocated;
 #ifdef NORVEL_DATA_DIR
     const std::string installed = withTrailingSeparator(NORVEL_DATA_DIR) + name;
     if (fs::is_regular_file(installed, ec)) return installed;

@@ -34,7 +34,8 @@ void waitMilliseconds(int ms);
 std::string executableFolder();
 
 // Finds a shipped data file: current directory, then beside the executable,
-// then the installed data folder. Returns the bare name when found nowhere,
+// then ../share/norvel/ beside the executable (a moved installation), then
+// the installed data folder. Returns the bare name when found nowhere,
 // so that the caller's open fails as it would without the lookup.
 std::string findDataFile(const std::string &name);
 

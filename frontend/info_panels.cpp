@@ -36,10 +36,13 @@ QLabel *panelPicture(const char *fileName, int width, int height) {
 QTableWidget *panelTable(const QStringList &columns, const QStringList &rows, int width, int columnWidth,
                          QList<QTableWidgetItem *> &cells) {
     auto *table = new QTableWidget(rows.size(), columns.size());
+    // Smaller than the panel's inherited title font, so the class names fit their columns.
+    table->setStyleSheet("font: 8pt");
     table->setHorizontalHeaderLabels(columns);
     table->setVerticalHeaderLabels(rows);
     table->setFixedWidth(width);
     for (int c = 0; c < columns.size(); ++c) table->setColumnWidth(c, columnWidth);
+    table->verticalHeader()->setMinimumSectionSize(20);
     for (int r = 0; r < rows.size(); ++r) table->setRowHeight(r, 20);
     table->setShowGrid(true);
     table->verticalHeader()->setVisible(true);
