@@ -65,7 +65,7 @@ void appendInput(QStringList &report, const ReportValues &v) {
            << "\nE_s: " + n(v.plain("E_s")) + u("N/mm²");
     report << u("\nBaustahl:")
            << "\nf_yk: " + n(v.plain("f_yk")) + u("N/mm²\tf_yd: ") + n(v.strength("f_yd")) +
-                  "N/mm"
+                  u("N/mm²")
            << "\ne_y: " + n(v.strain("e_y")) + u("‰") << "\nE_a: " + n(v.plain("E_a")) + u("N/mm²");
 }
 

@@ -51,7 +51,7 @@ private slots:
             u("\ne_c: 1.75‰\t\te_cu: 3.5‰\te_ct_eff: 0.09‰") + u("\nE_c: 33000N/mm²") +
             "\nBewehrungsstahl:" + u("\nf_sk: 500N/mm²\tf_sd: 434.8N/mm²\tf_ud: 469.6N/mm²") +
             u("\ne_sd: 2.17‰\t\te_ud: 45‰") + u("\nE_s: 200000N/mm²") + "\nBaustahl:" +
-            u("\nf_yk: 355N/mm²\tf_yd: 322.7N/mm") + u("\ne_y: 1.54‰") + u("\nE_a: 210000N/mm²") +
+            u("\nf_yk: 355N/mm²\tf_yd: 322.7N/mm²") + u("\ne_y: 1.54‰") + u("\nE_a: 210000N/mm²") +
             "\n\n" + D + "\nAUSGABE" + "\n" + D + u("\nQUERSCHNITTSFLÄCHE:") +
             "\nBeton\t\tBewehrung\t\tBaustahl" + u("\nA_c: 318785mm²\tA_s: 1277.04mm²\tA_a: 8446mm²") +
             "\n\nDEHNUNGSVERTEILUNG IM GZG OHNE TENSION STIFFENING:" +
