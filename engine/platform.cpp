@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <locale>
+#include <sstream>
 #include <system_error>
 #include <thread>
 
@@ -72,6 +74,13 @@ bool createFolder(const std::string &path) {
     std::error_code ec;
     if (fs::is_directory(path, ec)) return true;
     return fs::create_directory(path, ec);
+}
+
+bool parseRunNumber(const std::string &name, long long &number) {
+    std::istringstream in(name);
+    in.imbue(std::locale::classic());
+    in >> number;
+    return in && in.eof();
 }
 
 void waitMilliseconds(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }

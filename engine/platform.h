@@ -27,6 +27,10 @@ bool listEntries(const std::string &folder, std::vector<DirEntry> &entries);
 // Creates one folder level; an existing folder is no error.
 bool createFolder(const std::string &path);
 
+// Number of a run folder: true when the whole name reads as a decimal integer
+// by stream extraction ("7" counts; "7a", "a7" and "abc" do not).
+bool parseRunNumber(const std::string &name, long long &number);
+
 // Waits the given number of milliseconds.
 void waitMilliseconds(int ms);
 

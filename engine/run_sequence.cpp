@@ -1,8 +1,6 @@
 #include "run_sequence.h"
 
-#include <locale>
 #include <memory>
-#include <sstream>
 #include <vector>
 
 #include "calculation.h"
@@ -13,14 +11,6 @@
 #include "result_writer.h"
 
 namespace {
-
-// A folder name counts when it reads completely as a decimal integer.
-bool readRunNumber(const std::string &name, long long &number) {
-    std::istringstream in(name);
-    in.imbue(std::locale::classic());
-    in >> number;
-    return in && in.eof();
-}
 
 void writeActionBlocks(const DesignInput &in, const ResultWriter &writer) {
     writer.writeHeading("*Tragf\xE4higkeit");
@@ -102,7 +92,7 @@ bool findRunFolder(DesignInput &in, const std::string &workFolder) {
         for (const platform::DirEntry &e : entries) {
             if (e.size != 0 || e.name.empty() || e.name[0] == '.') continue;
             long long number = 0;
-            if (!readRunNumber(e.name, number)) continue;
+            if (!platform::parseRunNumber(e.name, number)) continue;
             if (!found || number > largest) largest = number;
             found = true;
         }

@@ -1,23 +1,9 @@
 #include "run_folder.h"
 
 #include <climits>
-#include <locale>
-#include <sstream>
 #include <vector>
 
 #include "platform.h"
-
-namespace {
-
-// Same reading as the engine's: stream extraction that consumes the whole name.
-bool readRunNumber(const std::string &name, long long &number) {
-    std::istringstream in(name);
-    in.imbue(std::locale::classic());
-    in >> number;
-    return in && in.eof();
-}
-
-}  // namespace
 
 long long largestRunNumber(const std::string &workFolder) {
     std::vector<platform::DirEntry> entries;
@@ -27,7 +13,7 @@ long long largestRunNumber(const std::string &workFolder) {
     for (const platform::DirEntry &entry : entries) {
         if (!entry.isFolder || entry.name == "." || entry.name == "..") continue;
         long long number = 0;
-        if (!readRunNumber(entry.name, number)) continue;
+        if (!platform::parseRunNumber(entry.name, number)) continue;
         if (!found || number > largest) largest = number;
         found = true;
     }
