@@ -149,7 +149,8 @@ private slots:
         script("out:Aktuelles Verzeichnis: x\\n\n"
                "sleep:150\n"
                "err:Berechnung wurde erfol\n"
-               "sleep:300\n"
+               // A long pause, so the two pieces arrive apart even on a loaded machine.
+               "sleep:1000\n"
                "err:greich abgeschlossen\\n\n");
         probe().report()->setPlainText("vorher");
         runAndWait();
@@ -164,7 +165,7 @@ private slots:
 
     void errorSplitAcrossChunksShowsOneBoxAndNoRefresh() {
         script("err:FEHLERMEL\n"
-               "sleep:300\n"
+               "sleep:1000\n"
                "err:DUNG: Schnittgroe\xDF" "en nicht bestimmbar\\n\n"
                "out:Ende\\n\n");
         probe().report()->setPlainText("vorher");
