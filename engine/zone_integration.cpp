@@ -113,7 +113,9 @@ PartSums sumSubZones(const std::vector<SubZone> &subZones) {
     for (const SubZone &s : subZones) {
         sums.N += s.N;
         sums.M += s.M_own - s.N * s.net.z;
-        sums.state = worseState(sums.state, s.state);
+        // Material that is not there (a slab of width 0, ribs without concrete)
+        // can neither yield nor fail: only sub-zones with area decide the state.
+        if (s.net.A > 0.0) sums.state = worseState(sums.state, s.state);
     }
     return sums;
 }

@@ -44,7 +44,7 @@ struct SubZone {
 };
 
 // Sums of a part about its reference height z = 0 and its state:
-// "ver" if any sub-zone fails, else "nel" if any has yielded, else "el".
+// "ver" if any sub-zone with area fails, else "nel" if any has yielded, else "el".
 struct PartSums {
     double N = 0.0, M = 0.0;
     const char *state = "el";

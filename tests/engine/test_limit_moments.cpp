@@ -266,3 +266,26 @@ TEST(LimitSearch, EndsOnTheLastGoodPointWithinTheMomentTolerance) {
     search.maxSteps = 7;
     EXPECT_DOUBLE_EQ(marchAndBisect(pointAt, never, pointAt(0.0, 0.0), search).kappa, 70.0);
 }
+
+TEST(LimitMoments, ASlabOfWidthZeroNeitherYieldsNorCrushes) {
+    // The bare steel beam: slab width 0 and no bars, concrete strain limit on.
+    // Welded 500 x 200 x 20 / 10, S355: I = (200 * 500^3 - 190 * 460^3) / 12,
+    // M_el = f_yd I / 250, M_pl = f_yd (b t_f (h - t_f) + t_w h_w^2 / 4).
+    DesignInput in = modelfixtures::exampleDesign();
+    in.b_e = 0.0;
+    in.d_u = in.d_o = 0.0;
+    in.AbstanduntereLage = in.AbstandobereLage = 0.0;
+    SectionUnderTest t(in);
+    const CompositeSection &s = t.section();
+    const double I = (200.0 * 500.0 * 500.0 * 500.0 - 190.0 * 460.0 * 460.0 * 460.0) / 12.0;
+    const double M_el = 355.0 * I / 250.0;
+    const double M_pl = 355.0 * (200.0 * 20.0 * 480.0 + 10.0 * 460.0 * 460.0 / 4.0);
+    for (const int direction : {+1, -1}) {
+        const LimitPoint el = elasticLimit(s, direction);
+        EXPECT_NEAR(el.M, direction * M_el, momentTolerance) << direction;
+        EXPECT_NEAR(el.kappa, direction * 355.0 / 210000.0 * 1000.0 / 250.0, 1e-7) << direction;
+        const LimitPoint pl = plasticLimit(s, direction);
+        EXPECT_NE(pl.state, "ver");
+        EXPECT_NEAR(pl.M, direction * M_pl, 5e4) << direction;
+    }
+}
