@@ -8,9 +8,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "data_file.h"
 #include "mainwindow.h"
 #include "material_table.h"
-#include "platform.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ QLabel *panelText(const QString &text) {
 
 QLabel *panelPicture(const char *fileName, int width, int height) {
     auto *label = new QLabel;
-    const QPixmap picture(QString::fromStdString(platform::findDataFile(fileName)));
+    const QPixmap picture(dataFilePath(fileName));
     if (!picture.isNull())
         label->setPixmap(picture.scaled(width, height, Qt::KeepAspectRatio, Qt::FastTransformation));
     return label;

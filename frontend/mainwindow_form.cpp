@@ -9,10 +9,10 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+#include "data_file.h"
 #include "indexedlabel.h"
 #include "mainwindow.h"
 #include "numberedit.h"
-#include "platform.h"
 
 namespace {
 
@@ -22,15 +22,11 @@ QLabel *rowHead(const QString &text) {
     return label;
 }
 
-QString dataFile(const char *name) {
-    return QString::fromStdString(platform::findDataFile(name));
-}
-
 }  // namespace
 
 NumberEdit *MainWindow::newField(int width, int height) {
     auto *field = new NumberEdit;
-    field->setFixedWidth(width);
+    field->setFieldWidth(width);
     if (height > 0) field->setFixedHeight(height);
     return field;
 }
@@ -45,7 +41,7 @@ void MainWindow::addUnit(QHBoxLayout *row, const QString &unit) {
 
 QWidget *MainWindow::schnittgroessenBild() {
     auto *bild = new QLabel;
-    bild->setPixmap(QPixmap(dataFile("Schnittgroessen.png"))
+    bild->setPixmap(QPixmap(dataFilePath("Schnittgroessen.png"))
                         .scaled(113, 30, Qt::KeepAspectRatio));
     return bild;
 }
@@ -68,7 +64,7 @@ QLayout *MainWindow::buildBetonRow() {
     row->addSpacing(30);
     row->addWidget(new QLabel("Festigkeitsklasse"));
     row->addWidget(m_betonForce);
-    row->addSpacing(57);
+    row->addSpacing(27);
     addSymbol(row, "γ", "c");
     row->addWidget(m_betonGamma);
     addUnit(row, "[-]");
@@ -166,41 +162,44 @@ QWidget *MainWindow::buildGeometriePanel() {
     m_baustahlProfiltyp->addItems({"Schweissprofil", "Walzprofil"});
     baustahlProfilname();
 
+    // The spacings suit fields of 67 px, the width a seven-character number
+    // needs in the fields' 10 pt DejaVu Sans; the background sketch draws its
+    // dimension lines through the field centres this gives.
     auto *row1 = new QHBoxLayout;
-    row1->addSpacing(378);
+    row1->addSpacing(421);
     addSymbol(row1, "b", "e");
     row1->addWidget(m_betonBreiteE);
-    row1->addSpacing(260);
+    row1->addSpacing(323);
     addSymbol(row1, "c", "nom,o");
     row1->addWidget(m_bewehrungCnormO);
     row1->addStretch(1);
 
     auto *row2 = new QHBoxLayout;
-    row2->addSpacing(46);
+    row2->addSpacing(20);
     addSymbol(row2, "h", "c");
     row2->addWidget(m_betonHoeheC);
-    row2->addSpacing(52);
+    row2->addSpacing(68);
     addSymbol(row2, "e", "o");
     row2->addWidget(m_bewehrungAbstandOben);
-    row2->addSpacing(58);
+    row2->addSpacing(57);
     addSymbol(row2, "e", "u");
     row2->addWidget(m_bewehrungAbstandUnten);
-    row2->addSpacing(53);
+    row2->addSpacing(23);
     addSymbol(row2, "b", "fo");
     row2->addWidget(m_baustahlBfc);
-    row2->addSpacing(68);
+    row2->addSpacing(25);
     addSymbol(row2, "d", "u");
     row2->addWidget(m_bewehrungDU);
     row2->addSpacing(39);
     addSymbol(row2, "d", "o");
     row2->addWidget(m_bewehrungDO);
-    row2->addSpacing(48);
+    row2->addSpacing(35);
     addSymbol(row2, "c", "nom,u");
     row2->addWidget(m_bewehrungCnormU);
     row2->addStretch(1);
 
     auto *row3 = new QHBoxLayout;
-    row3->addSpacing(391);
+    row3->addSpacing(460);
     addSymbol(row3, "b", "p");
     row3->addWidget(m_betonBreiteP);
     row3->addStretch(1);
@@ -208,16 +207,16 @@ QWidget *MainWindow::buildGeometriePanel() {
     auto *row4 = new QHBoxLayout;
     row4->addWidget(new QLabel("Profiltyp"));
     row4->addWidget(m_baustahlProfiltyp);
-    row4->addSpacing(26);
+    row4->addSpacing(13);
     addSymbol(row4, "h", "p");
     row4->addWidget(m_betonHoeheP);
-    row4->addSpacing(22);
+    row4->addSpacing(7);
     addSymbol(row4, "h", "");
     row4->addWidget(m_baustahlHoehe);
-    row4->addSpacing(30);
+    row4->addSpacing(83);
     addSymbol(row4, "t", "w");
     row4->addWidget(m_baustahlTw);
-    row4->addSpacing(83);
+    row4->addSpacing(14);
     addSymbol(row4, "t", "fo");
     row4->addWidget(m_baustahlTfo);
     row4->addStretch(1);
@@ -227,13 +226,13 @@ QWidget *MainWindow::buildGeometriePanel() {
     auto *row5 = new QHBoxLayout;
     row5->addWidget(new QLabel("Profilname"));
     row5->addWidget(m_baustahlProfilname);
-    row5->addSpacing(233);
+    row5->addSpacing(238);
     addSymbol(row5, "b", "fu");
     row5->addWidget(m_baustahlBfu);
-    row5->addSpacing(44);
+    row5->addSpacing(25);
     addSymbol(row5, "t", "fu");
     row5->addWidget(m_baustahlTfu);
-    row5->addSpacing(55);
+    row5->addSpacing(14);
     row5->addWidget(hinweis);
     row5->addStretch(1);
 
@@ -243,7 +242,7 @@ QWidget *MainWindow::buildGeometriePanel() {
     panel->setAttribute(Qt::WA_StyledBackground);
     panel->setFixedHeight(188);
     panel->setStyleSheet("QWidget#geometriePanel { background-image: url(" +
-                         dataFile("geometriehinterg.png") + ") }");
+                         dataFilePath("geometriehinterg.png") + ") }");
     auto *layout = new QVBoxLayout(panel);
     layout->addLayout(row1);
     layout->addSpacing(21);

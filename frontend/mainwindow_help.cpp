@@ -6,14 +6,14 @@
 #include <QUrl>
 
 #include "about_text.h"
+#include "data_file.h"
 #include "mainwindow.h"
-#include "platform.h"
 
 namespace {
 
 // Opens a shipped file; a missing file or application is not reported.
 void openDataFile(const char *name) {
-    const QFileInfo file(QString::fromStdString(platform::findDataFile(name)));
+    const QFileInfo file(dataFilePath(name));
     QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
 }
 

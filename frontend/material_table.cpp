@@ -4,7 +4,7 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
-#include "platform.h"
+#include "data_file.h"
 
 namespace materialtable {
 
@@ -25,7 +25,7 @@ const QStringList &ductilityClasses() {
     return classes;
 }
 
-QString tablePath() { return QString::fromStdString(platform::findDataFile("Materialeigenschaften.txt")); }
+QString tablePath() { return dataFilePath("Materialeigenschaften.txt"); }
 
 PanelTexts readPanelTexts(const QString &path) {
     PanelTexts texts;

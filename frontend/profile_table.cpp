@@ -5,7 +5,7 @@
 #include <QTextStream>
 #include <QVector>
 
-#include "platform.h"
+#include "data_file.h"
 
 namespace profiletable {
 namespace {
@@ -27,7 +27,7 @@ QVector<QStringList> tableRows(const QString &path) {
 
 }  // namespace
 
-QString tablePath() { return QString::fromStdString(platform::findDataFile("IProfile.txt")); }
+QString tablePath() { return dataFilePath("IProfile.txt"); }
 
 QStringList profileNames(const QString &path) {
     QStringList names;

@@ -6,6 +6,7 @@
 #include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
 #include <QProcess>
@@ -40,6 +41,23 @@ const QList<QPair<const char *, const char *>> textFields = {
     {"m_baustahlBfc", "240"},          {"m_baustahlTw", "10.5"},
 };
 
+// The x of the cursor at the start of the text, scrolled as Qt scrolls it.
+int textStartX(QLineEdit *edit) {
+    edit->home(false);
+    return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+}
+
+// Whether the field shows its whole text. A line edit scrolls a text too
+// long for it so that the cursor at its end stays visible, which moves the
+// start of the text out on the left; painting fixes the scroll position.
+bool showsWholeText(QLineEdit *edit) {
+    edit->end(false);
+    edit->grab();
+    const int startWithCursorAtEnd = textStartX(edit);  // scroll position still that of the end
+    edit->grab();
+    return textStartX(edit) == startWithCursorAtEnd;
+}
+
 QString keywordLine(const QString &text, const QString &keyword) {
     for (const QString &line : text.split('\n'))
         if (line.startsWith(keyword)) return line;
@@ -58,6 +76,9 @@ private slots:
 
     void windowHasTabsMenusAndShortcuts();
     void formHasEveryFieldWithItsWidth();
+    void wholeTextDetectorSeesACutNumber();
+    void everyFieldShowsItsWholeText_data();
+    void everyFieldShowsItsWholeText();
     void startValuesComeFromTheExampleFile();
     void numberEditColoursFollowTheText_data();
     void numberEditColoursFollowTheText();
@@ -142,10 +163,11 @@ void TestForms::formHasEveryFieldWithItsWidth() {
         {"m_momen_g", 70},    {"m_querkraft_t", 70},  {"m_k_c", 30},
         {"m_s_s", 30},
     };
+    // The given widths are the least; a field is wider where its font needs it.
     for (const auto &w : widths) {
         NumberEdit *f = field(*m_window, w.first);
         QVERIFY2(f, w.first);
-        QCOMPARE(f->width(), w.second);
+        QVERIFY2(f->width() >= w.second, w.first);
     }
     QCOMPARE(field(*m_window, "m_bewehrungDU")->height(), 17);
 
@@ -161,6 +183,40 @@ void TestForms::formHasEveryFieldWithItsWidth() {
     QCOMPARE(name->itemText(0), QString());
     QVERIFY(name->findText("IPE400") > 0);
     QCOMPARE(name->findText("//"), -1);
+}
+
+void TestForms::wholeTextDetectorSeesACutNumber() {
+    QLineEdit narrow;
+    narrow.setFont(field(*m_window, "m_betonGamma")->font());
+    narrow.setFixedWidth(30);
+    narrow.setText("1");
+    QVERIFY(showsWholeText(&narrow));
+    narrow.setText("2000");
+    QVERIFY(!showsWholeText(&narrow));
+}
+
+// A cut-off number is read as a different number ("2000" as "000"): every
+// field shows its whole text, in every colour state and also greyed out.
+void TestForms::everyFieldShowsItsWholeText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("example design") << QString();
+    for (const char *text : {"10000", "10000.5", "1.5e+08", "-1000.5", "0.00125", "1,5e+08"})
+        QTest::newRow(text) << text;
+}
+
+void TestForms::everyFieldShowsItsWholeText() {
+    QFETCH(QString, text);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    const QList<NumberEdit *> fields = m_window->findChildren<NumberEdit *>();
+    QCOMPARE(fields.size(), 29);
+    QStringList cut;
+    for (NumberEdit *f : fields) {
+        QVERIFY2(f->font().pointSizeF() >= 8, qPrintable(f->objectName()));
+        if (!text.isNull()) f->setText(text);
+        QVERIFY2(!f->text().isEmpty(), qPrintable(f->objectName()));
+        if (!showsWholeText(f)) cut << f->objectName() + " \"" + f->text() + "\"";
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
 }
 
 void TestForms::startValuesComeFromTheExampleFile() {

@@ -94,6 +94,15 @@ QString modulusText(const QString &value) {
            "von der Duktilitätsklasse, aus EN 1992-1-1 Tabelle C.1: \n";
 }
 
+// A panel widget for a message: its member name, else the text it shows.
+QString describe(QWidget *widget) {
+    if (!widget->objectName().isEmpty()) return widget->objectName();
+    if (auto *label = qobject_cast<QLabel *>(widget)) return label->text();
+    QStringList texts;
+    for (QLabel *label : widget->findChildren<QLabel *>()) texts << label->text();
+    return texts.join('_');
+}
+
 QAction *menuAction(MainWindow &window, const QString &text) {
     for (QAction *menu : window.menuBar()->actions())
         for (QAction *action : menu->menu()->actions())
@@ -133,6 +142,7 @@ private slots:
     void aboutBoxStatesTheApplication();
     void menuOpensManualAndMaterialTable();
     void geometryFieldsSitOnTheDimensionLines();
+    void geometryPanelWidgetsDoNotOverlap();
     void screenshotsOfTheInputTab();
 
 private:
@@ -450,6 +460,28 @@ void TestInfoPanels::geometryFieldsSitOnTheDimensionLines() {
                           .arg(name).arg(rect.left()).arg(rect.right()).arg(rect.top()).arg(rect.bottom());
     }
     QVERIFY2(missed.isEmpty(), qPrintable(missed.join("; ")));
+}
+
+// The fields, their symbols, the two selectors and the hint each keep a
+// place of their own inside the panel.
+void TestInfoPanels::geometryPanelWidgetsDoNotOverlap() {
+    m_window = std::make_unique<MainWindow>();
+    m_window->showNormal();
+    m_window->resize(1700, 1000);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    auto *panel = m_window->findChild<QWidget *>("geometriePanel");
+    QVERIFY(panel);
+    const QList<QWidget *> widgets = panel->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(widgets.size(), 16 * 2 + 5);  // fields with symbols, two selectors with labels, the hint
+    QStringList problems;
+    for (int i = 0; i < widgets.size(); ++i) {
+        const QRect a = widgets.at(i)->geometry();
+        if (!panel->rect().contains(a)) problems << describe(widgets.at(i)) + " outside";
+        for (int j = i + 1; j < widgets.size(); ++j)
+            if (a.intersects(widgets.at(j)->geometry()))
+                problems << describe(widgets.at(i)) + " and " + describe(widgets.at(j));
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
 }
 
 // Pictures for a person to look at: the input tab with each panel.
