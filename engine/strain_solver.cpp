@@ -71,7 +71,11 @@ ZeroAxialForce neutralAxisForZeroN(const SectionEvaluator &evaluate, double kapp
         result.response = evaluate(kappa, result.z0);
         return result;
     }
+    // A start outside the search range (a transformed section that overflowed
+    // with absurd moduli) begins at the nearer end: the root lies in between.
     double za = zStart;
+    if (!(za >= search.zLow)) za = search.zLow;  // also a start that is no number
+    if (za > search.zHigh) za = search.zHigh;
     SectionResult ra = evaluate(kappa, za);
     if (ra.N == 0.0) {
         result.z0 = za;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "concrete_slab.h"
 #include "section_fixture.h"
@@ -73,6 +74,26 @@ TEST(NeutralAxis, WithoutARootTheSearchEndsAndReportsFailure) {
     EXPECT_FALSE(a.found);
     EXPECT_STREQ(a.response.state, "ver");
     EXPECT_LT(calls, 30);  // (1120 - 300) / 50 steps and one beyond
+}
+
+// Regression: a start height that is no number or infinite (the transformed
+// section of absurd moduli overflows) walked 100000 bracket steps per call.
+TEST(NeutralAxis, AStartOutsideTheSectionBeginsAtTheNearerEndOfTheRange) {
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const double zStart : {inf, -inf, std::nan(""), 5000.0, -5000.0}) {
+        int calls = 0;
+        const SectionEvaluator linear = [&calls](double, double z) {
+            ++calls;
+            SectionResult r;
+            r.N = 1000.0 * (z - 123.4);
+            return r;
+        };
+        const ZeroAxialForce a =
+            neutralAxisForZeroN(linear, 0.01, zStart, searchBetween(-600, 1200));
+        EXPECT_TRUE(a.found) << zStart;
+        EXPECT_NEAR(a.z0, 123.4, 0.05) << zStart;
+        EXPECT_LT(calls, 80) << zStart;  // (1200 + 600) / 50 steps at most, then bisection
+    }
 }
 
 TEST(NeutralAxis, RealSectionStatesHaveZeroAxialForce) {
