@@ -11,6 +11,10 @@ const double elasticStep = 0.02;  // per mille per mm
 const double plasticStep = 10.0;
 const double plasticProbe = 9999.0;
 const int maxBisections = 300;
+// Every section leaves its linear range far below 10 per mille per mm; a march
+// that has not got there within these steps (absurd partial factors) brackets
+// with the plastic probe curvature instead of taking half a million steps.
+const int elasticMarchSteps = 500;
 
 // Marches never need to pass the curvature of the plastic probe.
 int marchBound(double step) { return static_cast<int>(std::ceil(plasticProbe / step)) + 1; }
@@ -49,6 +53,11 @@ LimitPoint marchAndBisect(const PointAtCurvature &pointAt, const LimitCriterion 
         }
         a = b;
     }
+    if (!bracketed && search.farKappa != 0.0) {
+        b = pointAt(search.farKappa, a.z0);
+        if (criterion(b) == sa) return b;
+        bracketed = true;
+    }
     if (!bracketed) return a;
     // Ends only on a midpoint that kept the start's criterion value, once the
     // moment or the curvature bracket is small enough.
@@ -69,8 +78,10 @@ LimitPoint marchAndBisect(const PointAtCurvature &pointAt, const LimitCriterion 
 
 LimitPoint elasticLimit(const CompositeSection &section, int direction) {
     const PointAtCurvature pointAt = pointsOf(section);
-    return marchAndBisect(pointAt, staysElastic, pointAt(0.0, section.Z_el_na),
-                          searchOf(section, direction * elasticStep));
+    LimitSearch search = searchOf(section, direction * elasticStep);
+    search.maxSteps = elasticMarchSteps;
+    search.farKappa = direction * plasticProbe;
+    return marchAndBisect(pointAt, staysElastic, pointAt(0.0, section.Z_el_na), search);
 }
 
 LimitPoint plasticLimit(const CompositeSection &section, int direction) {

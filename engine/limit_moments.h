@@ -15,11 +15,14 @@ struct LimitSearch {
     int maxSteps = 0;         // march bound
     double tolM = 5000.0;     // moment bracket (Nmm)
     double tolKappa = 1e-13;  // curvature bracket
+    double farKappa = 0.0;    // probed after an unbracketed march (0: none)
 };
 
 // March from `start` in curvature steps until the criterion changes, then
 // bisect the bracket; returns the last point with the start's criterion value.
-// Without a change within maxSteps the last point reached is returned.
+// Without a change within maxSteps the point at farKappa closes the bracket;
+// if the criterion holds there too (or there is no farKappa), that point (or
+// the last point reached) is returned.
 LimitPoint marchAndBisect(const PointAtCurvature &pointAt, const LimitCriterion &criterion,
                           const LimitPoint &start, const LimitSearch &search);
 

@@ -289,3 +289,51 @@ TEST(LimitMoments, ASlabOfWidthZeroNeitherYieldsNorCrushes) {
         EXPECT_NEAR(pl.M, direction * M_pl, 5e4) << direction;
     }
 }
+
+// Regression: absurd partial factors push the first yield far out; the march
+// of 0.02 per mille per mm then took up to half a million N = 0 iterations.
+TEST(LimitSearch, AnUnbracketedMarchClosesTheBracketAtTheFarCurvature) {
+    // Synthetic section: M = 1e9 kappa, yields beyond kappa = 67.89.
+    int calls = 0;
+    const PointAtCurvature pointAt = [&calls](double kappa, double) {
+        ++calls;
+        LimitPoint p;
+        p.kappa = kappa;
+        p.M = 1e9 * kappa;
+        p.state = kappa > 67.89 ? "nel" : "el";
+        return p;
+    };
+    const LimitCriterion elastic = [](const LimitPoint &p) { return p.state == "el" ? 1 : -1; };
+    LimitSearch search;
+    search.step = 0.02;
+    search.maxSteps = 500;
+    search.farKappa = 9999.0;
+    const LimitPoint a = marchAndBisect(pointAt, elastic, pointAt(0.0, 0.0), search);
+    EXPECT_EQ(a.state, "el");
+    EXPECT_NEAR(a.kappa, 67.89, 1e-5);
+    EXPECT_LT(calls, 500 + 2 + 300);
+    // Still elastic at the far curvature: that point is the result.
+    const LimitCriterion never = [](const LimitPoint &) { return 1; };
+    EXPECT_DOUBLE_EQ(marchAndBisect(pointAt, never, pointAt(0.0, 0.0), search).kappa, 9999.0);
+}
+
+TEST(LimitMoments, FirstYieldFarOutIsStillFoundExactly) {
+    // Bare steel beam of a steel grade with gamma_M = 1e-4 (f_yd = 3.55e6):
+    // e_y = f_yd / E_a, first yield at kappa = e_y / 250 (about 67.6), beyond
+    // the fine march; M_el = f_yd I / 250 as for the ordinary grade.
+    DesignInput in = modelfixtures::exampleDesign();
+    in.b_e = 0.0;
+    in.d_u = in.d_o = 0.0;
+    in.AbstanduntereLage = in.AbstandobereLage = 0.0;
+    in.gamma_M = 1e-4;
+    SectionUnderTest t(in);
+    const double f_yd = 355.0 / 1e-4;
+    const double I = (200.0 * 500.0 * 500.0 * 500.0 - 190.0 * 460.0 * 460.0 * 460.0) / 12.0;
+    const double kappa = f_yd / 210000.0 * 1000.0 / 250.0;
+    for (const int direction : {+1, -1}) {
+        const LimitPoint el = elasticLimit(t.section(), direction);
+        EXPECT_EQ(el.state, "el");
+        EXPECT_NEAR(el.kappa, direction * kappa, 1e-6 * kappa) << direction;
+        EXPECT_NEAR(el.M, direction * f_yd * I / 250.0, 1e-6 * f_yd * I / 250.0) << direction;
+    }
+}
