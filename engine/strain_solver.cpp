@@ -111,6 +111,7 @@ ZeroAxialForce neutralAxisForZeroN(const SectionEvaluator &evaluate, double kapp
     for (int i = 0; i < maxAxisBisections; ++i) {
         if (!(std::fabs(ra.N) > search.tolN && std::fabs(rb.N) > search.tolN)) break;
         const double zm = (za + zb) / 2.0;
+        if (zm == za || zm == zb) break;  // the bracket cannot shrink any further
         const SectionResult rm = evaluate(kappa, zm);
         if (opposite(rm.N, ra.N)) {
             zb = zm;

@@ -96,6 +96,23 @@ TEST(NeutralAxis, AStartOutsideTheSectionBeginsAtTheNearerEndOfTheRange) {
     }
 }
 
+// An axial force that jumps across the root (huge forces of absurd moduli)
+// never meets the tolerance; the bisection stops once the bracket is as small
+// as the heights can resolve instead of evaluating all 150 midpoints.
+TEST(NeutralAxis, BisectionStopsWhenTheBracketCannotShrink) {
+    int calls = 0;
+    const SectionEvaluator jump = [&calls](double, double z) {
+        ++calls;
+        SectionResult r;
+        r.N = z < 123.4 ? -1.0e12 : 1.0e12;
+        return r;
+    };
+    const ZeroAxialForce a = neutralAxisForZeroN(jump, 0.01, 0.0, searchBetween(-600, 1200));
+    EXPECT_TRUE(a.found);
+    EXPECT_NEAR(a.z0, 123.4, 1e-12);
+    EXPECT_LT(calls, 70);  // a few bracket steps, about 50 halvings of 50 mm to the last digit
+}
+
 TEST(NeutralAxis, RealSectionStatesHaveZeroAxialForce) {
     SectionUnderTest t(exampleIPE400());
     CompositeSection &s = t.section();
