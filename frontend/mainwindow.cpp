@@ -67,13 +67,13 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::createMenus() {
-    struct ActionSpec {
+    struct ActionEntry {
         const char *text;
         int icon;  // QStyle::StandardPixmap, or -1 for none
         const char *shortcut;
         const char *slot;
     };
-    const ActionSpec specs[] = {
+    const ActionEntry entries[] = {
         {"&Neu...", QStyle::SP_DialogResetButton, "Ctrl+N", SLOT(neuClicked())},
         {"&Öffnen...", QStyle::SP_DirOpenIcon, "Ctrl+O", SLOT(oeffnenClicked())},
         {"&Speichern...", QStyle::SP_DialogSaveButton, "Ctrl+S", SLOT(speichernClicked())},
@@ -86,13 +86,13 @@ void MainWindow::createMenus() {
         {"Hilfe", -1, nullptr, SLOT(HilfeClicked())},
     };
     QList<QAction *> actions;
-    for (const ActionSpec &spec : specs) {
-        auto *action = new QAction(QString::fromUtf8(spec.text), this);
-        if (spec.icon >= 0)
-            action->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(spec.icon)));
-        if (spec.shortcut) action->setShortcut(QKeySequence(spec.shortcut));
-        if (spec.slot)
-            connect(action, SIGNAL(triggered()), this, spec.slot);
+    for (const ActionEntry &entry : entries) {
+        auto *action = new QAction(QString::fromUtf8(entry.text), this);
+        if (entry.icon >= 0)
+            action->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(entry.icon)));
+        if (entry.shortcut) action->setShortcut(QKeySequence(entry.shortcut));
+        if (entry.slot)
+            connect(action, SIGNAL(triggered()), this, entry.slot);
         else
             connect(action, SIGNAL(triggered()), qApp, SLOT(quit()));
         actions.append(action);
