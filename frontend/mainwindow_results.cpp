@@ -31,11 +31,11 @@ void MainWindow::update_txt(QVBoxLayout *layout, int limitState, int withTs) {
     const std::string file =
         results::stateFolder(m_runFolder, limitState, withTs) + results::outputFile;
     const ValuePanel panel = buildValuePanel(results::readNumberRows(file, 5));
-    if (panel.hasState) {
-        if (limitState == 0 && withTs == 0) m_zustandGzgOhneTs = panel.summary;
-        else if (limitState == 0 && withTs == 1) m_zustandGzgMitTs = panel.summary;
-        else if (limitState == 1) m_zustandGzt = panel.summary;
-    }
+    // A state without a row in this run folder has no strain state (zero): the
+    // report must not print the strain state of a run shown before.
+    if (limitState == 0 && withTs == 0) m_zustandGzgOhneTs = panel.summary;
+    else if (limitState == 0 && withTs == 1) m_zustandGzgMitTs = panel.summary;
+    else if (limitState == 1) m_zustandGzt = panel.summary;
     clearLayout(layout, true);
     addPanelLabels(layout, panel.lines, Qt::Alignment());
 }

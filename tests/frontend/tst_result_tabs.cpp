@@ -15,6 +15,7 @@
 #include "mygraphicsview.h"
 #include "qcustomplot.h"
 #include "result_reader.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -202,8 +203,20 @@ private slots:
         QVERIFY(QDir().mkpath(empty));
         QVERIFY(QFile::copy(QDir(NORVEL_BUILD_DIR).filePath("inputstart.txt"),
                             QDir(empty).filePath("input.txt")));
+        const MainWindowProbe probe(window);
+        QVERIFY(probe.summary(MainWindowProbe::Panel::Gzt).kappa != 0.0);
         QVERIFY(QMetaObject::invokeMethod(&window, "oeffnenLetzteClicked"));
         for (MyGraphicsView *view : views) QVERIFY(view->scene()->items().isEmpty());
+        // No strain state of the run shown before survives in the report: all
+        // three states read as zero, and with M_Ed = 0 each gets its zero line.
+        for (auto panel : {MainWindowProbe::Panel::GzgOhneTs, MainWindowProbe::Panel::GzgMitTs,
+                           MainWindowProbe::Panel::Gzt}) {
+            const StateSummary state = probe.summary(panel);
+            QCOMPARE(state.kappa, 0.0);
+            QCOMPARE(state.z_na, 0.0);
+            QCOMPARE(state.ei_i, 0.0);
+        }
+        QCOMPARE(probe.report()->toPlainText().count(tabText("\nϰ= 0‰/m\tZ_na= 0mm\tEI_i= 0kNm²")), 3);
         for (QCustomPlot *plot : plots(window)) {
             if (plot->xAxis->label() == "V [kN]") continue;  // curves without data and the design point
             QCOMPARE(plot->graphCount(), 0);
