@@ -56,7 +56,11 @@ double overviewSceneScale(const SectionGeometry &g) {
 std::vector<double> barCentres(double slabWidth, double spacing, double diameter) {
     std::vector<double> centres;
     if (!(spacing > 0.0) || !(diameter > 0.0) || !(slabWidth >= 0.0)) return centres;
-    const int n = static_cast<int>(std::floor(slabWidth / spacing));
+    const double count = std::floor(slabWidth / spacing);
+    // Bars thinner than a millimetre at a spacing to match pass the engine's
+    // checks but would be billions of items; such a layer is not drawn.
+    if (!(count <= maximumBarsPerLayer)) return centres;
+    const int n = static_cast<int>(count);
     for (int i = 0; i <= n; ++i) centres.push_back(spacing * (i - n / 2.0));
     return centres;
 }

@@ -29,7 +29,9 @@ double plotSceneScale(const SectionGeometry &g);
 double overviewSceneScale(const SectionGeometry &g);
 
 // Centres (mm, from the middle of the slab) of the floor(B / e) + 1 bars of a
-// layer, symmetric about the middle; none when spacing or diameter is 0.
+// layer, symmetric about the middle; none when spacing or diameter is 0, and
+// none when floor(B / e) exceeds maximumBarsPerLayer.
+constexpr double maximumBarsPerLayer = 10000.0;
 std::vector<double> barCentres(double slabWidth, double spacing, double diameter);
 
 // Clears the scene and draws the section with the origin at the middle of

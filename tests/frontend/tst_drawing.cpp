@@ -55,6 +55,10 @@ private slots:
         QTest::newRow("spacing wider than the slab") << 1000.0 << 1500.0 << 12.0 << QVector<double>{0};
         QTest::newRow("spacing 0") << 1000.0 << 0.0 << 12.0 << QVector<double>{};
         QTest::newRow("diameter 0") << 1000.0 << 150.0 << 0.0 << QVector<double>{};
+        // Thin bars at a spacing to match pass the engine's checks (spacing at
+        // least the diameter): 10000 / 0.00001 would be 10^9 bars.
+        QTest::newRow("10^9 bars are not drawn") << 10000.0 << 1e-5 << 1e-5 << QVector<double>{};
+        QTest::newRow("10^13 bars are not drawn") << 10000.0 << 1e-9 << 1e-9 << QVector<double>{};
     }
     void barCentres() {
         QFETCH(double, width);
@@ -63,6 +67,7 @@ private slots:
         QFETCH(QVector<double>, centres);
         const std::vector<double> actual = ::barCentres(width, spacing, diameter);
         QCOMPARE(int(actual.size()), centres.size());
+        QVERIFY(actual.size() <= maximumBarsPerLayer + 1);
         for (int i = 0; i < centres.size(); ++i) QVERIFY(near(actual[i], centres[i]));
     }
 
