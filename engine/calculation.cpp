@@ -50,9 +50,10 @@ std::string Calculation::minimumReinforcement(const std::string &side) {
     std::cout << "A_ct :" << check.A_ct << " [mm^2]\t" << std::endl;
     std::cout << "A_s_min :" << check.A_s_min << " [mm^2]\t" << std::endl;
     std::cout << "A_s :" << check.A_s_vor << " [mm^2]\t" << std::endl;
-    writer_.writeHeading("*Mindestbewehrung");
-    writer_.writeValue("A_s,min", check.A_s_min);
-    writer_.writeValue("A_svor", check.A_s_vor);
+    writer_.writeBlock("*Mindestbewehrung", {
+        {"A_s,min", check.A_s_min},
+        {"A_svor", check.A_s_vor},
+    });
     return check.enough ? "true" : "false";
 }
 void Calculation::switchTensionStiffeningOn() { concrete_.switchTensionStiffeningOn(slab_); }

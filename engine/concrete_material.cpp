@@ -59,14 +59,15 @@ void ConcreteMaterial::switchTensionStiffeningOn(ConcreteSlab &slab) {
 }
 
 void ConcreteMaterial::writeBlock() const {
-    writer_.writeHeading("*Eigenschaften Beton");
-    writer_.writeValue("f_ck", f_ck);
-    writer_.writeValue("_f_cd", f_cd);
-    writer_.writeValue("_f_ct_eff", f_ct_eff);
-    writer_.writeValue("_e_c3", e_c3);
-    writer_.writeValue("_e_cu3", e_cu3);
-    writer_.writeValue("_e_ct_eff", e_ct_eff);
-    writer_.writeValue("_alpha_c", alpha_c);
-    writer_.writeValue("_gamma_c", gamma_c);
-    writer_.writeValue("_E_c", E_c);
+    writer_.writeBlock("*Eigenschaften Beton", {
+        {"f_ck", f_ck},
+        {"_f_cd", f_cd},
+        {"_f_ct_eff", f_ct_eff},
+        {"_e_c3", e_c3},
+        {"_e_cu3", e_cu3},
+        {"_e_ct_eff", e_ct_eff},
+        {"_alpha_c", alpha_c},
+        {"_gamma_c", gamma_c},
+        {"_E_c", E_c},
+    });
 }

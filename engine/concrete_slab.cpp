@@ -113,27 +113,31 @@ std::vector<std::pair<double, double>> ConcreteSlab::concreteZones() const {
 }
 
 void ConcreteSlab::writeGeometryBlocks() const {
-    writer_.writeHeading("*Geometrie Betonquerschnitt");
-    writer_.writeValue("h_c", h_c);
-    writer_.writeValue("b_e", b_e);
-    writer_.writeValue("h_profilblech", h_profilblech);
-    writer_.writeValue("b_p", b_p);
-    writer_.writeHeading("*Geometrie Bewehrungsstahl");
-    writer_.writeValue("c_nom_u", bars.c_nom_u);
-    writer_.writeValue("c_nom_o", bars.c_nom_o);
-    writer_.writeValue("d_u", bars.d_u);
-    writer_.writeValue("d_o", bars.d_o);
-    writer_.writeValue("AbstandobereLage", bars.AbstandobereLage);
-    writer_.writeValue("AbstanduntereLage", bars.AbstanduntereLage);
+    writer_.writeBlock("*Geometrie Betonquerschnitt", {
+        {"h_c", h_c},
+        {"b_e", b_e},
+        {"h_profilblech", h_profilblech},
+        {"b_p", b_p},
+    });
+    writer_.writeBlock("*Geometrie Bewehrungsstahl", {
+        {"c_nom_u", bars.c_nom_u},
+        {"c_nom_o", bars.c_nom_o},
+        {"d_u", bars.d_u},
+        {"d_o", bars.d_o},
+        {"AbstandobereLage", bars.AbstandobereLage},
+        {"AbstanduntereLage", bars.AbstanduntereLage},
+    });
 }
 
 void ConcreteSlab::writeValuesBlocks() const {
-    writer_.writeHeading("*Querschnittswerte Beton");
-    writer_.writeValue("A_c", A_c);
-    writer_.writeValue("z_sc", z_sc);
-    writer_.writeValue("I_c", I_c);
-    writer_.writeHeading("*Querschnittswerte Bewehrungsstahl");
-    writer_.writeValue("A_s", bars.A_s);
-    writer_.writeValue("z_ss", bars.z_ss);
-    writer_.writeValue("I_s", bars.I_s);
+    writer_.writeBlock("*Querschnittswerte Beton", {
+        {"A_c", A_c},
+        {"z_sc", z_sc},
+        {"I_c", I_c},
+    });
+    writer_.writeBlock("*Querschnittswerte Bewehrungsstahl", {
+        {"A_s", bars.A_s},
+        {"z_ss", bars.z_ss},
+        {"I_s", bars.I_s},
+    });
 }

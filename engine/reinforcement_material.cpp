@@ -57,12 +57,13 @@ MaterialPoint ReinforcementMaterial::stress(double eps) const {
 }
 
 void ReinforcementMaterial::writeBlock() const {
-    writer_.writeHeading("*Eigenschaften Bewehrungsstahl");
-    writer_.writeValue("f_sk", f_sk);
-    writer_.writeValue("f_sd", f_sd);
-    writer_.writeValue("f_ud", f_ud);
-    writer_.writeValue("e_sd", e_sd);
-    writer_.writeValue("e_uk", e_uk);
-    writer_.writeValue("e_ud", e_ud);
-    writer_.writeValue("E_s", E_s);
+    writer_.writeBlock("*Eigenschaften Bewehrungsstahl", {
+        {"f_sk", f_sk},
+        {"f_sd", f_sd},
+        {"f_ud", f_ud},
+        {"e_sd", e_sd},
+        {"e_uk", e_uk},
+        {"e_ud", e_ud},
+        {"E_s", E_s},
+    });
 }

@@ -86,6 +86,12 @@ void ResultWriter::writeValue(const std::string &label, double value) const {
     appendLine(inRun(outputFile), label + "\t" + formatNumber(value));
 }
 
+void ResultWriter::writeBlock(const std::string &heading,
+                              std::initializer_list<std::pair<const char *, double>> values) const {
+    writeHeading(heading);
+    for (const auto &[label, value] : values) writeValue(label, value);
+}
+
 void ResultWriter::writeInteractionRow(double V, double M_pl, double M_el) const {
     appendLine(inRun(interactionFile), joinNumbers({V, M_pl, M_el}));
 }

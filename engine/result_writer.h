@@ -1,5 +1,7 @@
 #pragma once
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 // One row of a stress file: a sub-zone of concrete, reinforcement or steel.
 // Heights in mm above the underside of the steel section, strains in per mille.
@@ -24,6 +26,9 @@ public:
     void writeHeading(const std::string &text) const;
     // Run folder output.txt: label, tab, number.
     void writeValue(const std::string &label, double value) const;
+    // A heading followed by its labelled values, in the order given.
+    void writeBlock(const std::string &heading,
+                    std::initializer_list<std::pair<const char *, double>> values) const;
     // V_M_beziehung.txt: V, M_pl, M_el.
     void writeInteractionRow(double V, double M_pl, double M_el) const;
     // Current state/TS output.txt: one strain-state row of six numbers.

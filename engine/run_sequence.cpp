@@ -13,12 +13,14 @@
 namespace {
 
 void writeActionBlocks(const DesignInput &in, const ResultWriter &writer) {
-    writer.writeHeading("*Tragf\xE4higkeit");
-    writer.writeValue("M_Ed_t", in.M_t);
-    writer.writeValue("V_Ed_t", in.V_t);
-    writer.writeHeading("*Gebrauchstauglichkeit");
-    writer.writeValue("M_Ed_g", in.M_g);
-    writer.writeValue("V_Ed_g", in.V_g);
+    writer.writeBlock("*Tragf\xE4higkeit", {
+        {"M_Ed_t", in.M_t},
+        {"V_Ed_t", in.V_t},
+    });
+    writer.writeBlock("*Gebrauchstauglichkeit", {
+        {"M_Ed_g", in.M_g},
+        {"V_Ed_g", in.V_g},
+    });
 }
 
 void ultimateLimitState(const DesignInput &in, ResultWriter &writer, Calculation &calc,
@@ -75,8 +77,9 @@ void calculate(DesignInput &in) {
     Calculation calc(in, *writer);
     calc.momentShearInteraction(in.V_t >= 0, in.M_t >= 0);
     const bool ultimateShearFailure = calc.shearFails(in.V_t);
-    writer->writeHeading("*Querkrafttragf\xE4higkeit");
-    writer->writeValue("V_pl_Rd", calc.V_pl_Rd());
+    writer->writeBlock("*Querkrafttragf\xE4higkeit", {
+        {"V_pl_Rd", calc.V_pl_Rd()},
+    });
     ultimateLimitState(in, *writer, calc, ultimateShearFailure);
     serviceabilityLimitState(in, *writer, calc);
     errorLine("Berechnung wurde erfolgreich abgeschlossen");

@@ -29,9 +29,10 @@ MaterialPoint SteelMaterial::stress(double eps) const {
 }
 
 void SteelMaterial::writeBlock() const {
-    writer_.writeHeading("*Eigenschaften Baustahl");
-    writer_.writeValue("f_yk", f_yk);
-    writer_.writeValue("f_yd", f_yd);
-    writer_.writeValue("e_y", e_y);
-    writer_.writeValue("E_a", E_a);
+    writer_.writeBlock("*Eigenschaften Baustahl", {
+        {"f_yk", f_yk},
+        {"f_yd", f_yd},
+        {"e_y", e_y},
+        {"E_a", E_a},
+    });
 }

@@ -114,19 +114,21 @@ bool SteelSection::shearCheck(double V) {
 }
 
 void SteelSection::writeGeometryBlock() const {
-    writer_.writeHeading("*Geometrie Baustahlquerschnitt");
-    writer_.writeValue("r", r);
-    writer_.writeValue("t_f1", t_f1);
-    writer_.writeValue("t_f2", t_f2);
-    writer_.writeValue("b_f1", b_f1);
-    writer_.writeValue("b_f2", b_f2);
-    writer_.writeValue("t_w", t_w);
-    writer_.writeValue("h", h);
+    writer_.writeBlock("*Geometrie Baustahlquerschnitt", {
+        {"r", r},
+        {"t_f1", t_f1},
+        {"t_f2", t_f2},
+        {"b_f1", b_f1},
+        {"b_f2", b_f2},
+        {"t_w", t_w},
+        {"h", h},
+    });
 }
 
 void SteelSection::writeValuesBlock() const {
-    writer_.writeHeading("*Querschnittswerte Baustahlquerschnitt");
-    writer_.writeValue("A_a", A_a);
-    writer_.writeValue("z_sa", z_sa);
-    writer_.writeValue("I_a", I_a);
+    writer_.writeBlock("*Querschnittswerte Baustahlquerschnitt", {
+        {"A_a", A_a},
+        {"z_sa", z_sa},
+        {"I_a", I_a},
+    });
 }
