@@ -249,12 +249,7 @@ private slots:
         QCOMPARE(probe().panelTexts(Panel::GzgOhneTs).at(4), u("ϰ = 0.51234 [‰/m]"));
         QCOMPARE(probe().panelTexts(Panel::GzgMitTs).at(4), u("ϰ = 0.62 [‰/m]"));
         QCOMPARE(probe().panelTexts(Panel::Nachweis),
-                 (QStringList{"Einwirkungen", "Querkraft: VEd=-80 [kN]",
-                              "Bemessungswert Moment: MEd=250 [kNm]", u("Querkrafttragfähigkeit"),
-                              u("|VEd| = 80 kN ≤ |Vpl,Rd|= 500 kN  ...  NACHWEIS ERFÜLLT"),
-                              "Interaktion Biegung und Querkraft",
-                              u("Mel,Rd(Ved) = 200 kNm < MEd = 250 kNm ≤ Mpl,Rd(VEd)= 300 kNm"),
-                              "TEILPLASTISCHE SPANNUNGSVERTEILUNG"}));
+                 fixtures::workedExampleCheckPanel());
         // The report prints the strain states the panels stored in this refresh.
         const QString report = probe().report()->toPlainText();
         QVERIFY(report.contains(u("\nϰ= 0.51234‰/m\tZ_na= 398.765mm\tEI_i= 292774kNm²")));

@@ -111,12 +111,7 @@ private slots:
         const CheckPanel panel =
             buildCheckPanel(results::KeyValues::read(run + results::outputFile), false);
         QCOMPARE(texts(panel.lines),
-                 (QStringList{"Einwirkungen", "Querkraft: VEd=-80 [kN]",
-                              "Bemessungswert Moment: MEd=250 [kNm]", u("Querkrafttragfähigkeit"),
-                              u("|VEd| = 80 kN ≤ |Vpl,Rd|= 500 kN  ...  NACHWEIS ERFÜLLT"),
-                              "Interaktion Biegung und Querkraft",
-                              u("Mel,Rd(Ved) = 200 kNm < MEd = 250 kNm ≤ Mpl,Rd(VEd)= 300 kNm"),
-                              "TEILPLASTISCHE SPANNUNGSVERTEILUNG"}));
+                 fixtures::workedExampleCheckPanel());
         QCOMPARE(panel.mEd, 250.0);
         QCOMPARE(panel.vEd, -80.0);
         const QString heading = "font: 12pt; text-decoration: underline;";

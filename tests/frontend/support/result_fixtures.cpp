@@ -31,4 +31,15 @@ bool copyFolder(const QString &from, const QString &to) {
     return ok;
 }
 
+QStringList workedExampleCheckPanel() {
+    return {"Einwirkungen",
+            "Querkraft: VEd=-80 [kN]",
+            "Bemessungswert Moment: MEd=250 [kNm]",
+            QString::fromUtf8("Querkrafttragfähigkeit"),
+            QString::fromUtf8("|VEd| = 80 kN ≤ |Vpl,Rd|= 500 kN  ...  NACHWEIS ERFÜLLT"),
+            "Interaktion Biegung und Querkraft",
+            QString::fromUtf8("Mel,Rd(Ved) = 200 kNm < MEd = 250 kNm ≤ Mpl,Rd(VEd)= 300 kNm"),
+            "TEILPLASTISCHE SPANNUNGSVERTEILUNG"};
+}
+
 }  // namespace fixtures

@@ -3,6 +3,7 @@
 // files, copying a fixture run folder into a temporary work folder.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <string>
 
 namespace fixtures {
@@ -15,5 +16,9 @@ void writeFile(const QString &path, const QByteArray &content);
 
 // Copies a folder tree; false when something could not be copied.
 bool copyFolder(const QString &from, const QString &to);
+
+// Lines of the check panel for the worked-example run folder
+// (fixtures/results/worked_example): partly plastic, shear force -80 kN.
+QStringList workedExampleCheckPanel();
 
 }  // namespace fixtures
