@@ -7,14 +7,14 @@
 #include <iostream>
 #include <memory>
 
-#include "calculation.h"
-#include "design_input.h"
-#include "input_reader.h"
-#include "limit_moments.h"
-#include "platform.h"
-#include "result_writer.h"
-#include "section_response.h"
-#include "strain_solver.h"
+#include "analysis/calculation.h"
+#include "io/design_input.h"
+#include "io/input_reader.h"
+#include "analysis/limit_moments.h"
+#include "platform/platform.h"
+#include "io/result_writer.h"
+#include "section/section_response.h"
+#include "analysis/strain_solver.h"
 
 namespace fs = std::filesystem;
 

@@ -1,3 +1,3 @@
-#include "run_sequence.h"
+#include "io/run_sequence.h"
 
 int main() { return runSequence(); }

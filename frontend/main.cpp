@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "batch_mode.h"
-#include "mainwindow.h"
+#include "run/batch_mode.h"
+#include "window/mainwindow.h"
 
 int main(int argc, char *argv[]) {
     if (isBatchCommandLine(argc, argv)) return runBatchMode(argc, argv);

@@ -1,4 +1,4 @@
-#include "form_driver.h"
+#include "support/form_driver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,8 +8,8 @@
 #include <QTextStream>
 #include <string>
 
-#include "mainwindow.h"
-#include "numberedit.h"
+#include "window/mainwindow.h"
+#include "widgets/numberedit.h"
 
 namespace formdriver {
 

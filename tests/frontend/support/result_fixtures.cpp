@@ -1,4 +1,4 @@
-#include "result_fixtures.h"
+#include "support/result_fixtures.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,11 +1,11 @@
-#include "window_probe.h"
+#include "support/window_probe.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "mainwindow.h"
+#include "window/mainwindow.h"
 
 QPushButton *MainWindowProbe::startButton() const { return window_.m_startButton; }
 QTextEdit *MainWindowProbe::console() const { return window_.m_konsole; }

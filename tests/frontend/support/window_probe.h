@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <string>
 
-#include "state_summary.h"
+#include "results/state_summary.h"
 
 class MainWindow;
 class QProcess;

@@ -1,0 +1,57 @@
+#pragma once
+// The models of one run and the analysis stages the run sequence calls on them.
+#include <string>
+
+#include "section/composite_section.h"
+#include "materials/concrete_material.h"
+#include "section/concrete_slab.h"
+#include "materials/reinforcement_material.h"
+#include "materials/steel_material.h"
+#include "section/steel_section.h"
+
+struct DesignInput;
+class ResultWriter;
+
+class Calculation {
+public:
+    // Builds the material and section models in their fixed order.
+    Calculation(const DesignInput &input, ResultWriter &writer);
+    ~Calculation();
+    Calculation(const Calculation &) = delete;
+    Calculation &operator=(const Calculation &) = delete;
+
+    // Moment-shear relation of the ultimate limit state (rows of V_M_beziehung.txt).
+    void momentShearInteraction(bool shearNonNegative, bool momentNonNegative);
+    // Shear check of the steel section; true when the shear force exceeds V_pl_Rd.
+    bool shearFails(double V);
+    double V_pl_Rd() const;
+
+    // Design actions of the limit state being analysed.
+    void setActions(double M_Ed, double V_Ed);
+    void elasticLimitMoments();
+    // flag 0: positive direction only; 1: both directions.
+    void plasticLimitMoments(int flag);
+    // Strain state for M_Ed: state row and part rows, or the failure line.
+    void designState();
+    // "*Grenzmomente" block of the ultimate limit state.
+    void writeLimitMoments();
+    // Minimum reinforcement for the tensioned face "oben" or "unten": "true" or "false".
+    std::string minimumReinforcement(const std::string &side);
+    void switchTensionStiffeningOn();
+    // Section and material blocks in their fixed order.
+    void writeSectionBlocks();
+
+    // The composite section with its models, for direct evaluation.
+    CompositeSection &section() { return composite_; }
+
+private:
+    const DesignInput &input_;
+    ResultWriter &writer_;
+    // Built in this order (declaration order is construction order).
+    ConcreteMaterial concrete_;
+    ReinforcementMaterial reinforcement_;
+    ConcreteSlab slab_;
+    SteelMaterial steelMaterial_;
+    SteelSection steel_;
+    CompositeSection composite_;
+};

@@ -1,0 +1,143 @@
+#include "io/input_reader.h"
+
+#include <fstream>
+#include <iostream>
+#include <locale>
+#include <sstream>
+
+#include "io/console.h"
+#include "io/design_input.h"
+#include "platform/platform.h"
+#include "io/tables.h"
+#include "io/validation.h"
+
+namespace {
+
+const std::string rolled = "Walzprofil";
+const std::string welded = "Schweissprofil";
+
+// Extracts every target in order; false as soon as one does not parse.
+template <typename... T>
+bool extract(std::istream &in, T &...targets) {
+    return static_cast<bool>((in >> ... >> targets));
+}
+
+bool fail(const std::string &section) {
+    errorLine("FEHLERMELDUNG: " + section + " konnten nicht eingelesen werden");
+    return false;
+}
+
+void echoSteelGeometry(const DesignInput &in) {
+    std::cout << "*Geometrie-Baustahl:" << std::endl;
+    std::cout << "h : " << in.h << " [mm]\t" << "t_f1 : " << in.t_f1 << " [mm]\t"
+              << "t_f2 : " << in.t_f2 << " [mm]\t" << "b_f1 : " << in.b_f1 << " [mm]\t"
+              << "b_f2 : " << in.b_f2 << " [mm]\t" << "t_w: " << in.t_w << " [mm]\t"
+              << "r: " << in.r << " [mm]" << std::endl;
+}
+
+// Reads one keyword line (the keyword already taken from the stream).
+// Returns false after writing the message of the first failure.
+bool readKeywordLine(const std::string &key, std::istream &line, DesignInput &in) {
+    std::ostream &out = std::cout;
+    if (key == "*Eigenschaften-Beton:") {
+        if (!extract(line, in.festig_klasse, in.gamma_c, in.alpha_c, in.set_e_cu3))
+            return fail("Eigenschaften-Beton");
+        out << "_festig_klasse: " << in.festig_klasse << std::endl;
+    } else if (key == "*Eigenschaften-Bewehrung:") {
+        if (!extract(line, in.f_sk, in.gamma_s, in.klasse_s, in.set_verfestigung_s))
+            return fail("Eigenschaften-Bewehrung");
+        if (!checkReinforcementInput(in.klasse_s, in.set_verfestigung_s, in.f_sk, in.gamma_s))
+            return false;
+        out << "*Eigenschaften-Bewehrung:" << std::endl;
+        out << "f_sk : " << in.f_sk << " [N/mm^2]\t" << "gamma_s : " << in.gamma_s << " [-]\t"
+            << "klasse_s : " << in.klasse_s << "\t" << "set_verfestigung_s : "
+            << in.set_verfestigung_s << std::endl;
+    } else if (key == "*Eigenschaften-Baustahl:") {
+        if (!extract(line, in.f_yk, in.gamma_M)) return fail("Eigenschaften-Baustahl");
+        if (!checkSteelInput(in.f_yk, in.gamma_M)) return false;
+        out << "*Eigenschaften-Baustahl:" << std::endl;
+        out << "f_yk : " << in.f_yk << " [N/mm^2]\t" << "gamma_M :" << in.gamma_M << " [-]"
+            << std::endl;
+    } else if (key == "*Geometrie-Beton:") {
+        if (!extract(line, in.h_c, in.b_e, in.h_profilblech, in.b_p))
+            return fail("Geometrie-Beton");
+        out << "*Geometrie-Beton:" << std::endl;
+        out << "h_c : " << in.h_c << " [mm]\t" << "b_e : " << in.b_e << " [mm]\t"
+            << "h_profilblech : " << in.h_profilblech << " [mm]\t" << "b_p : " << in.b_p
+            << " [mm]" << std::endl;
+    } else if (key == "*Geometrie-Bewehrung:") {
+        if (!extract(line, in.d_u, in.d_o, in.AbstanduntereLage, in.AbstandobereLage, in.c_nom_u,
+                     in.c_nom_o))
+            return fail("Geometrie-Bewehrung");
+        out << "*Geometrie-Bewehrung:" << std::endl;
+        out << "d_u : " << in.d_u << " [mm]\t" << "d_o : " << in.d_o << " [mm]\t"
+            << "AbstanduntereLage: " << in.AbstanduntereLage << " [mm]\t"
+            << "AbstandobereLage: " << in.AbstandobereLage << " [mm]\t" << "c_nom_u: "
+            << in.c_nom_u << " [mm]\t" << "c_nom_o: " << in.c_nom_o << " [mm]" << std::endl;
+    } else if (key == "*Baustahl-Typ:") {
+        if (!extract(line, in.Profiltyp)) return fail("Baustahl-Typ");
+        if (in.Profiltyp == rolled && !extract(line, in.Profilname)) return fail("Baustahl-Typ");
+        if (!checkProfileType(in.Profiltyp)) return false;
+        out << "*Geometrie-Baustahl:" << std::endl;
+        out << "Profiltyp " << in.Profiltyp << "\t" << "Profilname " << in.Profilname
+            << std::endl;
+    } else if (key == "*Geometrie-Baustahl:") {
+        if (in.Profiltyp != welded) return true;  // rolled: dimensions come from the table
+        if (!extract(line, in.h, in.t_f1, in.t_f2, in.b_f1, in.b_f2, in.t_w))
+            return fail("Geometrie-Baustahl");
+        in.r = 0.0;
+        echoSteelGeometry(in);
+    } else if (key == "*Gebrauchstauglichkeit:") {
+        if (!extract(line, in.M_g, in.V_g)) return fail("Schnittgroe\xDF" "en");
+        out << "*Gebrauchstauglichkeit:" << std::endl;
+        out << "M_g " << in.M_g << " [Nmm]\t" << "V_g " << in.V_g << " [N]" << std::endl;
+    } else if (key == "*Tragfaehigkeit:") {
+        if (!extract(line, in.M_t, in.V_t)) return fail("Schnittgroe\xDF" "en");
+        out << "*Tragfaehigkeit:" << std::endl;
+        out << "M_t " << in.M_t << " [Nmm]\t" << "V_t " << in.V_t << " [N]" << std::endl;
+    } else if (key == "*Mindestbewehrung:") {
+        if (!extract(line, in.k_c, in.k_min, in.s_s))
+            return fail("Angaben zu Mindestbewehrung");
+        out << "*Mindestbewehrung:" << std::endl;
+        out << "_k_c " << in.k_c << " [-]\t" << "_k " << in.k_min << " [-]\t" << "_s_s "
+            << in.s_s << " [N/mm^2]" << std::endl;
+        if (!checkMinimumReinforcementInput(in.k_c, in.k_min, in.s_s)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void echoSteelGeometryLines(const DesignInput &in) { echoSteelGeometry(in); }
+
+bool readInput(DesignInput &in) {
+    const std::string path = in.runFolder + platform::separator() + "input.txt";
+    {
+        std::ifstream file(path);
+        if (!file) {
+            errorLine("FEHLERMELDUNG: kein gueltige Inputdatei im Verzeichniss " + in.runFolder +
+                      " vorhanden ");
+            return false;
+        }
+        std::string text;
+        while (std::getline(file, text)) {
+            std::istringstream line(text);
+            line.imbue(std::locale::classic());
+            std::string key;
+            if (!(line >> key)) continue;
+            if (!readKeywordLine(key, line, in)) return false;
+        }
+    }
+    if (!readProfileTable(in)) return false;
+    if (!checkGeometry(in.h_c, in.b_e, in.h_profilblech, in.b_p, in.d_u, in.d_o,
+                       in.AbstanduntereLage, in.AbstandobereLage, in.c_nom_u, in.c_nom_o, in.h,
+                       in.t_f1, in.t_f2, in.b_f1, in.b_f2, in.t_w, in.r))
+        return false;
+    if (!readMaterialTable(in)) return false;
+    if (!checkConcreteInput(in.set_e_cu3, in.f_ck, in.gamma_c, in.alpha_c)) return false;
+    std::cout << "*Eigenschaften-Beton:" << std::endl;
+    std::cout << "f_ck : " << in.f_ck << " [N/mm^2]\t" << "gamma_c :" << in.gamma_c << " [-]\t"
+              << "alpha_c: " << in.alpha_c << " [-]\t" << "set_e_cu3: " << in.set_e_cu3
+              << std::endl;
+    return true;
+}

@@ -1,0 +1,123 @@
+#include "io/result_writer.h"
+
+#include <fstream>
+
+#include "io/console.h"
+#include "io/number_format.h"
+#include "platform/platform.h"
+
+const char *const ResultWriter::kappaFile = "kappa_M_beziehung.txt";
+const char *const ResultWriter::interactionFile = "V_M_beziehung.txt";
+const char *const ResultWriter::outputFile = "output.txt";
+const char *const ResultWriter::concreteFile = "spannung_c.txt";
+const char *const ResultWriter::reinforcementFile = "spannung_s.txt";
+const char *const ResultWriter::steelFile = "spannung_a.txt";
+const char *const ResultWriter::serviceabilityFolder = "Gebrauchstauglichkeit";
+const char *const ResultWriter::ultimateFolder = "Tragfaehigkeitkeit";
+const char *const ResultWriter::withoutTsFolder = "spannung_ohne_ts";
+const char *const ResultWriter::withTsFolder = "spannung_mit_ts";
+
+namespace {
+const char *const partHeader = "Z_u\tZ_o\tZ_s\te_u\te_o\ts_u\ts_o\tA\tI\tN\tM\tzustand\n";
+const char *const stateHeader = "M\tV\tkappa\tZ_na\tEI_i\n";
+const char *const ultimateStateHeader = "M\tV\tkappa\tZ_na\tEI_i\tfyd_red\n";
+const char *const failureLine = "Querschnittsversagen \n";
+
+std::string joinNumbers(std::initializer_list<double> values) {
+    std::string line;
+    for (double v : values) {
+        if (!line.empty()) line += '\t';
+        line += formatNumber(v);
+    }
+    return line;
+}
+}  // namespace
+
+ResultWriter::ResultWriter(const std::string &runFolder) : runFolder_(runFolder) {
+    const std::string &sep = platform::separator();
+    createFile(inRun(kappaFile), "kappa\tZ_na\tsum_M\tsum_N\tzustand\n");
+    const std::string service = runFolder_ + sep + serviceabilityFolder;
+    createStateFolder(service, withoutTsFolder, false);
+    createStateFolder(service, withTsFolder, false);
+    createFile(inRun(interactionFile), "V\tM_pl\tM_el\n");
+    createFile(inRun(outputFile), "");
+    createStateFolder(runFolder_ + sep + ultimateFolder, withoutTsFolder, true);
+}
+
+void ResultWriter::createStateFolder(const std::string &stateFolder, const std::string &tsFolder,
+                                     bool withFydRed) const {
+    const std::string &sep = platform::separator();
+    platform::createFolder(stateFolder);
+    const std::string folder = stateFolder + sep + tsFolder;
+    platform::createFolder(folder);
+    for (const char *name : {concreteFile, reinforcementFile, steelFile})
+        createFile(folder + sep + name, partHeader);
+    createFile(folder + sep + outputFile, withFydRed ? ultimateStateHeader : stateHeader);
+}
+
+void ResultWriter::createFile(const std::string &path, const std::string &content) const {
+    std::ofstream file(path, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!file) {
+        errorLine("FEHLERMELDUNG:in die Datei " + path + " konnte nicht geschrieben werden");
+        return;
+    }
+    file << content;
+}
+
+void ResultWriter::appendLine(const std::string &path, const std::string &line) const {
+    std::ofstream file(path, std::ios::out | std::ios::app | std::ios::binary);
+    if (file) file << line << '\n';
+}
+
+std::string ResultWriter::inRun(const std::string &name) const {
+    return runFolder_ + platform::separator() + name;
+}
+
+std::string ResultWriter::currentStateFile(const std::string &fileName) const {
+    const std::string &sep = platform::separator();
+    return stateFolder_ + sep + tsFolder_ + sep + fileName;
+}
+
+void ResultWriter::writeHeading(const std::string &text) const {
+    appendLine(inRun(outputFile), "\n" + text);
+}
+
+void ResultWriter::writeValue(const std::string &label, double value) const {
+    appendLine(inRun(outputFile), label + "\t" + formatNumber(value));
+}
+
+void ResultWriter::writeBlock(const std::string &heading,
+                              std::initializer_list<std::pair<const char *, double>> values) const {
+    writeHeading(heading);
+    for (const auto &[label, value] : values) writeValue(label, value);
+}
+
+void ResultWriter::writeInteractionRow(double V, double M_pl, double M_el) const {
+    appendLine(inRun(interactionFile), joinNumbers({V, M_pl, M_el}));
+}
+
+void ResultWriter::writeStateRow(double M, double V, double kappa, double Z_na, double EI_i,
+                                 double fyd_red) const {
+    appendLine(currentStateFile(outputFile), joinNumbers({M, V, kappa, Z_na, EI_i, fyd_red}));
+}
+
+void ResultWriter::writeFailure() const {
+    std::ofstream file(currentStateFile(outputFile), std::ios::out | std::ios::trunc | std::ios::binary);
+    if (file) file << failureLine;
+}
+
+void ResultWriter::writePartRow(PartFile part, const PartRow &row) const {
+    const char *name = part == PartFile::Concrete        ? concreteFile
+                       : part == PartFile::Reinforcement ? reinforcementFile
+                                                         : steelFile;
+    std::string line;
+    for (double v : {row.Z_u, row.Z_o, row.Z_s, row.e_u, row.e_o, row.s_u, row.s_o, row.A, row.I,
+                     row.N, row.M})
+        line += formatNumber(v) + '\t';
+    appendLine(currentStateFile(name), line + row.zustand);
+}
+
+void ResultWriter::selectServiceability() { stateFolder_ = inRun(serviceabilityFolder); }
+void ResultWriter::selectUltimate() { stateFolder_ = inRun(ultimateFolder); }
+void ResultWriter::selectWithoutTensionStiffening() { tsFolder_ = withoutTsFolder; }
+void ResultWriter::selectWithTensionStiffening() { tsFolder_ = withTsFolder; }

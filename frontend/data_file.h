@@ -1,8 +1,0 @@
-#pragma once
-// Path of a file shipped with the programs (tables, start values, pictures,
-// manual), looked up as platform::findDataFile does, as a Qt string.
-#include <QString>
-
-#include "platform.h"
-
-inline QString dataFilePath(const char *name) { return QString::fromStdString(platform::findDataFile(name)); }

@@ -1,0 +1,206 @@
+#include "plots/stress_plots.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "plots/plot_setup.h"
+#include "qcustomplot.h"
+#include "results/result_reader.h"
+
+namespace {
+
+// Columns of a zone row: Z_u, Z_o, Z_s, e_u, e_o, s_u, s_o.
+enum ZoneColumn { Z_u = 0, Z_o = 1, e_u = 3, e_o = 4, s_u = 5, s_o = 6 };
+constexpr int zoneColumns = 7;
+// Columns of a state row: M, V, kappa, Z_na, EI_i, fyd_red.
+enum StateColumn { M = 0, fyd_red = 5 };
+constexpr int stateColumns = 6;
+
+void appendZone(DistributionCurve &curve, double zLower, double zUpper, const std::vector<double> &row) {
+    curve.z << zLower << zUpper;
+    curve.sigma << row[s_u] << row[s_o];
+    curve.eps << row[e_u] << row[e_o];
+}
+
+// Steel zones: every height occurs once. A zone that does not reach above the
+// previous top replaces that top point only when its top stress is larger in
+// magnitude; a zone starting at the previous top starts 0.0001 mm higher.
+void addSteelRow(DistributionCurve &steel, const std::vector<double> &row) {
+    if (!steel.z.isEmpty() && steel.z.last() >= row[Z_o]) {
+        if (std::abs(row[s_o]) <= std::abs(steel.sigma.last())) return;
+        steel.z.removeLast();
+        steel.sigma.removeLast();
+        steel.eps.removeLast();
+    }
+    double zLower = row[Z_u];
+    if (!steel.z.isEmpty() && steel.z.last() >= zLower) zLower = steel.z.last() + 0.0001;
+    appendZone(steel, zLower, row[Z_o], row);
+}
+
+// Concrete zones: a stress jump at a zone boundary lifts the new lower point
+// by 0.001 mm so that the diagram shows the jump as a step.
+void addConcreteRow(DistributionCurve &concrete, const std::vector<double> &row) {
+    const bool jump = !concrete.sigma.isEmpty() && concrete.sigma.last() != row[s_u];
+    appendZone(concrete, jump ? row[Z_u] + 0.001 : row[Z_u], row[Z_o], row);
+}
+
+GraphStyle steelStyle() { return {"Baustahl", QColor(), QColor(0, 0, 255, 40)}; }
+GraphStyle concreteStyle() { return {"Beton", QColor(Qt::red), QColor(255, 0, 20, 40)}; }
+GraphStyle barStyle() { return {"Bewehrung", QColor(Qt::green), QColor(0, 255, 0, 40)}; }
+
+struct StyledCurve {
+    const DistributionCurve &curve;
+    GraphStyle style;
+};
+
+std::array<StyledCurve, 4> styledCurves(const StressDistribution &d) {
+    return {{{d.steel, steelStyle()},
+             {d.concrete, concreteStyle()},
+             {d.barsFirst, barStyle()},
+             {d.barsSecond, barStyle()}}};
+}
+
+// Span of one quantity over all non-empty curves, starting from [0, -1]
+// (so an all-positive quantity keeps 0 as its lower end).
+AxisSpan spanOver(const StressDistribution &d, QVector<double> DistributionCurve::*values) {
+    AxisSpan span{0.0, -1.0};
+    for (const StyledCurve &styled : styledCurves(d)) {
+        const QVector<double> &v = styled.curve.*values;
+        if (v.isEmpty()) continue;
+        span.max = std::max(span.max, *std::max_element(v.begin(), v.end()));
+        span.min = std::min(span.min, *std::min_element(v.begin(), v.end()));
+    }
+    return span;
+}
+
+void addCurveGraphs(QCustomPlot *plot, const StressDistribution &d,
+                    QVector<double> DistributionCurve::*values) {
+    for (const StyledCurve &styled : styledCurves(d)) {
+        const QVector<double> &v = styled.curve.*values;
+        if (!v.isEmpty()) addResultGraph(plot, KeyAxis::Vertical, styled.curve.z, v, styled.style, true);
+    }
+}
+
+enum class End { First, Last };
+
+int pointIndex(const DistributionCurve &curve, End end) {
+    return end == End::First ? 0 : curve.z.size() - 1;
+}
+
+// Value label beside a stress point: right of the point for tension, left of
+// it for compression and zero; above or below as the vertical flag says.
+void addStressLabel(QCustomPlot *plot, const DistributionCurve &curve, End end,
+                    Qt::Alignment vertical, const QString &fontFamily) {
+    if (curve.z.isEmpty()) return;
+    const int i = pointIndex(curve, end);
+    const double sigma = curve.sigma[i];
+    const Qt::Alignment horizontal = sigma > 0.0 ? Qt::AlignLeft : Qt::AlignRight;
+    addValueLabel(plot, QPointF(1.01 * sigma, curve.z[i]), vertical | horizontal,
+                  plotNumber(roundHalfUp(sigma, 2)) + QString::fromUtf8(" N/mm²"), fontFamily);
+}
+
+Qt::Alignment strainLabelAlignment(double eps, double z) {
+    if (z > 0.0) return (eps >= 0.0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
+    if (z == 0.0) return (eps > 0.0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignBottom;
+    return Qt::AlignCenter;  // the label library's own default
+}
+
+void addStrainLabelAt(QCustomPlot *plot, const DistributionCurve &curve, int i,
+                      const QString &fontFamily) {
+    const double eps = roundHalfUp(curve.eps[i], 2);
+    const double z = curve.z[i];
+    addValueLabel(plot, QPointF(1.01 * eps, z), strainLabelAlignment(eps, z),
+                  plotNumber(roundHalfUp(eps, 5)) + QString::fromUtf8(" ‰"), fontFamily);
+}
+
+void addStrainLabel(QCustomPlot *plot, const DistributionCurve &curve, End end,
+                    const QString &fontFamily) {
+    if (!curve.z.isEmpty()) addStrainLabelAt(plot, curve, pointIndex(curve, end), fontFamily);
+}
+
+// A bar group is labelled at the end with the larger strain magnitude.
+void addBarStrainLabel(QCustomPlot *plot, const DistributionCurve &bars, const QString &fontFamily) {
+    if (bars.eps.isEmpty()) return;
+    const End end = std::abs(bars.eps.last()) > std::abs(bars.eps.first()) ? End::Last : End::First;
+    addStrainLabelAt(plot, bars, pointIndex(bars, end), fontFamily);
+}
+
+}  // namespace
+
+StressDistribution buildStressDistribution(const ResultRows &stateRows, const ResultRows &steelRows,
+                                           const ResultRows &concreteRows, const ResultRows &barRows) {
+    StressDistribution d;
+    for (const auto &row : stateRows) {
+        if (row.size() < static_cast<std::size_t>(stateColumns)) continue;
+        if (row[M] >= 0.0) d.fydRed << row[fyd_red] << row[fyd_red] + 0.0001;
+        else d.fydRed << -row[fyd_red] << 0.0001 - row[fyd_red];
+    }
+    for (const auto &row : steelRows)
+        if (row.size() >= static_cast<std::size_t>(zoneColumns)) addSteelRow(d.steel, row);
+    for (const auto &row : concreteRows)
+        if (row.size() >= static_cast<std::size_t>(zoneColumns)) addConcreteRow(d.concrete, row);
+    for (const auto &row : barRows) {
+        if (row.size() < static_cast<std::size_t>(zoneColumns)) continue;
+        const bool continuesFirst = d.barsFirst.z.isEmpty() || d.barsFirst.z.last() == row[Z_u];
+        appendZone(continuesFirst ? d.barsFirst : d.barsSecond, row[Z_u], row[Z_o], row);
+    }
+    return d;
+}
+
+StressDistribution readStressDistribution(const std::string &stateFolder) {
+    return buildStressDistribution(
+        results::readNumberRows(stateFolder + results::outputFile, stateColumns),
+        results::readNumberRows(stateFolder + results::steelStressFile, zoneColumns),
+        results::readNumberRows(stateFolder + results::concreteStressFile, zoneColumns),
+        results::readNumberRows(stateFolder + results::reinforcementStressFile, zoneColumns));
+}
+
+AxisSpan balanceTwoThirds(AxisSpan span) {
+    const double a = std::abs(span.min);
+    if (2.0 / 3.0 * a > span.max) span.max = 2.0 / 3.0 * a;
+    else if (a < 2.0 / 3.0 * span.max) span.min = -2.0 / 3.0 * span.max;
+    return span;
+}
+
+void drawStressPlot(QCustomPlot *plot, const StressDistribution &d, const QString &fontFamily) {
+    clearPlot(plot);
+    const AxisSpan z = spanOver(d, &DistributionCurve::z);
+    const AxisSpan sigma = balanceTwoThirds(spanOver(d, &DistributionCurve::sigma));
+
+    if (d.fydRed.size() >= 2) {
+        GraphStyle fydStyle{"f_yd,red", QColor(), QColor(), Qt::DotLine};
+        addResultGraph(plot, KeyAxis::Vertical, {z.min, z.max}, {d.fydRed[0], d.fydRed[1]}, fydStyle,
+                       true);
+    }
+    addCurveGraphs(plot, d, &DistributionCurve::sigma);
+    plot->xAxis->setRange(1.55 * sigma.min, 1.75 * sigma.max);
+    plot->yAxis->setRange(1.02 * z.min, 1.02 * z.max);
+
+    addStressLabel(plot, d.steel, End::First, Qt::AlignBottom, fontFamily);
+    addStressLabel(plot, d.steel, End::Last, Qt::AlignTop, fontFamily);
+    addStressLabel(plot, d.concrete, End::First, Qt::AlignBottom, fontFamily);
+    addStressLabel(plot, d.concrete, End::Last, Qt::AlignVCenter, fontFamily);
+    addStressLabel(plot, d.barsFirst, End::Last, Qt::AlignBottom, fontFamily);
+    addStressLabel(plot, d.barsFirst, End::First, Qt::AlignTop, fontFamily);
+    addStressLabel(plot, d.barsSecond, End::Last, Qt::AlignBottom, fontFamily);
+    addStressLabel(plot, d.barsSecond, End::First, Qt::AlignTop, fontFamily);
+    plot->replot();
+}
+
+void drawStrainPlot(QCustomPlot *plot, const StressDistribution &d, const QString &fontFamily) {
+    clearPlot(plot);
+    const AxisSpan z = spanOver(d, &DistributionCurve::z);
+    const AxisSpan eps = balanceTwoThirds(spanOver(d, &DistributionCurve::eps));
+
+    addCurveGraphs(plot, d, &DistributionCurve::eps);
+    plot->xAxis->setRange(1.4 * eps.min, 1.4 * eps.max);
+    plot->yAxis->setRange(z.min, 1.02 * z.max);
+
+    addStrainLabel(plot, d.steel, End::First, fontFamily);
+    addStrainLabel(plot, d.steel, End::Last, fontFamily);
+    addStrainLabel(plot, d.concrete, End::Last, fontFamily);
+    addBarStrainLabel(plot, d.barsFirst, fontFamily);
+    addBarStrainLabel(plot, d.barsSecond, fontFamily);
+    plot->replot();
+}

@@ -1,0 +1,48 @@
+#include "run/engine_process.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+const char *const engineName = "Stalvora2";
+
+QString &programOverride() {
+    static QString program;
+    return program;
+}
+
+}  // namespace
+
+EngineProcess::EngineProcess(QObject *parent) : QProcess(parent) {}
+
+QString EngineProcess::engineProgram() {
+    if (!programOverride().isEmpty()) return programOverride();
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(engineName);
+    if (QFileInfo(beside).isExecutable()) return beside;
+    const QString onPath = QStandardPaths::findExecutable(engineName);
+    return onPath.isEmpty() ? beside : onPath;
+}
+
+void EngineProcess::setEngineProgram(const QString &program) { programOverride() = program; }
+
+void EngineProcess::startEngine() {
+    program_ = engineProgram();
+    start(program_, QStringList());
+}
+
+EngineChunk EngineProcess::takeOutput() {
+    const QByteArray error = readAllStandardError();
+    EngineChunk chunk;
+    chunk.errorText = decodeEngineText(error);
+    chunk.outputText = decodeEngineText(readAllStandardOutput());
+    chunk.report = errorLines_.add(error);
+    if (state() == QProcess::NotRunning) {
+        const EngineReport last = errorLines_.finish();
+        chunk.report.errorLines << last.errorLines;
+        chunk.report.succeeded = chunk.report.succeeded || last.succeeded;
+    }
+    return chunk;
+}

@@ -1,0 +1,243 @@
+#include "window/mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLayout>
+#include <QLayoutItem>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTableWidgetItem>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "widgets/mygraphicsview.h"
+#include "widgets/numberedit.h"
+#include "platform/platform.h"
+
+namespace {
+const char *const groupBoxStyle = "QGroupBox { font-size: 17px;}";
+
+QGroupBox *styledGroupBox(const QString &title) {
+    auto *box = new QGroupBox(title);
+    box->setStyleSheet(groupBoxStyle);
+    return box;
+}
+}  // namespace
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
+    createMenus();
+
+    auto *tabs = new QTabWidget;
+    tabs->addTab(buildEingabeTab(), "Eingabe");
+    m_plotView = new MyGraphicsView;
+    m_plotScene = m_plotView->scene();
+    connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_plot()));
+    tabs->addTab(m_plotView, "Plot");
+    tabs->addTab(buildGebrauchstauglichkeitTab(), "Gebrauchstauglichkeit");
+    tabs->addTab(buildTragfaehigkeitTab(), "Tragfähigkeit");
+    // The interaction plot is redrawn before the check panel adds the design point.
+    connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_graph_M_V()));
+    connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_txt_t()));
+    m_protokoll = new QTextEdit;
+    tabs->addTab(m_protokoll, "Protokoll");
+
+    auto *central = new QWidget;
+    auto *centralLayout = new QVBoxLayout(central);
+    centralLayout->addWidget(tabs);
+
+    registerEingabeFelder();
+
+    setCentralWidget(central);
+    showMaximized();
+
+    set_Enabled();
+    oeffnen(platform::findDataFile("inputstart.txt"));
+}
+
+MainWindow::~MainWindow() {
+    // Material-table cells that no information panel took over.
+    qDeleteAll(m_zellenBeton);
+    qDeleteAll(m_zellenBewehrung);
+}
+
+void MainWindow::createMenus() {
+    struct ActionEntry {
+        const char *text;
+        int icon;  // QStyle::StandardPixmap, or -1 for none
+        const char *shortcut;
+        const char *slot;
+    };
+    const ActionEntry entries[] = {
+        {"&Neu...", QStyle::SP_DialogResetButton, "Ctrl+N", SLOT(neuClicked())},
+        {"&Öffnen...", QStyle::SP_DirOpenIcon, "Ctrl+O", SLOT(oeffnenClicked())},
+        {"&Speichern...", QStyle::SP_DialogSaveButton, "Ctrl+S", SLOT(speichernClicked())},
+        {"&Speichern unter...", -1, nullptr, SLOT(speichernunterClicked())},
+        {"&letzte Berechnung...", QStyle::SP_DirOpenIcon, nullptr, SLOT(oeffnenLetzteClicked())},
+        {"&Materialeigenschaften bearbeiten...", QStyle::SP_ComputerIcon, nullptr,
+         SLOT(materialeigenschaftenClicked())},
+        {"Beenden", -1, nullptr, nullptr},
+        {"Info...", -1, nullptr, SLOT(ueberClicked())},
+        {"Hilfe", -1, nullptr, SLOT(HilfeClicked())},
+    };
+    QList<QAction *> actions;
+    for (const ActionEntry &entry : entries) {
+        auto *action = new QAction(QString::fromUtf8(entry.text), this);
+        if (entry.icon >= 0)
+            action->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(entry.icon)));
+        if (entry.shortcut) action->setShortcut(QKeySequence(entry.shortcut));
+        if (entry.slot)
+            connect(action, SIGNAL(triggered()), this, entry.slot);
+        else
+            connect(action, SIGNAL(triggered()), qApp, SLOT(quit()));
+        actions.append(action);
+    }
+
+    auto *datei = new QMenu("Datei", this);
+    datei->addActions({actions[0], actions[1], actions[2], actions[3]});
+    datei->addSeparator();
+    datei->addActions({actions[4], actions[5]});
+    datei->addSeparator();
+    datei->addAction(actions[6]);
+    auto *hilfe = new QMenu("?", this);
+    hilfe->addActions({actions[7], actions[8]});
+
+    auto *bar = new QMenuBar;
+    bar->addMenu(datei);
+    bar->addMenu(hilfe);
+    setMenuBar(bar);
+}
+
+QWidget *MainWindow::buildEingabeTab() {
+    auto *material = styledGroupBox("Materialeigenschaften");
+    auto *materialLayout = new QVBoxLayout(material);
+    materialLayout->addLayout(buildBetonRow());
+    materialLayout->addLayout(buildBewehrungRow());
+    materialLayout->addLayout(buildBaustahlRow());
+
+    auto *geometrie = styledGroupBox("Geometriedaten");
+    auto *geometrieLayout = new QVBoxLayout(geometrie);
+    geometrieLayout->addWidget(buildGeometriePanel());
+
+    auto *gzg = styledGroupBox("Nachweis der Gebrauchstauglichkeit");
+    auto *gzgLayout = new QVBoxLayout(gzg);
+    gzgLayout->addLayout(buildGebrauchstauglichkeitArea());
+
+    auto *gzt = styledGroupBox("Nachweis der Tragfähigkeit");
+    auto *gztLayout = new QVBoxLayout(gzt);
+    gztLayout->addLayout(buildTragfaehigkeitRow());
+
+    m_startButton = new QPushButton("Berechnung starten");
+    m_startButton->setStyleSheet("font: 12pt; ");
+    connect(m_startButton, SIGNAL(clicked()), this, SLOT(onButtonClicked()));
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(m_startButton);
+    buttonRow->addStretch(1);
+
+    m_konsole = new QTextEdit;
+
+    QWidget *rechts = buildRechteSpalte();
+
+    auto *links = new QWidget;
+    auto *linksLayout = new QVBoxLayout(links);
+    linksLayout->setSpacing(10);
+    linksLayout->addWidget(material);
+    linksLayout->addWidget(geometrie);
+    linksLayout->addWidget(gzg);
+    linksLayout->addWidget(gzt);
+    linksLayout->addLayout(buttonRow);
+    linksLayout->addWidget(m_konsole);
+
+    auto *tab = new QWidget;
+    auto *tabLayout = new QHBoxLayout(tab);
+    tabLayout->addWidget(links);
+    tabLayout->addWidget(rechts);
+    return tab;
+}
+
+QWidget *MainWindow::buildRechteSpalte() {
+    auto *spalte = new QWidget;
+    spalte->setFixedWidth(520);
+    auto *layout = new QVBoxLayout(spalte);
+
+    m_infoBox = styledGroupBox(QString());
+    m_infoBox->setFixedHeight(490);
+    m_infoLayout = new QVBoxLayout(m_infoBox);
+    set_img_bet();
+    layout->addWidget(m_infoBox);
+
+    auto *querschnitt = styledGroupBox("Querschnitt");
+    auto *querschnittLayout = new QVBoxLayout(querschnitt);
+    m_querschnittView = new MyGraphicsView;
+    m_querschnittScene = m_querschnittView->scene();
+    querschnittLayout->addWidget(m_querschnittView);
+    layout->addWidget(querschnitt);
+    return spalte;
+}
+
+// Field order of the checks before a run; the names appear in their messages.
+void MainWindow::registerEingabeFelder() {
+    const QList<QPair<NumberEdit *, const char *>> felder = {
+        {m_betonGamma, "m_betonGamma"},
+        {m_betonAlpha, "m_betonAlpha"},
+        {m_bewehrungForce, "m_bewehrungForce"},
+        {m_bewehrungGamma, "m_bewehrungGamma"},
+        {m_baustahlForce, "m_baustahlForce"},
+        {m_baustahlGamma, "m_baustahlGamma"},
+        {m_betonHoeheC, "m_betonHoeheC"},
+        {m_betonHoeheP, "m_betonHoeheP"},
+        {m_betonBreiteE, "m_betonBreiteE"},
+        {m_betonBreiteP, "m_betonBreiteP"},
+        {m_bewehrungDU, "m_bewehrungDU"},
+        {m_bewehrungDO, "m_bewehrungDO"},
+        {m_bewehrungAbstandUnten, "m_bewehrungAbstandUnten"},
+        {m_bewehrungAbstandOben, "m_bewehrungAbstandOben"},
+        {m_bewehrungCnormU, "m_bewehrungCnormU"},
+        {m_bewehrungCnormO, "m_bewehrungCnormO"},
+        {m_baustahlHoehe, "m_baustahlHoehe"},
+        {m_baustahlTfu, "m_baustahlTfu"},
+        {m_baustahlTfo, "m_baustahlTfo"},
+        {m_baustahlBfu, "m_baustahlBfu"},
+        {m_baustahlBfc, "m_baustahlBfc"},
+        {m_baustahlTw, "m_baustahlTw"},
+        {m_momen_g, "m_momen_g"},
+        {m_querkraft_g, "m_querkraft_g"},
+        {m_k, "m_k"},
+        {m_k_c, "m_k_c"},
+        {m_s_s, "m_s_s"},
+        {m_momen_t, "m_momen_t"},
+        {m_querkraft_t, "m_querkraft_t"},
+    };
+    for (const auto &feld : felder) {
+        feld.first->setObjectName(feld.second);
+        m_eingabeFelder.append(feld.first);
+        m_feldNamen.insert(feld.first, feld.second);
+    }
+}
+
+void MainWindow::clearLayout(QLayout *layout, bool deleteWidgets) {
+    while (QLayoutItem *item = layout->takeAt(0)) {
+        if (deleteWidgets) delete item->widget();
+        if (QLayout *child = item->layout()) clearLayout(child, deleteWidgets);
+        delete item;
+    }
+}
+
+bool MainWindow::s_quietMessages = false;
+
+void MainWindow::setQuietMessages(bool quiet) { s_quietMessages = quiet; }
+
+void MainWindow::showCritical(const QString &title, const QString &text) {
+    m_messageLog.append(text);
+    if (!s_quietMessages) QMessageBox::critical(this, title, text);
+}
+
+void MainWindow::showInformation(const QString &title, const QString &text) {
+    m_messageLog.append(text);
+    if (!s_quietMessages) QMessageBox::information(this, title, text);
+}

@@ -1,0 +1,212 @@
+#pragma once
+// The single window of Norvel: input forms, engine run, result views.
+// Sources: mainwindow.cpp (construction, menus, tabs), mainwindow_form.cpp
+// (input rows), mainwindow_input.cpp (form logic, saving and opening), and
+// the results-side files that define the remaining slots.
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+#include <string>
+
+#include "results/state_summary.h"
+
+class QCheckBox;
+class QComboBox;
+class QCustomPlot;
+class QGraphicsScene;
+class QGroupBox;
+class QHBoxLayout;
+class QLayout;
+class QProcess;
+class QPushButton;
+class QTableWidgetItem;
+class QTextEdit;
+class QVBoxLayout;
+class QWidget;
+class MyGraphicsView;
+class NumberEdit;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Message boxes go through showCritical/showInformation. With quiet
+    // messages on (tests, batch runs) they are recorded in the window's
+    // message log instead of shown; set it before constructing a window.
+    static void setQuietMessages(bool quiet);
+    const QStringList &messageLog() const { return m_messageLog; }
+    void clearMessageLog() { m_messageLog.clear(); }
+
+signals:
+    void werteGeaendert();
+
+private slots:
+    void ueberClicked();
+    void neuClicked();
+    void onButtonClicked();
+    void oeffnenClicked();
+    void oeffnenLetzteClicked();
+    void HilfeClicked();
+    void speichernClicked();
+    void speichernunterClicked();
+    void materialeigenschaftenClicked();
+    void processOutput();
+    void update_graph_M_V();
+    void update_graph_s(QCustomPlot *sigmaPlot, QCustomPlot *epsPlot, int limitState, int withTs);
+    void update_plot();
+    void update_txt_t();
+    void update_txt(QVBoxLayout *layout, int limitState, int withTs);
+    void update_Item_M_V(double mEd, double vEd);
+    void update_protokoll();
+    void baustahlProfilname();
+    void clearLayout(QLayout *layout, bool deleteWidgets);
+    void oeffnen(std::string dateiName);
+    void speichern(QString pfad, int i);
+    void set_img_baus();
+    void set_img_bewe();
+    void set_img_bet();
+    void set_img_geo_bet();
+    void set_img_geo_bau();
+    void set_Enabled();
+    void set_s_s();
+    void set_geo_bau();
+    void set_materialeigenschaften();
+
+private:
+    enum class DateiDialog { Oeffnen, Speichern };
+
+    // Construction (mainwindow.cpp)
+    void createMenus();
+    QWidget *buildEingabeTab();
+    QWidget *buildRechteSpalte();
+    void registerEingabeFelder();
+
+    // Input rows (mainwindow_form.cpp)
+    NumberEdit *newField(int width, int height = 0);
+    void addSymbol(QHBoxLayout *row, const QString &main, const QString &index);
+    void addUnit(QHBoxLayout *row, const QString &unit);
+    QLayout *buildBetonRow();
+    QLayout *buildBewehrungRow();
+    QLayout *buildBaustahlRow();
+    QWidget *buildGeometriePanel();
+    QLayout *buildGebrauchstauglichkeitArea();
+    QLayout *buildTragfaehigkeitRow();
+    QWidget *schnittgroessenBild();
+
+    // Result tabs (filled by the results side)
+    QWidget *buildGebrauchstauglichkeitTab();
+    QWidget *buildTragfaehigkeitTab();
+
+    // Saving and opening (mainwindow_input.cpp)
+    bool dateiDialog(DateiDialog modus);
+    QString eingabeDateiText() const;
+    void applyInputLine(int section, const QStringList &words);
+    void waehleEintrag(QComboBox *auswahl, const QString &text, const QString &fehlertext);
+    void setzeStatus(QCheckBox *schalter, const QString &status, const QString &fehlertext);
+
+    // Engine run and results refresh (mainwindow_engine.cpp)
+    void startEngine();
+    void engineStopped(QProcess *process);
+    void refreshResults();
+
+    void showCritical(const QString &title, const QString &text);
+    void showInformation(const QString &title, const QString &text);
+
+    // Material row
+    QComboBox *m_betonForce = nullptr;
+    NumberEdit *m_betonGamma = nullptr;
+    NumberEdit *m_betonAlpha = nullptr;
+    QCheckBox *m_betonBruchdehnung = nullptr;
+    NumberEdit *m_bewehrungForce = nullptr;
+    NumberEdit *m_bewehrungGamma = nullptr;
+    QComboBox *m_bewehrungKlasse = nullptr;
+    QCheckBox *m_bewehrungVerfestigung = nullptr;
+    NumberEdit *m_baustahlForce = nullptr;
+    NumberEdit *m_baustahlGamma = nullptr;
+
+    // Geometry panel
+    NumberEdit *m_betonHoeheC = nullptr;
+    NumberEdit *m_betonHoeheP = nullptr;
+    NumberEdit *m_betonBreiteE = nullptr;
+    NumberEdit *m_betonBreiteP = nullptr;
+    NumberEdit *m_bewehrungDU = nullptr;
+    NumberEdit *m_bewehrungDO = nullptr;
+    NumberEdit *m_bewehrungAbstandUnten = nullptr;
+    NumberEdit *m_bewehrungAbstandOben = nullptr;
+    NumberEdit *m_bewehrungCnormU = nullptr;
+    NumberEdit *m_bewehrungCnormO = nullptr;
+    QComboBox *m_baustahlProfiltyp = nullptr;
+    QComboBox *m_baustahlProfilname = nullptr;
+    NumberEdit *m_baustahlHoehe = nullptr;
+    NumberEdit *m_baustahlTfu = nullptr;
+    NumberEdit *m_baustahlTfo = nullptr;
+    NumberEdit *m_baustahlBfu = nullptr;
+    NumberEdit *m_baustahlBfc = nullptr;
+    NumberEdit *m_baustahlTw = nullptr;
+
+    // Actions and minimum reinforcement
+    NumberEdit *m_momen_g = nullptr;
+    NumberEdit *m_querkraft_g = nullptr;
+    NumberEdit *m_k_c = nullptr;
+    NumberEdit *m_k = nullptr;
+    NumberEdit *m_s_s = nullptr;
+    NumberEdit *m_momen_t = nullptr;
+    NumberEdit *m_querkraft_t = nullptr;
+
+    QList<NumberEdit *> m_eingabeFelder;
+    QHash<NumberEdit *, QString> m_feldNamen;
+
+    // Engine run and documents
+    QProcess *m_process = nullptr;
+    QPushButton *m_startButton = nullptr;  // disabled while an engine runs
+    std::string m_runFolder;
+    QString m_runFolderPath;
+    std::string m_dateiName;
+
+    // Input tab
+    QTextEdit *m_konsole = nullptr;
+    QGroupBox *m_infoBox = nullptr;
+    QVBoxLayout *m_infoLayout = nullptr;
+    MyGraphicsView *m_querschnittView = nullptr;
+    QGraphicsScene *m_querschnittScene = nullptr;
+    MyGraphicsView *m_plotView = nullptr;
+    QGraphicsScene *m_plotScene = nullptr;
+    int m_abstand = 0;      // spacing between input groups [px]
+    int m_feldBreite = 0;   // width of the short numeric fields [px]
+
+    // Information panels
+    QString m_E_s;
+    QString m_E_a;
+    QList<QTableWidgetItem *> m_zellenBeton;
+    QList<QTableWidgetItem *> m_zellenBewehrung;
+
+    // Results side
+    QCustomPlot *m_plotSpannungGzgOhneTs = nullptr;
+    QCustomPlot *m_plotDehnungGzgOhneTs = nullptr;
+    QCustomPlot *m_plotSpannungGzgMitTs = nullptr;
+    QCustomPlot *m_plotDehnungGzgMitTs = nullptr;
+    QCustomPlot *m_plotSpannungGzt = nullptr;
+    QCustomPlot *m_plotDehnungGzt = nullptr;
+    QCustomPlot *m_plotMV = nullptr;
+    QVBoxLayout *m_textGzgOhneTs = nullptr;
+    QVBoxLayout *m_textGzgMitTs = nullptr;
+    QVBoxLayout *m_textGzt = nullptr;
+    QVBoxLayout *m_textNachweis = nullptr;
+    QTextEdit *m_protokoll = nullptr;
+    StateSummary m_zustandGzgOhneTs;
+    StateSummary m_zustandGzgMitTs;
+    StateSummary m_zustandGzt;
+    double m_mvSummeV = 0.0;
+    double m_mvSummeM = 0.0;
+
+    static bool s_quietMessages;
+    QStringList m_messageLog;
+
+    friend class BatchRun;         // headless run of a design file (batch_mode.cpp)
+    friend class MainWindowProbe;  // test access (tests/frontend/support)
+};

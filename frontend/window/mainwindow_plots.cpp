@@ -1,0 +1,123 @@
+// Results side of MainWindow: the stress and strain plots, the moment–shear
+// interaction plot, the cross-section drawing and the two result tabs that
+// hold the plots.
+#include <QDebug>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "plots/interaction_plot.h"
+#include "window/mainwindow.h"
+#include "widgets/mygraphicsview.h"
+#include "plots/plot_setup.h"
+#include "qcustomplot.h"
+#include "results/result_reader.h"
+#include "plots/section_drawing.h"
+#include "plots/stress_plots.h"
+
+namespace {
+
+const char *const ohneTsCaption =
+    "Spannungs- und Dehnungsverteilung ohne Berücksichtigung von Tension Stiffening";
+const char *const mitTsCaption =
+    "Spannungs- und Dehnungsverteilung mit Berücksichtigung von Tension Stiffening";
+
+QLabel *caption(const QString &text) {
+    auto *label = new QLabel(text);
+    label->setStyleSheet("font: 14pt");
+    label->setFixedHeight(30);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QCustomPlot *stressPlot(const QFont &font) {
+    return createResultPlot("σ [N/mm²]", "Z [mm]", font, LegendPlacement::RightCentre);
+}
+
+QCustomPlot *strainPlot(const QFont &font) {
+    return createResultPlot("ε [‰]", "Z [mm]", font, LegendPlacement::RightCentre);
+}
+
+// A stress plot, a strain plot and the 150 px value panel of one state,
+// side by side in the given grid row; `panelLayout` receives the panel's layout.
+QWidget *stateRow(QCustomPlot *sigmaPlot, QCustomPlot *epsPlot, QVBoxLayout *&panelLayout, int row) {
+    auto *panel = new QWidget;
+    panel->setFixedWidth(150);
+    panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(0, 0, 0, 0);  // the narrow column needs all its width for the values
+
+    auto *widget = new QWidget;
+    auto *grid = new QGridLayout(widget);
+    grid->addWidget(sigmaPlot, row, 0);
+    grid->addWidget(epsPlot, row, 1);
+    grid->addWidget(panel, row, 2);
+    return widget;
+}
+
+}  // namespace
+
+QWidget *MainWindow::buildGebrauchstauglichkeitTab() {
+    m_plotSpannungGzgOhneTs = stressPlot(font());
+    m_plotDehnungGzgOhneTs = strainPlot(font());
+    m_plotSpannungGzgMitTs = stressPlot(font());
+    m_plotDehnungGzgMitTs = strainPlot(font());
+
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(caption(ohneTsCaption));
+    layout->addWidget(stateRow(m_plotSpannungGzgOhneTs, m_plotDehnungGzgOhneTs, m_textGzgOhneTs, 0));
+    layout->addWidget(caption(mitTsCaption));
+    layout->addWidget(stateRow(m_plotSpannungGzgMitTs, m_plotDehnungGzgMitTs, m_textGzgMitTs, 0));
+    return page;
+}
+
+QWidget *MainWindow::buildTragfaehigkeitTab() {
+    auto *checkPanel = new QWidget;
+    m_textNachweis = new QVBoxLayout(checkPanel);
+    m_plotMV = createResultPlot("V [kN]", "M [kNm]", font(), LegendPlacement::ChosenPerRefresh);
+
+    auto *upper = new QWidget;
+    auto *upperGrid = new QGridLayout(upper);
+    upperGrid->addWidget(caption("Nachweis der Tragfähigkeit"), 0, 0);
+    upperGrid->addWidget(checkPanel, 1, 0);
+    upperGrid->addWidget(caption("Interaktion Biegung und Querkraft"), 0, 1);
+    upperGrid->addWidget(m_plotMV, 1, 1);
+
+    m_plotSpannungGzt = stressPlot(font());
+    m_plotDehnungGzt = strainPlot(font());
+
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(upper);
+    layout->addWidget(caption(ohneTsCaption));
+    layout->addWidget(stateRow(m_plotSpannungGzt, m_plotDehnungGzt, m_textGzt, 1));
+    return page;
+}
+
+void MainWindow::update_graph_s(QCustomPlot *sigmaPlot, QCustomPlot *epsPlot, int limitState,
+                                int withTs) {
+    const std::string folder = results::stateFolder(m_runFolder, limitState, withTs);
+    qDebug().nospace() << "file_a: " << QString::fromStdString(folder + results::steelStressFile);
+    const StressDistribution distribution = readStressDistribution(folder);
+    drawStressPlot(sigmaPlot, distribution, font().family());
+    drawStrainPlot(epsPlot, distribution, font().family());
+}
+
+void MainWindow::update_graph_M_V() {
+    const InteractionCurves curves = readInteractionCurves(m_runFolder + results::interactionFile);
+    drawInteractionCurves(m_plotMV, curves);
+    m_mvSummeM = curves.sumM();
+    m_mvSummeV = curves.sumV();
+}
+
+void MainWindow::update_Item_M_V(double mEd, double vEd) {
+    drawDesignPoint(m_plotMV, mEd, vEd, m_mvSummeV, m_mvSummeM, font().family());
+}
+
+void MainWindow::update_plot() {
+    const SectionGeometry geometry = readSectionGeometry(m_runFolder + results::outputFile);
+    drawSection(m_plotScene, geometry, plotSceneScale(geometry));
+    const double scale = overviewSceneScale(geometry);
+    drawSection(m_querschnittScene, geometry, scale);
+    m_querschnittView->centerOn(0.0, scale * geometry.totalHeight() / 2.0);
+}

@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "io/design_input.h"
+#include "io/run_sequence.h"
+#include "support/test_support.h"
+
+using testsupport::TempFolder;
+namespace fs = std::filesystem;
+
+namespace {
+std::string find(const TempFolder &work, bool *ok) {
+    DesignInput in;
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    *ok = findRunFolder(in, work.path());
+    testing::internal::GetCapturedStdout();
+    testing::internal::GetCapturedStderr();
+    return in.runFolder;
+}
+}  // namespace
+
+TEST(RunFolder, LargestNumberedFolderWins) {
+    TempFolder work;
+    for (const char *name : {"1", "2", "10", "abc", "7a", "a7", ".11"})
+        fs::create_directory(work.path() + name);
+    testsupport::writeFile(work.path() + "99", "not empty");  // a file with size is no folder
+    bool ok = false;
+    EXPECT_EQ(find(work, &ok), work.path() + "10");
+    EXPECT_TRUE(ok);
+}
+
+TEST(RunFolder, NoUsableFolderIsReported) {
+    TempFolder work;
+    testsupport::writeFile(work.path() + "5", "x");
+    fs::create_directory(work.path() + ".3");
+    DesignInput in;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(findRunFolder(in, work.path()));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "FEHLERMELDUNG: kein gueltiger Ordner im Verzeichniss " + work.path() +
+                  " vorhanden \n");
+}
+
+TEST(EngineRun, NoRunFolderEndsWithExitCodeZeroAndNoFiles) {
+    TempFolder work;
+    fs::create_directory(work.path() + "abc");
+    testsupport::EngineRun run;
+    const std::string cmd = "STALVORA_WORK_DIR='" + work.path() + "' '" STALVORA_EXE "' >/dev/null 2>'" +
+                            work.path() + "err'";
+    EXPECT_EQ(std::system(cmd.c_str()), 0);
+    EXPECT_NE(testsupport::readFile(work.path() + "err").find("kein gueltiger Ordner"), std::string::npos);
+    EXPECT_FALSE(fs::exists(work.path() + "abc/output.txt"));
+}
+
+TEST(EngineRun, FailedInputLeavesHeaderOnlyTree) {
+    TempFolder work;
+    const auto run = testsupport::runEngine(work, "*Tragfaehigkeit:\tx\n", 3);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "FEHLERMELDUNG: Schnittgroe\xDF" "en konnten nicht eingelesen werden\n");
+    EXPECT_NE(run.out.find("Aktuelles Verzeichnis: " + work.path() + "3"), std::string::npos);
+    EXPECT_EQ(testsupport::readFile(run.runFolder + "output.txt"), "");
+    EXPECT_EQ(testsupport::readFile(run.runFolder + "V_M_beziehung.txt"), "V\tM_pl\tM_el\n");
+}

@@ -1,0 +1,429 @@
+// Stress and strain plots and the moment–shear interaction plot, drawn from
+// hand-written result folders (tests/frontend/fixtures/plots). Expected values
+// are worked out by hand from the fixture numbers.
+#include <QtTest>
+
+#include "plots/interaction_plot.h"
+#include "plots/plot_setup.h"
+#include "qcustomplot.h"
+#include "support/result_fixtures.h"
+#include "plots/stress_plots.h"
+
+namespace {
+
+QString u(const char *text) { return QString::fromUtf8(text); }
+
+QStringList graphNames(QCustomPlot *plot) {
+    QStringList names;
+    for (int i = 0; i < plot->graphCount(); ++i) names << plot->graph(i)->name();
+    return names;
+}
+
+QVector<double> keys(QCPGraph *graph) {
+    QVector<double> out;
+    for (auto it = graph->data()->constBegin(); it != graph->data()->constEnd(); ++it) out << it->key;
+    return out;
+}
+
+QVector<double> values(QCPGraph *graph) {
+    QVector<double> out;
+    for (auto it = graph->data()->constBegin(); it != graph->data()->constEnd(); ++it) out << it->value;
+    return out;
+}
+
+QList<QCPItemText *> labels(QCustomPlot *plot) {
+    QList<QCPItemText *> out;
+    for (int i = 0; i < plot->itemCount(); ++i)
+        if (auto *text = qobject_cast<QCPItemText *>(plot->item(i))) out << text;
+    return out;
+}
+
+QStringList labelTexts(QCustomPlot *plot) {
+    QStringList out;
+    for (QCPItemText *label : labels(plot)) out << label->text();
+    return out;
+}
+
+void compareVectors(const QVector<double> &actual, const QVector<double> &expected) {
+    QCOMPARE(actual.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        if (qAbs(actual[i] - expected[i]) > 1e-9 * qMax(1.0, qAbs(expected[i])))
+            QFAIL(qPrintable(QString("entry %1: %2 instead of %3").arg(i).arg(actual[i], 0, 'g', 12)
+                                 .arg(expected[i], 0, 'g', 12)));
+    }
+}
+
+void compareRange(const QCPRange &range, double lower, double upper) {
+    QVERIFY2(qAbs(range.lower - lower) < 1e-6, qPrintable(QString::number(range.lower, 'g', 10)));
+    QVERIFY2(qAbs(range.upper - upper) < 1e-6, qPrintable(QString::number(range.upper, 'g', 10)));
+}
+
+Qt::Alignment legendCorner(QCustomPlot *plot) {
+    return plot->axisRect()->insetLayout()->insetAlignment(0);
+}
+
+// Zone row Z_u, Z_o, Z_s, e_u, e_o, s_u, s_o (strain = stress / 100 here).
+std::vector<double> zone(double zu, double zo, double su, double so) {
+    return {zu, zo, (zu + zo) / 2, su / 100, so / 100, su, so};
+}
+
+const QString family = QStringLiteral("DejaVu Sans");
+
+}  // namespace
+
+class PlotsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QFont windowFont{"DejaVu Sans", 9};
+    QCustomPlot *sigmaPlot = nullptr;
+    QCustomPlot *epsPlot = nullptr;
+    QCustomPlot *mvPlot = nullptr;
+
+    void drawState(const char *run, const char *stateFolder) {
+        const StressDistribution d =
+            readStressDistribution(fixtures::folder(QString("plots/%1/%2").arg(run, stateFolder)));
+        drawStressPlot(sigmaPlot, d, family);
+        drawStrainPlot(epsPlot, d, family);
+    }
+
+private slots:
+    void init() {
+        sigmaPlot = createResultPlot(u("σ [N/mm²]"), "Z [mm]", windowFont, LegendPlacement::RightCentre);
+        epsPlot = createResultPlot(u("ε [‰]"), "Z [mm]", windowFont, LegendPlacement::RightCentre);
+        mvPlot = createResultPlot("V [kN]", "M [kNm]", windowFont, LegendPlacement::ChosenPerRefresh);
+    }
+    void cleanup() {
+        delete sigmaPlot;
+        delete epsPlot;
+        delete mvPlot;
+    }
+
+    void setUpServesAllPlots() {
+        QVERIFY(sigmaPlot->legend->visible());
+        QCOMPARE(sigmaPlot->legend->font().pointSize(), 7);
+        QCOMPARE(sigmaPlot->legend->brush().color(), QColor(255, 255, 255, 100));
+        QCOMPARE(legendCorner(sigmaPlot), Qt::AlignRight | Qt::AlignVCenter);
+        QCOMPARE(sigmaPlot->xAxis->label(), u("σ [N/mm²]"));
+        QCOMPARE(epsPlot->xAxis->label(), u("ε [‰]"));
+        QCOMPARE(epsPlot->yAxis->label(), QString("Z [mm]"));
+        QCOMPARE(mvPlot->xAxis->label(), QString("V [kN]"));
+        QCOMPARE(mvPlot->yAxis->label(), QString("M [kNm]"));
+        QCOMPARE(int(mvPlot->interactions()), 0);
+        QCOMPARE(int(sigmaPlot->interactions()), 0);
+    }
+
+    // The rules that turn zone rows into diagrams, one case per rule.
+    void distributionRules_data() {
+        QTest::addColumn<int>("part");  // 0 steel, 1 concrete
+        QTest::addColumn<QVector<double>>("rows");  // flattened (Z_u, Z_o, s_u, s_o) quadruples
+        QTest::addColumn<QVector<double>>("z");
+        QTest::addColumn<QVector<double>>("sigma");
+        QTest::addColumn<QVector<double>>("eps");
+        QTest::newRow("steel: shared boundary raised by 0.0001 mm")
+            << 0 << QVector<double>{0, 10, 300, 290, 10, 150, 290, 100}
+            << QVector<double>{0, 10, 10.0001, 150} << QVector<double>{300, 290, 290, 100}
+            << QVector<double>{3, 2.9, 2.9, 1};
+        QTest::newRow("steel: weaker zone at the same heights ignored")
+            << 0 << QVector<double>{0, 10, 355, 355, 0, 10, 310, 310}
+            << QVector<double>{0, 10} << QVector<double>{355, 355} << QVector<double>{3.55, 3.55};
+        QTest::newRow("steel: stronger zone at the same heights replaces the top point")
+            << 0 << QVector<double>{0, 10, 310, 310, 0, 10, -355, -355}
+            << QVector<double>{0, 0.0001, 10} << QVector<double>{310, -355, -355}
+            << QVector<double>{3.1, -3.55, -3.55};
+        QTest::newRow("concrete: stress jump lifts the new lower point by 0.001 mm")
+            << 1 << QVector<double>{300, 330, 0, 0, 330, 350, 1.9, 0}
+            << QVector<double>{300, 330, 330.001, 350} << QVector<double>{0, 0, 1.9, 0}
+            << QVector<double>{0, 0, 0.019, 0};
+        QTest::newRow("concrete: continuous boundary keeps its height twice")
+            << 1 << QVector<double>{350, 400, 0, -5, 400, 460, -5, -12}
+            << QVector<double>{350, 400, 400, 460} << QVector<double>{0, -5, -5, -12}
+            << QVector<double>{0, -0.05, -0.05, -0.12};
+    }
+    void distributionRules() {
+        QFETCH(int, part);
+        QFETCH(QVector<double>, rows);
+        QFETCH(QVector<double>, z);
+        QFETCH(QVector<double>, sigma);
+        QFETCH(QVector<double>, eps);
+        ResultRows zoneRows;
+        for (int i = 0; i + 3 < rows.size(); i += 4)
+            zoneRows.push_back(zone(rows[i], rows[i + 1], rows[i + 2], rows[i + 3]));
+        const StressDistribution d = part == 0 ? buildStressDistribution({}, zoneRows, {}, {})
+                                               : buildStressDistribution({}, {}, zoneRows, {});
+        const DistributionCurve &curve = part == 0 ? d.steel : d.concrete;
+        compareVectors(curve.z, z);
+        compareVectors(curve.sigma, sigma);
+        compareVectors(curve.eps, eps);
+    }
+
+    void barsSplitIntoContinuingAndOtherRows() {
+        const StressDistribution d = buildStressDistribution(
+            {}, {}, {},
+            {zone(330, 336, 40, 30), zone(336, 342, 30, 20), zone(420, 425, -120, -130),
+             zone(425, 430, -130, -140)});
+        compareVectors(d.barsFirst.z, {330, 336, 336, 342});
+        compareVectors(d.barsSecond.z, {420, 425, 425, 430});
+        compareVectors(d.barsSecond.sigma, {-120, -130, -130, -140});
+    }
+
+    void fydRedFollowsTheSignOfTheMoment() {
+        const StressDistribution sagging =
+            buildStressDistribution({{2.5e8, 1e5, 0.01, 350, 2.5e13, 310.5}}, {}, {}, {});
+        compareVectors(sagging.fydRed, {310.5, 310.5001});
+        const StressDistribution hogging =
+            buildStressDistribution({{-2.5e8, 1e5, -0.01, 250, 2.5e13, 310.5}}, {}, {}, {});
+        compareVectors(hogging.fydRed, {-310.5, -310.4999});
+        const StressDistribution fiveNumbers =
+            buildStressDistribution({{2.5e8, 1e5, 0.01, 350, 2.5e13}}, {}, {}, {});
+        QVERIFY(fiveNumbers.fydRed.isEmpty());
+    }
+
+    void twoThirdsBalancing_data() {
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("max");
+        QTest::addColumn<double>("balancedMin");
+        QTest::addColumn<double>("balancedMax");
+        QTest::newRow("tension dominates") << -141.54 << 355.0 << -236.666666667 << 355.0;
+        QTest::newRow("compression dominates") << -300.0 << 100.0 << -300.0 << 200.0;
+        QTest::newRow("all positive") << 0.0 << 90.0 << -60.0 << 90.0;
+        QTest::newRow("all negative") << -90.0 << -1.0 << -90.0 << 60.0;
+        QTest::newRow("exactly two thirds stays") << -90.0 << 60.0 << -90.0 << 60.0;
+        QTest::newRow("balanced enough stays") << -100.0 << 80.0 << -100.0 << 80.0;
+    }
+    void twoThirdsBalancing() {
+        QFETCH(double, min);
+        QFETCH(double, max);
+        QFETCH(double, balancedMin);
+        QFETCH(double, balancedMax);
+        const AxisSpan span = balanceTwoThirds({min, max});
+        QVERIFY2(qAbs(span.min - balancedMin) < 1e-6, qPrintable(QString::number(span.min)));
+        QVERIFY2(qAbs(span.max - balancedMax) < 1e-6, qPrintable(QString::number(span.max)));
+    }
+
+    void ultimateStressPlotOfSaggingDesign() {
+        drawState("sagging", "Tragfaehigkeitkeit/spannung_ohne_ts");
+        QCOMPARE(graphNames(sigmaPlot),
+                 QStringList({"f_yd,red", "Baustahl", "Beton", "Bewehrung", "Bewehrung"}));
+        QCPGraph *fyd = sigmaPlot->graph(0);
+        QCOMPARE(fyd->keyAxis(), sigmaPlot->yAxis);
+        QCOMPARE(fyd->pen().style(), Qt::DotLine);
+        compareVectors(keys(fyd), {0, 460});
+        compareVectors(values(fyd), {310.5, 310.5001});
+        // Steel: the weaker inner flange row is ignored, shared boundaries raised.
+        compareVectors(keys(sigmaPlot->graph(1)),
+                       {0, 10.7, 10.7001, 190.27, 190.2701, 289.3, 289.3001, 300});
+        compareVectors(values(sigmaPlot->graph(1)),
+                       {355, 355, 310.5, 310.5, 310.5, 120.86, 120.86, 100.36});
+        compareVectors(keys(sigmaPlot->graph(2)), {300, 352.4, 352.4, 460});
+        compareVectors(keys(sigmaPlot->graph(3)), {330, 336, 336, 342});
+        compareVectors(keys(sigmaPlot->graph(4)), {420, 430});
+        QCOMPARE(sigmaPlot->graph(2)->pen().color(), QColor(Qt::red));
+        QCOMPARE(sigmaPlot->graph(2)->brush().color(), QColor(255, 0, 20, 40));
+        QCOMPARE(sigmaPlot->graph(3)->brush().color(), QColor(0, 255, 0, 40));
+        QCOMPARE(sigmaPlot->graph(1)->brush().color(), QColor(0, 0, 255, 40));
+        // sMax 355, sMin -141.54 widened to -2/3 * 355; heights 0 ... 460.
+        compareRange(sigmaPlot->xAxis->range(), 1.55 * -355.0 * 2 / 3, 1.75 * 355);
+        compareRange(sigmaPlot->yAxis->range(), 0, 1.02 * 460);
+
+        QCOMPARE(labelTexts(sigmaPlot),
+                 QStringList({u("355 N/mm²"), u("100.36 N/mm²"), u("0 N/mm²"), u("-9.53 N/mm²"),
+                              u("18.96 N/mm²"), u("40.84 N/mm²"), u("-141.54 N/mm²"),
+                              u("-123.3 N/mm²")}));
+        const QList<Qt::Alignment> alignments = {
+            Qt::AlignBottom | Qt::AlignLeft,  Qt::AlignTop | Qt::AlignLeft,
+            Qt::AlignBottom | Qt::AlignRight, Qt::AlignVCenter | Qt::AlignRight,
+            Qt::AlignBottom | Qt::AlignLeft,  Qt::AlignTop | Qt::AlignLeft,
+            Qt::AlignBottom | Qt::AlignRight, Qt::AlignTop | Qt::AlignRight};
+        const QList<QCPItemText *> items = labels(sigmaPlot);
+        for (int i = 0; i < items.size(); ++i) QCOMPARE(items[i]->positionAlignment(), alignments[i]);
+        QCOMPARE(items[1]->position->coords(), QPointF(1.01 * 100.36, 300));
+        QCOMPARE(items[0]->font().pointSize(), 7);
+        QCOMPARE(items[0]->brush().color(), QColor(255, 255, 40, 50));
+    }
+
+    void ultimateStrainPlotOfSaggingDesign() {
+        drawState("sagging", "Tragfaehigkeitkeit/spannung_ohne_ts");
+        QCOMPARE(graphNames(epsPlot), QStringList({"Baustahl", "Beton", "Bewehrung", "Bewehrung"}));
+        compareVectors(values(epsPlot->graph(2)), {0.2042, 0.1495, 0.1495, 0.0948});
+        // eMax 3.214, eMin -0.9813 widened to -2/3 * 3.214; heights from 0, not scaled.
+        compareRange(epsPlot->xAxis->range(), 1.4 * -3.214 * 2 / 3, 1.4 * 3.214);
+        compareRange(epsPlot->yAxis->range(), 0, 1.02 * 460);
+        // Bottom group: first strain larger, so labelled at its first point.
+        QCOMPARE(labelTexts(epsPlot), QStringList({u("3.21 ‰"), u("0.48 ‰"), u("-0.98 ‰"),
+                                                   u("0.2 ‰"), u("-0.71 ‰")}));
+        const QList<QCPItemText *> items = labels(epsPlot);
+        QCOMPARE(items[0]->positionAlignment(), Qt::AlignLeft | Qt::AlignBottom);  // Z = 0
+        QCOMPARE(items[1]->positionAlignment(), Qt::AlignLeft | Qt::AlignVCenter);
+        QCOMPARE(items[2]->positionAlignment(), Qt::AlignRight | Qt::AlignVCenter);
+        QCOMPARE(items[3]->position->coords(), QPointF(1.01 * 0.2, 330));
+        QCOMPARE(items[4]->position->coords(), QPointF(1.01 * -0.71, 430));
+    }
+
+    void serviceabilityPlots() {
+        drawState("sagging", "Gebrauchstauglichkeit/spannung_ohne_ts");
+        QCOMPARE(graphNames(sigmaPlot).first(), QString("f_yd,red"));
+        compareVectors(values(sigmaPlot->graph(0)), {355, 355.0001});
+        compareVectors(keys(sigmaPlot->graph(2)), {300, 330, 330.001, 372.1, 372.1, 460});
+        // A data row with five numbers only: no f_yd,red line.
+        drawState("sagging", "Gebrauchstauglichkeit/spannung_mit_ts");
+        QCOMPARE(graphNames(sigmaPlot), QStringList({"Baustahl", "Beton", "Bewehrung", "Bewehrung"}));
+    }
+
+    void hoggingStressPlot() {
+        drawState("hogging", "Tragfaehigkeitkeit/spannung_ohne_ts");
+        compareVectors(values(sigmaPlot->graph(0)), {-298.2, -298.1999});
+        // Bars at 374.86 dominate: sMin -355 stays, sMax 374.86.
+        compareRange(sigmaPlot->xAxis->range(), 1.55 * -355, 1.75 * 374.86);
+        QCOMPARE(labelTexts(sigmaPlot).first(), u("-355 N/mm²"));
+        QCOMPARE(labels(sigmaPlot).first()->positionAlignment(), Qt::AlignBottom | Qt::AlignRight);
+        // Strain label at the steel underside in compression: left of the point, above the axis.
+        QCOMPARE(labels(epsPlot).first()->positionAlignment(), Qt::AlignRight | Qt::AlignBottom);
+        QCOMPARE(labelTexts(epsPlot).first(), u("-2.64 ‰"));
+    }
+
+    void refreshReplacesGraphsAndLabels() {
+        drawState("sagging", "Tragfaehigkeitkeit/spannung_ohne_ts");
+        drawState("sagging", "Tragfaehigkeitkeit/spannung_ohne_ts");
+        QCOMPARE(sigmaPlot->graphCount(), 5);
+        QCOMPARE(sigmaPlot->itemCount(), 8);
+        QCOMPARE(epsPlot->graphCount(), 4);
+        QCOMPARE(epsPlot->itemCount(), 5);
+        drawState("missing", "Tragfaehigkeitkeit/spannung_ohne_ts");
+        QCOMPARE(sigmaPlot->graphCount(), 0);
+        QCOMPARE(sigmaPlot->itemCount(), 0);
+        QCOMPARE(epsPlot->graphCount(), 0);
+    }
+
+    void interactionCurvesOfSaggingDesign() {
+        const InteractionCurves c =
+            readInteractionCurves(fixtures::folder("plots/sagging") + "V_M_beziehung.txt");
+        drawInteractionCurves(mvPlot, c);
+        QCOMPARE(graphNames(mvPlot), QStringList({"pl. Grenzmoment", "el. Grenzmoment"}));
+        QCOMPARE(mvPlot->graph(0)->keyAxis(), mvPlot->xAxis);
+        // The repeated 455995 N is stored 0.01 N further from zero.
+        compareVectors(keys(mvPlot->graph(0)), {0, 228, 319.198, 410.396, 455.995, 455.99501});
+        compareVectors(values(mvPlot->graph(0)), {521, 521, 507, 463, 412, 0});
+        compareVectors(values(mvPlot->graph(1)), {362, 362, 355, 331, 305, 0});
+        QCOMPARE(mvPlot->graph(0)->pen().color(), QColor(249, 237, 71));
+        QCOMPARE(mvPlot->graph(1)->brush().color(), QColor(255, 165, 0, 50));
+        compareRange(mvPlot->xAxis->range(), 0, 1.4 * 455.99501);
+        compareRange(mvPlot->yAxis->range(), 0, 1.4 * 521);
+        QCOMPARE(legendCorner(mvPlot), Qt::AlignRight | Qt::AlignTop);
+        QCOMPARE(c.sumV(), 455.99501);
+        QCOMPARE(c.sumM(), 521.0);
+    }
+
+    void interactionLegendCorners_data() {
+        QTest::addColumn<QString>("run");
+        QTest::addColumn<int>("corner");
+        QTest::newRow("sagging, positive shear") << "sagging" << int(Qt::AlignRight | Qt::AlignTop);
+        QTest::newRow("hogging, positive shear") << "hogging" << int(Qt::AlignRight | Qt::AlignBottom);
+        QTest::newRow("missing file") << "missing" << int(Qt::AlignRight | Qt::AlignTop);
+    }
+    void interactionLegendCorners() {
+        QFETCH(QString, run);
+        QFETCH(int, corner);
+        mvPlot->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignCenter);
+        drawInteractionCurves(mvPlot, readInteractionCurves(fixtures::folder("plots/" + run) +
+                                                            "V_M_beziehung.txt"));
+        QCOMPARE(int(legendCorner(mvPlot)), corner);
+    }
+
+    void legendCornerRules_data() {
+        QTest::addColumn<QVector<double>>("v");  // kN
+        QTest::addColumn<QVector<double>>("m");  // kNm
+        QTest::addColumn<int>("corner");         // 0: keeps its previous corner
+        QTest::newRow("sagging, negative shear") << QVector<double>{0, -400, -400}
+                                                 << QVector<double>{500, 400, 0}
+                                                 << int(Qt::AlignLeft | Qt::AlignTop);
+        QTest::newRow("hogging, negative shear") << QVector<double>{0, -400, -400}
+                                                 << QVector<double>{-500, -400, 0}
+                                                 << int(Qt::AlignLeft | Qt::AlignBottom);
+        QTest::newRow("hogging without a zero end") << QVector<double>{0, 400}
+                                                    << QVector<double>{-500, -400} << 0;
+        QTest::newRow("shear of both signs") << QVector<double>{-100, 400}
+                                             << QVector<double>{500, 0} << 0;
+    }
+    void legendCornerRules() {
+        QFETCH(QVector<double>, v);
+        QFETCH(QVector<double>, m);
+        QFETCH(int, corner);
+        std::vector<std::vector<double>> rows;
+        for (int i = 0; i < v.size(); ++i) rows.push_back({v[i] * 1000, m[i] * 1e6, m[i] * 0.7e6});
+        mvPlot->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignCenter);
+        drawInteractionCurves(mvPlot, buildInteractionCurves(rows));
+        QCOMPARE(int(legendCorner(mvPlot)), corner == 0 ? int(Qt::AlignCenter) : corner);
+    }
+
+    void negativeRepeatedShearMovesAwayFromZero() {
+        const InteractionCurves c =
+            buildInteractionCurves({{0, -3e8, -2e8}, {-400000, -2e8, -1e8}, {-400000, 0, 0}});
+        compareVectors(c.v, {0, -400, -400.00001});
+        QCOMPARE(c.vMin, -400.00001);
+        QCOMPARE(c.vMax, 0.0);
+        QCOMPARE(c.mMax, 0.0);
+        QCOMPARE(c.mMin, -300.0);
+    }
+
+    void designPointText_data() {
+        QTest::addColumn<double>("vEd");
+        QTest::addColumn<double>("mEd");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("worked example") << 120.0 << 345.67 << "120kN / 345.7kNm";
+        QTest::newRow("hogging, negative shear") << -80.04 << -250.05 << "-80kN / -250kNm";
+        QTest::newRow("half rounds up") << 0.25 << 1234.45 << "0.3kN / 1234.5kNm";
+    }
+    void designPointText() {
+        QFETCH(double, vEd);
+        QFETCH(double, mEd);
+        QFETCH(QString, text);
+        QCOMPARE(::designPointText(vEd, mEd), text);
+    }
+
+    void designPointPlacement_data() {
+        QTest::addColumn<double>("sumV");
+        QTest::addColumn<double>("sumM");
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<QString>("anchor");
+        QTest::newRow("sagging, positive shear") << 456.0 << 521.0
+                                                 << int(Qt::AlignLeft | Qt::AlignBottom) << "bottomLeft";
+        QTest::newRow("sagging, negative shear") << -456.0 << 521.0
+                                                 << int(Qt::AlignRight | Qt::AlignBottom) << "bottomRight";
+        QTest::newRow("hogging, negative shear") << -456.0 << -385.0
+                                                 << int(Qt::AlignRight | Qt::AlignTop) << "topRight";
+        QTest::newRow("hogging, positive shear") << 456.0 << -385.0
+                                                 << int(Qt::AlignLeft | Qt::AlignTop) << "topLeft";
+        QTest::newRow("no interaction data") << -1.0 << -1.0 << int(Qt::AlignRight | Qt::AlignTop)
+                                             << "topRight";
+        QTest::newRow("only negative shear spans") << -456.0 << 0.0
+                                                   << int(Qt::AlignRight | Qt::AlignVCenter) << "right";
+    }
+    void designPointPlacement() {
+        QFETCH(double, sumV);
+        QFETCH(double, sumM);
+        QFETCH(int, alignment);
+        QFETCH(QString, anchor);
+        drawInteractionCurves(mvPlot, InteractionCurves());
+        drawDesignPoint(mvPlot, 345.67, 120.0, sumV, sumM, family);
+        QCOMPARE(mvPlot->graphCount(), 3);
+        QCOMPARE(mvPlot->graph(2)->name(), QString("Belastung: GZT"));
+        QCOMPARE(mvPlot->graph(2)->lineStyle(), QCPGraph::lsNone);
+        compareVectors(keys(mvPlot->graph(2)), {120.0});
+        compareVectors(values(mvPlot->graph(2)), {345.67});
+        QCOMPARE(mvPlot->itemCount(), 2);
+        auto *label = qobject_cast<QCPItemText *>(mvPlot->item(0));
+        auto *arrow = qobject_cast<QCPItemLine *>(mvPlot->item(1));
+        QVERIFY(label && arrow);
+        QCOMPARE(label->text(), QString("120kN / 345.7kNm"));
+        QCOMPARE(label->font().pointSize(), 8);
+        QCOMPARE(int(label->positionAlignment()), alignment);
+        QCOMPARE(label->position->coords(), QPointF(120.0 + sumV / 18, 345.67 + sumM / 12));
+        QCOMPARE(arrow->start->parentAnchor()->name(), anchor);
+        QCOMPARE(arrow->end->coords(), QPointF(120.0, 345.7));
+        QCOMPARE(arrow->head().style(), QCPLineEnding::esSpikeArrow);
+    }
+};
+
+QTEST_MAIN(PlotsTest)
+#include "tst_plots.moc"

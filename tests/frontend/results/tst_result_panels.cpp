@@ -1,0 +1,208 @@
+// Texts of the value panels and of the check panel "Nachweis der Tragfähigkeit".
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "support/result_fixtures.h"
+#include "results/result_panels.h"
+
+namespace {
+
+QStringList texts(const QVector<PanelLine> &lines) {
+    QStringList out;
+    for (const PanelLine &line : lines) out << line.text;
+    return out;
+}
+
+QString u(const char *text) { return QString::fromUtf8(text); }
+
+// output.txt with the actions and limits of the ultimate limit state (N, Nmm).
+results::KeyValues ultimateOutput(QTemporaryDir &dir, double mEd, double vEd, double mMaxEl,
+                                  double mMaxPl, double mMinEl, double mMinPl, double vPl) {
+    const QString path = dir.filePath("output.txt");
+    QByteArray text;
+    QTextStream(&text) << "\n*Querkrafttragf\xE4higkeit\nV_pl_Rd\t" << vPl << "\n"
+                       << "\n*Grenzmomente\nM_min_el\t" << mMinEl << "\nM_max_el\t" << mMaxEl
+                       << "\nM_min_pl\t" << mMinPl << "\nM_max_pl\t" << mMaxPl << "\n"
+                       << "\n*Tragf\xE4higkeit\nM_Ed_t\t" << mEd << "\nV_Ed_t\t" << vEd << "\n";
+    fixtures::writeFile(path, text);
+    return results::KeyValues::read(path.toStdString());
+}
+
+}  // namespace
+
+class ResultPanelsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void valuePanelsOfTheWorkedExample_data() {
+        QTest::addColumn<int>("limitState");
+        QTest::addColumn<int>("withTs");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<double>("kappa");
+        QTest::addColumn<double>("zNa");
+        QTest::addColumn<double>("eiI");
+        // kappa 0.0045 per mille/mm = 4.5 per mille/m; 5.55556e13 Nmm² = 55555.6 kNm².
+        QTest::newRow("GZT") << 1 << 0
+                             << QStringList{"Einwirkungen:", "VEd = -80 [kN]", "MEd = 250 [kNm]",
+                                            "Dehnung:", u("ϰ = 4.5 [‰/m]"),
+                                            "Nullinie: Z = 415.25 [mm]",
+                                            "Ideelle Biegesteifigkeit:", u("EIi = 55555.6 [kNm²]")}
+                             << 4.5 << 415.25 << 55555.6;
+        QTest::newRow("GZG ohne TS")
+            << 0 << 0
+            << QStringList{"Einwirkungen:", "VEd = 60 [kN]", "MEd = 150 [kNm]", "Dehnung:",
+                           u("ϰ = 0.51234 [‰/m]"), "Nullinie: Z = 398.765 [mm]",
+                           "Ideelle Biegesteifigkeit:", u("EIi = 292774 [kNm²]")}
+            << 0.51234 << 398.765 << 292774.0;
+        QTest::newRow("GZG mit TS")
+            << 0 << 1
+            << QStringList{"Einwirkungen:", "VEd = 60 [kN]", "MEd = 150 [kNm]", "Dehnung:",
+                           u("ϰ = 0.62 [‰/m]"), "Nullinie: Z = 405.1 [mm]",
+                           "Ideelle Biegesteifigkeit:", u("EIi = 241935 [kNm²]")}
+            << 0.62 << 405.1 << 241935.0;
+    }
+    void valuePanelsOfTheWorkedExample() {
+        QFETCH(int, limitState);
+        QFETCH(int, withTs);
+        QFETCH(QStringList, expected);
+        QFETCH(double, kappa);
+        QFETCH(double, zNa);
+        QFETCH(double, eiI);
+        const std::string file =
+            results::stateFolder(fixtures::folder("results/worked_example"), limitState, withTs) +
+            results::outputFile;
+        const ValuePanel panel = buildValuePanel(results::readNumberRows(file, 5));
+        QCOMPARE(texts(panel.lines), expected);
+        QVERIFY(panel.hasState);
+        QCOMPARE(panel.summary.kappa, kappa);
+        QCOMPARE(panel.summary.z_na, zNa);
+        QVERIFY(qAbs(panel.summary.ei_i - eiI) < 0.1);
+        const QString heading = "font: 10pt; text-decoration: underline;";
+        for (int i : {0, 3, 6}) QCOMPARE(panel.lines[i].style, heading);
+        for (int i : {1, 2, 4, 5, 7}) QCOMPARE(panel.lines[i].style, QString("font: 8pt"));
+    }
+
+    void valuePanelRoundsOnlyTheMoment() {
+        // 249.96 kNm shows with one decimal as 250; the others keep six digits.
+        const ValuePanel panel =
+            buildValuePanel({{2.4996e8, 123456.7, 0.001234567, 123.4567, 1.234567e15}});
+        QCOMPARE(texts(panel.lines).mid(1, 2),
+                 (QStringList{"VEd = 123.457 [kN]", "MEd = 250 [kNm]"}));
+        QCOMPARE(panel.lines[4].text, u("ϰ = 1.23457 [‰/m]"));
+        QCOMPARE(panel.lines[5].text, QString("Nullinie: Z = 123.457 [mm]"));
+        QCOMPARE(panel.lines[7].text, u("EIi = 1.23457e+06 [kNm²]"));
+        QCOMPARE(buildValuePanel({{-1.2345e8, 0, 0, 0, 0}}).lines[2].text,
+                 QString("MEd = -123.4 [kNm]"));
+    }
+
+    void valuePanelLastRowWinsAndEmptyFileLeavesLinesEmpty() {
+        const ValuePanel twoRows = buildValuePanel({{1e8, 1000, 1, 2, 3}, {2e8, 2000, 4, 5, 6}});
+        QCOMPARE(twoRows.lines[2].text, QString("MEd = 200 [kNm]"));
+        QCOMPARE(twoRows.summary.kappa, 4000.0);
+        const ValuePanel none = buildValuePanel({});
+        QVERIFY(!none.hasState);
+        QCOMPARE(texts(none.lines),
+                 (QStringList{"Einwirkungen:", "", "", "Dehnung:", "", "",
+                              "Ideelle Biegesteifigkeit:", ""}));
+    }
+
+    void checkPanelOfTheWorkedExample() {
+        const std::string run = fixtures::folder("results/worked_example");
+        const CheckPanel panel =
+            buildCheckPanel(results::KeyValues::read(run + results::outputFile), false);
+        QCOMPARE(texts(panel.lines),
+                 fixtures::workedExampleCheckPanel());
+        QCOMPARE(panel.mEd, 250.0);
+        QCOMPARE(panel.vEd, -80.0);
+        const QString heading = "font: 12pt; text-decoration: underline;";
+        const QStringList styles{heading,      "font: 10pt", "font:  10pt", heading,
+                                 "font: 10pt", heading,      "font: 10pt",  "font:  10pt"};
+        for (int i = 0; i < styles.size(); ++i) QCOMPARE(panel.lines[i].style, styles[i]);
+        for (const PanelLine &line : panel.lines) QVERIFY(!line.isRichText());
+    }
+
+    void interactionVerdicts_data() {
+        QTest::addColumn<double>("mEd");
+        QTest::addColumn<QString>("interaction");
+        QTest::addColumn<QString>("status");
+        // Limits: M_el = 200 / -150 kNm, M_pl = 300 / -220 kNm.
+        const QString elastic = "ELASTISCHE SPANNUNGSVERTEILUNG";
+        const QString plastic = "TEILPLASTISCHE SPANNUNGSVERTEILUNG";
+        QTest::newRow("0 is positive and elastic")
+            << 0.0 << u("MEd= 0 kNm ≤ Mel,Rd(VEd)= 200 kNm") << elastic;
+        QTest::newRow("M = M_el,max is elastic")
+            << 2e8 << u("MEd= 200 kNm ≤ Mel,Rd(VEd)= 200 kNm") << elastic;
+        QTest::newRow("M = M_pl,max is partly plastic")
+            << 3e8 << u("Mel,Rd(Ved) = 200 kNm < MEd = 300 kNm ≤ Mpl,Rd(VEd)= 300 kNm") << plastic;
+        QTest::newRow("M above M_pl,max fails")
+            << 3.00001e8
+            << "<font color='red'>MEd = 300.001 kNm > Mpl,rd(VEd)= 300 kNm ...  VERSAGEN</font>"
+            << QString();
+        QTest::newRow("M = M_el,min is elastic")
+            << -1.5e8 << u("MEd= -150 kNm ≥ Mel,Rd(VEd)= -150 kNm") << elastic;
+        QTest::newRow("M = M_pl,min is partly plastic")
+            << -2.2e8 << u("Mel,Rd(VEd) = -150 kNm > MEd = -220 kNm ≥ Mpl,Rd(VEd)= -220 kNm")
+            << plastic;
+        QTest::newRow("M below M_pl,min fails")
+            << -2.5e8
+            << "<font color='red'>MEd= -250 kNm < Mpl,Rd(VEd)= -220 kNm  ...  VERSAGEN</font>"
+            << QString();
+    }
+    void interactionVerdicts() {
+        QFETCH(double, mEd);
+        QFETCH(QString, interaction);
+        QFETCH(QString, status);
+        QTemporaryDir dir;
+        const CheckPanel panel =
+            buildCheckPanel(ultimateOutput(dir, mEd, 1000, 2e8, 3e8, -1.5e8, -2.2e8, 5e5), false);
+        QCOMPARE(panel.lines[6].text, interaction);
+        QCOMPARE(panel.lines[7].text, status);
+        QCOMPARE(panel.lines[6].isRichText(), interaction.startsWith("<font"));
+    }
+
+    void shearCheck_data() {
+        QTest::addColumn<double>("vEd");
+        QTest::addColumn<double>("vPl");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("below") << -80000.0 << 500000.0
+                               << u("|VEd| = 80 kN ≤ |Vpl,Rd|= 500 kN  ...  NACHWEIS ERFÜLLT");
+        QTest::newRow("equal fails")
+            << 500000.0 << 500000.0
+            << "<font color='red'>|VEd| = 500 kN > |Vpl,Rd|= 500  ...  QUERKRAFTVERSAGEN</font>";
+        QTest::newRow("negative above fails")
+            << -600000.0 << 500000.0
+            << "<font color='red'>|VEd| = 600 kN > |Vpl,Rd|= 500  ...  QUERKRAFTVERSAGEN</font>";
+        QTest::newRow("missing resistance fails")
+            << 1.0 << 0.0
+            << "<font color='red'>|VEd| = 0.001 kN > |Vpl,Rd|= 0  ...  QUERKRAFTVERSAGEN</font>";
+    }
+    void shearCheck() {
+        QFETCH(double, vEd);
+        QFETCH(double, vPl);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const CheckPanel panel =
+            buildCheckPanel(ultimateOutput(dir, 1e8, vEd, 2e8, 3e8, -1.5e8, -2.2e8, vPl), false);
+        QCOMPARE(panel.lines[4].text, expected);
+        QCOMPARE(panel.vEd, vEd / 1000.0);
+    }
+
+    void failedSectionKeepsItsVerdict() {
+        // A failed section has no limit moments in output.txt; an interaction
+        // check against zeros would claim "VERSAGEN" from missing data or, for
+        // M = 0, even an elastic state.
+        for (double mEd : {2.5e8, 0.0, -1e8}) {
+            QTemporaryDir dir;
+            const CheckPanel panel =
+                buildCheckPanel(ultimateOutput(dir, mEd, -80000, 0, 0, 0, 0, 5e5), true);
+            QCOMPARE(panel.lines[6].text,
+                     QString("<font color='red'>Versagen des Querschnitts!</font>"));
+            QVERIFY(panel.lines[6].isRichText());
+            QCOMPARE(panel.lines[7].text, QString());
+            QCOMPARE(panel.mEd, mEd / 1e6);
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(ResultPanelsTest)
+#include "tst_result_panels.moc"

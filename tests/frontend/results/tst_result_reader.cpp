@@ -1,0 +1,123 @@
+// Line-record and key-value reading of the engine's result files.
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "support/result_fixtures.h"
+#include "results/result_reader.h"
+
+using results::NumberRow;
+
+class ResultReaderTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    std::string write(const char *name, const QByteArray &content) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        fixtures::writeFile(path, content);
+        return path.toStdString();
+    }
+
+private slots:
+    void numberRowsSkipHeaderTextAndShortLines() {
+        const std::string path = write("state.txt",
+                                       "M\tV\tkappa\tZ_na\tEI_i\n"
+                                       "\n"
+                                       "1.5e+08\t60000\t0.00051234\t398.765\t2.92774e+14\t355\n"
+                                       "Querschnittsversagen \n"
+                                       "1\t2\t3\t4\n"
+                                       "2.5e+008\t-8e-005\t1\t2\t3\n");
+        const std::vector<NumberRow> rows = results::readNumberRows(path, 5);
+        QCOMPARE(rows.size(), std::size_t(2));
+        // Six numbers in the file, five requested: the sixth is ignored.
+        QCOMPARE(rows[0], (NumberRow{1.5e8, 60000.0, 0.00051234, 398.765, 2.92774e14}));
+        // Three-digit exponents as some runtimes write them.
+        QCOMPARE(rows[1], (NumberRow{2.5e8, -8e-5, 1.0, 2.0, 3.0}));
+        // Asking for six numbers drops the row that holds only five.
+        QCOMPARE(results::readNumberRows(path, 6).size(), std::size_t(1));
+    }
+
+    void numberRowsTakeLeadingNumbersOfStressRows() {
+        const std::string path = write("spannung_a.txt",
+                                       "Z_u\tZ_o\tZ_s\te_u\te_o\ts_u\ts_o\tA\tI\tN\tM\tzustand\n"
+                                       "0\t13.5\t6.75\t1.8\t1.7\t355\t355\t2430\t36905\t862650\t5.8e+06\tnel\n");
+        const std::vector<NumberRow> rows = results::readNumberRows(path, 7);
+        QCOMPARE(rows.size(), std::size_t(1));
+        QCOMPARE(rows[0], (NumberRow{0.0, 13.5, 6.75, 1.8, 1.7, 355.0, 355.0}));
+    }
+
+    void nonFiniteNumbersDoNotCount() {
+        const std::string path = write("nan.txt", "1\t2\tnan\t4\t5\n1\t2\tinf\t4\t5\n");
+        QVERIFY(results::readNumberRows(path, 5).empty());
+    }
+
+    void missingFileReadsAsEmpty() {
+        QVERIFY(results::readNumberRows(dir.filePath("none.txt").toStdString(), 3).empty());
+        const results::KeyValues values =
+            results::KeyValues::read(dir.filePath("none.txt").toStdString());
+        QCOMPARE(values.value("V_pl_Rd"), 0.0);
+        QVERIFY(!results::hasLineStartingWith(dir.filePath("none.txt").toStdString(),
+                                              "Querschnittsversagen"));
+    }
+
+    void keyValuesKeepLastOccurrenceAndSkipHeadings() {
+        // Windows-1252 headings (0xE4 for the umlaut) are skipped like any heading.
+        const std::string path = write("output.txt",
+                                       "\n*Querkrafttragf\xE4higkeit\nV_pl_Rd\t500000\n"
+                                       "\n*Grenzmomente\nV_ed\t-80000\nM_min_el\t-1.5e+08\n"
+                                       "Zna\t380\nM_max_el\t2e+08\nZna\t350\n"
+                                       "\n*Tragf\xE4higkeit\nM_Ed_t\t2.5e+08\nV_Ed_t\t-80000\n"
+                                       "\n*Tragf\xE4higkeit\nM_Ed_t\t2.6e+08\n"
+                                       "A_s,min\t392.7\n");
+        const results::KeyValues values = results::KeyValues::read(path);
+        QCOMPARE(values.value("V_pl_Rd"), 500000.0);
+        QCOMPARE(values.value("M_min_el"), -1.5e8);
+        QCOMPARE(values.value("Zna"), 350.0);
+        QCOMPARE(values.value("M_Ed_t"), 2.6e8);
+        QCOMPARE(values.value("A_s,min"), 392.7);
+        // Whole-word, case-sensitive keys; unknown keys read as 0.
+        QCOMPARE(values.value("m_ed_t"), 0.0);
+        QCOMPARE(values.value("M_Ed"), 0.0);
+        QCOMPARE(values.value("*Grenzmomente"), 0.0);
+    }
+
+    void failureLineIsFoundByItsFirstWord() {
+        const std::string failed = write("failed.txt", "Querschnittsversagen \n");
+        const std::string header = write("header.txt", "M\tV\tkappa\tZ_na\tEI_i\tfyd_red\n"
+                                                       "1\t2\t3\t4\t5\t6\n");
+        QVERIFY(results::hasLineStartingWith(failed, "Querschnittsversagen"));
+        QVERIFY(!results::hasLineStartingWith(header, "Querschnittsversagen"));
+    }
+
+    void stateFolderPieces_data() {
+        QTest::addColumn<int>("limitState");
+        QTest::addColumn<int>("withTs");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("GZG ohne TS") << 0 << 0 << "run/Gebrauchstauglichkeit/spannung_ohne_ts/";
+        QTest::newRow("GZG mit TS") << 0 << 1 << "run/Gebrauchstauglichkeit/spannung_mit_ts/";
+        QTest::newRow("GZT") << 1 << 0 << "run/Tragfaehigkeitkeit/spannung_ohne_ts/";
+        QTest::newRow("other values") << 2 << -1 << "run/";
+    }
+    void stateFolderPieces() {
+        QFETCH(int, limitState);
+        QFETCH(int, withTs);
+        QFETCH(QString, expected);
+        QCOMPARE(QString::fromStdString(results::stateFolder("run/", limitState, withTs)), expected);
+    }
+
+    void workedExampleFixtureParses() {
+        const std::string run = fixtures::folder("results/worked_example");
+        const results::KeyValues values = results::KeyValues::read(run + results::outputFile);
+        QCOMPARE(values.value("M_Ed_t"), 2.5e8);
+        QCOMPARE(values.value("V_Ed_t"), -80000.0);
+        QCOMPARE(values.value("M_max_el"), 2e8);
+        QCOMPARE(values.value("M_max_pl"), 3e8);
+        QCOMPARE(values.value("V_pl_Rd"), 5e5);
+        const auto gzt = results::readNumberRows(results::stateFolder(run, 1, 0) + "output.txt", 6);
+        QCOMPARE(gzt.size(), std::size_t(1));
+        QCOMPARE(gzt[0][5], 310.5);
+    }
+};
+
+QTEST_APPLESS_MAIN(ResultReaderTest)
+#include "tst_result_reader.moc"

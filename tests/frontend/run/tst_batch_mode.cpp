@@ -1,0 +1,112 @@
+// "Norvel --batch FILE": a design calculated without display, report on
+// standard output, engine errors on standard error with exit code 1.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "support/form_driver.h"
+
+namespace {
+
+struct BatchResult {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+}  // namespace
+
+class BatchModeTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir temp;
+
+    // Runs Norvel without any display or platform setting.
+    BatchResult batch(const QStringList &arguments, const QString &program = NORVEL_BUILD_DIR "/Norvel",
+                      const QString &path = qEnvironmentVariable("PATH")) {
+        QProcess norvel;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        env.insert("STALVORA_WORK_DIR", temp.filePath("work"));
+        env.insert("PATH", path);
+        norvel.setProcessEnvironment(env);
+        norvel.setWorkingDirectory(NORVEL_BUILD_DIR);
+        norvel.start(program, arguments);
+        BatchResult result;
+        if (!norvel.waitForFinished(120000)) return result;
+        result.exitCode = norvel.exitStatus() == QProcess::NormalExit ? norvel.exitCode() : -2;
+        result.out = QString::fromUtf8(norvel.readAllStandardOutput());
+        result.err = QString::fromUtf8(norvel.readAllStandardError());
+        return result;
+    }
+
+private slots:
+    void exampleDesignPrintsTheReport() {
+        const BatchResult result = batch({"--batch", "inputstart.txt"});
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.out.startsWith("\t\t    BEMESSUNGSPROTOKOLL\n"));
+        QVERIFY(result.out.contains("\nunter: V_Ed= 300kN \tM_Ed = 400kNm :"));
+        QVERIFY(result.out.contains(QString::fromUtf8("\nϰ= ")));
+        QVERIFY(result.out.contains(QString::fromUtf8("\nQUERKRAFTTRAGFÄHIGKEIT (nach EN 1994-1-1 6.2.2):")));
+        // Calculated like the button does: a run folder with the input file.
+        QVERIFY(QFile::exists(temp.filePath("work/1/input.txt")));
+        QVERIFY(QFile::exists(temp.filePath("work/1/Tragfaehigkeitkeit/spannung_ohne_ts/output.txt")));
+    }
+
+    void engineErrorGoesToStandardErrorWithExitCodeOne() {
+        const QString design = temp.filePath("ungueltig.txt");
+        QVERIFY(formdriver::writeText(
+            design, formdriver::withLine(formdriver::exampleInputText(), "*Eigenschaften-Beton:",
+                                         "*Eigenschaften-Beton:\t\tC30/37\t-1.5\t0.85\tON")));
+        const BatchResult result = batch({"--batch", design});
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(result.out, QString());
+        QVERIFY2(result.err.startsWith("FEHLERMELDUNG"), qPrintable(result.err));
+        QCOMPARE(result.err.count('\n'), 1);
+    }
+
+    void unreadableDesignFileIsAnError() {
+        const BatchResult result = batch({"--batch", temp.filePath("fehlt.txt")});
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(result.out, QString());
+        QVERIFY(result.err.contains(temp.filePath("fehlt.txt")));
+    }
+
+    void rejectedValueStopsBeforeTheEngine() {
+        // An unknown concrete class would leave another class in the form.
+        const QString design = temp.filePath("klasse.txt");
+        QVERIFY(formdriver::writeText(
+            design, formdriver::withLine(formdriver::exampleInputText(), "*Eigenschaften-Beton:",
+                                         "*Eigenschaften-Beton:\t\tC22/27\t1.5\t0.85\tON")));
+        const BatchResult result = batch({"--batch", design});
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(result.out, QString());
+        QVERIFY(result.err.contains(QString::fromUtf8("Betonfestigkeitsklasse ungültig!")));
+    }
+
+    void engineIsSearchedOnPathWhenNotBesideTheProgram() {
+        // A copy of Norvel in a folder without the engine.
+        const QString alone = temp.filePath("alone/Norvel");
+        QVERIFY(QDir().mkpath(temp.filePath("alone")));
+        QVERIFY(QFile::copy(NORVEL_BUILD_DIR "/Norvel", alone));
+        const QString path = QStringLiteral(NORVEL_BUILD_DIR) + ":" + qEnvironmentVariable("PATH");
+        const BatchResult found = batch({"--batch", "inputstart.txt"}, alone, path);
+        QCOMPARE(found.exitCode, 0);
+        QVERIFY(found.out.startsWith("\t\t    BEMESSUNGSPROTOKOLL\n"));
+
+        const BatchResult missing = batch({"--batch", "inputstart.txt"}, alone, "/nonexistent");
+        QCOMPARE(missing.exitCode, 1);
+        QCOMPARE(missing.out, QString());
+        QCOMPARE(missing.err, "Das Rechenprogramm \"Stalvora2\" konnte nicht gestartet werden:\n" +
+                                  temp.filePath("alone/Stalvora2") + "\n");
+    }
+};
+
+QTEST_GUILESS_MAIN(BatchModeTest)
+#include "tst_batch_mode.moc"

@@ -1,0 +1,180 @@
+// The window with the real engine: the example design is calculated and the
+// panels and the report are checked against the files of the run folder,
+// parsed here on their own (split at white space, numbers by QString).
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+#include <cmath>
+#include <memory>
+
+#include "run/engine_process.h"
+#include "support/form_driver.h"
+#include "window/mainwindow.h"
+#include "widgets/numberedit.h"
+#include "support/window_probe.h"
+
+using Panel = MainWindowProbe::Panel;
+
+namespace {
+
+QString u(const char *text) { return QString::fromUtf8(text); }
+QString n(double value) { return QString::number(value, 'g', 6); }
+
+const QString success = "Berechnung wurde erfolgreich abgeschlossen";
+
+QStringList fileLines(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromLatin1(file.readAll()).split('\n');
+}
+
+// The numbers of the data row of a state output.txt: the last line that is
+// made of numbers only.
+QVector<double> stateRow(const QString &path) {
+    QVector<double> row;
+    for (const QString &line : fileLines(path)) {
+        const QStringList words = line.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+        QVector<double> numbers;
+        for (const QString &word : words) {
+            bool ok = false;
+            numbers << word.toDouble(&ok);
+            if (!ok) break;
+        }
+        if (!words.isEmpty() && numbers.size() == words.size()) row = numbers;
+    }
+    return row;
+}
+
+// label -> last value of the run folder's output.txt.
+QMap<QString, double> labelledValues(const QString &path) {
+    QMap<QString, double> values;
+    for (const QString &line : fileLines(path)) {
+        const QStringList words = line.split('\t');
+        bool ok = false;
+        if (words.size() == 2) {
+            const double v = words[1].toDouble(&ok);
+            if (ok) values[words[0]] = v;
+        }
+    }
+    return values;
+}
+
+}  // namespace
+
+class EndToEndTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> temp;
+    std::unique_ptr<MainWindow> window;
+    QString work;
+
+    MainWindowProbe probe() { return MainWindowProbe(*window); }
+
+private slots:
+    void initTestCase() { MainWindow::setQuietMessages(true); }
+
+    void init() {
+        temp = std::make_unique<QTemporaryDir>();
+        work = temp->filePath("work") + "/";
+        qputenv("STALVORA_WORK_DIR", work.toLocal8Bit());
+        EngineProcess::setEngineProgram(QString());
+        window = std::make_unique<MainWindow>();
+        QVERIFY(formdriver::open(*window, NORVEL_BUILD_DIR "/inputstart.txt"));
+        window->clearMessageLog();
+    }
+
+    void cleanup() {
+        window.reset();
+        temp.reset();
+    }
+
+    void exampleDesignFromButtonToReport() {
+        probe().startButton()->click();
+        QVERIFY(probe().waitForEngineEnd());
+        QVERIFY2(window->messageLog().contains(success), qPrintable(window->messageLog().join('|')));
+        QVERIFY(probe().console()->toPlainText().contains(success));
+        const QString run = work + "1/";
+        QCOMPARE(probe().runFolder(), run.toStdString());
+
+        // Value panels: V/1000, M/1e6 to one decimal, kappa*1000, Z_na, EI_i/1e9.
+        const struct {
+            Panel panel;
+            const char *folder;
+        } states[] = {{Panel::GzgOhneTs, "Gebrauchstauglichkeit/spannung_ohne_ts/"},
+                      {Panel::GzgMitTs, "Gebrauchstauglichkeit/spannung_mit_ts/"},
+                      {Panel::Gzt, "Tragfaehigkeitkeit/spannung_ohne_ts/"}};
+        QMap<Panel, QString> stateLines;
+        for (const auto &state : states) {
+            const QVector<double> row = stateRow(run + state.folder + "output.txt");
+            QVERIFY2(row.size() == 6, state.folder);
+            const QStringList expected{
+                "Einwirkungen:",
+                "VEd = " + n(row[1] / 1000.0) + " [kN]",
+                "MEd = " + n(std::floor(row[0] / 1e6 * 10.0 + 0.5) / 10.0) + " [kNm]",
+                "Dehnung:",
+                u("ϰ = ") + n(row[2] * 1000.0) + u(" [‰/m]"),
+                "Nullinie: Z = " + n(row[3]) + " [mm]",
+                "Ideelle Biegesteifigkeit:",
+                "EIi = " + n(row[4] / 1e9) + u(" [kNm²]")};
+            QCOMPARE(probe().panelTexts(state.panel), expected);
+            stateLines[state.panel] = u("\nϰ= ") + n(row[2] * 1000.0) + u("‰/m\tZ_na= ") + n(row[3]) +
+                                      u("mm\tEI_i= ") + n(row[4] / 1e9) + u("kNm²");
+        }
+
+        // Check panel.
+        const QMap<QString, double> out = labelledValues(run + "output.txt");
+        const double mEd = out["M_Ed_t"] / 1e6, vEd = out["V_Ed_t"] / 1000.0;
+        const double vPl = out["V_pl_Rd"] / 1000.0;
+        const double mEl = out["M_max_el"] / 1e6, mPl = out["M_max_pl"] / 1e6;
+        QCOMPARE(mEd, 400.0);
+        QCOMPARE(vEd, 300.0);
+        QVERIFY2(vPl > vEd && mEd <= mPl, "the example design passes both checks");
+        const bool elastic = mEd <= mEl;
+        const QStringList check = probe().panelTexts(Panel::Nachweis);
+        QCOMPARE(check.at(1), "Querkraft: VEd=" + n(vEd) + " [kN]");
+        QCOMPARE(check.at(2), "Bemessungswert Moment: MEd=" + n(mEd) + " [kNm]");
+        QCOMPARE(check.at(4), "|VEd| = " + n(vEd) + u(" kN ≤ |Vpl,Rd|= ") + n(vPl) +
+                                  u(" kN  ...  NACHWEIS ERFÜLLT"));
+        QCOMPARE(check.at(6), elastic ? "MEd= " + n(mEd) + u(" kNm ≤ Mel,Rd(VEd)= ") + n(mEl) + " kNm"
+                                      : "Mel,Rd(Ved) = " + n(mEl) + " kNm < MEd = " + n(mEd) +
+                                            u(" kNm ≤ Mpl,Rd(VEd)= ") + n(mPl) + " kNm");
+        QCOMPARE(check.at(7), QString(elastic ? "ELASTISCHE SPANNUNGSVERTEILUNG"
+                                              : "TEILPLASTISCHE SPANNUNGSVERTEILUNG"));
+
+        // Report: input echoed by the engine, the three state lines, the checks.
+        const QString report = probe().report()->toPlainText();
+        QVERIFY(report.startsWith("\t\t    BEMESSUNGSPROTOKOLL\n\n"));
+        QVERIFY(report.contains("\nh_c: 160mm\t\tb_e: 2000mm\t\th_p: 0mm"));
+        QVERIFY(report.contains("\nh: 400 mm\t\tt_fu: 13.5mm\tt_fo: 13.5mm"));
+        QVERIFY(report.contains("\nA_c: " + n(out["A_c"]) + u("mm²\tA_s: ") + n(out["A_s"])));
+        QVERIFY(report.contains(u("DEHNUNGSVERTEILUNG IM GZG OHNE TENSION STIFFENING:\nunter: V_Ed= 150kN \tM_Ed = 200kNm :") +
+                                stateLines[Panel::GzgOhneTs]));
+        QVERIFY(report.contains(u("DEHNUNGSVERTEILUNG IM GZG MIT TENSION STIFFENING:\nunter: V_Ed= 150kN \tM_Ed = 200kNm :") +
+                                stateLines[Panel::GzgMitTs]));
+        QVERIFY(report.contains(u("DEHNUNGSVERTEILUNG IM GZT:\nunter: V_Ed= 300kN \tM_Ed = 400kNm :") +
+                                stateLines[Panel::Gzt]));
+        QVERIFY(report.contains(u("\n|V_Ed| = 300kN\t\t≤\t|V_pl_Rd| =") + n(vPl) + u("kN\nNACHWEIS ERFÜLLT!")));
+        QVERIFY(report.endsWith(
+            elastic ? u("\nM_Ed = 400kNm\t\t≤\tM_el_Rd(V_Ed) =") + n(mEl) +
+                          u("kNm\nNACHWEIS ERFÜLLT!\nelastische Spannungsverteilung")
+                    : u("\nM_Ed = 400kNm\t\t≤\tM_pl_Rd(V_Ed) =") + n(mPl) +
+                          u("kNm\nNACHWEIS ERFÜLLT!\nTeilplastische Spannungsverteilung")));
+    }
+
+    void invalidDesignShowsTheEngineErrorOnly() {
+        formdriver::field(*window, "m_betonGamma")->setText("-1.5");
+        probe().report()->setPlainText("vorher");
+        probe().startButton()->click();
+        QVERIFY(probe().waitForEngineEnd());
+        QCOMPARE(window->messageLog().size(), 1);
+        QVERIFY(window->messageLog().first().startsWith("FEHLERMELDUNG"));
+        QCOMPARE(probe().report()->toPlainText(), QString("vorher"));
+    }
+};
+
+QTEST_MAIN(EndToEndTest)
+#include "tst_end_to_end.moc"
