@@ -3,9 +3,10 @@
 #include <iostream>
 
 #include "io/console.h"
+#include "io/validation_bounds.h"
 
-// Every condition is written as the range that passes, negated as a whole, so
-// that a value outside the range and a value that is no number at all both fail.
+// The ranges and their messages are those of io/validation_bounds.h. A value
+// that is no finite number lies outside every range.
 
 namespace {
 
@@ -16,18 +17,21 @@ bool reject(const std::string &message) {
 
 bool isOnOrOff(const std::string &text) { return text == "ON" || text == "OFF"; }
 
-const char *const concreteClasses =
-    "FEHLERMELDUNG: Moegliche Betonfestigkeitsklassen: C20/25, C25/30, C30/37, C35/45, C40/50, "
-    "C45/55, C50/60, C55/67, C60/75";
+// Tests one value against its range; on a violation writes the range's message.
+bool within(const bounds::Range &range, double x) {
+    return range.contains(x) || reject(range.message);
+}
+
+bool within(const bounds::Range &range, double x, double lowerBy, double upperBy) {
+    return range.contains(x, lowerBy, upperBy) || reject(range.message);
+}
 
 }  // namespace
 
 bool checkReinforcementInput(const std::string &klasse_s, const std::string &set_verfestigung_s,
                              double f_sk, double gamma_s) {
-    if (!(400 <= f_sk && f_sk <= 600))
-        return reject("FEHLERMELDUNG: f_sk muss zwischen 400 und 600 liegen");
-    if (!(0 < gamma_s && gamma_s <= 5))
-        return reject("FEHLERMELDUNG: gamma_s muss zwischen 0 und 5 liegen");
+    if (!within(bounds::f_sk, f_sk)) return false;
+    if (!within(bounds::gamma_s, gamma_s)) return false;
     if (!(klasse_s == "A" || klasse_s == "B" || klasse_s == "C"))
         return reject("FEHLERMELDUNG: moegliche Duktilitaetsklassen: A, B, C ");
     if (!isOnOrOff(set_verfestigung_s))
@@ -37,11 +41,7 @@ bool checkReinforcementInput(const std::string &klasse_s, const std::string &set
 }
 
 bool checkSteelInput(double f_yk, double gamma_M) {
-    if (!(0 < f_yk && f_yk <= 460))
-        return reject("FEHLERMELDUNG: f_yk muss zwischen 0 und 460 liegen");
-    if (!(0 < gamma_M && gamma_M <= 5))
-        return reject("FEHLERMELDUNG: gamma_M muss zwischen 0 und 5 liegen");
-    return true;
+    return within(bounds::f_yk, f_yk) && within(bounds::gamma_M, gamma_M);
 }
 
 bool checkProfileType(const std::string &Profiltyp) {
@@ -51,93 +51,44 @@ bool checkProfileType(const std::string &Profiltyp) {
 }
 
 bool checkMinimumReinforcementInput(double k_c, double k_min, double s_s) {
-    if (!(0 <= k_min && k_min <= 1))
-        return reject("FEHLERMELDUNG: k muss zwischen 0 und 1 liegen");
-    if (!(0 <= k_c && k_c <= 1))
-        return reject("FEHLERMELDUNG: k_c muss zwischen 0 und 1 liegen");
-    if (!(s_s > 0)) return reject("FEHLERMELDUNG: s_s muss groesser als 0 sein");
-    return true;
+    // k is tested before k_c.
+    return within(bounds::k_min, k_min) && within(bounds::k_c, k_c) && within(bounds::s_s, s_s);
 }
 
 bool checkGeometry(double h_c, double b_e, double h_p, double b_p, double d_u, double d_o,
                    double AbstanduntereLage, double AbstandobereLage, double c_nom_u,
                    double c_nom_o, double h, double t_f1, double t_f2, double b_f1, double b_f2,
                    double t_w, double r) {
-    // Slab: sheeting, both covers and both bar layers must fit into the slab height.
+    // The sum of the layers is formed left to right, as the message writes it.
     const double layers = h_p + c_nom_u + d_u + d_o + c_nom_o;
-    if (!(h_c >= 0 && layers <= h_c && h_c <= 1500))
-        return reject(
-            "FEHLERMELDUNG: h_c muss zwischen summe(h_p+c_nom_u+d_u+d_o+c_nom_o) und 1500 liegen");
-    if (!(0 <= b_e && b_e <= 10000))
-        return reject("FEHLERMELDUNG: b_e muss zwischen 0 und 10000 liegen");
-    if (!(0 <= h_p && h_p <= h_c))
-        return reject("FEHLERMELDUNG: h_profilblech muss zwischen 0  und h_c liegen");
-    // The sheeting rests on the top flange: the concrete between its ribs is narrower.
-    if (!(0 <= b_p && b_p < b_f2))
-        return reject(
-            "FEHLERMELDUNG: Breite Beton zwischen Profilblech muss zwischen 0  und b_fu liegen");
-    const char *const diameter =
-        "FEHLERMELDUNG: Durchmesser der Bewehrung muss zwischen 0  und 50 liegen";
-    if (!(0 <= d_u && d_u < 50)) return reject(diameter);
-    if (!(0 <= d_o && d_o < 50)) return reject(diameter);
-    const char *const spacing =
-        "FEHLERMELDUNG: Abstand der Bewehrung muss zwischen dem Durchmesser der Bewehrungund "
-        "und b_e liegen";
-    if (!(d_u <= AbstanduntereLage && AbstanduntereLage <= b_e)) return reject(spacing);
-    if (!(d_o <= AbstandobereLage && AbstandobereLage <= b_e)) return reject(spacing);
-    const char *const cover = "FEHLERMELDUNG: die Betondeckung muss groesser als 0 sein";
-    if (!(c_nom_u > 0)) return reject(cover);
-    if (!(c_nom_o > 0)) return reject(cover);
-    if (!(0 < h && h < 1000))
-        return reject(
-            "FEHLERMELDUNG: die Hoehe des Baustahlquerschnitts muss zwischen 0 und 1000 liegen");
-    const char *const flangeThickness =
-        "FEHLERMELDUNG:die Flanschdicke des Baustahlquerschnitts muss zwischen 0 und 50 liegen";
-    if (!(0 < t_f1 && t_f1 < 50)) return reject(flangeThickness);
-    if (!(0 < t_f2 && t_f2 < 50)) return reject(flangeThickness);
-    const char *const flangeWidth =
-        "FEHLERMELDUNG:die Flanschbreite des Baustahlquerschnitts muss zwischen 0 und 800 liegen";
-    if (!(0 < b_f1 && b_f1 < 800)) return reject(flangeWidth);
-    if (!(0 < b_f2 && b_f2 < 800)) return reject(flangeWidth);
-    // Both flanges and the root radii of a rolled profile must fit into its height.
-    if (!(t_f1 + t_f2 + 2 * r <= h))
-        return reject("FEHLERMELDUNG: die Hoehe des Baustahlquerschnitts ist zu klein");
-    if (!(0 < t_w && t_w <= 50))
-        return reject(
-            "FEHLERMELDUNG:die Stegdicke des Baustahlquerschnitts muss zwischen 0 und 50 liegen");
-    return true;
+    return within(bounds::h_c, h_c, layers, 0) && within(bounds::b_e, b_e) &&
+           within(bounds::h_p, h_p, 0, h_c) && within(bounds::b_p, b_p, 0, b_f2) &&
+           within(bounds::d_u, d_u) && within(bounds::d_o, d_o) &&
+           within(bounds::spacing_u, AbstanduntereLage, d_u, b_e) &&
+           within(bounds::spacing_o, AbstandobereLage, d_o, b_e) &&
+           within(bounds::c_nom_u, c_nom_u) && within(bounds::c_nom_o, c_nom_o) &&
+           within(bounds::h, h) && within(bounds::t_f1, t_f1) && within(bounds::t_f2, t_f2) &&
+           within(bounds::b_f1, b_f1) && within(bounds::b_f2, b_f2) &&
+           within(bounds::steelHeightFit, h, t_f1 + t_f2 + 2 * r, 0) &&
+           within(bounds::t_w, t_w);
 }
 
 bool checkTableValues(double f_ck, double f_ctm, double e_c3, double e_cu3, double E_s, double k,
                       double e_uk, double E_a) {
-    if (!(20 <= f_ck && f_ck <= 60)) return reject(concreteClasses);
-    if (!(2 <= f_ctm && f_ctm <= 4.5))
-        return reject("FEHLERMELDUNG: f_ctm muss zwischen 2 und 4.5 liegen");
-    if (!(1.7 <= e_c3 && e_c3 <= 2))
-        return reject("FEHLERMELDUNG: e_c3 muss zwischen 1.7 und 2 liegen");
-    if (!(2.8 <= e_cu3 && e_cu3 <= 3.6))
-        return reject("FEHLERMELDUNG: e_cu3 muss zwischen 2.8 und 3.6 liegen");
-    if (!(190000 <= E_s && E_s <= 220000))
-        return reject("FEHLERMELDUNG: E_s muss zwischen 190000 und 220000 liegen");
+    if (!(within(bounds::f_ck, f_ck) && within(bounds::f_ctm, f_ctm) &&
+          within(bounds::e_c3, e_c3) && within(bounds::e_cu3, e_cu3) && within(bounds::E_s, E_s)))
+        return false;
     std::cout << ">>k" << k << "\t" << std::endl;
-    if (!(1 <= k && k <= 1.5))
-        return reject("FEHLERMELDUNG: k=(f_t/f_y) muss zwischen 1 und 1.5 liegen");
-    if (!(22 <= e_uk && e_uk <= 80))
-        return reject("FEHLERMELDUNG: e_uk muss zwischen 22 und 80 liegen");
-    if (!(190000 <= E_a && E_a <= 220000))
-        return reject("FEHLERMELDUNG: E_a muss zwischen 190000 und 220000 liegen");
-    return true;
+    return within(bounds::k, k) && within(bounds::e_uk, e_uk) && within(bounds::E_a, E_a);
 }
 
 bool checkConcreteInput(const std::string &set_e_cu3, double f_ck, double gamma_c, double alpha_c) {
     // The strength class is known only through the f_ck of its table row.
     const bool standardClass = f_ck == 20 || f_ck == 25 || f_ck == 30 || f_ck == 35 ||
                                f_ck == 40 || f_ck == 45 || f_ck == 50 || f_ck == 55 || f_ck == 60;
-    if (!standardClass) return reject(concreteClasses);
-    if (!(0 < gamma_c && gamma_c <= 5))
-        return reject("FEHLERMELDUNG: gamma_c muss zwischen 0 und 5 liegen");
-    if (!(0 < alpha_c && alpha_c <= 1))
-        return reject("FEHLERMELDUNG: alpha_c muss zwischen 0 und 1 liegen");
+    if (!standardClass) return reject(bounds::f_ck.message);
+    if (!within(bounds::gamma_c, gamma_c)) return false;
+    if (!within(bounds::alpha_c, alpha_c)) return false;
     if (!isOnOrOff(set_e_cu3))
         return reject(
             "FEHLERMELDUNG: Begrenzung der Bruchdehnung muss auf ON oder OFF gestellt sein");

@@ -1,0 +1,50 @@
+#pragma once
+// Permitted ranges of the design input and of the material table: the one
+// definition that the engine's checks test against and that the front end
+// links to show each range in its field's tooltip and to mark a value outside
+// while it is typed. Standard library only.
+#include <vector>
+
+namespace bounds {
+
+// An interval of one input value. Either fixed end may be missing (±infinity).
+// A further end may be set by other input values, named by their input-file
+// symbols in lowerBy/upperBy (the spacing of the bars lies between their
+// diameter and b_e); the checker passes the value that text stands for.
+struct Range {
+    const char *name;  // input-file symbol, e.g. "gamma_c"
+    double lower;
+    bool lowerIncluded;
+    double upper;
+    bool upperIncluded;
+    const char *lowerBy;  // "" when there is no end set by other values
+    bool lowerByIncluded;
+    const char *upperBy;
+    bool upperByIncluded;
+    const char *message;  // the engine's FEHLERMELDUNG for a value outside
+
+    bool hasLower() const;
+    bool hasUpper() const;
+    // Inside the fixed ends. A value that is no finite number never is.
+    bool contains(double x) const;
+    // Inside the fixed ends and the ends set by other values.
+    bool contains(double x, double lowerByValue, double upperByValue) const;
+};
+
+// Concrete, reinforcement and structural steel (input file).
+extern const Range gamma_c, alpha_c, f_sk, gamma_s, f_yk, gamma_M;
+// Slab and bars (input file). spacing_u/spacing_o: AbstanduntereLage/AbstandobereLage.
+extern const Range h_c, b_e, h_p, b_p, d_u, d_o, spacing_u, spacing_o, c_nom_u, c_nom_o;
+// Plates of a welded section (input file).
+extern const Range h, t_f1, t_f2, b_f1, b_f2, t_w;
+// Both flanges and the root radii fit into the height: t_f1 + t_f2 + 2 r <= h.
+extern const Range steelHeightFit;
+// Minimum reinforcement (input file).
+extern const Range k_min, k_c, s_s;
+// Material table values.
+extern const Range f_ck, f_ctm, e_c3, e_cu3, E_s, k, e_uk, E_a;
+
+// Every range of a numeric value of the input file, in the order of the checks.
+const std::vector<const Range *> &inputRanges();
+
+}  // namespace bounds
