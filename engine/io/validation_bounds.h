@@ -44,6 +44,13 @@ extern const Range k_min, k_c, s_s;
 // Material table values.
 extern const Range f_ck, f_ctm, e_c3, e_cu3, E_s, k, e_uk, E_a;
 
+// A row of the rolled-profile table (h, b, t_w, t_f, r; both flanges alike):
+// every dimension finite and positive, the root radius finite and not
+// negative, and both flanges with their root radii within the height
+// (2 t_f + 2 r <= h). Returns the column name of the first violation
+// ("h", "b", "t_w", "t_f", "r"), or nullptr for a row that may be used.
+const char *profileRowFault(double h, double b, double t_w, double t_f, double r);
+
 // Every range of a numeric value of the input file, in the order of the checks.
 const std::vector<const Range *> &inputRanges();
 
