@@ -16,12 +16,15 @@ const char *const ResultWriter::serviceabilityFolder = "Gebrauchstauglichkeit";
 const char *const ResultWriter::ultimateFolder = "Tragfaehigkeitkeit";
 const char *const ResultWriter::withoutTsFolder = "spannung_ohne_ts";
 const char *const ResultWriter::withTsFolder = "spannung_mit_ts";
+const char *const ResultWriter::classificationFile = "Querschnittsklasse.txt";
 
 namespace {
 const char *const partHeader = "Z_u\tZ_o\tZ_s\te_u\te_o\ts_u\ts_o\tA\tI\tN\tM\tzustand\n";
 const char *const stateHeader = "M\tV\tkappa\tZ_na\tEI_i\n";
 const char *const ultimateStateHeader = "M\tV\tkappa\tZ_na\tEI_i\tfyd_red\n";
 const char *const failureLine = "Querschnittsversagen \n";
+const char *const classificationHeader =
+    "richtung\teps\tc_t_flansch\tklasse_flansch\talpha\tpsi\tc_t_steg\tklasse_steg\tklasse\n";
 
 std::string joinNumbers(std::initializer_list<double> values) {
     std::string line;
@@ -42,6 +45,7 @@ ResultWriter::ResultWriter(const std::string &runFolder) : runFolder_(runFolder)
     createFile(inRun(interactionFile), "V\tM_pl\tM_el\n");
     createFile(inRun(outputFile), "");
     createStateFolder(runFolder_ + sep + ultimateFolder, withoutTsFolder, true);
+    createFile(inRun(classificationFile), classificationHeader);
 }
 
 void ResultWriter::createStateFolder(const std::string &stateFolder, const std::string &tsFolder,
@@ -115,6 +119,13 @@ void ResultWriter::writePartRow(PartFile part, const PartRow &row) const {
                      row.N, row.M})
         line += formatNumber(v) + '\t';
     appendLine(currentStateFile(name), line + row.zustand);
+}
+
+void ResultWriter::writeClassificationRow(const ClassificationRow &row) const {
+    appendLine(inRun(classificationFile),
+               row.richtung + '\t' +
+                   joinNumbers({row.eps, row.c_t_flansch, row.klasse_flansch, row.alpha, row.psi,
+                                row.c_t_steg, row.klasse_steg, row.klasse}));
 }
 
 void ResultWriter::selectServiceability() { stateFolder_ = inRun(serviceabilityFolder); }

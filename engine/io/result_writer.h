@@ -15,6 +15,15 @@ struct PartRow {
 
 enum class PartFile { Concrete, Reinforcement, Steel };
 
+// One row of the cross-section classification file: the bending direction
+// ("positiv" or "negativ"), epsilon, c/t and class of the compression flange,
+// alpha and psi of the web, its c/t and class, and the section class.
+struct ClassificationRow {
+    std::string richtung;
+    double eps = 0.0, c_t_flansch = 0.0, klasse_flansch = 0.0;
+    double alpha = 0.0, psi = 0.0, c_t_steg = 0.0, klasse_steg = 0.0, klasse = 0.0;
+};
+
 // Owner of the result files of one run. Creates the folder tree and every file
 // with its header line at construction; afterwards only appends (and rewrites
 // a state output file on cross-section failure). No file stays open between calls.
@@ -38,6 +47,8 @@ public:
     void writeFailure() const;
     // Current state/TS stress file of the part: eleven numbers and the state text.
     void writePartRow(PartFile part, const PartRow &row) const;
+    // Querschnittsklasse.txt: the direction and eight numbers, tab-separated.
+    void writeClassificationRow(const ClassificationRow &row) const;
 
     void selectServiceability();
     void selectUltimate();
@@ -59,6 +70,7 @@ public:
     static const char *const ultimateFolder;
     static const char *const withoutTsFolder;
     static const char *const withTsFolder;
+    static const char *const classificationFile;
 
 private:
     void createStateFolder(const std::string &stateFolder, const std::string &tsFolder,
