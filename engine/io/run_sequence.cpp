@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "analysis/calculation.h"
+#include "analysis/classification.h"
 #include "io/console.h"
 #include "io/design_input.h"
 #include "io/input_reader.h"
@@ -75,6 +76,8 @@ void calculate(DesignInput &in) {
     auto writer = std::make_unique<ResultWriter>(in.runFolder);
     if (!readInput(in)) return;
     Calculation calc(in, *writer);
+    // Cross-section classes of both directions, before any shear reduction.
+    writeSectionClassification(calc.section());
     calc.momentShearInteraction(in.V_t >= 0, in.M_t >= 0);
     const bool ultimateShearFailure = calc.shearFails(in.V_t);
     writer->writeBlock("*Querkrafttragf\xE4higkeit", {
