@@ -114,29 +114,6 @@ double stressRatio(double kappa, double z0, double z_a, double z_b) {
     return other / reference;
 }
 
-ClassLimits outstandFlangeLimits(double eps) { return {9.0 * eps, 10.0 * eps, 14.0 * eps}; }
-
-ClassLimits webLimits(double eps, double alpha, double psi) {
-    ClassLimits l;
-    if (alpha > 0.5) {
-        l.class1 = 396.0 * eps / (13.0 * alpha - 1.0);
-        l.class2 = 456.0 * eps / (13.0 * alpha - 1.0);
-    } else {
-        l.class1 = 36.0 * eps / alpha;
-        l.class2 = 41.5 * eps / alpha;
-    }
-    l.class3 = psi > -1.0 ? 42.0 * eps / (0.67 + 0.33 * psi)
-                          : 62.0 * eps * (1.0 - psi) * std::sqrt(-psi);
-    return l;
-}
-
-int classOf(double c_t, const ClassLimits &limits) {
-    if (c_t <= limits.class1) return 1;
-    if (c_t <= limits.class2) return 2;
-    if (c_t <= limits.class3) return 3;
-    return 4;
-}
-
 int webClass(double c_t, double eps, double alpha, double psi) {
     if (!(alpha > 0.0)) return 1;
     return classOf(c_t, webLimits(eps, alpha, psi));

@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+#include "analysis/class_limits.h"
+
 class CompositeSection;
 
 // epsilon = sqrt(235 / f_yk), f_yk in N/mm^2.
@@ -42,23 +44,6 @@ double compressedShare(double z_pl, double z_a, double z_b, int direction);
 // neither end is compressed.
 double stressRatio(double kappa, double z0, double z_a, double z_b);
 
-// Width-to-thickness limits of one class (the class reached when c/t does not
-// exceed the limit).
-struct ClassLimits {
-    double class1 = 0.0, class2 = 0.0, class3 = 0.0;
-};
-
-// Outstand flange in compression: 9 eps, 10 eps, 14 eps.
-ClassLimits outstandFlangeLimits(double eps);
-// Internal compression part: the class 1 and 2 limits from alpha
-// (396 eps / (13 alpha - 1) and 456 eps / (13 alpha - 1) for alpha > 0.5,
-// 36 eps / alpha and 41.5 eps / alpha otherwise), the class 3 limit from psi
-// (42 eps / (0.67 + 0.33 psi) for psi > -1, else 62 eps (1 - psi) sqrt(-psi)).
-// Only meaningful for alpha > 0.
-ClassLimits webLimits(double eps, double alpha, double psi);
-
-// Class 1 to 4 of a part with ratio c/t against its limits.
-int classOf(double c_t, const ClassLimits &limits);
 // Web class: 1 without compression in c (alpha = 0), else by webLimits.
 int webClass(double c_t, double eps, double alpha, double psi);
 

@@ -5,6 +5,8 @@
 #include <locale>
 #include <sstream>
 
+#include "analysis/class_limits.h"
+
 namespace results {
 
 const char *const sectionClassFile = "Querschnittsklasse.txt";
@@ -66,29 +68,23 @@ QString classText(const SectionClassRow &row) {
     return row.present ? QString::number(row.klasse) : QStringLiteral("nicht ermittelt");
 }
 
-// EN 1993-1-1 Table 5.2, outstand flange in compression.
-DecidingLimit flangeLimit(const SectionClassRow &row, bool sagging) {
-    if (!row.present || sagging) return {};
-    const double e = row.eps;
-    switch (row.klasse_flansch) {
-    case 1: return limit(9.0 * e, "9ε");
-    case 2: return limit(10.0 * e, "10ε");
-    default: return limit(14.0 * e, "14ε");
+// The limit a part met, or for Class 4 the Class 3 limit it exceeded.
+DecidingLimit decidingLimit(const ClassLimits &l, int klasse) {
+    switch (klasse) {
+    case 1: return limit(l.class1, l.formula1);
+    case 2: return limit(l.class2, l.formula2);
+    default: return limit(l.class3, l.formula3);
     }
 }
 
-// EN 1993-1-1 Table 5.2, internal part in bending and compression.
+DecidingLimit flangeLimit(const SectionClassRow &row, bool sagging) {
+    if (!row.present || sagging) return {};
+    return decidingLimit(outstandFlangeLimits(row.eps), row.klasse_flansch);
+}
+
 DecidingLimit webLimit(const SectionClassRow &row) {
     if (!row.present || !(row.alpha > 0.0)) return {};
-    const double e = row.eps, a = row.alpha, p = row.psi;
-    if (row.klasse_steg == 1)
-        return a > 0.5 ? limit(396.0 * e / (13.0 * a - 1.0), "396ε/(13α−1)")
-                       : limit(36.0 * e / a, "36ε/α");
-    if (row.klasse_steg == 2)
-        return a > 0.5 ? limit(456.0 * e / (13.0 * a - 1.0), "456ε/(13α−1)")
-                       : limit(41.5 * e / a, "41.5ε/α");
-    return p > -1.0 ? limit(42.0 * e / (0.67 + 0.33 * p), "42ε/(0.67+0.33ψ)")
-                    : limit(62.0 * e * (1.0 - p) * std::sqrt(-p), "62ε(1−ψ)√(−ψ)");
+    return decidingLimit(webLimits(row.eps, row.alpha, row.psi), row.klasse_steg);
 }
 
 BendingCheck bendingCheck(const SectionClassRow &row, double mEd, double mElRd, double mPlRd) {
