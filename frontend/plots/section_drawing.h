@@ -3,24 +3,11 @@
 // sheeting, steel I-section with root-radius fillets, and both bar layers.
 // The geometry is the one the engine echoed into the run folder's output.txt,
 // so the drawing shows what was calculated, not what the form holds now.
-#include <string>
 #include <vector>
 
+#include "plots/section_geometry.h"
+
 class QGraphicsScene;
-
-struct SectionGeometry {
-    double h_c = 0.0, b_e = 0.0, h_profilblech = 0.0, b_p = 0.0;  // slab and rib
-    double h = 0.0, t_f1 = 0.0, b_f1 = 0.0, t_f2 = 0.0, b_f2 = 0.0, t_w = 0.0, r = 0.0;  // steel
-    double d_u = 0.0, d_o = 0.0;                          // bar diameters, bottom and top layer
-    double AbstanduntereLage = 0.0, AbstandobereLage = 0.0;  // bar spacings
-    double c_nom_u = 0.0, c_nom_o = 0.0;                  // covers
-
-    double totalHeight() const { return h + h_c; }
-    // Depth of the solid slab above the rib.
-    double solidSlabDepth() const { return h_c - h_profilblech; }
-};
-
-SectionGeometry readSectionGeometry(const std::string &outputFilePath);
 
 // Scene units per mm: the "Plot" tab shows the section 250 units high; the
 // small view of the input tab fits it into 400 × 142 units. Both are 0 when
