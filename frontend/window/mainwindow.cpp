@@ -52,6 +52,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     centralLayout->addWidget(tabs);
 
     registerEingabeFelder();
+    connectSectionPreview();
 
     setCentralWidget(central);
     showMaximized();

@@ -117,14 +117,11 @@ void MainWindow::update_Item_M_V(double mEd, double vEd) {
     drawDesignPoint(m_plotMV, mEd, vEd, m_mvSummeV, m_mvSummeM, font().family());
 }
 
-// The section of the run, dimensioned on the Plot tab.
+// The section of the run, dimensioned; the preview on the input tab follows the form.
 void MainWindow::update_plot() {
     const SectionGeometry geometry = readSectionGeometry(m_runFolder + results::outputFile);
     const double scale = plotSceneScale(geometry);
     drawSection(m_plotScene, geometry, scale);
     drawSectionDimensions(m_plotScene, geometry, scale);
     m_plotView->fitScene(plotMaximumZoom);
-    const double overview = overviewSceneScale(geometry);
-    drawSection(m_querschnittScene, geometry, overview);
-    m_querschnittView->centerOn(0.0, overview * geometry.totalHeight() / 2.0);
 }
