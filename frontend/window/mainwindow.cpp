@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/mygraphicsview.h"
+#include "window/window_layout.h"
 #include "widgets/numberedit.h"
 #include "platform/platform.h"
 
@@ -124,6 +125,8 @@ QWidget *MainWindow::buildEingabeTab() {
     auto *geometrie = styledGroupBox("Geometriedaten");
     auto *geometrieLayout = new QVBoxLayout(geometrie);
     geometrieLayout->addWidget(buildGeometriePanel());
+    // The sketch has a fixed height; space to spare goes to the console.
+    geometrie->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
     auto *gzg = styledGroupBox("Nachweis der Gebrauchstauglichkeit");
     auto *gzgLayout = new QVBoxLayout(gzg);
@@ -154,30 +157,27 @@ QWidget *MainWindow::buildEingabeTab() {
     linksLayout->addLayout(buttonRow);
     linksLayout->addWidget(m_konsole);
 
-    auto *tab = new QWidget;
-    auto *tabLayout = new QHBoxLayout(tab);
-    tabLayout->addWidget(links);
-    tabLayout->addWidget(rechts);
-    return tab;
+    return new InputSplitter(scrollPage(links), rechts);
 }
 
 QWidget *MainWindow::buildRechteSpalte() {
     auto *spalte = new QWidget;
-    spalte->setFixedWidth(520);
     auto *layout = new QVBoxLayout(spalte);
+    layout->setContentsMargins(0, 0, 0, 0);
 
     m_infoBox = styledGroupBox(QString());
-    m_infoBox->setFixedHeight(490);
+    m_infoBox->setObjectName("m_infoBox");
     m_infoLayout = new QVBoxLayout(m_infoBox);
     set_img_bet();
-    layout->addWidget(m_infoBox);
+    layout->addWidget(scrollPage(m_infoBox), 3);
 
     auto *querschnitt = styledGroupBox("Querschnitt");
     auto *querschnittLayout = new QVBoxLayout(querschnitt);
     m_querschnittView = new MyGraphicsView;
     m_querschnittScene = m_querschnittView->scene();
+    m_querschnittView->setMinimumHeight(120);
     querschnittLayout->addWidget(m_querschnittView);
-    layout->addWidget(querschnitt);
+    layout->addWidget(querschnitt, 2);
     return spalte;
 }
 
