@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidgetItem>
@@ -23,6 +24,8 @@
 
 namespace {
 const char *const groupBoxStyle = "QGroupBox { font-size: 17px;}";
+// Title bar and borders a window manager adds around the window.
+const QSize windowFrameAllowance(16, 48);
 
 QGroupBox *styledGroupBox(const QString &title) {
     auto *box = new QGroupBox(title);
@@ -40,8 +43,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     m_plotScene = m_plotView->scene();
     connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_plot()));
     tabs->addTab(m_plotView, "Plot");
-    tabs->addTab(buildGebrauchstauglichkeitTab(), "Gebrauchstauglichkeit");
-    tabs->addTab(buildTragfaehigkeitTab(), "Tragfähigkeit");
+    tabs->addTab(scrollPage(buildGebrauchstauglichkeitTab()), "Gebrauchstauglichkeit");
+    tabs->addTab(scrollPage(buildTragfaehigkeitTab()), "Tragfähigkeit");
     // The interaction plot is redrawn before the check panel adds the design point.
     connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_graph_M_V()));
     connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_txt_t()));
@@ -50,12 +53,17 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
 
     auto *central = new QWidget;
     auto *centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);  // every pixel of a laptop screen for the tabs
     centralLayout->addWidget(tabs);
 
     registerEingabeFelder();
     connectSectionPreview();
 
     setCentralWidget(central);
+    // Restored from maximised, the window still fits the screen.
+    const QRect available = screen()->availableGeometry();
+    resize(fittedWindowSize(sizeHint(), available, windowFrameAllowance));
+    move(available.topLeft());
     showMaximized();
 
     set_Enabled();
