@@ -8,12 +8,12 @@
 #include <QGraphicsLineItem>
 #include <QGraphicsPolygonItem>
 #include <QGraphicsScene>
-#include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
 #include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
 #include <QTextDocument>
+#include <QTextOption>
 
 namespace {
 
@@ -208,6 +208,11 @@ constexpr int textPixelSize = 12;
 
 const QColor dimensionColour(25, 75, 170);
 
+// A note wraps its words within this width; a preview narrower than that
+// shows it scaled down.
+constexpr double noteWidth = 200.0;
+constexpr double noteMargin = 4.0;
+
 class DimensionPainter {
 public:
     DimensionPainter(QGraphicsScene *scene, const SectionDimension &d) : scene_(scene), d_(d) {}
@@ -323,8 +328,15 @@ void drawSectionDimensions(QGraphicsScene *scene, const SectionGeometry &g, doub
 
 void drawSectionNote(QGraphicsScene *scene, const QString &text) {
     scene->clear();
-    QGraphicsSimpleTextItem *note = scene->addSimpleText(text);
+    auto *note = new QGraphicsTextItem;
+    note->document()->setDocumentMargin(0);
+    QTextOption centred(Qt::AlignHCenter);
+    centred.setWrapMode(QTextOption::WordWrap);
+    note->document()->setDefaultTextOption(centred);
+    note->setTextWidth(noteWidth);
+    note->setPlainText(text);
+    scene->addItem(note);
     const QRectF box = note->boundingRect();
     note->setPos(-box.width() / 2, -box.height() / 2);
-    scene->setSceneRect(note->sceneBoundingRect().adjusted(-tierStep, -tierStep, tierStep, tierStep));
+    scene->setSceneRect(note->sceneBoundingRect().adjusted(-noteMargin, -noteMargin, noteMargin, noteMargin));
 }

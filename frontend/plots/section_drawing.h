@@ -58,5 +58,6 @@ constexpr int dimensionSymbolKey = 0;
 constexpr int dimensionPartKey = 1;
 void drawSectionDimensions(QGraphicsScene *scene, const SectionGeometry &g, double scale);
 
-// Clears the scene and shows a short centred note instead of a section.
+// Clears the scene and shows a short note instead of a section, centred and
+// wrapped into lines of at most 200 scene units.
 void drawSectionNote(QGraphicsScene *scene, const QString &text);
