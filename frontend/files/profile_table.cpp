@@ -46,7 +46,9 @@ bool findProfile(const QString &path, const QString &name, Dimensions &dimension
             values[i] = row->at(i + 1).toDouble(&ok);
             if (!ok) return false;
         }
-        dimensions = {values[0], values[1], values[2], values[3]};
+        bool radiusRead = false;
+        const double r = row->value(5).toDouble(&radiusRead);
+        dimensions = {values[0], values[1], values[2], values[3], radiusRead ? r : 0.0};
         return true;
     }
     return false;

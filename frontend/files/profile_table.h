@@ -11,6 +11,7 @@ struct Dimensions {
     double b = 0.0;    // both flanges
     double t_w = 0.0;
     double t_f = 0.0;  // both flanges
+    double r = 0.0;    // root radius; 0 when the row has no readable sixth column
 };
 
 // Path of the table: the working directory first, then beside the program,

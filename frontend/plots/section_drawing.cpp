@@ -4,35 +4,16 @@
 #include <cmath>
 
 #include <QBrush>
+#include <QFont>
+#include <QGraphicsLineItem>
+#include <QGraphicsPolygonItem>
 #include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
-
-#include "results/result_reader.h"
-
-SectionGeometry readSectionGeometry(const std::string &outputFilePath) {
-    const results::KeyValues values = results::KeyValues::read(outputFilePath);
-    SectionGeometry g;
-    g.h_c = values.value("h_c");
-    g.b_e = values.value("b_e");
-    g.h_profilblech = values.value("h_profilblech");
-    g.b_p = values.value("b_p");
-    g.h = values.value("h");
-    g.t_f1 = values.value("t_f1");
-    g.b_f1 = values.value("b_f1");
-    g.t_f2 = values.value("t_f2");
-    g.b_f2 = values.value("b_f2");
-    g.t_w = values.value("t_w");
-    g.r = values.value("r");
-    g.d_u = values.value("d_u");
-    g.d_o = values.value("d_o");
-    g.AbstanduntereLage = values.value("AbstanduntereLage");
-    g.AbstandobereLage = values.value("AbstandobereLage");
-    g.c_nom_u = values.value("c_nom_u");
-    g.c_nom_o = values.value("c_nom_o");
-    return g;
-}
+#include <QTextDocument>
+#include <QTextOption>
 
 namespace {
 
@@ -179,5 +160,183 @@ void drawSection(QGraphicsScene *scene, const SectionGeometry &g, double scale) 
     paint.quarterArc(wr, yTop + r, r, 90.0);
     paint.quarterArc(wr, yBottom - r, r, 180.0);
     paint.quarterArc(-wr, yBottom - r, r, 270.0);
+    // The view can scroll to every part of the section, however wide.
+    scene->setSceneRect(scene->itemsBoundingRect());
     scene->update();
+}
+
+std::vector<SectionDimension> sectionDimensions(const SectionGeometry &g) {
+    using Side = SectionDimension::Side;
+    const double B = g.b_e, hc = g.h_c, hs = g.solidSlabDepth(), H = g.totalHeight();
+    const double bf1 = g.b_f1, bf2 = g.b_f2;
+    // Outermost edge at the underside of the slab: the rib, or the top
+    // flange where it is wider; without sheeting the slab itself.
+    const double slabFoot = g.h_profilblech > 0.0 ? std::max(g.b_p, bf2) / 2.0 : B / 2.0;
+    std::vector<SectionDimension> all{
+        {"b_e", B, {-B / 2, 0}, {B / 2, 0}, Side::Above, 1},
+        {"h_c", hc, {-B / 2, 0}, {-slabFoot, hc}, Side::Left, 1},
+        {"h", g.h, {-bf2 / 2, hc}, {-bf1 / 2, H}, Side::Left, 1},
+        {"h_p", g.h_profilblech, {B / 2, hs}, {std::max(g.b_p, bf2) / 2, hc}, Side::Right, 1},
+        {"b_fo", bf2, {-bf2 / 2, hc + g.t_f2}, {bf2 / 2, hc + g.t_f2}, Side::Below, 0},
+        {"b_fu", bf1, {-bf1 / 2, H}, {bf1 / 2, H}, Side::Below, 1},
+    };
+    std::vector<SectionDimension> drawn;
+    for (const SectionDimension &d : all)
+        if (d.value > 0.0 && std::isfinite(d.value)) drawn.push_back(d);
+    return drawn;
+}
+
+QString dimensionText(const SectionDimension &d) {
+    const QString symbol = QString::fromLatin1(d.symbol);
+    const int underscore = symbol.indexOf('_');
+    const QString shown =
+        underscore < 0 ? symbol : symbol.left(underscore) + "<sub>" + symbol.mid(underscore + 1) + "</sub>";
+    return shown + " = " + QString::number(d.value, 'g', 6) + " mm";
+}
+
+namespace {
+
+// Sizes of the dimensions in scene units, independent of the section's scale.
+constexpr double tierStep = 26.0;      // distance of a dimension line from the section, per tier
+constexpr double besideEdge = 7.0;     // distance of a tier-0 line from its edge
+constexpr double extensionGap = 3.0;   // between the section and an extension line
+constexpr double overshoot = 4.0;      // of an extension line beyond the dimension line
+constexpr double arrowLength = 7.0;
+constexpr double arrowHalfWidth = 2.5;
+constexpr double textGap = 3.0;
+constexpr int textPixelSize = 12;
+
+const QColor dimensionColour(25, 75, 170);
+
+// A note wraps its words within this width; a preview narrower than that
+// shows it scaled down.
+constexpr double noteWidth = 200.0;
+constexpr double noteMargin = 4.0;
+
+class DimensionPainter {
+public:
+    DimensionPainter(QGraphicsScene *scene, const SectionDimension &d) : scene_(scene), d_(d) {}
+
+    void line(const QPointF &a, const QPointF &b, const char *part) {
+        QGraphicsLineItem *item = scene_->addLine(QLineF(a, b), QPen(dimensionColour, 0));
+        tag(item, part);
+    }
+    // Filled arrow head with its tip at `tip`, pointing along `direction`.
+    void arrow(const QPointF &tip, const QPointF &direction) {
+        const double length = std::hypot(direction.x(), direction.y());
+        if (!(length > 0.0)) return;
+        const QPointF u = direction / length, n(-u.y(), u.x());
+        const QPointF base = tip - u * arrowLength;
+        QGraphicsPolygonItem *item =
+            scene_->addPolygon(QPolygonF({tip, base + n * arrowHalfWidth, base - n * arrowHalfWidth}),
+                               QPen(Qt::NoPen), QBrush(dimensionColour));
+        tag(item, "arrow");
+    }
+    QGraphicsTextItem *text(const QString &html) {
+        auto *item = new QGraphicsTextItem;
+        QFont font;
+        font.setPixelSize(textPixelSize);
+        item->setFont(font);
+        item->document()->setDocumentMargin(0);
+        item->setDefaultTextColor(dimensionColour);
+        item->setHtml(html);
+        scene_->addItem(item);
+        tag(item, "text");
+        return item;
+    }
+
+private:
+    void tag(QGraphicsItem *item, const char *part) {
+        item->setData(dimensionSymbolKey, QString::fromLatin1(d_.symbol));
+        item->setData(dimensionPartKey, QString::fromLatin1(part));
+    }
+
+    QGraphicsScene *scene_;
+    const SectionDimension &d_;
+};
+
+// A dimension line between a and b (scene units) with arrow heads at both
+// ends; a distance too short for two heads gets them outside, pointing in.
+void dimensionLine(DimensionPainter &paint, const QPointF &a, const QPointF &b) {
+    const QPointF along = b - a;
+    const double length = std::hypot(along.x(), along.y());
+    if (length >= 2.5 * arrowLength) {
+        paint.line(a, b, "line");
+        paint.arrow(a, -along);
+        paint.arrow(b, along);
+    } else {
+        const QPointF u = length > 0.0 ? along / length : QPointF(1, 0);
+        paint.line(a - u * 2.0 * arrowLength, b + u * 2.0 * arrowLength, "line");
+        paint.arrow(a, u);
+        paint.arrow(b, -u);
+    }
+}
+
+}  // namespace
+
+void drawSectionDimensions(QGraphicsScene *scene, const SectionGeometry &g, double scale) {
+    if (!(scale > 0.0) || !std::isfinite(scale)) return;
+    using Side = SectionDimension::Side;
+    const double s = scale;
+    // Outline of the section in scene units: dimension lines of tier 1 and
+    // more stand outside it.
+    const double halfWidth = s * std::max({g.b_e, g.b_f1, g.b_f2}) / 2.0;
+    const double top = 0.0, bottom = s * g.totalHeight();
+
+    for (const SectionDimension &d : sectionDimensions(g)) {
+        DimensionPainter paint(scene, d);
+        const QPointF p1 = d.from * s, p2 = d.to * s;
+        const bool horizontal = d.side == Side::Above || d.side == Side::Below;
+        const double outward = (d.side == Side::Above || d.side == Side::Left) ? -1.0 : 1.0;
+        double at = 0.0;  // y of a horizontal, x of a vertical dimension line
+        if (d.tier == 0) {
+            const double edge = horizontal ? (outward < 0 ? std::min(p1.y(), p2.y()) : std::max(p1.y(), p2.y()))
+                                           : (outward < 0 ? std::min(p1.x(), p2.x()) : std::max(p1.x(), p2.x()));
+            at = edge + outward * besideEdge;
+        } else {
+            const double extent = horizontal ? (outward < 0 ? top : bottom) : outward * halfWidth;
+            at = extent + outward * tierStep * d.tier;
+        }
+        const QPointF a = horizontal ? QPointF(p1.x(), at) : QPointF(at, p1.y());
+        const QPointF b = horizontal ? QPointF(p2.x(), at) : QPointF(at, p2.y());
+        if (d.tier > 0)
+            for (const QPointF &p : {p1, p2}) {
+                const QPointF end = horizontal ? QPointF(p.x(), at) : QPointF(at, p.y());
+                const QPointF dir = horizontal ? QPointF(0, outward) : QPointF(outward, 0);
+                paint.line(p + dir * extensionGap, end + dir * overshoot, "extension");
+            }
+        dimensionLine(paint, a, b);
+
+        QGraphicsTextItem *label = paint.text(dimensionText(d));
+        const QRectF box = label->boundingRect();
+        const QPointF mid = (a + b) / 2.0;
+        QPointF topLeft;
+        if (d.tier == 0)  // beside the measured edge: the text follows the line's end
+            topLeft = horizontal ? QPointF(std::max(a.x(), b.x()) + textGap, at - box.height() / 2)
+                                 : QPointF(at - box.width() / 2, std::max(a.y(), b.y()) + textGap);
+        else if (horizontal)
+            topLeft = QPointF(mid.x() - box.width() / 2,
+                              outward < 0 ? at - textGap - box.height() : at + textGap);
+        else
+            topLeft = QPointF(outward < 0 ? at - textGap - box.width() : at + textGap,
+                              mid.y() - box.height() / 2);
+        label->setPos(topLeft);
+    }
+    const double margin = tierStep;
+    scene->setSceneRect(scene->itemsBoundingRect().adjusted(-margin, -margin, margin, margin));
+}
+
+void drawSectionNote(QGraphicsScene *scene, const QString &text) {
+    scene->clear();
+    auto *note = new QGraphicsTextItem;
+    note->document()->setDocumentMargin(0);
+    QTextOption centred(Qt::AlignHCenter);
+    centred.setWrapMode(QTextOption::WordWrap);
+    note->document()->setDefaultTextOption(centred);
+    note->setTextWidth(noteWidth);
+    note->setPlainText(text);
+    scene->addItem(note);
+    const QRectF box = note->boundingRect();
+    note->setPos(-box.width() / 2, -box.height() / 2);
+    scene->setSceneRect(note->sceneBoundingRect().adjusted(-noteMargin, -noteMargin, noteMargin, noteMargin));
 }

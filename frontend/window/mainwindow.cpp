@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidgetItem>
@@ -17,11 +18,14 @@
 #include <QVBoxLayout>
 
 #include "widgets/mygraphicsview.h"
+#include "window/window_layout.h"
 #include "widgets/numberedit.h"
 #include "platform/platform.h"
 
 namespace {
 const char *const groupBoxStyle = "QGroupBox { font-size: 17px;}";
+// Title bar and borders a window manager adds around the window.
+const QSize windowFrameAllowance(16, 48);
 
 QGroupBox *styledGroupBox(const QString &title) {
     auto *box = new QGroupBox(title);
@@ -39,8 +43,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     m_plotScene = m_plotView->scene();
     connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_plot()));
     tabs->addTab(m_plotView, "Plot");
-    tabs->addTab(buildGebrauchstauglichkeitTab(), "Gebrauchstauglichkeit");
-    tabs->addTab(buildTragfaehigkeitTab(), "Tragfähigkeit");
+    tabs->addTab(scrollPage(buildGebrauchstauglichkeitTab()), "Gebrauchstauglichkeit");
+    tabs->addTab(scrollPage(buildTragfaehigkeitTab()), "Tragfähigkeit");
     // The interaction plot is redrawn before the check panel adds the design point.
     connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_graph_M_V()));
     connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_txt_t()));
@@ -49,11 +53,17 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
 
     auto *central = new QWidget;
     auto *centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);  // every pixel of a laptop screen for the tabs
     centralLayout->addWidget(tabs);
 
     registerEingabeFelder();
+    connectSectionPreview();
 
     setCentralWidget(central);
+    // Restored from maximised, the window still fits the screen.
+    const QRect available = screen()->availableGeometry();
+    resize(fittedWindowSize(sizeHint(), available, windowFrameAllowance));
+    move(available.topLeft());
     showMaximized();
 
     set_Enabled();
@@ -123,6 +133,8 @@ QWidget *MainWindow::buildEingabeTab() {
     auto *geometrie = styledGroupBox("Geometriedaten");
     auto *geometrieLayout = new QVBoxLayout(geometrie);
     geometrieLayout->addWidget(buildGeometriePanel());
+    // The sketch has a fixed height; space to spare goes to the console.
+    geometrie->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
     auto *gzg = styledGroupBox("Nachweis der Gebrauchstauglichkeit");
     auto *gzgLayout = new QVBoxLayout(gzg);
@@ -153,30 +165,27 @@ QWidget *MainWindow::buildEingabeTab() {
     linksLayout->addLayout(buttonRow);
     linksLayout->addWidget(m_konsole);
 
-    auto *tab = new QWidget;
-    auto *tabLayout = new QHBoxLayout(tab);
-    tabLayout->addWidget(links);
-    tabLayout->addWidget(rechts);
-    return tab;
+    return new InputSplitter(scrollPage(links), rechts);
 }
 
 QWidget *MainWindow::buildRechteSpalte() {
     auto *spalte = new QWidget;
-    spalte->setFixedWidth(520);
     auto *layout = new QVBoxLayout(spalte);
+    layout->setContentsMargins(0, 0, 0, 0);
 
     m_infoBox = styledGroupBox(QString());
-    m_infoBox->setFixedHeight(490);
+    m_infoBox->setObjectName("m_infoBox");
     m_infoLayout = new QVBoxLayout(m_infoBox);
     set_img_bet();
-    layout->addWidget(m_infoBox);
+    layout->addWidget(scrollPage(m_infoBox), 3);
 
     auto *querschnitt = styledGroupBox("Querschnitt");
     auto *querschnittLayout = new QVBoxLayout(querschnitt);
     m_querschnittView = new MyGraphicsView;
     m_querschnittScene = m_querschnittView->scene();
+    m_querschnittView->setMinimumHeight(120);
     querschnittLayout->addWidget(m_querschnittView);
-    layout->addWidget(querschnitt);
+    layout->addWidget(querschnitt, 2);
     return spalte;
 }
 

@@ -86,6 +86,9 @@ private:
     QWidget *buildRechteSpalte();
     void registerEingabeFelder();
 
+    // Section preview of the input tab (mainwindow_preview.cpp)
+    void connectSectionPreview();
+
     // Input rows (mainwindow_form.cpp)
     NumberEdit *newField(int width, int height = 0);
     void addSymbol(QHBoxLayout *row, const QString &main, const QString &index);

@@ -17,6 +17,9 @@
 
 namespace {
 
+// The dimensioned section fills the "Plot" tab, up to twice its natural size.
+const double plotMaximumZoom = 2.0;
+
 const char *const ohneTsCaption =
     "Spannungs- und Dehnungsverteilung ohne Berücksichtigung von Tension Stiffening";
 const char *const mitTsCaption =
@@ -114,10 +117,11 @@ void MainWindow::update_Item_M_V(double mEd, double vEd) {
     drawDesignPoint(m_plotMV, mEd, vEd, m_mvSummeV, m_mvSummeM, font().family());
 }
 
+// The section of the run, dimensioned; the preview on the input tab follows the form.
 void MainWindow::update_plot() {
     const SectionGeometry geometry = readSectionGeometry(m_runFolder + results::outputFile);
-    drawSection(m_plotScene, geometry, plotSceneScale(geometry));
-    const double scale = overviewSceneScale(geometry);
-    drawSection(m_querschnittScene, geometry, scale);
-    m_querschnittView->centerOn(0.0, scale * geometry.totalHeight() / 2.0);
+    const double scale = plotSceneScale(geometry);
+    drawSection(m_plotScene, geometry, scale);
+    drawSectionDimensions(m_plotScene, geometry, scale);
+    m_plotView->fitScene(plotMaximumZoom);
 }

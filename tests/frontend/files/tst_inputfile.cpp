@@ -155,9 +155,10 @@ void TestInputFile::shippedTableHasCatalogueDimensions_data() {
     QTest::addColumn<double>("b");
     QTest::addColumn<double>("t_w");
     QTest::addColumn<double>("t_f");
-    QTest::newRow("IPE400") << "IPE400" << 400.0 << 180.0 << 8.6 << 13.5;
-    QTest::newRow("IPE200") << "IPE200" << 200.0 << 100.0 << 5.6 << 8.5;
-    QTest::newRow("HEB300") << "HEB300" << 300.0 << 300.0 << 11.0 << 19.0;
+    QTest::addColumn<double>("r");
+    QTest::newRow("IPE400") << "IPE400" << 400.0 << 180.0 << 8.6 << 13.5 << 21.0;
+    QTest::newRow("IPE200") << "IPE200" << 200.0 << 100.0 << 5.6 << 8.5 << 12.0;
+    QTest::newRow("HEB300") << "HEB300" << 300.0 << 300.0 << 11.0 << 19.0 << 27.0;
 }
 
 void TestInputFile::shippedTableHasCatalogueDimensions() {
@@ -166,6 +167,7 @@ void TestInputFile::shippedTableHasCatalogueDimensions() {
     QFETCH(double, b);
     QFETCH(double, t_w);
     QFETCH(double, t_f);
+    QFETCH(double, r);
     const QString path = NORVEL_BUILD_DIR "/IProfile.txt";
     QVERIFY(profiletable::profileNames(path).contains(name));
     profiletable::Dimensions d;
@@ -174,6 +176,7 @@ void TestInputFile::shippedTableHasCatalogueDimensions() {
     QCOMPARE(d.b, b);
     QCOMPARE(d.t_w, t_w);
     QCOMPARE(d.t_f, t_f);
+    QCOMPARE(d.r, r);
 }
 
 void TestInputFile::profileTableRowsCommentsAndDuplicates() {
@@ -194,8 +197,10 @@ void TestInputFile::profileTableRowsCommentsAndDuplicates() {
     QCOMPARE(d.b, 55.0);
     QCOMPARE(d.t_w, 4.5);
     QCOMPARE(d.t_f, 6.5);
+    QCOMPARE(d.r, 8.0);
     QVERIFY(profiletable::findProfile(path, "P2", d));  // the root radius is not needed here
     QCOMPARE(d.h, 200.0);
+    QCOMPARE(d.r, 0.0);  // not the 8 of the row read before
     QVERIFY(!profiletable::findProfile(path, "P3", d));
     QVERIFY(!profiletable::findProfile(path, "p1", d));
     QVERIFY(!profiletable::findProfile(path, "", d));

@@ -31,12 +31,8 @@ namespace {
 
 const QString fixtureTable = QStringLiteral(FIXTURE_DIR "/material_table/Materialeigenschaften.txt");
 
-// The panel box on the right: the only group box of fixed height 490.
-QGroupBox *infoBox(MainWindow &window) {
-    for (QGroupBox *box : window.findChildren<QGroupBox *>())
-        if (box->minimumHeight() == 490 && box->maximumHeight() == 490) return box;
-    return nullptr;
-}
+// The panel box on the right of the input tab.
+QGroupBox *infoBox(MainWindow &window) { return window.findChild<QGroupBox *>("m_infoBox"); }
 
 QList<QWidget *> panelWidgets(MainWindow &window) {
     QList<QWidget *> widgets;
