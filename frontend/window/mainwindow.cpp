@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidgetItem>
@@ -45,6 +46,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_graph_M_V()));
     connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_txt_t()));
     m_protokoll = new QTextEdit;
+    m_protokoll->setReadOnly(true);
     tabs->addTab(m_protokoll, "Protokoll");
 
     auto *central = new QWidget;
@@ -54,6 +56,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     registerEingabeFelder();
 
     setCentralWidget(central);
+    statusBar();  // shows the outcome of each run
     showMaximized();
 
     set_Enabled();
