@@ -28,8 +28,8 @@ MomentRange momentRange(double mEd, double mEl, double mPl, bool sagging) {
     return mEd >= mPl ? MomentRange::PartlyPlastic : MomentRange::BeyondPlastic;
 }
 
-BendingCheck bendingCheck(const RunResults &run, double mEd, bool momentKnown) {
-    BendingCheck check;
+InteractionCheck interactionCheck(const RunResults &run, double mEd, bool momentKnown) {
+    InteractionCheck check;
     check.sagging = mEd >= 0.0;
     check.sectionFailed = run.state(AnalysedState::Ultimate).missing == Missing::SectionFailure;
     const std::optional<double> mEl = run.output().find(check.sagging ? "M_max_el" : "M_min_el");
@@ -71,7 +71,7 @@ bool slabFullyCompressed(const RunResults &run, double mEd, double zNa) {
 }  // namespace
 
 bool UltimateChecks::failed() const {
-    return shear.verdict == Verdict::Failed || bending.verdict == Verdict::Failed;
+    return shear.verdict == Verdict::Failed || interaction.verdict == Verdict::Failed;
 }
 
 UltimateChecks checkUltimateLimitState(const RunResults &run) {
@@ -82,7 +82,7 @@ UltimateChecks checkUltimateLimitState(const RunResults &run) {
     if (mEd) checks.mEd = *mEd;
     if (vEd) checks.vEd = *vEd;
     checks.shear = shearCheck(run);
-    checks.bending = bendingCheck(run, checks.mEd, mEd.has_value());
+    checks.interaction = interactionCheck(run, checks.mEd, mEd.has_value());
     return checks;
 }
 

@@ -22,7 +22,7 @@ enum class MomentRange { Elastic, PartlyPlastic, BeyondPlastic };
 
 // EN 1994-1-1 6.2.2.4: M_Ed against the elastic and the plastic limit moment
 // of its sign, both reduced for V_Ed.
-struct BendingCheck {
+struct InteractionCheck {
     Verdict verdict = Verdict::NotDetermined;
     bool sagging = true;        // M_Ed >= 0: the limits of positive moments
     double mEl = 0.0;           // kNm, valid when limitsKnown
@@ -38,7 +38,7 @@ struct UltimateChecks {
     double mEd = 0.0;  // kNm, with sign
     double vEd = 0.0;  // kN, with sign
     ShearCheck shear;
-    BendingCheck bending;
+    InteractionCheck interaction;
 
     bool failed() const;
 };

@@ -186,7 +186,7 @@ void appendShearCheck(QStringList &report, const results::UltimateChecks &checks
 
 // The comparison of M_Ed with the limit moment that decides its range.
 QString interactionComparison(const results::UltimateChecks &checks) {
-    const results::BendingCheck &b = checks.bending;
+    const results::InteractionCheck &b = checks.interaction;
     const QString mEd = n(checks.mEd);
     if (b.sagging) {
         switch (b.range) {
@@ -210,7 +210,7 @@ QString interactionComparison(const results::UltimateChecks &checks) {
 
 // EN 1994-1-1 6.2.2.4: M_Ed against the limit moments of its sign, reduced for V_Ed.
 void appendInteractionCheck(QStringList &report, const results::UltimateChecks &checks) {
-    const results::BendingCheck &b = checks.bending;
+    const results::InteractionCheck &b = checks.interaction;
     report << u("\n\nTRAGFÄHIGKEIT: INTERAKTION BIEGUNG UND QUERKRAFT (nach EN 1994-1-1 6.2.2.4):");
     if (!checks.actionsKnown) {
         report << "\n" + results::notDetermined(Missing::NoCalculation);

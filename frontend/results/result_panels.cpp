@@ -113,7 +113,7 @@ struct InteractionVerdict {
 };
 
 InteractionVerdict interactionVerdict(const results::UltimateChecks &checks) {
-    const results::BendingCheck &b = checks.bending;
+    const results::InteractionCheck &b = checks.interaction;
     if (b.sectionFailed) return {red(QStringLiteral("Versagen des Querschnitts!")), QString()};
     if (b.verdict == Verdict::NotDetermined) {
         const QString missing = results::notDetermined(b.missing);

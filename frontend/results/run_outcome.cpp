@@ -29,7 +29,7 @@ RunOutcome RunOutcome::evaluate(const RunResults &run) {
 
     if (ultimate.shear.verdict == Verdict::Failed || serviceabilityShear)
         outcome.failures_ << QStringLiteral("Querkraftversagen");
-    if (ultimate.bending.verdict == Verdict::Failed)
+    if (ultimate.interaction.verdict == Verdict::Failed)
         outcome.failures_ << QStringLiteral("Querschnittsversagen im GZT");
     if (serviceabilitySection) outcome.failures_ << QStringLiteral("Querschnittsversagen im GZG");
     if (minimum.verdict == MinimumReinforcementVerdict::Absent)
@@ -37,7 +37,7 @@ RunOutcome RunOutcome::evaluate(const RunResults &run) {
 
     outcome.ultimateFailed_ = ultimate.failed();
     outcome.complete_ = ultimate.shear.verdict != Verdict::NotDetermined &&
-                        ultimate.bending.verdict != Verdict::NotDetermined &&
+                        ultimate.interaction.verdict != Verdict::NotDetermined &&
                         minimum.verdict != MinimumReinforcementVerdict::NotDetermined;
     return outcome;
 }

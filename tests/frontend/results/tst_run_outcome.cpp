@@ -172,9 +172,9 @@ private slots:
         QCOMPARE(checks.shear.verdict, results::Verdict::Failed);
         QCOMPARE(checks.shear.vEd, 1000.0);
         QCOMPARE(checks.shear.vPl, 875.065);
-        QCOMPARE(checks.bending.verdict, results::Verdict::NotDetermined);
-        QCOMPARE(checks.bending.missing, Missing::ShearFailure);
-        QVERIFY(!checks.bending.limitsKnown);
+        QCOMPARE(checks.interaction.verdict, results::Verdict::NotDetermined);
+        QCOMPARE(checks.interaction.missing, Missing::ShearFailure);
+        QVERIFY(!checks.interaction.limitsKnown);
         QVERIFY(checks.failed());
     }
 };
