@@ -58,6 +58,16 @@ Section parseLine(const QString &line, QStringList &words) {
     return SectionCount;
 }
 
+Values parseText(const QString &text) {
+    Values values;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        QStringList words;
+        const Section section = parseLine(line, words);
+        if (section != SectionCount) values[section] = words;
+    }
+    return values;
+}
+
 QString textToFile(const QString &text) {
     static const QRegularExpression oneWord("^\\S+$");
     const QString trimmed = text.trimmed();

@@ -36,6 +36,10 @@ QString render(const Values &values);
 // that follow the keyword; SectionCount for every other line.
 Section parseLine(const QString &line, QStringList &words);
 
+// The values of every keyword line of a whole file text; a section without
+// its line stays empty, a repeated line keeps its last values.
+Values parseText(const QString &text);
+
 // A field text as one word of the file. A text that is not a single word
 // (empty, or with blanks inside) is written as "-" so that the following
 // values keep their positions; textFromFile turns "-" back into empty.

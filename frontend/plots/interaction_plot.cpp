@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "plots/label_layout.h"
 #include "plots/plot_setup.h"
 #include "qcustomplot.h"
 #include "results/result_reader.h"
@@ -42,8 +43,11 @@ std::optional<Qt::Alignment> interactionLegendCorner(const InteractionCurves &c)
     return std::nullopt;
 }
 
-void drawInteractionCurves(QCustomPlot *plot, const InteractionCurves &c) {
+void drawInteractionCurves(QCustomPlot *plot, const InteractionCurves &c,
+                           const QString &missingNote) {
+    if (c.v.isEmpty()) return showNoData(plot, missingNote);
     clearPlot(plot);
+    showDataFrame(plot);
     addResultGraph(plot, KeyAxis::Horizontal, c.v, c.mPl,
                    {"pl. Grenzmoment", QColor(249, 237, 71, 255), QColor(249, 237, 71, 50)}, false);
     addResultGraph(plot, KeyAxis::Horizontal, c.v, c.mEl,
@@ -52,7 +56,17 @@ void drawInteractionCurves(QCustomPlot *plot, const InteractionCurves &c) {
     plot->yAxis->setRange(1.4 * c.mMin, 1.4 * c.mMax);
     if (const auto corner = interactionLegendCorner(c))
         plot->axisRect()->insetLayout()->setInsetAlignment(0, *corner);
+    listVisibleGraphsInLegend(plot);
     plot->replot();
+}
+
+AxisSpan spanWithPoint(AxisSpan span, double value) {
+    // Widening one end by f·w' of the new width w' = (value - other end)/(1 - f).
+    constexpr double spare = 0.1;
+    const double near = 0.02 * (span.max - span.min);
+    if (value > span.max - near) span.max = value + spare * (value - span.min) / (1.0 - spare);
+    if (value < span.min + near) span.min = value - spare * (span.max - value) / (1.0 - spare);
+    return span;
 }
 
 QString designPointText(double vEd, double mEd) {
@@ -61,28 +75,24 @@ QString designPointText(double vEd, double mEd) {
 
 namespace {
 
-// Label alignment and the label anchor the arrow starts from, so that the
-// label lies on the side of the point away from the curves.
-struct LabelPlacement {
-    Qt::Alignment alignment;
-    QCPItemAnchor *arrowStart;
-};
-
-LabelPlacement designLabelPlacement(QCPItemText *label, double sumV, double sumM) {
-    if (sumV >= 0.0 && sumM >= 0.0) return {Qt::AlignLeft | Qt::AlignBottom, label->bottomLeft};
-    if (sumV < 0.0 && sumM > 0.0) return {Qt::AlignRight | Qt::AlignBottom, label->bottomRight};
-    if (sumV < 0.0 && sumM < 0.0) return {Qt::AlignRight | Qt::AlignTop, label->topRight};
-    if (sumV > 0.0 && sumM < 0.0) return {Qt::AlignLeft | Qt::AlignTop, label->topLeft};
+// Where the label lies from the point: on the side of the point away from
+// the curves, as the signs of the range sums tell.
+Qt::Alignment designLabelAlignment(double sumV, double sumM) {
+    if (sumV >= 0.0 && sumM >= 0.0) return Qt::AlignLeft | Qt::AlignBottom;
+    if (sumV < 0.0 && sumM > 0.0) return Qt::AlignRight | Qt::AlignBottom;
+    if (sumV < 0.0 && sumM < 0.0) return Qt::AlignRight | Qt::AlignTop;
+    if (sumV > 0.0 && sumM < 0.0) return Qt::AlignLeft | Qt::AlignTop;
     // Only one direction of the diagram is defined: the label is set off
-    // along that direction and the arrow leaves from the facing edge.
-    if (sumV < 0.0) return {Qt::AlignRight | Qt::AlignVCenter, label->right};
-    return {Qt::AlignHCenter | Qt::AlignTop, label->top};
+    // along that direction.
+    if (sumV < 0.0) return Qt::AlignRight | Qt::AlignVCenter;
+    return Qt::AlignHCenter | Qt::AlignTop;
 }
 
 }  // namespace
 
 void drawDesignPoint(QCustomPlot *plot, double mEd, double vEd, double sumV, double sumM,
                      const QString &fontFamily) {
+    if (plot->graphCount() == 0 || plot->graph(0)->data()->isEmpty()) return;
     QCPGraph *point = plot->addGraph();
     point->setData({vEd}, {mEd});
     point->setPen(QPen(QColor(50, 50, 50, 255)));
@@ -90,18 +100,21 @@ void drawDesignPoint(QCustomPlot *plot, double mEd, double vEd, double sumV, dou
     point->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, 6));
     point->setName("Belastung: GZT");
 
+    const AxisSpan v = spanWithPoint({plot->xAxis->range().lower, plot->xAxis->range().upper}, vEd);
+    const AxisSpan m = spanWithPoint({plot->yAxis->range().lower, plot->yAxis->range().upper}, mEd);
+    plot->xAxis->setRange(v.min, v.max);
+    plot->yAxis->setRange(m.min, m.max);
+
     auto *label = new QCPItemText(plot);
     label->setBrush(QBrush(QColor(255, 255, 255, 200)));
     label->setPen(QPen(Qt::black));
-    const LabelPlacement placement = designLabelPlacement(label, sumV, sumM);
-    label->setPositionAlignment(placement.alignment);
-    label->position->setCoords(vEd + sumV / 18.0, mEd + sumM / 12.0);
+    label->setPadding(QMargins(2, 1, 2, 1));
     label->setText(designPointText(vEd, mEd));
     label->setFont(QFont(fontFamily, 8));
-
-    auto *arrow = new QCPItemLine(plot);
-    arrow->start->setParentAnchor(placement.arrowStart);
-    arrow->end->setCoords(roundHalfUp(vEd, 1), roundHalfUp(mEd, 1));
-    arrow->setHead(QCPLineEnding(QCPLineEnding::esSpikeArrow, 8, 10));
+    // The label keeps 18 px from the point and off the point's marker; the
+    // arrow runs from the label to the point.
+    LabelLayout::of(plot).add(label, QPointF(vEd, mEd), designLabelAlignment(sumV, sumM), 18.0,
+                              LabelLayout::Leader::Arrow, 10.0);
+    listVisibleGraphsInLegend(plot);
     plot->replot();
 }

@@ -10,6 +10,8 @@
 #include <QVector>
 #include <Qt>
 
+#include "plots/plot_setup.h"
+
 class QCustomPlot;
 
 struct InteractionCurves {
@@ -37,14 +39,23 @@ InteractionCurves readInteractionCurves(const std::string &path);
 std::optional<Qt::Alignment> interactionLegendCorner(const InteractionCurves &curves);
 
 // Clears the plot and draws graph 0 "pl. Grenzmoment" and graph 1
-// "el. Grenzmoment", sets the ranges and the legend corner.
-void drawInteractionCurves(QCustomPlot *plot, const InteractionCurves &curves);
+// "el. Grenzmoment", sets the ranges and the legend corner. Without curves
+// the plot is an empty frame with `missingNote` in its middle.
+void drawInteractionCurves(QCustomPlot *plot, const InteractionCurves &curves,
+                           const QString &missingNote);
+
+// The span widened, when needed, so that `value` lies inside it with a tenth
+// of the widened span to spare on its side.
+AxisSpan spanWithPoint(AxisSpan span, double value);
 
 // "120kN / 345.7kNm": both values rounded to one decimal.
 QString designPointText(double vEd, double mEd);
 
 // Adds graph 2 "Belastung: GZT" with the design point, the boxed label set
 // off towards the free side of the diagram, and an arrow from the label to
-// the point. sumV and sumM are those of the curves drawn last.
+// the point. sumV and sumM are those of the curves drawn last. The ranges
+// grow to include the point; the label stays inside the axis rect (it moves
+// to another side of the point where it would leave it). Nothing is drawn on
+// a plot without curves.
 void drawDesignPoint(QCustomPlot *plot, double mEd, double vEd, double sumV, double sumM,
                      const QString &fontFamily);

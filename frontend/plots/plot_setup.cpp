@@ -1,14 +1,58 @@
 #include "plots/plot_setup.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QFont>
+#include <QLocale>
 
+#include "plots/label_layout.h"
 #include "qcustomplot.h"
+
+namespace {
+
+const char *const noteName = "noDataNote";
+
+void showAxisDecoration(QCustomPlot *plot, bool show) {
+    for (QCPAxis *axis : {plot->xAxis, plot->yAxis}) {
+        axis->setTicks(show);
+        axis->setTickLabels(show);
+        axis->grid()->setVisible(show);
+    }
+    plot->legend->setVisible(show);
+}
+
+// True when the segment from a to b (key, value) may cross the visible box.
+bool segmentVisible(const QCPRange &keys, const QCPRange &values, double k1, double v1, double k2,
+                    double v2) {
+    return std::max(k1, k2) >= keys.lower && std::min(k1, k2) <= keys.upper &&
+           std::max(v1, v2) >= values.lower && std::min(v1, v2) <= values.upper;
+}
+
+bool graphVisible(QCPGraph *graph) {
+    const QCPRange keys = graph->keyAxis()->range();
+    const QCPRange values = graph->valueAxis()->range();
+    auto it = graph->data()->constBegin();
+    const auto end = graph->data()->constEnd();
+    if (it == end) return false;
+    double k = it->key, v = it->value;
+    if (segmentVisible(keys, values, k, v, k, v)) return true;
+    for (++it; it != end; ++it) {
+        if (segmentVisible(keys, values, k, v, it->key, it->value)) return true;
+        k = it->key;
+        v = it->value;
+    }
+    return false;
+}
+
+}  // namespace
 
 QCustomPlot *createResultPlot(const QString &xLabel, const QString &yLabel,
                               const QFont &windowFont, LegendPlacement placement) {
     auto *plot = new QCustomPlot();
+    QLocale numbers = QLocale::c();
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    plot->setLocale(numbers);
     plot->legend->setVisible(true);
     QFont legendFont = windowFont;
     legendFont.setPointSize(7);
@@ -20,6 +64,7 @@ QCustomPlot *createResultPlot(const QString &xLabel, const QString &yLabel,
     plot->yAxis->setLabel(yLabel);
     plot->adjustSize();
     plot->setInteractions(QCP::Interactions());
+    showNoData(plot, QStringLiteral("noch keine Berechnung"));
     return plot;
 }
 
@@ -46,15 +91,54 @@ QCPItemText *addValueLabel(QCustomPlot *plot, const QPointF &position, Qt::Align
     label->setBrush(QBrush(QColor(255, 255, 40, 50)));
     label->setPen(Qt::NoPen);
     label->setFont(QFont(fontFamily, 7));
-    label->setPositionAlignment(alignment);
-    label->position->setCoords(position);
+    label->setPadding(QMargins(1, 0, 1, 0));
     label->setText(text);
+    LabelLayout::of(plot).add(label, position, alignment, 3.0);
     return label;
 }
 
 void clearPlot(QCustomPlot *plot) {
+    LabelLayout::of(plot).clear();
     plot->clearGraphs();
     plot->clearItems();
+}
+
+void showNoData(QCustomPlot *plot, const QString &note) {
+    clearPlot(plot);
+    showAxisDecoration(plot, false);
+    auto *text = new QCPItemText(plot);
+    text->setObjectName(QString::fromLatin1(noteName));
+    text->position->setType(QCPItemPosition::ptAxisRectRatio);
+    text->position->setCoords(0.5, 0.5);
+    text->setPositionAlignment(Qt::AlignCenter);
+    text->setColor(QColor(90, 90, 90));
+    QFont font = plot->font();
+    font.setPointSize(9);
+    text->setFont(font);
+    text->setText(note);
+    plot->replot();
+}
+
+void showDataFrame(QCustomPlot *plot) { showAxisDecoration(plot, true); }
+
+QString noDataNote(QCustomPlot *plot) {
+    for (int i = 0; i < plot->itemCount(); ++i)
+        if (plot->item(i)->objectName() == QLatin1String(noteName))
+            return static_cast<QCPItemText *>(plot->item(i))->text();
+    return QString();
+}
+
+void listVisibleGraphsInLegend(QCustomPlot *plot) {
+    for (int i = 0; i < plot->graphCount(); ++i) {
+        QCPGraph *graph = plot->graph(i);
+        if (graphVisible(graph)) graph->addToLegend();
+        else graph->removeFromLegend();
+    }
+}
+
+QString strainNumber(double value) {
+    // + 0.0 turns a negative zero into zero, which prints without its sign.
+    return QString::number(value + 0.0, 'g', 3);
 }
 
 QString plotNumber(double value) { return QString::number(value, 'g', 6); }

@@ -15,12 +15,20 @@ class QCPGraph;
 class QCPItemText;
 class QFont;
 
+// A range of one axis in plot coordinates.
+struct AxisSpan {
+    double min = 0.0;
+    double max = 0.0;
+};
+
 // Where a plot's legend sits: stress and strain plots keep it right and
 // vertically centred; the interaction plot chooses its corner per refresh.
 enum class LegendPlacement { RightCentre, ChosenPerRefresh };
 
 // A new plot without parent, legend visible (7 pt window font on a translucent
-// white box), axis labels set, no dragging, zooming or selecting.
+// white box), axis labels set, no dragging, zooming or selecting. Numbers on
+// the axes use the decimal point whatever the user's locale. Until the first
+// results are drawn it shows an empty frame noting that there is no calculation.
 QCustomPlot *createResultPlot(const QString &xLabel, const QString &yLabel,
                               const QFont &windowFont, LegendPlacement placement);
 
@@ -41,12 +49,30 @@ struct GraphStyle {
 QCPGraph *addResultGraph(QCustomPlot *plot, KeyAxis keyAxis, const QVector<double> &keys,
                          const QVector<double> &values, const GraphStyle &style, bool keepOrder);
 
-// Small boxed value label at a point given in plot coordinates (x, y).
+// Small boxed value label beside a point given in plot coordinates (x, y):
+// the alignment says on which side of the point it wants to lie. The plot's
+// label layout keeps it inside the axis rect and clear of the other labels
+// and the legend, with a leader line when it had to be moved.
 QCPItemText *addValueLabel(QCustomPlot *plot, const QPointF &position, Qt::Alignment alignment,
                            const QString &text, const QString &fontFamily);
 
 // Removes every graph and item of the plot.
 void clearPlot(QCustomPlot *plot);
+
+// A plot without data: cleared, no ticks, grid or legend, and a short note
+// in the middle of the empty frame.
+void showNoData(QCustomPlot *plot, const QString &note);
+// Undoes showNoData before data are drawn again.
+void showDataFrame(QCustomPlot *plot);
+// The centred note of a plot without data; empty when the plot shows data.
+QString noDataNote(QCustomPlot *plot);
+
+// Lists in the legend only the graphs that have a point or a segment inside
+// the current axis ranges; call after the ranges are set.
+void listVisibleGraphsInLegend(QCustomPlot *plot);
+
+// A strain in per mille with three significant digits ("0.00123", "-3.5").
+QString strainNumber(double value);
 
 // A number as the engine and the report print it: at most six significant
 // digits, no trailing zeros, "." as decimal point.

@@ -96,22 +96,22 @@ void addStressLabel(QCustomPlot *plot, const DistributionCurve &curve, End end,
     const int i = pointIndex(curve, end);
     const double sigma = curve.sigma[i];
     const Qt::Alignment horizontal = sigma > 0.0 ? Qt::AlignLeft : Qt::AlignRight;
-    addValueLabel(plot, QPointF(1.01 * sigma, curve.z[i]), vertical | horizontal,
-                  plotNumber(roundHalfUp(sigma, 2)) + QString::fromUtf8(" N/mm²"), fontFamily);
+    addValueLabel(plot, QPointF(sigma, curve.z[i]), vertical | horizontal,
+                  plotNumber(roundHalfUp(sigma, 2) + 0.0) + QString::fromUtf8(" N/mm²"), fontFamily);
 }
 
 Qt::Alignment strainLabelAlignment(double eps, double z) {
     if (z > 0.0) return (eps >= 0.0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
     if (z == 0.0) return (eps > 0.0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignBottom;
-    return Qt::AlignCenter;  // the label library's own default
+    return Qt::AlignCenter;  // below the underside: centred on the point
 }
 
 void addStrainLabelAt(QCustomPlot *plot, const DistributionCurve &curve, int i,
                       const QString &fontFamily) {
-    const double eps = roundHalfUp(curve.eps[i], 2);
+    const double eps = curve.eps[i];
     const double z = curve.z[i];
-    addValueLabel(plot, QPointF(1.01 * eps, z), strainLabelAlignment(eps, z),
-                  plotNumber(roundHalfUp(eps, 5)) + QString::fromUtf8(" ‰"), fontFamily);
+    addValueLabel(plot, QPointF(eps, z), strainLabelAlignment(eps, z),
+                  strainNumber(eps) + QString::fromUtf8(" ‰"), fontFamily);
 }
 
 void addStrainLabel(QCustomPlot *plot, const DistributionCurve &curve, End end,
@@ -127,6 +127,11 @@ void addBarStrainLabel(QCustomPlot *plot, const DistributionCurve &bars, const Q
 }
 
 }  // namespace
+
+bool StressDistribution::empty() const {
+    return steel.z.isEmpty() && concrete.z.isEmpty() && barsFirst.z.isEmpty() &&
+           barsSecond.z.isEmpty();
+}
 
 StressDistribution buildStressDistribution(const ResultRows &stateRows, const ResultRows &steelRows,
                                            const ResultRows &concreteRows, const ResultRows &barRows) {
@@ -163,8 +168,11 @@ AxisSpan balanceTwoThirds(AxisSpan span) {
     return span;
 }
 
-void drawStressPlot(QCustomPlot *plot, const StressDistribution &d, const QString &fontFamily) {
+void drawStressPlot(QCustomPlot *plot, const StressDistribution &d, const QString &fontFamily,
+                    const QString &missingNote) {
+    if (d.empty()) return showNoData(plot, missingNote);
     clearPlot(plot);
+    showDataFrame(plot);
     const AxisSpan z = spanOver(d, &DistributionCurve::z);
     const AxisSpan sigma = balanceTwoThirds(spanOver(d, &DistributionCurve::sigma));
 
@@ -176,6 +184,7 @@ void drawStressPlot(QCustomPlot *plot, const StressDistribution &d, const QStrin
     addCurveGraphs(plot, d, &DistributionCurve::sigma);
     plot->xAxis->setRange(1.55 * sigma.min, 1.75 * sigma.max);
     plot->yAxis->setRange(1.02 * z.min, 1.02 * z.max);
+    listVisibleGraphsInLegend(plot);
 
     addStressLabel(plot, d.steel, End::First, Qt::AlignBottom, fontFamily);
     addStressLabel(plot, d.steel, End::Last, Qt::AlignTop, fontFamily);
@@ -188,14 +197,18 @@ void drawStressPlot(QCustomPlot *plot, const StressDistribution &d, const QStrin
     plot->replot();
 }
 
-void drawStrainPlot(QCustomPlot *plot, const StressDistribution &d, const QString &fontFamily) {
+void drawStrainPlot(QCustomPlot *plot, const StressDistribution &d, const QString &fontFamily,
+                    const QString &missingNote) {
+    if (d.empty()) return showNoData(plot, missingNote);
     clearPlot(plot);
+    showDataFrame(plot);
     const AxisSpan z = spanOver(d, &DistributionCurve::z);
     const AxisSpan eps = balanceTwoThirds(spanOver(d, &DistributionCurve::eps));
 
     addCurveGraphs(plot, d, &DistributionCurve::eps);
     plot->xAxis->setRange(1.4 * eps.min, 1.4 * eps.max);
     plot->yAxis->setRange(z.min, 1.02 * z.max);
+    listVisibleGraphsInLegend(plot);
 
     addStrainLabel(plot, d.steel, End::First, fontFamily);
     addStrainLabel(plot, d.steel, End::Last, fontFamily);

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QVector>
 
+#include "plots/plot_setup.h"
+
 class QCustomPlot;
 
 // One material's diagram: heights Z (mm), stresses (N/mm²), strains (‰),
@@ -29,6 +31,9 @@ struct StressDistribution {
     // last height, and all others (normally the bottom and the top layer).
     DistributionCurve barsFirst;
     DistributionCurve barsSecond;
+
+    // No material has a point: the state has no strain state.
+    bool empty() const;
 };
 
 using ResultRows = std::vector<std::vector<double>>;
@@ -42,11 +47,6 @@ StressDistribution buildStressDistribution(const ResultRows &stateRows, const Re
 // Reads the state folder (with trailing separator) and builds its distribution.
 StressDistribution readStressDistribution(const std::string &stateFolder);
 
-struct AxisSpan {
-    double min = 0.0;
-    double max = 0.0;
-};
-
 // Widens the shorter side of a span that contains 0 so that it reaches at
 // least two thirds of the longer side; a diagram with values of one sign
 // still gets room on the other side for the axis and the labels.
@@ -54,8 +54,10 @@ AxisSpan balanceTwoThirds(AxisSpan span);
 
 // Clears both plots and draws the distribution: the stress plot with the
 // f_yd,red line, the strain plot without it, each with value labels at the
-// ends of every material's diagram.
+// ends of every material's diagram (stresses to two decimals, strains to
+// three significant digits). An empty distribution leaves an empty frame
+// with `missingNote` in its middle.
 void drawStressPlot(QCustomPlot *plot, const StressDistribution &distribution,
-                    const QString &fontFamily);
+                    const QString &fontFamily, const QString &missingNote);
 void drawStrainPlot(QCustomPlot *plot, const StressDistribution &distribution,
-                    const QString &fontFamily);
+                    const QString &fontFamily, const QString &missingNote);

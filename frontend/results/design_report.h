@@ -1,18 +1,42 @@
 #pragma once
-// The design report "BEMESSUNGSPROTOKOLL": input geometry and materials as
-// the engine echoed them, section areas, the strain state of each analysed
-// state, the minimum reinforcement and the two ultimate-limit-state checks.
+// The design report "BEMESSUNGSPROTOKOLL": a head naming the design file,
+// the time of the calculation, the profile, the materials and the partial
+// factors; then the input geometry and materials as the engine echoed them,
+// section areas, the strain state of each analysed state, the minimum
+// reinforcement and the two ultimate-limit-state checks. Values the engine
+// did not compute read "nicht ermittelt" with the reason. Needs no window:
+// the tab "Protokoll", the batch mode and printing build the same text.
+#include <QDateTime>
+#include <QString>
 #include <QStringList>
+#include <optional>
+#include <string>
 
-#include "results/result_reader.h"
-#include "results/state_summary.h"
+#include "files/input_file.h"
+#include "results/run_results.h"
 
-struct AnalysedStates {
-    StateSummary serviceabilityWithoutTs;
-    StateSummary serviceabilityWithTs;
-    StateSummary ultimate;
+struct ReportHead {
+    QString designFile;  // the saved design file; empty when not saved
+    QDateTime time;      // when the run was calculated
+    std::optional<inputfile::Values> input;  // the run folder's input.txt
 };
 
+// The run folder's input.txt as the front end wrote it; nothing when missing.
+std::optional<inputfile::Values> readRunInput(const std::string &runFolder);
+
+// When the engine wrote the run folder's output.txt; invalid when missing.
+QDateTime calculationTime(const std::string &runFolder);
+
+// The head lines, each a piece that begins with a line end, inserted after
+// the title.
+QStringList reportHeadLines(const ReportHead &head);
+
 // The report as the pieces that are inserted one after another into the
-// report box; joined they give the whole report text.
-QStringList buildDesignReport(const results::KeyValues &output, const AnalysedStates &states);
+// report box; joined they give the whole report text. Without a head the
+// title is followed directly by the input.
+QStringList buildDesignReport(const results::RunResults &run);
+QStringList buildDesignReport(const results::RunResults &run, const ReportHead &head);
+
+// The whole report of a run folder with its head.
+QString designReportText(const std::string &runFolder, const QString &designFile,
+                         const QDateTime &time);

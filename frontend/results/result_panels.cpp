@@ -4,6 +4,13 @@
 #include <locale>
 #include <sstream>
 
+#include "results/design_checks.h"
+#include "results/run_outcome.h"
+
+using results::AnalysedState;
+using results::Missing;
+using results::Verdict;
+
 namespace {
 
 const QString redFont = QStringLiteral("<font color='red'>");
@@ -14,6 +21,7 @@ const QString valueLine = QStringLiteral("font: 8pt");
 const QString checkHeading = QStringLiteral("font: 12pt; text-decoration: underline;");
 const QString checkLine = QStringLiteral("font: 10pt");
 const QString checkLineWide = QStringLiteral("font:  10pt");
+const QString outcomeLine = QStringLiteral("font: 12pt; font-weight: bold;");
 
 // The value panels show numbers as a standard output stream does by default.
 QString streamText(double value) {
@@ -27,26 +35,14 @@ QString qtText(double value) { return QString::number(value, 'g', 6); }
 
 QString red(const QString &text) { return redFont + text + redEnd; }
 
-}  // namespace
+QString u(const char *text) { return QString::fromUtf8(text); }
 
-bool PanelLine::isRichText() const { return text.startsWith(redFont); }
+// The design moment of a value panel keeps one decimal.
+double panelMoment(double kNm) { return std::floor(kNm * 10.0 + 0.5) / 10.0; }
 
-ValuePanel buildValuePanel(const std::vector<results::NumberRow> &stateRows) {
-    QString shear, moment, curvature, neutralAxis, stiffness;
-    ValuePanel panel;
-    for (const results::NumberRow &row : stateRows) {
-        const double vEd = row.at(1) / 1000.0;
-        const double mEd = std::floor(row.at(0) / 1000000.0 * 10.0 + 0.5) / 10.0;
-        panel.summary = StateSummary::fromStateRow(row);
-        panel.hasState = true;
-        shear = "VEd = " + streamText(vEd) + " [kN]";
-        moment = "MEd = " + streamText(mEd) + " [kNm]";
-        curvature = QString::fromUtf8("ϰ = ") + streamText(panel.summary.kappa) +
-                    QString::fromUtf8(" [‰/m]");
-        neutralAxis = "Nullinie: Z = " + streamText(panel.summary.z_na) + " [mm]";
-        stiffness = "EIi = " + streamText(panel.summary.ei_i) + QString::fromUtf8(" [kNm²]");
-    }
-    panel.lines = {
+QVector<PanelLine> valueLines(const QString &shear, const QString &moment, const QString &curvature,
+                              const QString &neutralAxis, const QString &stiffness) {
+    return {
         {QStringLiteral("Einwirkungen:"), valueHeading},
         {shear, valueLine},
         {moment, valueLine},
@@ -56,19 +52,59 @@ ValuePanel buildValuePanel(const std::vector<results::NumberRow> &stateRows) {
         {QStringLiteral("Ideelle Biegesteifigkeit:"), valueHeading},
         {stiffness, valueLine},
     };
+}
+
+}  // namespace
+
+bool PanelLine::isRichText() const { return text.startsWith(redFont); }
+
+ValuePanel buildValuePanel(const results::NumberRow &row) {
+    ValuePanel panel;
+    panel.summary = StateSummary::fromStateRow(row);
+    panel.hasState = true;
+    const double vEd = row.at(1) / 1000.0;
+    const double mEd = panelMoment(row.at(0) / 1000000.0);
+    panel.lines = valueLines("VEd = " + streamText(vEd) + " [kN]",
+                             "MEd = " + streamText(mEd) + " [kNm]",
+                             u("ϰ = ") + streamText(panel.summary.kappa) + u(" [‰/m]"),
+                             "Nullinie: Z = " + streamText(panel.summary.z_na) + " [mm]",
+                             "EIi = " + streamText(panel.summary.ei_i) + u(" [kNm²]"));
+    return panel;
+}
+
+ValuePanel buildValuePanel(const results::RunResults &run, AnalysedState state) {
+    const results::StateResult &result = run.state(state);
+    if (result.computed()) return buildValuePanel(*result.row);
+
+    // The actions are the run's input even when the state has no strain state.
+    const QString noRun = results::notDetermined(Missing::NoCalculation);
+    const std::optional<double> vEd = run.shearForce(state);
+    const std::optional<double> mEd = run.moment(state);
+    const QString missing = results::notDetermined(result.missing);
+    ValuePanel panel;
+    panel.lines = valueLines(vEd ? "VEd = " + streamText(*vEd) + " [kN]" : "VEd: " + noRun,
+                             mEd ? "MEd = " + streamText(panelMoment(*mEd)) + " [kNm]"
+                                 : "MEd: " + noRun,
+                             u("ϰ: ") + missing, "Nullinie: " + missing, "EIi: " + missing);
     return panel;
 }
 
 namespace {
 
-// EN 1994-1-1 6.2.2.2: the plastic shear resistance must exceed |V_Ed|.
-QString shearCheckText(double vEd, double vPl) {
-    const double magnitude = std::fabs(vEd);
-    if (vPl > magnitude)
-        return "|VEd| = " + qtText(magnitude) + QString::fromUtf8(" kN ≤ |Vpl,Rd|= ") +
-               qtText(vPl) + QString::fromUtf8(" kN  ...  NACHWEIS ERFÜLLT");
-    return red("|VEd| = " + qtText(magnitude) + " kN > |Vpl,Rd|= " + qtText(vPl) +
-               "  ...  QUERKRAFTVERSAGEN");
+QString shearCheckText(const results::UltimateChecks &checks) {
+    const results::ShearCheck &shear = checks.shear;
+    switch (shear.verdict) {
+    case Verdict::Passed:
+        return "|VEd| = " + qtText(shear.vEd) + u(" kN ≤ |Vpl,Rd|= ") + qtText(shear.vPl) +
+               u(" kN  ...  NACHWEIS ERFÜLLT");
+    case Verdict::Failed:
+        return red("|VEd| = " + qtText(shear.vEd) + " kN > |Vpl,Rd|= " + qtText(shear.vPl) +
+                   " kN  ...  QUERKRAFTVERSAGEN");
+    case Verdict::NotDetermined: break;
+    }
+    const QString missing = results::notDetermined(shear.missing);
+    if (!checks.actionsKnown) return missing;
+    return "|VEd| = " + qtText(shear.vEd) + " kN, |Vpl,Rd|: " + missing;
 }
 
 struct InteractionVerdict {
@@ -76,62 +112,68 @@ struct InteractionVerdict {
     QString status;
 };
 
-// Bending with shear (EN 1994-1-1 6.2.2.4): compare M_Ed with the elastic and
-// plastic limit moments of its own sign, both already reduced for V_Ed.
-InteractionVerdict interactionVerdict(double mEd, const results::KeyValues &output) {
+InteractionVerdict interactionVerdict(const results::UltimateChecks &checks) {
+    const results::InteractionCheck &b = checks.interaction;
+    if (b.sectionFailed) return {red(QStringLiteral("Versagen des Querschnitts!")), QString()};
+    if (b.verdict == Verdict::NotDetermined) {
+        const QString missing = results::notDetermined(b.missing);
+        if (!checks.actionsKnown) return {missing, QString()};
+        return {"Mel,Rd(VEd), Mpl,Rd(VEd): " + missing, QString()};
+    }
     const QString elastic = QStringLiteral("ELASTISCHE SPANNUNGSVERTEILUNG");
     const QString partlyPlastic = QStringLiteral("TEILPLASTISCHE SPANNUNGSVERTEILUNG");
-    if (mEd >= 0.0) {
-        const double mEl = output.value("M_max_el") / 1000000.0;
-        const double mPl = output.value("M_max_pl") / 1000000.0;
-        if (mEl < mEd && mEd <= mPl)
-            return {"Mel,Rd(Ved) = " + qtText(mEl) + " kNm < MEd = " + qtText(mEd) +
-                        QString::fromUtf8(" kNm ≤ Mpl,Rd(VEd)= ") + qtText(mPl) + " kNm",
+    const QString mEd = qtText(checks.mEd), mEl = qtText(b.mEl), mPl = qtText(b.mPl);
+    if (b.sagging) {
+        switch (b.range) {
+        case results::MomentRange::PartlyPlastic:
+            return {"Mel,Rd(Ved) = " + mEl + " kNm < MEd = " + mEd + u(" kNm ≤ Mpl,Rd(VEd)= ") + mPl +
+                        " kNm",
                     partlyPlastic};
-        if (mEd <= mEl)
-            return {"MEd= " + qtText(mEd) + QString::fromUtf8(" kNm ≤ Mel,Rd(VEd)= ") +
-                        qtText(mEl) + " kNm",
-                    elastic};
-        return {red("MEd = " + qtText(mEd) + " kNm > Mpl,rd(VEd)= " + qtText(mPl) +
-                    " kNm ...  VERSAGEN"),
-                QString()};
+        case results::MomentRange::Elastic:
+            return {"MEd= " + mEd + u(" kNm ≤ Mel,Rd(VEd)= ") + mEl + " kNm", elastic};
+        case results::MomentRange::BeyondPlastic:
+            return {red("MEd = " + mEd + " kNm > Mpl,rd(VEd)= " + mPl + " kNm ...  VERSAGEN"),
+                    QString()};
+        }
     }
-    const double mEl = output.value("M_min_el") / 1000000.0;
-    const double mPl = output.value("M_min_pl") / 1000000.0;
-    if (mPl <= mEd && mEd < mEl)
-        return {"Mel,Rd(VEd) = " + qtText(mEl) + " kNm > MEd = " + qtText(mEd) +
-                    QString::fromUtf8(" kNm ≥ Mpl,Rd(VEd)= ") + qtText(mPl) + " kNm",
-                partlyPlastic};
-    if (mEd >= mEl)
-        return {"MEd= " + qtText(mEd) + QString::fromUtf8(" kNm ≥ Mel,Rd(VEd)= ") + qtText(mEl) +
+    switch (b.range) {
+    case results::MomentRange::PartlyPlastic:
+        return {"Mel,Rd(VEd) = " + mEl + " kNm > MEd = " + mEd + u(" kNm ≥ Mpl,Rd(VEd)= ") + mPl +
                     " kNm",
-                elastic};
-    return {red("MEd= " + qtText(mEd) + " kNm < Mpl,Rd(VEd)= " + qtText(mPl) +
-                " kNm  ...  VERSAGEN"),
-            QString()};
+                partlyPlastic};
+    case results::MomentRange::Elastic:
+        return {"MEd= " + mEd + u(" kNm ≥ Mel,Rd(VEd)= ") + mEl + " kNm", elastic};
+    case results::MomentRange::BeyondPlastic: break;
+    }
+    return {red("MEd= " + mEd + " kNm < Mpl,Rd(VEd)= " + mPl + " kNm  ...  VERSAGEN"), QString()};
 }
 
 }  // namespace
 
-CheckPanel buildCheckPanel(const results::KeyValues &output, bool sectionFailed) {
+CheckPanel buildCheckPanel(const results::RunResults &run) {
+    const results::UltimateChecks checks = results::checkUltimateLimitState(run);
     CheckPanel panel;
-    panel.vEd = output.value("V_Ed_t") / 1000.0;
-    panel.mEd = output.value("M_Ed_t") / 1000000.0;
-    const double vPl = output.value("V_pl_Rd") / 1000.0;
+    panel.actionsKnown = checks.actionsKnown;
+    panel.vEd = checks.vEd;
+    panel.mEd = checks.mEd;
 
-    InteractionVerdict verdict;
-    if (sectionFailed) verdict.text = red(QStringLiteral("Versagen des Querschnitts!"));
-    else verdict = interactionVerdict(panel.mEd, output);
-
+    const QString noRun = results::notDetermined(Missing::NoCalculation);
+    const std::optional<double> vEd = run.shearForce(AnalysedState::Ultimate);
+    const std::optional<double> mEd = run.moment(AnalysedState::Ultimate);
+    const InteractionVerdict verdict = interactionVerdict(checks);
     panel.lines = {
         {QStringLiteral("Einwirkungen"), checkHeading},
-        {"Querkraft: VEd=" + qtText(panel.vEd) + " [kN]", checkLine},
-        {"Bemessungswert Moment: MEd=" + qtText(panel.mEd) + " [kNm]", checkLineWide},
-        {QString::fromUtf8("Querkrafttragfähigkeit"), checkHeading},
-        {shearCheckText(panel.vEd, vPl), checkLine},
+        {vEd ? "Querkraft: VEd=" + qtText(*vEd) + " [kN]" : "Querkraft: VEd: " + noRun, checkLine},
+        {mEd ? "Bemessungswert Moment: MEd=" + qtText(*mEd) + " [kNm]"
+             : "Bemessungswert Moment: MEd: " + noRun,
+         checkLineWide},
+        {u("Querkrafttragfähigkeit"), checkHeading},
+        {shearCheckText(checks), checkLine},
         {QStringLiteral("Interaktion Biegung und Querkraft"), checkHeading},
         {verdict.text, checkLine},
         {verdict.status, checkLineWide},
     };
+    const results::RunOutcome outcome = results::RunOutcome::evaluate(run);
+    if (outcome.ultimateFailed()) panel.lines.append({red(outcome.text()), outcomeLine});
     return panel;
 }

@@ -2,12 +2,14 @@
 // Texts of the result panels beside the plots: the value panel of one
 // analysed state and the check panel "Nachweis der Tragfähigkeit". Built from
 // the parsed result files, without any widget, so that every text can be
-// checked on its own; MainWindow turns the lines into labels.
+// checked on its own; MainWindow turns the lines into labels. A value the
+// engine did not compute reads "nicht ermittelt" with its reason.
 #include <QString>
 #include <QVector>
 #include <vector>
 
 #include "results/result_reader.h"
+#include "results/run_results.h"
 #include "results/state_summary.h"
 
 // One label of a panel: its text and its style sheet. A text beginning with
@@ -22,21 +24,25 @@ struct PanelLine {
 struct ValuePanel {
     QVector<PanelLine> lines;  // the eight labels, top to bottom
     bool hasState = false;     // a state row was found
-    StateSummary summary;      // valid when hasState
+    StateSummary summary;      // valid when hasState, else zero
 };
 
-// Value panel of one state from the numbers of its state output file
-// (M, V, kappa, Z_na, EI_i per row; the last row wins).
-ValuePanel buildValuePanel(const std::vector<results::NumberRow> &stateRows);
+// Value panel of a computed state from its row M, V, kappa, Z_na, EI_i.
+ValuePanel buildValuePanel(const results::NumberRow &stateRow);
+
+// Value panel of one state of the run: its row, or the actions of the run
+// with the strain state not determined and why.
+ValuePanel buildValuePanel(const results::RunResults &run, results::AnalysedState state);
 
 struct CheckPanel {
-    QVector<PanelLine> lines;  // the eight labels, top to bottom, all centred
-    double mEd = 0.0;          // design moment in kNm, unrounded
-    double vEd = 0.0;          // design shear force in kN, with its sign
+    QVector<PanelLine> lines;   // eight labels, top to bottom, all centred, and a
+                                // ninth with the outcome when the ultimate state fails
+    bool actionsKnown = false;  // M_Ed and V_Ed were read
+    double mEd = 0.0;           // design moment in kNm, unrounded
+    double vEd = 0.0;           // design shear force in kN, with its sign
 };
 
-// Check panel of the ultimate limit state from the run folder's output.txt.
-// `sectionFailed`: the ultimate state file holds the cross-section failure
-// line; the interaction check is then not made (the limit moments of a failed
-// section are missing) and the failure stays visible instead.
-CheckPanel buildCheckPanel(const results::KeyValues &output, bool sectionFailed);
+// Check panel of the ultimate limit state. A failed section keeps the
+// engine's failure text; limit moments the engine did not compute (shear
+// failure) give no interaction verdict.
+CheckPanel buildCheckPanel(const results::RunResults &run);

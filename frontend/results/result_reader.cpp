@@ -56,6 +56,14 @@ double KeyValues::value(const std::string &key) const {
     return found == values_.end() ? 0.0 : found->second;
 }
 
+std::optional<double> KeyValues::find(const std::string &key) const {
+    const auto found = values_.find(key);
+    if (found == values_.end()) return std::nullopt;
+    return found->second;
+}
+
+bool KeyValues::has(const std::string &key) const { return values_.count(key) != 0; }
+
 bool hasLineStartingWith(const std::string &path, const std::string &word) {
     bool found = false;
     forEachLine(path, [&found, &word](std::istringstream &fields) {

@@ -4,6 +4,7 @@
 // when every requested field parses. A file that cannot be opened reads as
 // an empty file, so a missing result simply leaves its views empty.
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,13 +18,17 @@ using NumberRow = std::vector<double>;
 std::vector<NumberRow> readNumberRows(const std::string &path, int count);
 
 // Labelled values of the run folder's output.txt ("label<TAB>number" lines).
-// A label that occurs more than once keeps its last value; a label that never
-// occurs reads as 0.
+// A label that occurs more than once keeps its last value. value() reads a
+// label that never occurs as 0; find() and has() tell a missing label from a
+// written 0, so that a result the engine did not compute is not shown as one.
 class KeyValues {
 public:
     static KeyValues read(const std::string &path);
 
     double value(const std::string &key) const;
+    std::optional<double> find(const std::string &key) const;
+    bool has(const std::string &key) const;
+    bool empty() const { return values_.empty(); }
 
 private:
     std::map<std::string, double> values_;

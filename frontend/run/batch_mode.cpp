@@ -9,7 +9,6 @@
 #include <cstring>
 #include <iostream>
 
-#include "run/engine_output.h"
 #include "window/mainwindow.h"
 
 namespace {
@@ -47,11 +46,15 @@ public:
             printErrors(window_.messageLog());
             return 1;
         }
+        // The report names the design file as given on the command line.
+        window_.m_dateiName = designFile.toStdString();
+        bool succeeded = false;
+        QObject::connect(&window_, &MainWindow::berechnungAbgeschlossen,
+                         [&succeeded]() { succeeded = true; });
         window_.onButtonClicked();
         waitForEngine();
 
-        QStringList errors = window_.messageLog();
-        const bool succeeded = errors.removeAll(QString::fromLatin1(engineSuccessLine)) > 0;
+        const QStringList errors = window_.messageLog();
         if (succeeded) std::cout << window_.m_protokoll->toPlainText().toStdString() << std::endl;
         printErrors(errors);
         return succeeded && errors.isEmpty() ? 0 : 1;

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidgetItem>
@@ -49,6 +50,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_graph_M_V()));
     connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_txt_t()));
     m_protokoll = new QTextEdit;
+    m_protokoll->setReadOnly(true);
     tabs->addTab(m_protokoll, "Protokoll");
 
     auto *central = new QWidget;
@@ -64,6 +66,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     const QRect available = screen()->availableGeometry();
     resize(fittedWindowSize(sizeHint(), available, windowFrameAllowance));
     move(available.topLeft());
+    statusBar();  // shows the outcome of each run
     showMaximized();
 
     set_Enabled();

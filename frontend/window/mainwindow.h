@@ -44,6 +44,8 @@ public:
 
 signals:
     void werteGeaendert();
+    // The results of a successful engine run are shown.
+    void berechnungAbgeschlossen();
 
 private slots:
     void ueberClicked();

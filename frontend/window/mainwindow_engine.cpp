@@ -3,6 +3,7 @@
 // after a successful run or for the last calculation.
 #include <QFile>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -11,6 +12,7 @@
 #include "widgets/numberedit.h"
 #include "platform/platform.h"
 #include "files/run_folder.h"
+#include "results/run_outcome.h"
 
 namespace {
 
@@ -26,6 +28,7 @@ void appendParagraph(QTextEdit *console, const QString &text) {
 
 void MainWindow::onButtonClicked() {
     m_konsole->clear();
+    statusBar()->clearMessage();
     m_zustandGzgOhneTs = StateSummary();
     m_zustandGzgMitTs = StateSummary();
     m_zustandGzt = StateSummary();
@@ -89,15 +92,21 @@ void MainWindow::processOutput() {
     appendParagraph(m_konsole, chunk.outputText);
     if (!chunk.report.errorLines.isEmpty())
         showCritical("Fehler", chunk.report.errorLines.join(QLatin1Char('\n')));
+    // Success is no message: the outcome appears in the status bar.
     if (chunk.report.succeeded) {
-        showInformation(QString(), engineSuccessLine);
         refreshResults();
+        emit berechnungAbgeschlossen();
     }
 }
 
 void MainWindow::oeffnenLetzteClicked() {
     const std::string workFolder = platform::workFolder();
-    const std::string runFolder = runFolderPath(workFolder, largestRunNumber(workFolder));
+    const long long last = largestRunNumber(workFolder);
+    if (last == 0) {
+        showInformation("letzte Berechnung", "Es liegt noch keine Berechnung vor.");
+        return;
+    }
+    const std::string runFolder = runFolderPath(workFolder, last);
     oeffnen(runFolder + "input.txt");
     m_runFolder = runFolder;
     refreshResults();
@@ -114,4 +123,5 @@ void MainWindow::refreshResults() {
     update_txt(m_textGzgOhneTs, 0, 0);
     update_txt(m_textGzgMitTs, 0, 1);
     update_protokoll();
+    statusBar()->showMessage(results::RunOutcome::read(m_runFolder).statusText());
 }

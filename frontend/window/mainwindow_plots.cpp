@@ -12,6 +12,7 @@
 #include "plots/plot_setup.h"
 #include "qcustomplot.h"
 #include "results/result_reader.h"
+#include "results/run_results.h"
 #include "plots/section_drawing.h"
 #include "plots/stress_plots.h"
 
@@ -102,13 +103,15 @@ void MainWindow::update_graph_s(QCustomPlot *sigmaPlot, QCustomPlot *epsPlot, in
     const std::string folder = results::stateFolder(m_runFolder, limitState, withTs);
     qDebug().nospace() << "file_a: " << QString::fromStdString(folder + results::steelStressFile);
     const StressDistribution distribution = readStressDistribution(folder);
-    drawStressPlot(sigmaPlot, distribution, font().family());
-    drawStrainPlot(epsPlot, distribution, font().family());
+    const QString missing = results::notDetermined(
+        results::RunResults::read(m_runFolder).state(results::analysedState(limitState, withTs)).missing);
+    drawStressPlot(sigmaPlot, distribution, font().family(), missing);
+    drawStrainPlot(epsPlot, distribution, font().family(), missing);
 }
 
 void MainWindow::update_graph_M_V() {
     const InteractionCurves curves = readInteractionCurves(m_runFolder + results::interactionFile);
-    drawInteractionCurves(m_plotMV, curves);
+    drawInteractionCurves(m_plotMV, curves, results::notDetermined(results::Missing::NoCalculation));
     m_mvSummeM = curves.sumM();
     m_mvSummeV = curves.sumV();
 }

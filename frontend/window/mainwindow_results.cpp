@@ -1,7 +1,9 @@
 // Result text panels and the design report of MainWindow, rebuilt from the
 // run folder's files at every refresh.
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -28,9 +30,8 @@ void addPanelLabels(QVBoxLayout *layout, const QVector<PanelLine> &lines, Qt::Al
 }  // namespace
 
 void MainWindow::update_txt(QVBoxLayout *layout, int limitState, int withTs) {
-    const std::string file =
-        results::stateFolder(m_runFolder, limitState, withTs) + results::outputFile;
-    const ValuePanel panel = buildValuePanel(results::readNumberRows(file, 5));
+    const results::AnalysedState state = results::analysedState(limitState, withTs);
+    const ValuePanel panel = buildValuePanel(results::RunResults::read(m_runFolder), state);
     // A state without a row in this run folder has no strain state (zero): the
     // report must not print the strain state of a run shown before.
     if (limitState == 0 && withTs == 0) m_zustandGzgOhneTs = panel.summary;
@@ -41,20 +42,20 @@ void MainWindow::update_txt(QVBoxLayout *layout, int limitState, int withTs) {
 }
 
 void MainWindow::update_txt_t() {
-    const results::KeyValues output = results::KeyValues::read(m_runFolder + results::outputFile);
-    const bool sectionFailed = results::hasLineStartingWith(
-        results::stateFolder(m_runFolder, 1, 0) + results::outputFile, "Querschnittsversagen");
-    const CheckPanel panel = buildCheckPanel(output, sectionFailed);
+    const CheckPanel panel = buildCheckPanel(results::RunResults::read(m_runFolder));
     clearLayout(m_textNachweis, true);
     addPanelLabels(m_textNachweis, panel.lines, Qt::AlignCenter);
-    update_Item_M_V(panel.mEd, panel.vEd);
+    if (panel.actionsKnown) update_Item_M_V(panel.mEd, panel.vEd);
 }
 
 void MainWindow::update_protokoll() {
-    const QStringList report =
-        buildDesignReport(results::KeyValues::read(m_runFolder + results::outputFile),
-                          {m_zustandGzgOhneTs, m_zustandGzgMitTs, m_zustandGzt});
-    m_protokoll->clear();
-    m_protokoll->setFont(QFont("Courier", 9));
-    for (const QString &piece : report) m_protokoll->insertPlainText(piece);
+    // A fixed-width font that has ‰, ϰ, ≤, ² and γ.
+    QFont font("DejaVu Sans Mono", 9);
+    font.setStyleHint(QFont::Monospace);
+    m_protokoll->setFont(font);
+    // Tabs every eight characters, as a terminal shows the batch output.
+    m_protokoll->setTabStopDistance(8 * m_protokoll->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
+    m_protokoll->setPlainText(designReportText(m_runFolder, QString::fromStdString(m_dateiName),
+                                               calculationTime(m_runFolder)));
+    m_protokoll->moveCursor(QTextCursor::Start);
 }

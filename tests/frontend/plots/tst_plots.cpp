@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "plots/interaction_plot.h"
+#include "plots/label_layout.h"
 #include "plots/plot_setup.h"
 #include "qcustomplot.h"
 #include "support/result_fixtures.h"
@@ -31,11 +32,17 @@ QVector<double> values(QCPGraph *graph) {
     return out;
 }
 
+// The value labels of a plot (text items other than the note of an empty plot).
 QList<QCPItemText *> labels(QCustomPlot *plot) {
     QList<QCPItemText *> out;
     for (int i = 0; i < plot->itemCount(); ++i)
-        if (auto *text = qobject_cast<QCPItemText *>(plot->item(i))) out << text;
+        if (auto *text = qobject_cast<QCPItemText *>(plot->item(i)))
+            if (text->objectName() != "noDataNote") out << text;
     return out;
+}
+
+Qt::Alignment wantedAlignment(QCustomPlot *plot, QCPItemText *label) {
+    return LabelLayout::of(plot).alignmentOf(label);
 }
 
 QStringList labelTexts(QCustomPlot *plot) {
@@ -68,6 +75,7 @@ std::vector<double> zone(double zu, double zo, double su, double so) {
 }
 
 const QString family = QStringLiteral("DejaVu Sans");
+const QString noRun = QStringLiteral("nicht ermittelt (keine Berechnung)");
 
 }  // namespace
 
@@ -83,8 +91,8 @@ private:
     void drawState(const char *run, const char *stateFolder) {
         const StressDistribution d =
             readStressDistribution(fixtures::folder(QString("plots/%1/%2").arg(run, stateFolder)));
-        drawStressPlot(sigmaPlot, d, family);
-        drawStrainPlot(epsPlot, d, family);
+        drawStressPlot(sigmaPlot, d, family, noRun);
+        drawStrainPlot(epsPlot, d, family, noRun);
     }
 
 private slots:
@@ -100,7 +108,14 @@ private slots:
     }
 
     void setUpServesAllPlots() {
+        // Before the first results: an empty frame with its note, no legend, no ticks.
+        QCOMPARE(noDataNote(sigmaPlot), QString("noch keine Berechnung"));
+        QVERIFY(!sigmaPlot->legend->visible());
+        QVERIFY(!sigmaPlot->xAxis->ticks());
+        drawState("sagging", "Tragfaehigkeitkeit/spannung_ohne_ts");
+        QCOMPARE(noDataNote(sigmaPlot), QString());
         QVERIFY(sigmaPlot->legend->visible());
+        QVERIFY(sigmaPlot->xAxis->ticks() && sigmaPlot->xAxis->tickLabels());
         QCOMPARE(sigmaPlot->legend->font().pointSize(), 7);
         QCOMPARE(sigmaPlot->legend->brush().color(), QColor(255, 255, 255, 100));
         QCOMPARE(legendCorner(sigmaPlot), Qt::AlignRight | Qt::AlignVCenter);
@@ -236,8 +251,9 @@ private slots:
             Qt::AlignBottom | Qt::AlignLeft,  Qt::AlignTop | Qt::AlignLeft,
             Qt::AlignBottom | Qt::AlignRight, Qt::AlignTop | Qt::AlignRight};
         const QList<QCPItemText *> items = labels(sigmaPlot);
-        for (int i = 0; i < items.size(); ++i) QCOMPARE(items[i]->positionAlignment(), alignments[i]);
-        QCOMPARE(items[1]->position->coords(), QPointF(1.01 * 100.36, 300));
+        for (int i = 0; i < items.size(); ++i)
+            QCOMPARE(wantedAlignment(sigmaPlot, items[i]), alignments[i]);
+        QCOMPARE(LabelLayout::of(sigmaPlot).anchorOf(items[1]), QPointF(100.36, 300));
         QCOMPARE(items[0]->font().pointSize(), 7);
         QCOMPARE(items[0]->brush().color(), QColor(255, 255, 40, 50));
     }
@@ -249,15 +265,17 @@ private slots:
         // eMax 3.214, eMin -0.9813 widened to -2/3 * 3.214; heights from 0, not scaled.
         compareRange(epsPlot->xAxis->range(), 1.4 * -3.214 * 2 / 3, 1.4 * 3.214);
         compareRange(epsPlot->yAxis->range(), 0, 1.02 * 460);
-        // Bottom group: first strain larger, so labelled at its first point.
-        QCOMPARE(labelTexts(epsPlot), QStringList({u("3.21 ‰"), u("0.48 ‰"), u("-0.98 ‰"),
-                                                   u("0.2 ‰"), u("-0.71 ‰")}));
+        // Three significant digits of 3.214, 0.4779, -0.9813, 0.2042 and
+        // -0.7077. Bottom group: first strain larger, so labelled at its first
+        // point; top group at its last.
+        QCOMPARE(labelTexts(epsPlot), QStringList({u("3.21 ‰"), u("0.478 ‰"), u("-0.981 ‰"),
+                                                   u("0.204 ‰"), u("-0.708 ‰")}));
         const QList<QCPItemText *> items = labels(epsPlot);
-        QCOMPARE(items[0]->positionAlignment(), Qt::AlignLeft | Qt::AlignBottom);  // Z = 0
-        QCOMPARE(items[1]->positionAlignment(), Qt::AlignLeft | Qt::AlignVCenter);
-        QCOMPARE(items[2]->positionAlignment(), Qt::AlignRight | Qt::AlignVCenter);
-        QCOMPARE(items[3]->position->coords(), QPointF(1.01 * 0.2, 330));
-        QCOMPARE(items[4]->position->coords(), QPointF(1.01 * -0.71, 430));
+        QCOMPARE(wantedAlignment(epsPlot, items[0]), Qt::AlignLeft | Qt::AlignBottom);  // Z = 0
+        QCOMPARE(wantedAlignment(epsPlot, items[1]), Qt::AlignLeft | Qt::AlignVCenter);
+        QCOMPARE(wantedAlignment(epsPlot, items[2]), Qt::AlignRight | Qt::AlignVCenter);
+        QCOMPARE(LabelLayout::of(epsPlot).anchorOf(items[3]), QPointF(0.2042, 330));
+        QCOMPARE(LabelLayout::of(epsPlot).anchorOf(items[4]), QPointF(-0.7077, 430));
     }
 
     void serviceabilityPlots() {
@@ -276,9 +294,9 @@ private slots:
         // Bars at 374.86 dominate: sMin -355 stays, sMax 374.86.
         compareRange(sigmaPlot->xAxis->range(), 1.55 * -355, 1.75 * 374.86);
         QCOMPARE(labelTexts(sigmaPlot).first(), u("-355 N/mm²"));
-        QCOMPARE(labels(sigmaPlot).first()->positionAlignment(), Qt::AlignBottom | Qt::AlignRight);
+        QCOMPARE(wantedAlignment(sigmaPlot, labels(sigmaPlot).first()), Qt::AlignBottom | Qt::AlignRight);
         // Strain label at the steel underside in compression: left of the point, above the axis.
-        QCOMPARE(labels(epsPlot).first()->positionAlignment(), Qt::AlignRight | Qt::AlignBottom);
+        QCOMPARE(wantedAlignment(epsPlot, labels(epsPlot).first()), Qt::AlignRight | Qt::AlignBottom);
         QCOMPARE(labelTexts(epsPlot).first(), u("-2.64 ‰"));
     }
 
@@ -286,19 +304,22 @@ private slots:
         drawState("sagging", "Tragfaehigkeitkeit/spannung_ohne_ts");
         drawState("sagging", "Tragfaehigkeitkeit/spannung_ohne_ts");
         QCOMPARE(sigmaPlot->graphCount(), 5);
-        QCOMPARE(sigmaPlot->itemCount(), 8);
+        QCOMPARE(labels(sigmaPlot).size(), 8);
         QCOMPARE(epsPlot->graphCount(), 4);
-        QCOMPARE(epsPlot->itemCount(), 5);
+        QCOMPARE(labels(epsPlot).size(), 5);
+        // Each label has its leader line, nothing else is left over.
+        QCOMPARE(sigmaPlot->itemCount(), 16);
         drawState("missing", "Tragfaehigkeitkeit/spannung_ohne_ts");
         QCOMPARE(sigmaPlot->graphCount(), 0);
-        QCOMPARE(sigmaPlot->itemCount(), 0);
+        QCOMPARE(labels(sigmaPlot).size(), 0);
+        QCOMPARE(noDataNote(sigmaPlot), noRun);
         QCOMPARE(epsPlot->graphCount(), 0);
     }
 
     void interactionCurvesOfSaggingDesign() {
         const InteractionCurves c =
             readInteractionCurves(fixtures::folder("plots/sagging") + "V_M_beziehung.txt");
-        drawInteractionCurves(mvPlot, c);
+        drawInteractionCurves(mvPlot, c, noRun);
         QCOMPARE(graphNames(mvPlot), QStringList({"pl. Grenzmoment", "el. Grenzmoment"}));
         QCOMPARE(mvPlot->graph(0)->keyAxis(), mvPlot->xAxis);
         // The repeated 455995 N is stored 0.01 N further from zero.
@@ -319,14 +340,14 @@ private slots:
         QTest::addColumn<int>("corner");
         QTest::newRow("sagging, positive shear") << "sagging" << int(Qt::AlignRight | Qt::AlignTop);
         QTest::newRow("hogging, positive shear") << "hogging" << int(Qt::AlignRight | Qt::AlignBottom);
-        QTest::newRow("missing file") << "missing" << int(Qt::AlignRight | Qt::AlignTop);
     }
     void interactionLegendCorners() {
         QFETCH(QString, run);
         QFETCH(int, corner);
         mvPlot->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignCenter);
-        drawInteractionCurves(mvPlot, readInteractionCurves(fixtures::folder("plots/" + run) +
-                                                            "V_M_beziehung.txt"));
+        drawInteractionCurves(mvPlot,
+                              readInteractionCurves(fixtures::folder("plots/" + run) + "V_M_beziehung.txt"),
+                              noRun);
         QCOMPARE(int(legendCorner(mvPlot)), corner);
     }
 
@@ -352,7 +373,7 @@ private slots:
         std::vector<std::vector<double>> rows;
         for (int i = 0; i < v.size(); ++i) rows.push_back({v[i] * 1000, m[i] * 1e6, m[i] * 0.7e6});
         mvPlot->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignCenter);
-        drawInteractionCurves(mvPlot, buildInteractionCurves(rows));
+        drawInteractionCurves(mvPlot, buildInteractionCurves(rows), noRun);
         QCOMPARE(int(legendCorner(mvPlot)), corner == 0 ? int(Qt::AlignCenter) : corner);
     }
 
@@ -385,43 +406,48 @@ private slots:
         QTest::addColumn<double>("sumV");
         QTest::addColumn<double>("sumM");
         QTest::addColumn<int>("alignment");
-        QTest::addColumn<QString>("anchor");
-        QTest::newRow("sagging, positive shear") << 456.0 << 521.0
-                                                 << int(Qt::AlignLeft | Qt::AlignBottom) << "bottomLeft";
-        QTest::newRow("sagging, negative shear") << -456.0 << 521.0
-                                                 << int(Qt::AlignRight | Qt::AlignBottom) << "bottomRight";
-        QTest::newRow("hogging, negative shear") << -456.0 << -385.0
-                                                 << int(Qt::AlignRight | Qt::AlignTop) << "topRight";
-        QTest::newRow("hogging, positive shear") << 456.0 << -385.0
-                                                 << int(Qt::AlignLeft | Qt::AlignTop) << "topLeft";
-        QTest::newRow("no interaction data") << -1.0 << -1.0 << int(Qt::AlignRight | Qt::AlignTop)
-                                             << "topRight";
-        QTest::newRow("only negative shear spans") << -456.0 << 0.0
-                                                   << int(Qt::AlignRight | Qt::AlignVCenter) << "right";
+        QTest::newRow("sagging, positive shear") << 456.0 << 521.0 << int(Qt::AlignLeft | Qt::AlignBottom);
+        QTest::newRow("sagging, negative shear") << -456.0 << 521.0 << int(Qt::AlignRight | Qt::AlignBottom);
+        QTest::newRow("hogging, negative shear") << -456.0 << -385.0 << int(Qt::AlignRight | Qt::AlignTop);
+        QTest::newRow("hogging, positive shear") << 456.0 << -385.0 << int(Qt::AlignLeft | Qt::AlignTop);
+        QTest::newRow("only negative shear spans") << -456.0 << 0.0 << int(Qt::AlignRight | Qt::AlignVCenter);
+        QTest::newRow("only negative moments span") << 0.0 << -385.0 << int(Qt::AlignHCenter | Qt::AlignTop);
     }
     void designPointPlacement() {
         QFETCH(double, sumV);
         QFETCH(double, sumM);
         QFETCH(int, alignment);
-        QFETCH(QString, anchor);
-        drawInteractionCurves(mvPlot, InteractionCurves());
-        drawDesignPoint(mvPlot, 345.67, 120.0, sumV, sumM, family);
+        mvPlot->resize(600, 400);
+        mvPlot->setViewport(QRect(0, 0, 600, 400));  // a hidden plot lays itself out in its viewport
+        drawInteractionCurves(
+            mvPlot, readInteractionCurves(fixtures::folder("plots/sagging") + "V_M_beziehung.txt"), noRun);
+        // In the middle of the ranges (0 ... 638 kN, 0 ... 729 kNm): the label fits on every side.
+        drawDesignPoint(mvPlot, 345.67, 300.0, sumV, sumM, family);
         QCOMPARE(mvPlot->graphCount(), 3);
         QCOMPARE(mvPlot->graph(2)->name(), QString("Belastung: GZT"));
         QCOMPARE(mvPlot->graph(2)->lineStyle(), QCPGraph::lsNone);
-        compareVectors(keys(mvPlot->graph(2)), {120.0});
+        compareVectors(keys(mvPlot->graph(2)), {300.0});
         compareVectors(values(mvPlot->graph(2)), {345.67});
         QCOMPARE(mvPlot->itemCount(), 2);
         auto *label = qobject_cast<QCPItemText *>(mvPlot->item(0));
         auto *arrow = qobject_cast<QCPItemLine *>(mvPlot->item(1));
         QVERIFY(label && arrow);
-        QCOMPARE(label->text(), QString("120kN / 345.7kNm"));
+        QCOMPARE(label->text(), QString("300kN / 345.7kNm"));
         QCOMPARE(label->font().pointSize(), 8);
-        QCOMPARE(int(label->positionAlignment()), alignment);
-        QCOMPARE(label->position->coords(), QPointF(120.0 + sumV / 18, 345.67 + sumM / 12));
-        QCOMPARE(arrow->start->parentAnchor()->name(), anchor);
-        QCOMPARE(arrow->end->coords(), QPointF(120.0, 345.7));
+        QCOMPARE(int(wantedAlignment(mvPlot, label)), alignment);
+        QCOMPARE(LabelLayout::of(mvPlot).lineOf(label), arrow);
         QCOMPARE(arrow->head().style(), QCPLineEnding::esSpikeArrow);
+        // The arrow runs from the label's edge to the point.
+        mvPlot->replot();
+        const QPointF point(mvPlot->xAxis->coordToPixel(300.0), mvPlot->yAxis->coordToPixel(345.67));
+        QVERIFY(QLineF(arrow->end->pixelPosition(), point).length() < 0.01);
+        const QRectF box(label->topLeft->pixelPosition(), label->bottomRight->pixelPosition());
+        QVERIFY(QLineF(arrow->start->pixelPosition(), nearestPointOnBox(box, point)).length() < 0.01);
+        // The label lies on its wanted side of the point (it fits there).
+        if (alignment & Qt::AlignLeft) QVERIFY(box.left() > point.x());
+        if (alignment & Qt::AlignRight) QVERIFY(box.right() < point.x());
+        if (alignment & Qt::AlignBottom) QVERIFY(box.bottom() < point.y());
+        if (alignment & Qt::AlignTop) QVERIFY(box.top() > point.y());
     }
 };
 

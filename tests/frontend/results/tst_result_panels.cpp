@@ -15,9 +15,11 @@ QStringList texts(const QVector<PanelLine> &lines) {
 
 QString u(const char *text) { return QString::fromUtf8(text); }
 
-// output.txt with the actions and limits of the ultimate limit state (N, Nmm).
-results::KeyValues ultimateOutput(QTemporaryDir &dir, double mEd, double vEd, double mMaxEl,
-                                  double mMaxPl, double mMinEl, double mMinPl, double vPl) {
+// A run with the actions and limits of the ultimate limit state (N, Nmm) in
+// its output.txt; the ultimate state has a strain state, or the failure line.
+results::RunResults ultimateRun(QTemporaryDir &dir, double mEd, double vEd, double mMaxEl,
+                                double mMaxPl, double mMinEl, double mMinPl, double vPl,
+                                bool sectionFailed = false) {
     const QString path = dir.filePath("output.txt");
     QByteArray text;
     QTextStream(&text) << "\n*Querkrafttragf\xE4higkeit\nV_pl_Rd\t" << vPl << "\n"
@@ -25,7 +27,10 @@ results::KeyValues ultimateOutput(QTemporaryDir &dir, double mEd, double vEd, do
                        << "\nM_min_pl\t" << mMinPl << "\nM_max_pl\t" << mMaxPl << "\n"
                        << "\n*Tragf\xE4higkeit\nM_Ed_t\t" << mEd << "\nV_Ed_t\t" << vEd << "\n";
     fixtures::writeFile(path, text);
-    return results::KeyValues::read(path.toStdString());
+    results::StateFile ultimate;
+    if (sectionFailed) ultimate.failureLine = true;
+    else ultimate.rows = {{mEd, vEd, 0.001, 300, 1e14}};
+    return results::RunResults(results::KeyValues::read(path.toStdString()), {}, {}, ultimate);
 }
 
 }  // namespace
@@ -68,10 +73,9 @@ private slots:
         QFETCH(double, kappa);
         QFETCH(double, zNa);
         QFETCH(double, eiI);
-        const std::string file =
-            results::stateFolder(fixtures::folder("results/worked_example"), limitState, withTs) +
-            results::outputFile;
-        const ValuePanel panel = buildValuePanel(results::readNumberRows(file, 5));
+        const ValuePanel panel =
+            buildValuePanel(results::RunResults::read(fixtures::folder("results/worked_example")),
+                            results::analysedState(limitState, withTs));
         QCOMPARE(texts(panel.lines), expected);
         QVERIFY(panel.hasState);
         QCOMPARE(panel.summary.kappa, kappa);
@@ -85,31 +89,28 @@ private slots:
     void valuePanelRoundsOnlyTheMoment() {
         // 249.96 kNm shows with one decimal as 250; the others keep six digits.
         const ValuePanel panel =
-            buildValuePanel({{2.4996e8, 123456.7, 0.001234567, 123.4567, 1.234567e15}});
+            buildValuePanel(results::NumberRow{2.4996e8, 123456.7, 0.001234567, 123.4567, 1.234567e15});
         QCOMPARE(texts(panel.lines).mid(1, 2),
                  (QStringList{"VEd = 123.457 [kN]", "MEd = 250 [kNm]"}));
         QCOMPARE(panel.lines[4].text, u("ϰ = 1.23457 [‰/m]"));
         QCOMPARE(panel.lines[5].text, QString("Nullinie: Z = 123.457 [mm]"));
         QCOMPARE(panel.lines[7].text, u("EIi = 1.23457e+06 [kNm²]"));
-        QCOMPARE(buildValuePanel({{-1.2345e8, 0, 0, 0, 0}}).lines[2].text,
+        QCOMPARE(buildValuePanel(results::NumberRow{-1.2345e8, 0, 0, 0, 0}).lines[2].text,
                  QString("MEd = -123.4 [kNm]"));
     }
 
-    void valuePanelLastRowWinsAndEmptyFileLeavesLinesEmpty() {
-        const ValuePanel twoRows = buildValuePanel({{1e8, 1000, 1, 2, 3}, {2e8, 2000, 4, 5, 6}});
-        QCOMPARE(twoRows.lines[2].text, QString("MEd = 200 [kNm]"));
-        QCOMPARE(twoRows.summary.kappa, 4000.0);
-        const ValuePanel none = buildValuePanel({});
-        QVERIFY(!none.hasState);
-        QCOMPARE(texts(none.lines),
-                 (QStringList{"Einwirkungen:", "", "", "Dehnung:", "", "",
-                              "Ideelle Biegesteifigkeit:", ""}));
+    void valuePanelLastRowWins() {
+        results::StateFile twoRows;
+        twoRows.rows = {{1e8, 1000, 1, 2, 3}, {2e8, 2000, 4, 5, 6}};
+        const ValuePanel panel = buildValuePanel(
+            results::RunResults({}, twoRows, {}, {}), results::AnalysedState::ServiceabilityWithoutTs);
+        QCOMPARE(panel.lines[2].text, QString("MEd = 200 [kNm]"));
+        QCOMPARE(panel.summary.kappa, 4000.0);
     }
 
     void checkPanelOfTheWorkedExample() {
         const std::string run = fixtures::folder("results/worked_example");
-        const CheckPanel panel =
-            buildCheckPanel(results::KeyValues::read(run + results::outputFile), false);
+        const CheckPanel panel = buildCheckPanel(results::RunResults::read(run));
         QCOMPARE(texts(panel.lines),
                  fixtures::workedExampleCheckPanel());
         QCOMPARE(panel.mEd, 250.0);
@@ -154,7 +155,7 @@ private slots:
         QFETCH(QString, status);
         QTemporaryDir dir;
         const CheckPanel panel =
-            buildCheckPanel(ultimateOutput(dir, mEd, 1000, 2e8, 3e8, -1.5e8, -2.2e8, 5e5), false);
+            buildCheckPanel(ultimateRun(dir, mEd, 1000, 2e8, 3e8, -1.5e8, -2.2e8, 5e5));
         QCOMPARE(panel.lines[6].text, interaction);
         QCOMPARE(panel.lines[7].text, status);
         QCOMPARE(panel.lines[6].isRichText(), interaction.startsWith("<font"));
@@ -168,13 +169,13 @@ private slots:
                                << u("|VEd| = 80 kN ≤ |Vpl,Rd|= 500 kN  ...  NACHWEIS ERFÜLLT");
         QTest::newRow("equal fails")
             << 500000.0 << 500000.0
-            << "<font color='red'>|VEd| = 500 kN > |Vpl,Rd|= 500  ...  QUERKRAFTVERSAGEN</font>";
+            << "<font color='red'>|VEd| = 500 kN > |Vpl,Rd|= 500 kN  ...  QUERKRAFTVERSAGEN</font>";
         QTest::newRow("negative above fails")
             << -600000.0 << 500000.0
-            << "<font color='red'>|VEd| = 600 kN > |Vpl,Rd|= 500  ...  QUERKRAFTVERSAGEN</font>";
-        QTest::newRow("missing resistance fails")
+            << "<font color='red'>|VEd| = 600 kN > |Vpl,Rd|= 500 kN  ...  QUERKRAFTVERSAGEN</font>";
+        QTest::newRow("zero resistance fails")
             << 1.0 << 0.0
-            << "<font color='red'>|VEd| = 0.001 kN > |Vpl,Rd|= 0  ...  QUERKRAFTVERSAGEN</font>";
+            << "<font color='red'>|VEd| = 0.001 kN > |Vpl,Rd|= 0 kN  ...  QUERKRAFTVERSAGEN</font>";
     }
     void shearCheck() {
         QFETCH(double, vEd);
@@ -182,7 +183,7 @@ private slots:
         QFETCH(QString, expected);
         QTemporaryDir dir;
         const CheckPanel panel =
-            buildCheckPanel(ultimateOutput(dir, 1e8, vEd, 2e8, 3e8, -1.5e8, -2.2e8, vPl), false);
+            buildCheckPanel(ultimateRun(dir, 1e8, vEd, 2e8, 3e8, -1.5e8, -2.2e8, vPl));
         QCOMPARE(panel.lines[4].text, expected);
         QCOMPARE(panel.vEd, vEd / 1000.0);
     }
@@ -194,13 +195,87 @@ private slots:
         for (double mEd : {2.5e8, 0.0, -1e8}) {
             QTemporaryDir dir;
             const CheckPanel panel =
-                buildCheckPanel(ultimateOutput(dir, mEd, -80000, 0, 0, 0, 0, 5e5), true);
+                buildCheckPanel(ultimateRun(dir, mEd, -80000, 0, 0, 0, 0, 5e5, true));
             QCOMPARE(panel.lines[6].text,
                      QString("<font color='red'>Versagen des Querschnitts!</font>"));
             QVERIFY(panel.lines[6].isRichText());
             QCOMPARE(panel.lines[7].text, QString());
             QCOMPARE(panel.mEd, mEd / 1e6);
         }
+    }
+
+    // A state the engine did not compute keeps the actions of the run and
+    // says why its strain state is missing; it stores no strain state.
+    void valuePanelOfAStateWithoutStrainState_data() {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("actions");  // V and M lines, joined by "|"
+        QTest::addColumn<QString>("reason");
+        // Input of the shear-failure run: V_Ed = 1e6 N, M_Ed = 4e8 Nmm.
+        QTest::newRow("shear failure, ultimate") << "results/shear_failure" << 2
+                                                 << "VEd = 1000 [kN]|MEd = 400 [kNm]"
+                                                 << "Querkraftversagen";
+        QTest::newRow("section failure, ultimate") << "results/section_failure" << 2
+                                                   << "VEd = 300 [kN]|MEd = 1500 [kNm]"
+                                                   << "Querschnittsversagen";
+        QTest::newRow("no results, serviceability with TS")
+            << "results/no_results" << 1
+            << "VEd: nicht ermittelt (keine Berechnung)|MEd: nicht ermittelt (keine Berechnung)"
+            << "keine Berechnung";
+    }
+    void valuePanelOfAStateWithoutStrainState() {
+        QFETCH(QString, fixture);
+        QFETCH(int, state);
+        QFETCH(QString, actions);
+        QFETCH(QString, reason);
+        const ValuePanel panel =
+            buildValuePanel(results::RunResults::read(fixtures::folder(fixture)),
+                            static_cast<results::AnalysedState>(state));
+        const QString missing = "nicht ermittelt (" + reason + ")";
+        QCOMPARE(texts(panel.lines),
+                 (QStringList{"Einwirkungen:", actions.section('|', 0, 0), actions.section('|', 1, 1),
+                              "Dehnung:", u("ϰ: ") + missing, "Nullinie: " + missing,
+                              "Ideelle Biegesteifigkeit:", "EIi: " + missing}));
+        QVERIFY(!panel.hasState);
+        QCOMPARE(panel.summary.kappa, 0.0);
+    }
+
+    // The check panel of the failed runs: verdicts only from computed values,
+    // and the outcome below the checks.
+    void checkPanelOfFailedRuns_data() {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<QStringList>("expected");  // lines 1, 2, 4, 6, 7 and the outcome
+        QTest::newRow("shear failure")
+            << "results/shear_failure"
+            << QStringList{"Querkraft: VEd=1000 [kN]", "Bemessungswert Moment: MEd=400 [kNm]",
+                           "<font color='red'>|VEd| = 1000 kN > |Vpl,Rd|= 875.065 kN  ...  "
+                           "QUERKRAFTVERSAGEN</font>",
+                           "Mel,Rd(VEd), Mpl,Rd(VEd): nicht ermittelt (Querkraftversagen)", "",
+                           "<font color='red'>Querkraftversagen</font>"};
+        QTest::newRow("cross-section failure")
+            << "results/section_failure"
+            << QStringList{"Querkraft: VEd=300 [kN]", "Bemessungswert Moment: MEd=1500 [kNm]",
+                           u("|VEd| = 300 kN ≤ |Vpl,Rd|= 875.065 kN  ...  NACHWEIS ERFÜLLT"),
+                           "<font color='red'>Versagen des Querschnitts!</font>", "",
+                           "<font color='red'>Querschnittsversagen im GZT</font>"};
+        // Without results nothing fails, so no outcome line.
+        QTest::newRow("no results")
+            << "results/no_results"
+            << QStringList{"Querkraft: VEd: nicht ermittelt (keine Berechnung)",
+                           "Bemessungswert Moment: MEd: nicht ermittelt (keine Berechnung)",
+                           "nicht ermittelt (keine Berechnung)", "nicht ermittelt (keine Berechnung)",
+                           ""};
+    }
+    void checkPanelOfFailedRuns() {
+        QFETCH(QString, fixture);
+        QFETCH(QStringList, expected);
+        const CheckPanel panel = buildCheckPanel(results::RunResults::read(fixtures::folder(fixture)));
+        QStringList shown;
+        for (int i : {1, 2, 4, 6, 7}) shown << panel.lines.at(i).text;
+        for (int i = 8; i < panel.lines.size(); ++i) shown << panel.lines.at(i).text;
+        QCOMPARE(shown, expected);
+        QCOMPARE(fixtures::zerosShownAsValues(texts(panel.lines).join('\n')), QStringList());
+        QCOMPARE(panel.actionsKnown, fixture != "results/no_results");
     }
 };
 

@@ -81,6 +81,21 @@ private slots:
         QCOMPARE(values.value("*Grenzmomente"), 0.0);
     }
 
+    // A label written with 0 is a value; a label never written is missing,
+    // although value() reads both as 0.
+    void missingLabelIsToldFromWrittenZero() {
+        const std::string path = write("zero.txt", "\n*Mindestbewehrung\nA_s,min\t0\nA_svor\t-0\n");
+        const results::KeyValues values = results::KeyValues::read(path);
+        QVERIFY(values.has("A_s,min"));
+        QCOMPARE(values.find("A_s,min"), std::optional<double>(0.0));
+        QCOMPARE(values.find("A_svor"), std::optional<double>(-0.0));
+        QVERIFY(!values.has("M_max_pl"));
+        QVERIFY(!values.find("M_max_pl").has_value());
+        QCOMPARE(values.value("M_max_pl"), 0.0);
+        QVERIFY(!values.empty());
+        QVERIFY(results::KeyValues::read(dir.filePath("none.txt").toStdString()).empty());
+    }
+
     void failureLineIsFoundByItsFirstWord() {
         const std::string failed = write("failed.txt", "Querschnittsversagen \n");
         const std::string header = write("header.txt", "M\tV\tkappa\tZ_na\tEI_i\tfyd_red\n"

@@ -51,6 +51,9 @@ private slots:
         QCOMPARE(result.err, QString());
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.out.startsWith("\t\t    BEMESSUNGSPROTOKOLL\n"));
+        // The head names the design file as given on the command line.
+        QVERIFY(result.out.contains("\nBemessungsdatei:          inputstart.txt\n"));
+        QVERIFY(result.out.contains("\nProfil:                   IPE400\n"));
         QVERIFY(result.out.contains("\nunter: V_Ed= 300kN \tM_Ed = 400kNm :"));
         QVERIFY(result.out.contains(QString::fromUtf8("\nϰ= ")));
         QVERIFY(result.out.contains(QString::fromUtf8("\nQUERKRAFTTRAGFÄHIGKEIT (nach EN 1994-1-1 6.2.2):")));

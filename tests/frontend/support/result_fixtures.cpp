@@ -4,6 +4,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
 
 namespace fixtures {
 
@@ -29,6 +31,18 @@ bool copyFolder(const QString &from, const QString &to) {
         ok = QFile::copy(file, target) && ok;
     }
     return ok;
+}
+
+QStringList zerosShownAsValues(const QString &text) {
+    static const QRegularExpression zero(QString::fromUtf8(
+        "(?<![\\w.])-?0(?:\\.0+)?\\s*(?:kNm|kN|mm²|‰|N/mm²)|=\\s*-?0(?:\\.0+)?(?![\\d.])"));
+    QStringList found;
+    auto it = zero.globalMatch(text);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        found << text.mid(std::max(0, match.capturedStart() - 20), match.capturedLength() + 20);
+    }
+    return found;
 }
 
 QStringList workedExampleCheckPanel() {

@@ -17,6 +17,11 @@ void writeFile(const QString &path, const QByteArray &content);
 // Copies a folder tree; false when something could not be copied.
 bool copyFolder(const QString &from, const QString &to);
 
+// Every place where the text shows a zero as a value: a 0 (or 0.0) standing
+// alone before a unit ("0kNm", "0 kN", "0mm²", "0‰", "0N/mm²") or after "="
+// ("= 0" not followed by more digits). Empty when there is none.
+QStringList zerosShownAsValues(const QString &text);
+
 // Lines of the check panel for the worked-example run folder
 // (fixtures/results/worked_example): partly plastic, shear force -80 kN.
 QStringList workedExampleCheckPanel();

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -12,6 +13,7 @@ QTextEdit *MainWindowProbe::console() const { return window_.m_konsole; }
 QTextEdit *MainWindowProbe::report() const { return window_.m_protokoll; }
 QProcess *MainWindowProbe::process() const { return window_.m_process; }
 const std::string &MainWindowProbe::runFolder() const { return window_.m_runFolder; }
+QString MainWindowProbe::statusMessage() const { return window_.statusBar()->currentMessage(); }
 
 QVBoxLayout *MainWindowProbe::panelLayout(Panel panel) const {
     switch (panel) {

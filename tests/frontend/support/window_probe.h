@@ -20,6 +20,8 @@ public:
     QTextEdit *report() const;
     QProcess *process() const;
     const std::string &runFolder() const;
+    // The message the status bar shows now.
+    QString statusMessage() const;
 
     enum class Panel { GzgOhneTs, GzgMitTs, Gzt, Nachweis };
     // Texts of the panel's labels, top to bottom.

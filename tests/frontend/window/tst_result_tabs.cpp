@@ -7,6 +7,7 @@
 #include <QGraphicsScene>
 #include <QProcess>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -15,12 +16,16 @@
 #include "widgets/mygraphicsview.h"
 #include "qcustomplot.h"
 #include "results/result_reader.h"
+#include "plots/plot_setup.h"
+#include "support/plot_checks.h"
+#include "support/result_fixtures.h"
 #include "support/window_probe.h"
 
 namespace {
 
-// The example design with both design moments multiplied by `momentFactor`.
-QByteArray exampleInput(double momentFactor) {
+// The example design with both design moments multiplied by `momentFactor`;
+// a positive `ultimateShear` (N) replaces the ultimate shear force.
+QByteArray exampleInput(double momentFactor, double ultimateShear = 0.0) {
     QFile file(QDir(NORVEL_BUILD_DIR).filePath("inputstart.txt"));
     if (!file.open(QIODevice::ReadOnly)) return {};
     QByteArray text = file.readAll();
@@ -29,8 +34,11 @@ QByteArray exampleInput(double momentFactor) {
         const int end = text.indexOf('\n', start);
         QList<QByteArray> words = text.mid(start, end - start).simplified().split(' ');
         const double moment = words[1].toDouble() * momentFactor;
+        const QByteArray shear = ultimateShear > 0.0 && QByteArray(section) == "*Tragfaehigkeit:"
+                                     ? QByteArray::number(ultimateShear, 'g', 6)
+                                     : words[2];
         const QByteArray line = QByteArray(section) + "\t\t" + QByteArray::number(moment, 'g', 6) +
-                                "\t" + words[2];
+                                "\t" + shear;
         text.replace(start, end - start, line);
     }
     return text;
@@ -48,13 +56,13 @@ private:
     int runNumber = 0;
 
     // Writes the next run folder and runs the real engine in it.
-    bool calculate(double momentFactor) {
+    bool calculate(double momentFactor, double ultimateShear = 0.0) {
         ++runNumber;
         const QString runFolder = QDir(work.path()).filePath(QString::number(runNumber));
         QDir().mkpath(runFolder);
         QFile input(QDir(runFolder).filePath("input.txt"));
         if (!input.open(QIODevice::WriteOnly)) return false;
-        input.write(exampleInput(momentFactor));
+        input.write(exampleInput(momentFactor, ultimateShear));
         input.close();
         QProcess engine;
         engine.setWorkingDirectory(NORVEL_BUILD_DIR);
@@ -110,16 +118,37 @@ private:
     }
 
     void saveScreens(MainWindow &window, const QString &prefix) {
-        for (const QString &tab : {QString("Plot"), QString("Gebrauchstauglichkeit"),
-                                   tabText("Tragfähigkeit")}) {
-            QVERIFY(showTab(window, tab));
+        const QPair<QString, QString> tabs[] = {{"Plot", "plot"},
+                                                {"Gebrauchstauglichkeit", "gzg"},
+                                                {tabText("Tragfähigkeit"), "gzt"},
+                                                {"Protokoll", "protokoll"}};
+        for (const auto &tab : tabs) {
+            QVERIFY(showTab(window, tab.first));
             const QString file = QDir(NORVEL_BUILD_DIR)
-                                     .filePath(QString("screen_%1_%2.png")
-                                                   .arg(prefix, tab == "Plot" ? "plot"
-                                                              : tab == "Gebrauchstauglichkeit" ? "gzg"
-                                                                                               : "gzt"));
+                                     .filePath(QString("screen_%1_%2.png").arg(prefix, tab.second));
             QVERIFY(window.grab().save(file));
         }
+    }
+
+    // Every value label of every result plot lies inside its axes, apart
+    // from the others.
+    void checkLabelsReadable(MainWindow &window) {
+        for (QCustomPlot *plot : plots(window)) {
+            plot->replot();
+            QVERIFY2(plotchecks::overlappingLabels(plot).isEmpty(),
+                     qPrintable(QString("%1x%2 %3").arg(plot->width()).arg(plot->height()).arg(plotchecks::overlappingLabels(plot).join(", "))));
+            QCOMPARE(plotchecks::labelsOutsideAxisRect(plot), QStringList());
+            QCOMPARE(plotchecks::hiddenLabels(plot), QStringList());
+        }
+    }
+
+    // Leaves the maximised start state first: the platform applies it late
+    // and would undo a size set before.
+    void sizeWindow(MainWindow &window, const QSize &size) {
+        window.setWindowState(Qt::WindowNoState);
+        QCoreApplication::processEvents();
+        window.resize(size);
+        QCoreApplication::processEvents();
     }
 
     std::string lastRunFolder() const {
@@ -184,7 +213,68 @@ private slots:
         QCOMPARE(views.size(), 2);
         for (MyGraphicsView *view : views) QVERIFY(!view->scene()->items().isEmpty());
 
+        checkLabelsReadable(window);
         saveScreens(window, name);
+    }
+
+    // A shear failure in the ultimate limit state (V_Ed = 1000 kN > V_pl,Rd =
+    // 875 kN): the ultimate plots are empty frames that say why, no value
+    // that was not computed is shown as 0, and the design point is inside
+    // the interaction plot.
+    void shearFailureDesign() {
+        QVERIFY(calculate(1.0, 1.0e6));
+        MainWindow window;
+        sizeWindow(window, QSize(1366, 768));
+        QVERIFY(QMetaObject::invokeMethod(&window, "oeffnenLetzteClicked"));
+        const MainWindowProbe probe(window);
+        QCOMPARE(probe.statusMessage(), QString("Berechnung abgeschlossen: Querkraftversagen"));
+
+        const QList<QCustomPlot *> gzt = plotsOfTab(window, tabText("Tragfähigkeit"));
+        QCOMPARE(gzt.size(), 3);
+        for (QCustomPlot *plot : {gzt[1], gzt[2]}) {
+            QCOMPARE(noDataNote(plot), QString("nicht ermittelt (Querkraftversagen)"));
+            QCOMPARE(plot->graphCount(), 0);
+            QVERIFY(!plot->legend->visible());
+            QVERIFY(!plot->yAxis->tickLabels());
+        }
+        QCustomPlot *mv = gzt[0];
+        QVERIFY(mv->xAxis->range().contains(1000.0));
+        QCOMPARE(plotchecks::labelsOutsideAxisRect(mv), QStringList());
+        // The serviceability states were computed and keep their plots.
+        for (QCustomPlot *plot : plotsOfTab(window, "Gebrauchstauglichkeit"))
+            QVERIFY(plot->graphCount() >= 3);
+
+        QStringList shown = probe.panelTexts(MainWindowProbe::Panel::Gzt);
+        shown << probe.panelTexts(MainWindowProbe::Panel::Nachweis) << probe.statusMessage();
+        QCOMPARE(fixtures::zerosShownAsValues(shown.join('\n')), QStringList());
+        QVERIFY(shown.contains("Mel,Rd(VEd), Mpl,Rd(VEd): nicht ermittelt (Querkraftversagen)"));
+        const QString report = probe.report()->toPlainText();
+        QCOMPARE(fixtures::zerosShownAsValues(report), QStringList());
+        QVERIFY(report.contains("\npl. Grenzmomente:  nicht ermittelt (Querkraftversagen)"));
+
+        checkLabelsReadable(window);
+        saveScreens(window, "shear_failure");
+    }
+
+    // M_Ed = 1500 kNm beyond M_pl,Rd = 982 kNm: the section fails, the design
+    // point stays inside the interaction plot.
+    void crossSectionFailureDesign() {
+        QVERIFY(calculate(3.75));
+        MainWindow window;
+        sizeWindow(window, QSize(1366, 768));
+        QVERIFY(QMetaObject::invokeMethod(&window, "oeffnenLetzteClicked"));
+        const MainWindowProbe probe(window);
+        // Both moments are scaled: the serviceability moment of 750 kNm also
+        // opens the slab, whose bars then fall short of the minimum.
+        QVERIFY(probe.statusMessage().startsWith("Berechnung abgeschlossen: Querschnittsversagen im GZT"));
+        QCustomPlot *mv = plotsOfTab(window, tabText("Tragfähigkeit"))[0];
+        QVERIFY(mv->yAxis->range().contains(1500.0));
+        QCOMPARE(plotchecks::labelsOutsideAxisRect(mv), QStringList());
+        QVERIFY(probe.panelTexts(MainWindowProbe::Panel::Nachweis)
+                    .last()
+                    .startsWith("<font color='red'>Querschnittsversagen im GZT"));
+        checkLabelsReadable(window);
+        saveScreens(window, "section_failure");
     }
 
     // A run folder without results (the engine stopped before writing any, or
@@ -224,12 +314,17 @@ private slots:
             QCOMPARE(state.z_na, 0.0);
             QCOMPARE(state.ei_i, 0.0);
         }
-        QCOMPARE(probe.report()->toPlainText().count(tabText("\nϰ= 0‰/m\tZ_na= 0mm\tEI_i= 0kNm²")), 3);
+        // The report says once that there are no results, instead of zeros.
+        const QString report = probe.report()->toPlainText();
+        QVERIFY(report.contains("\nErgebnisse: nicht ermittelt (keine Berechnung)"));
+        QCOMPARE(fixtures::zerosShownAsValues(report), QStringList());
+        QCOMPARE(probe.statusMessage(), QString("Berechnung abgeschlossen: keine Ergebnisse"));
         for (QCustomPlot *plot : plots(window)) {
-            if (plot->xAxis->label() == "V [kN]") continue;  // curves without data and the design point
             QCOMPARE(plot->graphCount(), 0);
-            QCOMPARE(plot->itemCount(), 0);
+            QCOMPARE(noDataNote(plot), QString("nicht ermittelt (keine Berechnung)"));
         }
+        for (auto panel : {MainWindowProbe::Panel::GzgOhneTs, MainWindowProbe::Panel::Nachweis})
+            QCOMPARE(fixtures::zerosShownAsValues(probe.panelTexts(panel).join('\n')), QStringList());
     }
 };
 

@@ -1,0 +1,117 @@
+#include "results/design_checks.h"
+
+#include <cmath>
+
+namespace results {
+
+namespace {
+
+ShearCheck shearCheck(const RunResults &run) {
+    ShearCheck check;
+    const std::optional<double> vEd = run.shearForce(AnalysedState::Ultimate);
+    const std::optional<double> vPl = run.output().find("V_pl_Rd");
+    if (vEd) check.vEd = std::fabs(*vEd);
+    if (!vEd || !vPl) return check;
+    check.vPl = std::fabs(*vPl) / 1000.0;
+    check.missing = Missing::None;
+    // Equal values fail: the resistance must exceed the action.
+    check.verdict = check.vPl > check.vEd ? Verdict::Passed : Verdict::Failed;
+    return check;
+}
+
+MomentRange momentRange(double mEd, double mEl, double mPl, bool sagging) {
+    if (sagging) {
+        if (mEd <= mEl) return MomentRange::Elastic;
+        return mEd <= mPl ? MomentRange::PartlyPlastic : MomentRange::BeyondPlastic;
+    }
+    if (mEd >= mEl) return MomentRange::Elastic;
+    return mEd >= mPl ? MomentRange::PartlyPlastic : MomentRange::BeyondPlastic;
+}
+
+InteractionCheck interactionCheck(const RunResults &run, double mEd, bool momentKnown) {
+    InteractionCheck check;
+    check.sagging = mEd >= 0.0;
+    check.sectionFailed = run.state(AnalysedState::Ultimate).missing == Missing::SectionFailure;
+    const std::optional<double> mEl = run.output().find(check.sagging ? "M_max_el" : "M_min_el");
+    const std::optional<double> mPl = run.output().find(check.sagging ? "M_max_pl" : "M_min_pl");
+    if (mEl && mPl) {
+        check.limitsKnown = true;
+        check.mEl = *mEl / 1000000.0;
+        check.mPl = *mPl / 1000000.0;
+        check.range = momentRange(mEd, check.mEl, check.mPl, check.sagging);
+    }
+    if (!momentKnown) return check;
+    if (check.sectionFailed) {
+        // The engine's own verdict: no strain state carries M_Ed.
+        check.verdict = Verdict::Failed;
+        check.missing = check.limitsKnown ? Missing::None : run.limitMomentsMissing();
+        return check;
+    }
+    if (!check.limitsKnown) {
+        const Missing missing = run.limitMomentsMissing();
+        check.missing = missing == Missing::None ? Missing::NoCalculation : missing;
+        return check;
+    }
+    check.missing = Missing::None;
+    check.verdict = check.range == MomentRange::BeyondPlastic ? Verdict::Failed : Verdict::Passed;
+    return check;
+}
+
+// No tensile zone in the slab: the neutral axis lies at or below the slab
+// underside under a sagging moment, at or above the slab top under a hogging one.
+bool slabFullyCompressed(const RunResults &run, double mEd, double zNa) {
+    const std::optional<double> h = run.output().find("h");
+    const std::optional<double> h_c = run.output().find("h_c");
+    if (!h) return false;
+    if (mEd > 0.0) return zNa <= *h;
+    if (mEd < 0.0) return h_c && zNa >= *h + *h_c;
+    return false;
+}
+
+}  // namespace
+
+bool UltimateChecks::failed() const {
+    return shear.verdict == Verdict::Failed || interaction.verdict == Verdict::Failed;
+}
+
+UltimateChecks checkUltimateLimitState(const RunResults &run) {
+    UltimateChecks checks;
+    const std::optional<double> mEd = run.moment(AnalysedState::Ultimate);
+    const std::optional<double> vEd = run.shearForce(AnalysedState::Ultimate);
+    checks.actionsKnown = mEd && vEd;
+    if (mEd) checks.mEd = *mEd;
+    if (vEd) checks.vEd = *vEd;
+    checks.shear = shearCheck(run);
+    checks.interaction = interactionCheck(run, checks.mEd, mEd.has_value());
+    return checks;
+}
+
+MinimumReinforcementCheck checkMinimumReinforcement(const RunResults &run) {
+    MinimumReinforcementCheck check;
+    const StateResult &state = run.state(AnalysedState::ServiceabilityWithoutTs);
+    if (!state.computed()) {
+        check.missing = state.missing;
+        return check;
+    }
+    const std::optional<double> mEd = run.moment(AnalysedState::ServiceabilityWithoutTs);
+    const std::optional<double> required = run.output().find("A_s,min");
+    const std::optional<double> provided = run.output().find("A_svor");
+    if (mEd && *mEd == 0.0 && !required) {
+        check.verdict = MinimumReinforcementVerdict::NoMoment;
+        check.missing = Missing::None;
+        return check;
+    }
+    if (!mEd || !required || !provided) return check;
+    check.required = *required;
+    check.provided = *provided;
+    check.missing = Missing::None;
+    const double zNa = state.row->at(3);
+    if (check.required == 0.0 && check.provided == 0.0 && slabFullyCompressed(run, *mEd, zNa))
+        check.verdict = MinimumReinforcementVerdict::FullyCompressed;
+    else
+        check.verdict = check.provided >= check.required ? MinimumReinforcementVerdict::Present
+                                                         : MinimumReinforcementVerdict::Absent;
+    return check;
+}
+
+}  // namespace results

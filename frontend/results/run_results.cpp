@@ -1,0 +1,119 @@
+#include "results/run_results.h"
+
+#include <cmath>
+
+namespace results {
+
+namespace {
+
+const char *const failureWord = "Querschnittsversagen";
+
+std::size_t indexOf(AnalysedState state) { return static_cast<std::size_t>(state); }
+
+bool isUltimate(AnalysedState state) { return state == AnalysedState::Ultimate; }
+
+// The engine skips a state whose shear force exceeds the plastic shear
+// resistance (|V| > V_pl,Rd, EN 1994-1-1 6.2.2.2) and writes only the failure
+// line; any other failure line means that no strain state was found.
+Missing whyStateMissing(const KeyValues &output, const StateFile &file, AnalysedState state) {
+    const std::optional<double> vPl = output.find("V_pl_Rd");
+    if (!vPl) return Missing::NoCalculation;
+    if (!file.failureLine) return Missing::NoCalculation;
+    const std::optional<double> v = output.find(isUltimate(state) ? "V_Ed_t" : "V_Ed_g");
+    if (v && std::fabs(*v) > *vPl) return Missing::ShearFailure;
+    return Missing::SectionFailure;
+}
+
+}  // namespace
+
+QString missingReason(Missing missing) {
+    switch (missing) {
+    case Missing::ShearFailure: return QStringLiteral("Querkraftversagen");
+    case Missing::SectionFailure: return QStringLiteral("Querschnittsversagen");
+    case Missing::NoCalculation: return QStringLiteral("keine Berechnung");
+    case Missing::None: break;
+    }
+    return QString();
+}
+
+QString notDetermined(Missing missing) {
+    if (missing == Missing::None) return QString();
+    return "nicht ermittelt (" + missingReason(missing) + ")";
+}
+
+AnalysedState analysedState(int limitState, int withTs) {
+    if (limitState == 1) return AnalysedState::Ultimate;
+    return withTs == 1 ? AnalysedState::ServiceabilityWithTs : AnalysedState::ServiceabilityWithoutTs;
+}
+
+int limitStateIndex(AnalysedState state) { return isUltimate(state) ? 1 : 0; }
+
+int tensionStiffeningIndex(AnalysedState state) {
+    return state == AnalysedState::ServiceabilityWithTs ? 1 : 0;
+}
+
+StateFile StateFile::read(const std::string &stateFolder) {
+    StateFile file;
+    file.rows = readNumberRows(stateFolder + outputFile, 5);
+    file.failureLine = hasLineStartingWith(stateFolder + outputFile, failureWord);
+    return file;
+}
+
+StateSummary StateResult::summary() const {
+    return row ? StateSummary::fromStateRow(*row) : StateSummary();
+}
+
+RunResults::RunResults(KeyValues output, const StateFile &serviceabilityWithoutTs,
+                       const StateFile &serviceabilityWithTs, const StateFile &ultimate)
+    : output_(std::move(output)) {
+    const StateFile *files[] = {&serviceabilityWithoutTs, &serviceabilityWithTs, &ultimate};
+    for (AnalysedState state : {AnalysedState::ServiceabilityWithoutTs,
+                                AnalysedState::ServiceabilityWithTs, AnalysedState::Ultimate}) {
+        const StateFile &file = *files[indexOf(state)];
+        StateResult &result = states_[indexOf(state)];
+        if (!file.rows.empty()) {
+            result.row = file.rows.back();
+            result.missing = Missing::None;
+        } else {
+            result.missing = whyStateMissing(output_, file, state);
+        }
+    }
+}
+
+RunResults RunResults::read(const std::string &runFolder) {
+    auto stateFile = [&runFolder](AnalysedState state) {
+        return StateFile::read(
+            stateFolder(runFolder, limitStateIndex(state), tensionStiffeningIndex(state)));
+    };
+    return RunResults(KeyValues::read(runFolder + outputFile),
+                      stateFile(AnalysedState::ServiceabilityWithoutTs),
+                      stateFile(AnalysedState::ServiceabilityWithTs),
+                      stateFile(AnalysedState::Ultimate));
+}
+
+bool RunResults::calculated() const { return output_.has("V_pl_Rd"); }
+
+const StateResult &RunResults::state(AnalysedState state) const { return states_[indexOf(state)]; }
+
+std::optional<double> RunResults::shearForce(AnalysedState state) const {
+    const std::optional<double> v = output_.find(isUltimate(state) ? "V_Ed_t" : "V_Ed_g");
+    if (!v) return std::nullopt;
+    return *v / 1000.0;
+}
+
+std::optional<double> RunResults::moment(AnalysedState state) const {
+    const std::optional<double> m = output_.find(isUltimate(state) ? "M_Ed_t" : "M_Ed_g");
+    if (!m) return std::nullopt;
+    return *m / 1000000.0;
+}
+
+Missing RunResults::limitMomentsMissing() const {
+    for (const char *key : {"M_min_el", "M_max_el", "M_min_pl", "M_max_pl"})
+        if (!output_.has(key)) {
+            const Missing ultimate = state(AnalysedState::Ultimate).missing;
+            return ultimate == Missing::ShearFailure ? ultimate : Missing::NoCalculation;
+        }
+    return Missing::None;
+}
+
+}  // namespace results
