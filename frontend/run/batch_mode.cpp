@@ -47,7 +47,9 @@ public:
             printErrors(window_.messageLog());
             return 1;
         }
-        window_.onButtonClicked();
+        // Values outside their ranges are the engine's to report: its
+        // messages are the batch mode's output.
+        window_.startCalculation(false);
         waitForEngine();
 
         QStringList errors = window_.messageLog();
