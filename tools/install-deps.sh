@@ -3,7 +3,7 @@
 # Only packages that dpkg reports missing are installed, so a second run is quick.
 set -e
 PACKAGES="build-essential cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev \
-qtbase5-dev libqcustomplot-dev fonts-dejavu-core"
+qtbase5-dev libqcustomplot-dev qttranslations5-l10n fonts-dejavu-core"
 missing=""
 for p in $PACKAGES; do
     dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"

@@ -6,6 +6,7 @@
 #include <QVector>
 
 #include "files/data_file.h"
+#include "io/validation_bounds.h"
 
 namespace profiletable {
 namespace {
@@ -35,21 +36,49 @@ QStringList profileNames(const QString &path) {
     return names;
 }
 
+namespace {
+
+// The numbers of a row: h, b, t_w, t_f and, when present, r. False when one
+// of the first four is missing or no number, or a fifth word is no number.
+bool rowDimensions(const QStringList &row, Dimensions &dimensions, bool &hasRadius) {
+    if (row.size() < 5) return false;
+    double values[5] = {0, 0, 0, 0, 0};
+    hasRadius = row.size() >= 6;
+    for (int i = 0; i < (hasRadius ? 5 : 4); ++i) {
+        bool ok = false;
+        values[i] = row.at(i + 1).toDouble(&ok);
+        if (!ok) return false;
+    }
+    dimensions = {values[0], values[1], values[2], values[3], values[4]};
+    return true;
+}
+
+}  // namespace
+
+QStringList usableProfileNames(const QString &path) {
+    const QVector<QStringList> rows = tableRows(path);
+    QStringList names;
+    for (int i = 0; i < rows.size(); ++i) {
+        const QString name = rows[i].first();
+        if (names.contains(name)) continue;
+        // The engine takes the last row of a name.
+        int last = i;
+        for (int j = i + 1; j < rows.size(); ++j)
+            if (rows[j].first() == name) last = j;
+        Dimensions d;
+        bool hasRadius = false;
+        if (!rowDimensions(rows[last], d, hasRadius) || !hasRadius) continue;
+        if (bounds::profileRowFault(d.h, d.b, d.t_w, d.t_f, d.r) == nullptr) names << name;
+    }
+    return names;
+}
+
 bool findProfile(const QString &path, const QString &name, Dimensions &dimensions) {
     const QVector<QStringList> rows = tableRows(path);
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
         if (row->first() != name) continue;
-        if (row->size() < 5) return false;
-        double values[4];
-        for (int i = 0; i < 4; ++i) {
-            bool ok = false;
-            values[i] = row->at(i + 1).toDouble(&ok);
-            if (!ok) return false;
-        }
-        bool radiusRead = false;
-        const double r = row->value(5).toDouble(&radiusRead);
-        dimensions = {values[0], values[1], values[2], values[3], radiusRead ? r : 0.0};
-        return true;
+        bool hasRadius = false;
+        return rowDimensions(*row, dimensions, hasRadius);
     }
     return false;
 }

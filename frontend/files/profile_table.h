@@ -11,7 +11,7 @@ struct Dimensions {
     double b = 0.0;    // both flanges
     double t_w = 0.0;
     double t_f = 0.0;  // both flanges
-    double r = 0.0;    // root radius; 0 when the row has no readable sixth column
+    double r = 0.0;    // root radius; 0 when the row has none
 };
 
 // Path of the table: the working directory first, then beside the program,
@@ -20,6 +20,10 @@ QString tablePath();
 
 // Profile names in table order. A missing file gives an empty list.
 QStringList profileNames(const QString &path);
+
+// Names of the profiles the engine accepts: those whose row (the last row of
+// that name) reads as five numbers that bounds::profileRowFault lets pass.
+QStringList usableProfileNames(const QString &path);
 
 // Dimensions of the named profile. As in the engine, the last row of that
 // name counts. False when no row has the name or its numbers do not read.

@@ -13,10 +13,14 @@ QString decodeEngineText(const QByteArray &bytes);
 
 extern const char *const engineErrorMarker;    // "FEHLERMELDUNG:"
 extern const char *const engineSuccessLine;    // "Berechnung wurde erfolgreich abgeschlossen"
+// The engine reports missing minimum reinforcement with its error marker,
+// then goes on and finishes the calculation: for the user it is a warning.
+extern const char *const minimumReinforcementWarning;  // "Mindestbewehrung nicht vorhanden: ..."
 
 // What the complete standard-error lines of a chunk report.
 struct EngineReport {
-    QStringList errorLines;  // lines holding the error marker, in order
+    QStringList errorLines;    // lines holding the error marker, in order
+    QStringList warningLines;  // warnings, as the user reads them
     bool succeeded = false;  // a line holds the success text
 };
 

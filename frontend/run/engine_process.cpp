@@ -42,6 +42,7 @@ EngineChunk EngineProcess::takeOutput() {
     if (state() == QProcess::NotRunning) {
         const EngineReport last = errorLines_.finish();
         chunk.report.errorLines << last.errorLines;
+        chunk.report.warningLines << last.warningLines;
         chunk.report.succeeded = chunk.report.succeeded || last.succeeded;
     }
     return chunk;

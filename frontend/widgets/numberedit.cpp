@@ -19,6 +19,13 @@ constexpr int fieldPointSize = 10;
 constexpr int lineEditTextInset = 2;
 constexpr int cursorAllowance = 1;
 
+// Marked states: dark text on a light background (high contrast) and a
+// frame of the same width as the normal one, so the field keeps its size.
+const char *const emptyStyle =
+    "NumberEdit { background-color: #fff3b8; color: #000000; border: 2px dashed #9a5b00; }";
+const char *const faultStyle =
+    "NumberEdit { background-color: #ffdede; color: #000000; border: 2px solid #c00000; }";
+
 }  // namespace
 
 NumberEdit::NumberEdit(QWidget *parent) : QLineEdit(parent) {
@@ -30,14 +37,61 @@ NumberEdit::NumberEdit(QWidget *parent) : QLineEdit(parent) {
     connect(this, SIGNAL(textChanged(QString)), this, SLOT(inputTextChanged()));
 }
 
-bool NumberEdit::isValid() const {
+bool NumberEdit::parseNumber(const QString &text, double &x) {
+    QString number = text;
+    // One decimal comma stands for the point; "1.000,5" is no number.
+    if (number.count(QLatin1Char(',')) == 1 && !number.contains(QLatin1Char('.')))
+        number.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
-    const double x = text().toDouble(&ok);
+    x = number.toDouble(&ok);
     // "inf" and "nan" parse but are no usable input for the engine.
     return ok && std::isfinite(x);
 }
 
-double NumberEdit::value() const { return isValid() ? text().toDouble() : 0.0; }
+bool NumberEdit::isValid() const {
+    double x = 0.0;
+    return parseNumber(text(), x);
+}
+
+double NumberEdit::value() const {
+    double x = 0.0;
+    return parseNumber(text(), x) ? x : 0.0;
+}
+
+QString NumberEdit::fileText() const {
+    double x = 0.0;
+    if (!parseNumber(text(), x)) return QString();
+    return text().trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
+}
+
+NumberEdit::State NumberEdit::state() const {
+    if (text().trimmed().isEmpty()) return State::Empty;
+    if (!isValid()) return State::NotANumber;
+    if (!m_rangeFault.isEmpty()) return State::OutOfRange;
+    return State::Ok;
+}
+
+QString NumberEdit::problem() const {
+    switch (state()) {
+    case State::Empty: return QString::fromUtf8("leeres Feld");
+    case State::NotANumber: return QString::fromUtf8("„%1“ ist keine Zahl").arg(text());
+    case State::OutOfRange:
+        return QString::fromUtf8("„%1“ liegt außerhalb; zulässig ist %2").arg(text(), m_rangeFault);
+    case State::Ok: break;
+    }
+    return QString();
+}
+
+void NumberEdit::setRangeFault(const QString &condition) {
+    if (condition == m_rangeFault) return;
+    m_rangeFault = condition;
+    showState();
+}
+
+void NumberEdit::setGuide(const QString &text) {
+    m_guide = text;
+    showState();
+}
 
 void NumberEdit::setFieldWidth(int minimum) {
     m_minimumWidth = minimum;
@@ -65,11 +119,14 @@ void NumberEdit::changeEvent(QEvent *event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) applyWidth();
 }
 
-void NumberEdit::inputTextChanged() {
-    if (text().isEmpty())
-        setStyleSheet("background-color : yellow");
-    else if (isValid())
-        setStyleSheet("/* */");
-    else
-        setStyleSheet("background-color : red");
+void NumberEdit::inputTextChanged() { showState(); }
+
+void NumberEdit::showState() {
+    const State current = state();
+    const QString style = current == State::Ok ? QString() : current == State::Empty ? emptyStyle : faultStyle;
+    if (styleSheet() != style) setStyleSheet(style);
+    QString tip = m_guide;
+    const QString why = problem();
+    if (!why.isEmpty()) tip += (tip.isEmpty() ? QString() : QString("\n\n")) + QString::fromUtf8("⚠ ") + why;
+    setToolTip(tip);
 }

@@ -22,6 +22,7 @@
 #include "window/window_layout.h"
 #include "widgets/numberedit.h"
 #include "platform/platform.h"
+#include "window/field_guide.h"
 
 namespace {
 const char *const groupBoxStyle = "QGroupBox { font-size: 17px;}";
@@ -60,6 +61,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
 
     registerEingabeFelder();
     connectSectionPreview();
+    installInputGuide();
 
     setCentralWidget(central);
     // Restored from maximised, the window still fits the screen.
@@ -71,6 +73,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
 
     set_Enabled();
     oeffnen(platform::findDataFile("inputstart.txt"));
+    merkeGespeichert();
 }
 
 MainWindow::~MainWindow() {
@@ -94,7 +97,7 @@ void MainWindow::createMenus() {
         {"&letzte Berechnung...", QStyle::SP_DirOpenIcon, nullptr, SLOT(oeffnenLetzteClicked())},
         {"&Materialeigenschaften bearbeiten...", QStyle::SP_ComputerIcon, nullptr,
          SLOT(materialeigenschaftenClicked())},
-        {"Beenden", -1, nullptr, nullptr},
+        {"Beenden", -1, nullptr, SLOT(close())},  // closing asks about unsaved changes
         {"Info...", -1, nullptr, SLOT(ueberClicked())},
         {"Hilfe", -1, nullptr, SLOT(HilfeClicked())},
     };
@@ -104,21 +107,33 @@ void MainWindow::createMenus() {
         if (entry.icon >= 0)
             action->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(entry.icon)));
         if (entry.shortcut) action->setShortcut(QKeySequence(entry.shortcut));
-        if (entry.slot)
-            connect(action, SIGNAL(triggered()), this, entry.slot);
-        else
-            connect(action, SIGNAL(triggered()), qApp, SLOT(quit()));
+        connect(action, SIGNAL(triggered()), this, entry.slot);
         actions.append(action);
     }
 
-    auto *datei = new QMenu("Datei", this);
-    datei->addActions({actions[0], actions[1], actions[2], actions[3]});
+    auto *datei = new QMenu("&Datei", this);
+    datei->addActions({actions[0], actions[1]});
+    m_zuletztMenu = datei->addMenu(QString::fromUtf8("&Zuletzt geöffnet"));
+    m_zuletztMenu->setToolTipsVisible(true);
+    connect(datei, &QMenu::aboutToShow, this, &MainWindow::fuelleZuletztMenu);
+    datei->addActions({actions[2], actions[3]});
     datei->addSeparator();
     datei->addActions({actions[4], actions[5]});
     datei->addSeparator();
     datei->addAction(actions[6]);
-    auto *hilfe = new QMenu("?", this);
+    auto *hilfe = new QMenu("&Hilfe", this);
     hilfe->addActions({actions[7], actions[8]});
+
+    // F5 and Ctrl+Return start the calculation from anywhere in the window;
+    // the button ignores them while an engine runs.
+    auto *berechnen = new QAction("Berechnung starten", this);
+    berechnen->setShortcuts({QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                             QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    berechnen->setShortcutContext(Qt::WindowShortcut);
+    connect(berechnen, &QAction::triggered, this, [this]() {
+        if (m_startButton && m_startButton->isEnabled()) onButtonClicked();
+    });
+    addAction(berechnen);
 
     auto *bar = new QMenuBar;
     bar->addMenu(datei);
@@ -192,7 +207,8 @@ QWidget *MainWindow::buildRechteSpalte() {
     return spalte;
 }
 
-// Field order of the checks before a run; the names appear in their messages.
+// Field order of the checks before a run; messages name a field by its
+// symbol and group ("γ_c (Beton)").
 void MainWindow::registerEingabeFelder() {
     const QList<QPair<NumberEdit *, const char *>> felder = {
         {m_betonGamma, "m_betonGamma"},
@@ -228,7 +244,7 @@ void MainWindow::registerEingabeFelder() {
     for (const auto &feld : felder) {
         feld.first->setObjectName(feld.second);
         m_eingabeFelder.append(feld.first);
-        m_feldNamen.insert(feld.first, feld.second);
+        m_feldNamen.insert(feld.first, fieldguide::label(*fieldguide::find(feld.second)));
     }
 }
 
@@ -244,12 +260,22 @@ bool MainWindow::s_quietMessages = false;
 
 void MainWindow::setQuietMessages(bool quiet) { s_quietMessages = quiet; }
 
-void MainWindow::showCritical(const QString &title, const QString &text) {
+void MainWindow::logMessage(const QString &title, const QString &text) {
     m_messageLog.append(text);
+    m_messageTitles.append(title);
+}
+
+void MainWindow::showCritical(const QString &title, const QString &text) {
+    logMessage(title, text);
     if (!s_quietMessages) QMessageBox::critical(this, title, text);
 }
 
+void MainWindow::showWarning(const QString &title, const QString &text) {
+    logMessage(title, text);
+    if (!s_quietMessages) QMessageBox::warning(this, title, text);
+}
+
 void MainWindow::showInformation(const QString &title, const QString &text) {
-    m_messageLog.append(text);
+    logMessage(title, text);
     if (!s_quietMessages) QMessageBox::information(this, title, text);
 }

@@ -1,8 +1,11 @@
 #pragma once
 // The single window of Norvel: input forms, engine run, result views.
 // Sources: mainwindow.cpp (construction, menus, tabs), mainwindow_form.cpp
-// (input rows), mainwindow_input.cpp (form logic, saving and opening), and
-// the results-side files that define the remaining slots.
+// (input rows), mainwindow_input.cpp (form logic, saving and opening),
+// mainwindow_documents.cpp (the design file as a document: title, unsaved
+// changes, file dialogs, recent files), mainwindow_guide.cpp (tooltips and
+// range marks of the input fields), and the results-side files that define
+// the remaining slots.
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
@@ -11,14 +14,19 @@
 #include <string>
 
 #include "results/state_summary.h"
+#include "window/file_dialogs.h"
+#include "window/unsaved_changes.h"
 
+class InputGuide;
 class QCheckBox;
+class QCloseEvent;
 class QComboBox;
 class QCustomPlot;
 class QGraphicsScene;
 class QGroupBox;
 class QHBoxLayout;
 class QLayout;
+class QMenu;
 class QProcess;
 class QPushButton;
 class QTableWidgetItem;
@@ -27,6 +35,9 @@ class QVBoxLayout;
 class QWidget;
 class MyGraphicsView;
 class NumberEdit;
+namespace designfile {
+struct Choices;
+}
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -40,7 +51,12 @@ public:
     // message log instead of shown; set it before constructing a window.
     static void setQuietMessages(bool quiet);
     const QStringList &messageLog() const { return m_messageLog; }
-    void clearMessageLog() { m_messageLog.clear(); }
+    // The titles of the logged messages ("Fehler", "Warnung", ...), in step with the texts.
+    const QStringList &messageTitles() const { return m_messageTitles; }
+    void clearMessageLog() {
+        m_messageLog.clear();
+        m_messageTitles.clear();
+    }
 
 signals:
     void werteGeaendert();
@@ -67,8 +83,8 @@ private slots:
     void update_protokoll();
     void baustahlProfilname();
     void clearLayout(QLayout *layout, bool deleteWidgets);
-    void oeffnen(std::string dateiName);
-    void speichern(QString pfad, int i);
+    bool oeffnen(std::string dateiName);
+    bool speichern(QString pfad, int i);
     void set_img_baus();
     void set_img_bewe();
     void set_img_bet();
@@ -79,9 +95,10 @@ private slots:
     void set_geo_bau();
     void set_materialeigenschaften();
 
-private:
-    enum class DateiDialog { Oeffnen, Speichern };
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
+private:
     // Construction (mainwindow.cpp)
     void createMenus();
     QWidget *buildEingabeTab();
@@ -108,19 +125,37 @@ private:
     QWidget *buildTragfaehigkeitTab();
 
     // Saving and opening (mainwindow_input.cpp)
-    bool dateiDialog(DateiDialog modus);
+    designfile::Choices dateiAuswahlen() const;
     QString eingabeDateiText() const;
     void applyInputLine(int section, const QStringList &words);
     void waehleEintrag(QComboBox *auswahl, const QString &text, const QString &fehlertext);
     void setzeStatus(QCheckBox *schalter, const QString &status, const QString &fehlertext);
 
-    // Engine run and results refresh (mainwindow_engine.cpp)
+    // The design file as a document (mainwindow_documents.cpp)
+    bool confirmUnsavedChanges();
+    bool speichereDokument(bool neuerName);
+    bool oeffneDokument(const QString &pfad);
+    QString dateiWaehlen(filedialogs::Mode modus);
+    QString dokumentName() const;
+    QString formStand() const;
+    void formGeaendert();
+    void merkeGespeichert();
+    void fuelleZuletztMenu();
+
+    // Tooltips and range marks of the input fields (mainwindow_guide.cpp)
+    void installInputGuide();
+
+    // Engine run and results refresh (mainwindow_engine.cpp). The batch mode
+    // leaves the ranges to the engine, whose messages it reports.
+    void startCalculation(bool checkRanges);
     void startEngine();
     void engineStopped(QProcess *process);
     void refreshResults();
 
     void showCritical(const QString &title, const QString &text);
+    void showWarning(const QString &title, const QString &text);
     void showInformation(const QString &title, const QString &text);
+    void logMessage(const QString &title, const QString &text);
 
     // Material row
     QComboBox *m_betonForce = nullptr;
@@ -172,6 +207,11 @@ private:
     std::string m_runFolder;
     QString m_runFolderPath;
     std::string m_dateiName;
+    QString m_gespeicherterStand;  // the form as last opened or saved (formStand)
+    QMenu *m_zuletztMenu = nullptr;
+    unsavedchanges::Prompt m_unsavedPrompt;  // empty: the dialog (quiet: discard)
+    filedialogs::Chooser m_fileChooser;      // empty: the file dialog
+    InputGuide *m_guide = nullptr;
 
     // Input tab
     QTextEdit *m_konsole = nullptr;
@@ -211,6 +251,7 @@ private:
 
     static bool s_quietMessages;
     QStringList m_messageLog;
+    QStringList m_messageTitles;
 
     friend class BatchRun;         // headless run of a design file (batch_mode.cpp)
     friend class MainWindowProbe;  // test access (tests/frontend/support)

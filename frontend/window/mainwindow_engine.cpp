@@ -26,23 +26,31 @@ void appendParagraph(QTextEdit *console, const QString &text) {
 
 }  // namespace
 
-void MainWindow::onButtonClicked() {
+void MainWindow::onButtonClicked() { startCalculation(true); }
+
+// A field that cannot be used stops the run before anything changes: the
+// message lists every such field by its symbol and group, and the console
+// keeps the previous run's output.
+void MainWindow::startCalculation(bool checkRanges) {
+    QStringList probleme;
+    for (NumberEdit *feld : qAsConst(m_eingabeFelder)) {
+        const NumberEdit::State zustand = feld->state();
+        if (zustand == NumberEdit::State::Ok) continue;
+        if (zustand == NumberEdit::State::OutOfRange && !checkRanges) continue;
+        probleme << m_feldNamen.value(feld) + ": " + feld->problem();
+    }
+    if (!probleme.isEmpty()) {
+        showCritical("Fehler", QString::fromUtf8("Die Berechnung wurde nicht gestartet. "
+                                                 "Bitte diese Eingaben prüfen:\n") +
+                                   probleme.join('\n'));
+        return;
+    }
+
     m_konsole->clear();
     statusBar()->clearMessage();
     m_zustandGzgOhneTs = StateSummary();
     m_zustandGzgMitTs = StateSummary();
     m_zustandGzt = StateSummary();
-
-    for (NumberEdit *feld : qAsConst(m_eingabeFelder)) {
-        if (feld->text().isEmpty()) {
-            showCritical("Fehler", "Leeres Feld: " + m_feldNamen.value(feld));
-            return;
-        }
-        if (!feld->isValid()) {
-            showCritical("Fehler", QString::fromUtf8("Ungültiges Feld: ") + m_feldNamen.value(feld));
-            return;
-        }
-    }
 
     m_runFolder = nextRunFolder(platform::workFolder());
     m_runFolderPath = QString::fromStdString(m_runFolder);
@@ -92,6 +100,8 @@ void MainWindow::processOutput() {
     appendParagraph(m_konsole, chunk.outputText);
     if (!chunk.report.errorLines.isEmpty())
         showCritical("Fehler", chunk.report.errorLines.join(QLatin1Char('\n')));
+    // Missing minimum reinforcement: the engine goes on and finishes the run.
+    for (const QString &warnung : chunk.report.warningLines) showWarning("Warnung", warnung);
     // Success is no message: the outcome appears in the status bar.
     if (chunk.report.succeeded) {
         refreshResults();
@@ -100,6 +110,7 @@ void MainWindow::processOutput() {
 }
 
 void MainWindow::oeffnenLetzteClicked() {
+    if (!confirmUnsavedChanges()) return;
     const std::string workFolder = platform::workFolder();
     const long long last = largestRunNumber(workFolder);
     if (last == 0) {

@@ -6,10 +6,12 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QTextStream>
 
+#include "files/design_file.h"
 #include "files/input_file.h"
+#include "files/shipped_files.h"
 #include "window/mainwindow.h"
 #include "widgets/numberedit.h"
 #include "files/profile_table.h"
@@ -23,9 +25,10 @@ const char *const rolled = "Walzprofil";
 
 QString onOff(const QCheckBox *box) { return box->isChecked() ? "ON" : "OFF"; }
 
+// Numbers with a decimal point; a text that is no number as an empty field.
 QStringList fileTexts(const QList<NumberEdit *> &fields) {
     QStringList texts;
-    for (const NumberEdit *field : fields) texts.append(inputfile::textToFile(field->text()));
+    for (const NumberEdit *field : fields) texts.append(inputfile::textToFile(field->fileText()));
     return texts;
 }
 
@@ -42,44 +45,22 @@ void setScaled(const QList<NumberEdit *> &fields, const QStringList &words, doub
 
 }  // namespace
 
+// A new design in the current document: the numeric fields start again;
+// a rolled profile shows its dimensions.
 void MainWindow::neuClicked() {
+    if (!confirmUnsavedChanges()) return;
     for (NumberEdit *field : m_eingabeFelder) field->setText("0.0");
     m_k_c->setText("1");
     m_k->setText("1");
-}
-
-void MainWindow::oeffnenClicked() {
-    if (dateiDialog(DateiDialog::Oeffnen)) oeffnen(m_dateiName);
-}
-
-void MainWindow::speichernClicked() {
-    if (m_dateiName.empty())
-        speichernunterClicked();
-    else
-        speichern(QString::fromStdString(m_dateiName), 0);
-}
-
-void MainWindow::speichernunterClicked() {
-    if (dateiDialog(DateiDialog::Speichern)) speichern(QString::fromStdString(m_dateiName), 0);
-}
-
-bool MainWindow::dateiDialog(DateiDialog modus) {
-    const QString filter = "Textdateien (*.txt)";
-    const QString pfad =
-        modus == DateiDialog::Oeffnen
-            ? QFileDialog::getOpenFileName(nullptr, "Öffnen...", QString(), filter)
-            : QFileDialog::getSaveFileName(nullptr, "Speichern unter...", QString(), filter);
-    const std::string utf8 = pfad.toStdString();
-    if (utf8.empty()) return false;
-    m_dateiName = utf8;
-    return true;
+    set_Enabled();
 }
 
 void MainWindow::baustahlProfilname() {
     m_baustahlProfilname = new QComboBox;
     m_baustahlProfilname->setObjectName("m_baustahlProfilname");
     m_baustahlProfilname->addItem(QString());
-    m_baustahlProfilname->addItems(profiletable::profileNames(profiletable::tablePath()));
+    // Only the profiles the engine accepts; the others would always be refused.
+    m_baustahlProfilname->addItems(profiletable::usableProfileNames(profiletable::tablePath()));
 }
 
 void MainWindow::set_geo_bau() {
@@ -139,35 +120,69 @@ QString MainWindow::eingabeDateiText() const {
     return inputfile::render(v);
 }
 
-void MainWindow::speichern(QString pfad, int i) {
+bool MainWindow::speichern(QString pfad, int i) {
     QString dateiPfad = pfad;
     if (i == 1) {
         QDir().mkpath(pfad);
         dateiPfad = QDir(pfad).filePath("input.txt");
+    } else {
+        // The tables and the example design are read by both programs.
+        const QString geschuetzt = shippedfiles::describe(dateiPfad);
+        if (!geschuetzt.isEmpty()) {
+            showCritical("Fehler", QString::fromUtf8("Die Datei „%1“ gehört zum Programm (%2) und wird nicht "
+                                                     "überschrieben.\nBitte unter einem anderen Namen oder in "
+                                                     "einem anderen Ordner speichern.\n\n%3")
+                                       .arg(QFileInfo(dateiPfad).fileName(), geschuetzt,
+                                            QFileInfo(dateiPfad).absoluteFilePath()));
+            return false;
+        }
     }
     qDebug().noquote().nospace() << "pfad: " << dateiPfad;
     QFile datei(dateiPfad);
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate)) {
         showCritical("Fehler", "Schreiben der Datei ist fehlgeschlagen!");
-        return;
+        return false;
     }
     QTextStream out(&datei);
     out.setCodec("UTF-8");
     out << eingabeDateiText();
+    out.flush();
+    if (out.status() != QTextStream::Ok || !datei.flush()) {
+        showCritical("Fehler", "Schreiben der Datei ist fehlgeschlagen!");
+        return false;
+    }
+    return true;
 }
 
-void MainWindow::oeffnen(std::string dateiName) {
-    QFile datei(QString::fromStdString(dateiName));
-    if (datei.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        QTextStream in(&datei);
-        in.setCodec("UTF-8");
-        while (!in.atEnd()) {
-            QStringList words;
-            const inputfile::Section section = inputfile::parseLine(in.readLine(), words);
-            if (section != inputfile::SectionCount) applyInputLine(section, words);
-        }
+designfile::Choices MainWindow::dateiAuswahlen() const {
+    const auto items = [](const QComboBox *box) {
+        QStringList texts;
+        for (int i = 0; i < box->count(); ++i)
+            if (!box->itemText(i).isEmpty()) texts << box->itemText(i);
+        return texts;
+    };
+    return {items(m_betonForce), items(m_bewehrungKlasse), items(m_baustahlProfiltyp), items(m_baustahlProfilname)};
+}
+
+// The whole file is read and checked first: a file that does not fit changes
+// nothing in the form and gives one message. A missing file changes nothing
+// and is not reported (the start without the example design).
+bool MainWindow::oeffnen(std::string dateiName) {
+    const QString pfad = QString::fromStdString(dateiName);
+    if (!QFileInfo(pfad).isFile()) {
+        set_Enabled();
+        return false;
     }
+    const designfile::ReadResult gelesen = designfile::read(pfad, dateiAuswahlen());
+    if (!gelesen.ok) {
+        showCritical("Fehler", designfile::faultMessage(gelesen, pfad));
+        return false;
+    }
+    // A rolled section may come without its plates; set_Enabled fills them.
+    for (int section = 0; section < inputfile::SectionCount; ++section)
+        if (!gelesen.values[section].isEmpty()) applyInputLine(section, gelesen.values[section]);
     set_Enabled();
+    return true;
 }
 
 void MainWindow::applyInputLine(int section, const QStringList &w) {
@@ -198,7 +213,9 @@ void MainWindow::applyInputLine(int section, const QStringList &w) {
         break;
     case BaustahlTyp:
         waehleEintrag(m_baustahlProfiltyp, w.value(0), "Profiltyp ungültig!");
-        waehleEintrag(m_baustahlProfilname, w.value(1), "Profilname ungültig!");
+        // A welded profile has no name; the engine reads none.
+        waehleEintrag(m_baustahlProfilname, w.value(0) == rolled ? w.value(1) : QString(),
+                      "Profilname ungültig!");
         break;
     case GeometrieBaustahl:
         setTexts({m_baustahlHoehe, m_baustahlTfu, m_baustahlTfo, m_baustahlBfu, m_baustahlBfc,

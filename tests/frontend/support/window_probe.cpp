@@ -43,6 +43,18 @@ StateSummary MainWindowProbe::summary(Panel panel) const {
 
 void MainWindowProbe::openLastCalculation() { window_.oeffnenLetzteClicked(); }
 
+void MainWindowProbe::startLeavingRangesToTheEngine() { window_.startCalculation(false); }
+
+void MainWindowProbe::setFileChooser(filedialogs::Chooser chooser) { window_.m_fileChooser = std::move(chooser); }
+
+void MainWindowProbe::setUnsavedPrompt(unsavedchanges::Prompt prompt) {
+    window_.m_unsavedPrompt = std::move(prompt);
+}
+
+const std::string &MainWindowProbe::documentPath() const { return window_.m_dateiName; }
+
+InputGuide *MainWindowProbe::guide() const { return window_.m_guide; }
+
 bool MainWindowProbe::waitForEngineEnd(int timeoutMs) const {
     return QTest::qWaitFor([this]() { return window_.m_startButton->isEnabled(); }, timeoutMs);
 }

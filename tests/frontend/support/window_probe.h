@@ -4,7 +4,10 @@
 #include <string>
 
 #include "results/state_summary.h"
+#include "window/file_dialogs.h"
+#include "window/unsaved_changes.h"
 
+class InputGuide;
 class MainWindow;
 class QProcess;
 class QPushButton;
@@ -30,6 +33,14 @@ public:
     StateSummary summary(Panel panel) const;
 
     void openLastCalculation();
+    // The calculation as the batch mode starts it: ranges left to the engine.
+    void startLeavingRangesToTheEngine();
+
+    // Answers instead of the file dialog and the unsaved-changes question.
+    void setFileChooser(filedialogs::Chooser chooser);
+    void setUnsavedPrompt(unsavedchanges::Prompt prompt);
+    const std::string &documentPath() const;
+    InputGuide *guide() const;
     // Waits until the start button is enabled again (engine finished or
     // failed to start); false when that does not happen within the time.
     bool waitForEngineEnd(int timeoutMs = 60000) const;

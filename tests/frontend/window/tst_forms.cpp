@@ -93,7 +93,8 @@ private slots:
     void offClearsBothCheckBoxes();
     void invalidSelectorValuesKeepThePreviousState_data();
     void invalidSelectorValuesKeepThePreviousState();
-    void missingValuesEmptyTheirFields();
+    void missingValueLeavesTheFormAsItWas();
+    void emptyFieldTravelsThroughTheFile();
     void writeFailureShowsOneMessage();
     void runFolderModeCreatesTheFolder();
     void missingFileChangesNothing();
@@ -136,7 +137,8 @@ void TestForms::windowHasTabsMenusAndShortcuts() {
 
     QStringList menus;
     for (QAction *menu : m_window->menuBar()->actions()) menus << menu->text();
-    QCOMPARE(menus, QStringList({"Datei", "?"}));
+    // Alt+D and Alt+H open the menus.
+    QCOMPARE(menus, QStringList({"&Datei", "&Hilfe"}));
 
     const QMenu *datei = m_window->menuBar()->actions().at(0)->menu();
     QStringList entries;
@@ -145,10 +147,11 @@ void TestForms::windowHasTabsMenusAndShortcuts() {
         entries << (a->isSeparator() ? QString("|") : a->text());
         shortcuts << a->shortcut().toString();
     }
-    QCOMPARE(entries, QStringList({"&Neu...", "&Öffnen...", "&Speichern...",
+    QCOMPARE(entries, QStringList({"&Neu...", "&Öffnen...", "&Zuletzt geöffnet", "&Speichern...",
                                    "&Speichern unter...", "|", "&letzte Berechnung...",
                                    "&Materialeigenschaften bearbeiten...", "|", "Beenden"}));
-    QCOMPARE(shortcuts, QStringList({"Ctrl+N", "Ctrl+O", "Ctrl+S", "", "", "", "", "", ""}));
+    QCOMPARE(shortcuts, QStringList({"Ctrl+N", "Ctrl+O", "", "Ctrl+S", "", "", "", "", "", ""}));
+    QVERIFY(datei->actions().at(2)->menu());
 
     // The shortcut entry Neu really resets the form.
     field(*m_window, "m_betonGamma")->setText("7");
@@ -234,31 +237,51 @@ void TestForms::startValuesComeFromTheExampleFile() {
 
 void TestForms::numberEditColoursFollowTheText_data() {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("style");
+    QTest::addColumn<int>("state");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<double>("value");
-    QTest::newRow("decimal point") << "1.5" << "/* */" << true << 1.5;
-    QTest::newRow("exponent") << "2e3" << "/* */" << true << 2000.0;
-    QTest::newRow("negative") << "-0.25" << "/* */" << true << -0.25;
-    QTest::newRow("decimal comma") << "1,5" << "background-color : red" << false << 0.0;
-    QTest::newRow("letters") << "abc" << "background-color : red" << false << 0.0;
-    QTest::newRow("infinite") << "inf" << "background-color : red" << false << 0.0;
-    QTest::newRow("empty") << "" << "background-color : yellow" << false << 0.0;
+    QTest::addColumn<QString>("fileText");
+    const int ok = int(NumberEdit::State::Ok);
+    const int noNumber = int(NumberEdit::State::NotANumber);
+    QTest::newRow("decimal point") << "1.5" << ok << true << 1.5 << "1.5";
+    QTest::newRow("exponent") << "2e3" << ok << true << 2000.0 << "2e3";
+    QTest::newRow("negative") << "-0.25" << ok << true << -0.25 << "-0.25";
+    // A German decimal comma is read as typed and written with a point.
+    QTest::newRow("decimal comma") << "1,5" << ok << true << 1.5 << "1.5";
+    QTest::newRow("comma and exponent") << "1,5e+08" << ok << true << 1.5e8 << "1.5e+08";
+    QTest::newRow("thousands and comma") << "1.000,5" << noNumber << false << 0.0 << "";
+    QTest::newRow("two commas") << "1,0,5" << noNumber << false << 0.0 << "";
+    QTest::newRow("letters") << "abc" << noNumber << false << 0.0 << "";
+    QTest::newRow("infinite") << "inf" << noNumber << false << 0.0 << "";
+    QTest::newRow("empty") << "" << int(NumberEdit::State::Empty) << false << 0.0 << "";
 }
 
+// A marked field shows a frame as well as a colour, and keeps its width.
 void TestForms::numberEditColoursFollowTheText() {
     QFETCH(QString, text);
-    QFETCH(QString, style);
+    QFETCH(int, state);
     QFETCH(bool, valid);
     QFETCH(double, value);
+    QFETCH(QString, fileText);
     NumberEdit edit;
     QCOMPARE(edit.text(), QString("0.0"));
     QCOMPARE(edit.styleSheet(), QString());  // a new field is not coloured
     QCOMPARE(edit.width(), 70);
     edit.setText(text);
-    QCOMPARE(edit.styleSheet(), style);
+    QCOMPARE(int(edit.state()), state);
     QCOMPARE(edit.isValid(), valid);
     QCOMPARE(edit.value(), value);
+    QCOMPARE(edit.fileText(), fileText);
+    const QString style = edit.styleSheet();
+    if (state == int(NumberEdit::State::Ok)) {
+        QCOMPARE(style, QString());
+        QVERIFY(!edit.toolTip().contains(QString::fromUtf8("⚠")));
+    } else {
+        QVERIFY2(style.contains("background-color") && style.contains("border: 2px"), qPrintable(style));
+        QVERIFY2(style.contains(state == int(NumberEdit::State::Empty) ? "dashed" : "solid"), qPrintable(style));
+        QVERIFY(edit.toolTip().contains(QString::fromUtf8("⚠")));
+    }
+    QCOMPARE(edit.width(), 70);
 }
 
 void TestForms::graphicsViewZoomsByFixedSteps() {
@@ -305,9 +328,15 @@ void TestForms::neuResetsFieldsOnly() {
     selector(*m_window, "m_betonForce")->setCurrentText("C50/60");
     for (NumberEdit *f : m_window->findChildren<NumberEdit *>()) f->setText("9");
     QVERIFY(invoke(*m_window, "neuClicked"));
+    // The example's IPE400 stays selected; its greyed fields show its
+    // dimensions (h = 400, b = 180, t_w = 8.6, t_f = 13.5 mm), not 0.0.
+    const QMap<QString, QString> ipe400 = {{"m_baustahlHoehe", "400"}, {"m_baustahlBfu", "180"},
+                                           {"m_baustahlBfc", "180"},   {"m_baustahlTw", "8.6"},
+                                           {"m_baustahlTfu", "13.5"},  {"m_baustahlTfo", "13.5"}};
+    QCOMPARE(selector(*m_window, "m_baustahlProfilname")->currentText(), QString("IPE400"));
     for (NumberEdit *f : m_window->findChildren<NumberEdit *>()) {
         const bool factor = f->objectName() == "m_k_c" || f->objectName() == "m_k";
-        QCOMPARE(f->text(), QString(factor ? "1" : "0.0"));
+        QCOMPARE(f->text(), ipe400.value(f->objectName(), factor ? "1" : "0.0"));
     }
     QCOMPARE(selector(*m_window, "m_betonForce")->currentText(), QString("C50/60"));
     QVERIFY(checkBox(*m_window, "m_betonBruchdehnung")->isChecked());
@@ -462,35 +491,35 @@ void TestForms::offClearsBothCheckBoxes() {
 void TestForms::invalidSelectorValuesKeepThePreviousState_data() {
     QTest::addColumn<QString>("keyword");
     QTest::addColumn<QString>("line");
-    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("reason");
     QTest::newRow("concrete class")
         << "*Eigenschaften-Beton:" << "*Eigenschaften-Beton:\t\tC22/27\t1.35\t0.85\tON"
-        << QStringList{"Betonfestigkeitsklasse ungültig!"};
+        << "Betonfestigkeitsklasse ungültig!";
     QTest::newRow("concrete status")
         << "*Eigenschaften-Beton:" << "*Eigenschaften-Beton:\t\tC30/37\t1.35\t0.85\ton"
-        << QStringList{"ungültiger Status: Begrenzug der Bruchdehnung von Beton"};
+        << "ungültiger Status: Begrenzug der Bruchdehnung von Beton";
+    // Only the first fault of a line is named.
     QTest::newRow("class and status")
         << "*Eigenschaften-Beton:" << "*Eigenschaften-Beton:\t\tc30/37\t1.35\t0.85\tAN"
-        << QStringList{"Betonfestigkeitsklasse ungültig!",
-                       "ungültiger Status: Begrenzug der Bruchdehnung von Beton"};
+        << "Betonfestigkeitsklasse ungültig!";
     QTest::newRow("ductility class")
         << "*Eigenschaften-Bewehrung:" << "*Eigenschaften-Bewehrung:\t500\t1.15\tD\tON"
-        << QStringList{"Duktilitätsklasse ungültig!"};
+        << "Duktilitätsklasse ungültig!";
     QTest::newRow("hardening status")
         << "*Eigenschaften-Bewehrung:" << "*Eigenschaften-Bewehrung:\t500\t1.15\tB\tJA"
-        << QStringList{"ungültiger Status: Verfestigung von Bewehrung"};
+        << "ungültiger Status: Verfestigung von Bewehrung";
     QTest::newRow("profile type")
-        << "*Baustahl-Typ:" << "*Baustahl-Typ:\t\t\tWalzprofile\tIPE400"
-        << QStringList{"Profiltyp ungültig!"};
+        << "*Baustahl-Typ:" << "*Baustahl-Typ:\t\t\tWalzprofile\tIPE400" << "Profiltyp ungültig!";
     QTest::newRow("profile name")
-        << "*Baustahl-Typ:" << "*Baustahl-Typ:\t\t\tWalzprofil\tIPE999"
-        << QStringList{"Profilname ungültig!"};
+        << "*Baustahl-Typ:" << "*Baustahl-Typ:\t\t\tWalzprofil\tIPE999" << "Profilname ungültig!";
 }
 
+// A file with one value that does not fit is refused whole: one message
+// naming the line, and the form keeps every value it had.
 void TestForms::invalidSelectorValuesKeepThePreviousState() {
     QFETCH(QString, keyword);
     QFETCH(QString, line);
-    QFETCH(QStringList, messages);
+    QFETCH(QString, reason);
     MainWindow &w = *m_window;
     // Previous state differs from the example file in every selector and box.
     selector(w, "m_betonForce")->setCurrentText("C40/50");
@@ -499,31 +528,49 @@ void TestForms::invalidSelectorValuesKeepThePreviousState() {
     checkBox(w, "m_bewehrungVerfestigung")->setChecked(false);
     selector(w, "m_baustahlProfilname")->setCurrentText("IPE200");
     field(w, "m_momen_t")->setText("1");
+    field(w, "m_betonGamma")->setText("1.7");
 
-    loadText(withLine(exampleInputText(), keyword, line));
-    QCOMPARE(w.messageLog(), messages);
+    const QString text = withLine(exampleInputText(), keyword, line);
+    const int lineNumber = text.split('\n').indexOf(line) + 1;
+    QVERIFY(lineNumber > 0);
+    loadText(text);
+    QCOMPARE(w.messageLog().size(), 1);
+    const QString message = w.messageLog().first();
+    QVERIFY2(message.endsWith("\n" + reason), qPrintable(message));
+    QVERIFY2(message.contains(QString("Zeile %1: ").arg(lineNumber)), qPrintable(message));
+    QVERIFY2(message.contains("load.txt"), qPrintable(message));
 
-    const bool betonLine = keyword == "*Eigenschaften-Beton:";
-    const bool bewehrungLine = keyword == "*Eigenschaften-Bewehrung:";
-    // A rejected value keeps the previous state; every other value is loaded.
-    QCOMPARE(selector(w, "m_betonForce")->currentText(),
-             QString(messages.contains("Betonfestigkeitsklasse ungültig!") ? "C40/50" : "C30/37"));
-    QCOMPARE(checkBox(w, "m_betonBruchdehnung")->isChecked(), !betonLine || line.endsWith("ON"));
-    QCOMPARE(selector(w, "m_bewehrungKlasse")->currentText(),
-             QString(bewehrungLine && line.contains("\tD\t") ? "A" : "B"));
-    QCOMPARE(checkBox(w, "m_bewehrungVerfestigung")->isChecked(),
-             !bewehrungLine || line.endsWith("ON"));
-    QCOMPARE(selector(w, "m_baustahlProfilname")->currentText(),
-             QString(line.contains("IPE999") ? "IPE200" : "IPE400"));
-    QCOMPARE(field(w, "m_betonGamma")->text(), QString(betonLine ? "1.35" : "1.5"));
-    QCOMPARE(field(w, "m_momen_t")->text(), QString("400"));
+    QCOMPARE(selector(w, "m_betonForce")->currentText(), QString("C40/50"));
+    QVERIFY(!checkBox(w, "m_betonBruchdehnung")->isChecked());
+    QCOMPARE(selector(w, "m_bewehrungKlasse")->currentText(), QString("A"));
+    QVERIFY(!checkBox(w, "m_bewehrungVerfestigung")->isChecked());
+    QCOMPARE(selector(w, "m_baustahlProfilname")->currentText(), QString("IPE200"));
+    QCOMPARE(field(w, "m_betonGamma")->text(), QString("1.7"));
+    QCOMPARE(field(w, "m_momen_t")->text(), QString("1"));
 }
 
-void TestForms::missingValuesEmptyTheirFields() {
+// A missing value makes the file unreadable for the engine: the file is
+// refused and the field keeps its value.
+void TestForms::missingValueLeavesTheFormAsItWas() {
+    field(*m_window, "m_querkraft_t")->setText("12");
     loadText(withLine(exampleInputText(), "*Tragfaehigkeit:", "*Tragfaehigkeit:\t\t4e+08"));
-    QCOMPARE(field(*m_window, "m_momen_t")->text(), QString("400"));
-    QCOMPARE(field(*m_window, "m_querkraft_t")->text(), QString());
-    QCOMPARE(field(*m_window, "m_querkraft_t")->styleSheet(), QString("background-color : yellow"));
+    QCOMPARE(m_window->messageLog().size(), 1);
+    QVERIFY(m_window->messageLog().first().endsWith("zu wenige Werte: 2 erwartet, 1 gefunden"));
+    QCOMPARE(field(*m_window, "m_querkraft_t")->text(), QString("12"));
+}
+
+// A field left empty is saved as "-" and comes back empty, marked.
+void TestForms::emptyFieldTravelsThroughTheFile() {
+    field(*m_window, "m_betonBreiteP")->setText("");
+    const QString path = tempFile("empty.txt");
+    QVERIFY(save(*m_window, path));
+    QVERIFY(keywordLine(readText(path), "*Geometrie-Beton:").endsWith("\t-"));
+    field(*m_window, "m_betonBreiteP")->setText("5");
+    m_window->clearMessageLog();
+    QVERIFY(open(*m_window, path));
+    QVERIFY(m_window->messageLog().isEmpty());
+    QCOMPARE(field(*m_window, "m_betonBreiteP")->text(), QString());
+    QCOMPARE(field(*m_window, "m_betonBreiteP")->state(), NumberEdit::State::Empty);
 }
 
 void TestForms::writeFailureShowsOneMessage() {

@@ -1,0 +1,132 @@
+// The design file as a document of the window: the title with the file name
+// and the modified marker, the question before unsaved changes are lost, the
+// file dialogs and the list of recent files.
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QMenu>
+
+#include "files/design_file.h"
+#include "files/recent_files.h"
+#include "files/shipped_files.h"
+#include "widgets/numberedit.h"
+#include "window/mainwindow.h"
+
+QString MainWindow::dokumentName() const {
+    return m_dateiName.empty() ? QString("Unbenannt")
+                               : QFileInfo(QString::fromStdString(m_dateiName)).fileName();
+}
+
+// Everything of the form that is saved, as one text.
+QString MainWindow::formStand() const {
+    QStringList stand;
+    for (const NumberEdit *feld : m_eingabeFelder) stand << feld->text();
+    for (const QComboBox *auswahl : {m_betonForce, m_bewehrungKlasse, m_baustahlProfiltyp, m_baustahlProfilname})
+        stand << auswahl->currentText();
+    for (const QCheckBox *schalter : {m_betonBruchdehnung, m_bewehrungVerfestigung})
+        stand << (schalter->isChecked() ? "1" : "0");
+    return stand.join(QChar('\n'));
+}
+
+// Nothing is compared before the start values are in place.
+void MainWindow::formGeaendert() {
+    if (!m_gespeicherterStand.isNull()) setWindowModified(formStand() != m_gespeicherterStand);
+}
+
+void MainWindow::merkeGespeichert() {
+    m_gespeicherterStand = formStand();
+    setWindowTitle(dokumentName() + QString::fromUtf8("[*] – Norvel"));
+    setWindowModified(false);
+}
+
+bool MainWindow::confirmUnsavedChanges() {
+    if (!isWindowModified()) return true;
+    const QString frage = unsavedchanges::question(dokumentName());
+    unsavedchanges::Answer antwort = unsavedchanges::Answer::Discard;
+    if (m_unsavedPrompt)
+        antwort = m_unsavedPrompt(frage);
+    else if (!s_quietMessages)
+        antwort = unsavedchanges::askWithDialog(this, frage);
+    switch (antwort) {
+    case unsavedchanges::Answer::Save: return speichereDokument(false);
+    case unsavedchanges::Answer::Discard: return true;
+    case unsavedchanges::Answer::Cancel: break;
+    }
+    return false;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    if (confirmUnsavedChanges())
+        event->accept();
+    else
+        event->ignore();
+}
+
+QString MainWindow::dateiWaehlen(filedialogs::Mode modus) {
+    const QString start = shippedfiles::startFolder(recentfiles::lastFolder(), shippedfiles::documentsFolder(),
+                                                    shippedfiles::protectedFolders());
+    QString pfad = m_fileChooser ? m_fileChooser(modus, start) : filedialogs::chooseWithDialog(this, modus, start);
+    if (pfad.isEmpty()) return pfad;
+    if (modus == filedialogs::Mode::Save) pfad = designfile::withDesignSuffix(pfad);
+    recentfiles::setLastFolder(QFileInfo(pfad).absolutePath());
+    return pfad;
+}
+
+void MainWindow::oeffnenClicked() {
+    if (!confirmUnsavedChanges()) return;
+    const QString pfad = dateiWaehlen(filedialogs::Mode::Open);
+    if (!pfad.isEmpty()) oeffneDokument(pfad);
+}
+
+// The file becomes the document only when it was read.
+bool MainWindow::oeffneDokument(const QString &pfad) {
+    if (!QFileInfo(pfad).isFile()) {
+        showCritical("Fehler", QString::fromUtf8("Die Datei „%1“ gibt es nicht mehr.\n\n%2")
+                                   .arg(QFileInfo(pfad).fileName(), pfad));
+        recentfiles::remove(pfad);
+        return false;
+    }
+    if (!oeffnen(pfad.toStdString())) return false;
+    m_dateiName = pfad.toStdString();
+    recentfiles::add(pfad);
+    merkeGespeichert();
+    return true;
+}
+
+void MainWindow::speichernClicked() { speichereDokument(false); }
+
+void MainWindow::speichernunterClicked() { speichereDokument(true); }
+
+// Saves under the document's name, or under a chosen one when there is none
+// yet, when asked, or when the document is a shipped file. The chosen name
+// becomes the document's only when the file was written.
+bool MainWindow::speichereDokument(bool neuerName) {
+    QString pfad = QString::fromStdString(m_dateiName);
+    if (!pfad.isEmpty() && !shippedfiles::describe(pfad).isEmpty()) neuerName = true;
+    if (neuerName || pfad.isEmpty()) {
+        pfad = dateiWaehlen(filedialogs::Mode::Save);
+        if (pfad.isEmpty()) return false;
+    }
+    if (!speichern(pfad, 0)) return false;
+    m_dateiName = pfad.toStdString();
+    recentfiles::add(pfad);
+    merkeGespeichert();
+    return true;
+}
+
+void MainWindow::fuelleZuletztMenu() {
+    m_zuletztMenu->clear();
+    const QStringList dateien = recentfiles::files();
+    for (int i = 0; i < dateien.size(); ++i) {
+        const QString pfad = dateien[i];
+        QAction *eintrag = m_zuletztMenu->addAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(pfad).fileName()));
+        eintrag->setToolTip(pfad);
+        eintrag->setStatusTip(pfad);
+        connect(eintrag, &QAction::triggered, this, [this, pfad]() {
+            if (confirmUnsavedChanges()) oeffneDokument(pfad);
+        });
+    }
+    m_zuletztMenu->setEnabled(!dateien.isEmpty());
+}

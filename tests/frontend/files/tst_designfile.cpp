@@ -1,0 +1,308 @@
+// Files the user handles: the whole-file check of a design file, the ".txt"
+// suffix, the shipped files that are never overwritten, the start folder of
+// the dialogs, the list of recent files and the profiles the selector offers.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "files/design_file.h"
+#include "files/profile_table.h"
+#include "files/recent_files.h"
+#include "files/shipped_files.h"
+#include "support/form_driver.h"
+
+namespace {
+
+designfile::Choices choices() {
+    designfile::Choices c;
+    c.concreteClasses = QStringList{"C20/25", "C30/37", "C60/75"};
+    c.ductilityClasses = QStringList{"A", "B", "C"};
+    c.profileTypes = QStringList{"Schweissprofil", "Walzprofil"};
+    c.profileNames = QStringList{"IPE200", "IPE400"};
+    return c;
+}
+
+QString example() { return formdriver::exampleInputText(); }
+
+QString withoutLine(const QString &text, const QString &keyword) {
+    QStringList lines = text.split('\n');
+    for (int i = lines.size() - 1; i >= 0; --i)
+        if (lines[i].startsWith(keyword)) lines.removeAt(i);
+    return lines.join('\n');
+}
+
+int lineOf(const QString &text, const QString &keyword) {
+    const QStringList lines = text.split('\n');
+    for (int i = 0; i < lines.size(); ++i)
+        if (lines[i].startsWith(keyword)) return i + 1;
+    return -1;
+}
+
+}  // namespace
+
+class DesignFileTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir temp;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(temp.isValid());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, temp.filePath("settings"));
+    }
+
+    void exampleDesignIsReadWhole() {
+        const designfile::ReadResult r = designfile::parse(example(), choices());
+        QVERIFY2(r.ok, qPrintable(r.reason));
+        QCOMPARE(r.values[inputfile::EigenschaftenBeton], (QStringList{"C30/37", "1.5", "0.85", "ON"}));
+        QCOMPARE(r.values[inputfile::BaustahlTyp], (QStringList{"Walzprofil", "IPE400"}));
+        QCOMPARE(r.values[inputfile::Tragfaehigkeit], (QStringList{"4e+08", "3e+05"}));
+    }
+
+    void faultsAreNamedByTheirFirstLine_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("line");  // 0: the whole file
+        QTest::addColumn<QString>("reason");
+        const QString e = example();
+        const auto replaced = [&e](const char *keyword, const char *line) {
+            return formdriver::withLine(e, keyword, line);
+        };
+        QTest::newRow("profile table") << formdriver::readText(NORVEL_BUILD_DIR "/IProfile.txt") << 1
+                                       << QString::fromUtf8("keine Zeile einer Eingabedatei");
+        QTest::newRow("material table")
+            << formdriver::readText(NORVEL_BUILD_DIR "/Materialeigenschaften.txt") << 1
+            << QString::fromUtf8("keine Zeile einer Eingabedatei");
+        QTest::newRow("notes after blank lines") << "\n\n  \nEinkaufsliste\n" << 4
+                                                 << QString::fromUtf8("keine Zeile einer Eingabedatei");
+        QTest::newRow("empty") << "" << 0 << QString::fromUtf8("Die Datei ist leer.");
+        QTest::newRow("section missing")
+            << withoutLine(e, "*Mindestbewehrung:") << 0 << QString::fromUtf8("Die Zeile „*Mindestbewehrung:“ fehlt.");
+        QTest::newRow("letters for a number")
+            << replaced("*Eigenschaften-Baustahl:", "*Eigenschaften-Baustahl:\t355\tabc") << lineOf(e, "*Eigenschaften-Baustahl:")
+            << QString::fromUtf8("„abc“ ist keine Zahl");
+        // Files carry a decimal point, as the engine reads them.
+        QTest::newRow("decimal comma in the file")
+            << replaced("*Eigenschaften-Baustahl:", "*Eigenschaften-Baustahl:\t355\t1,0") << lineOf(e, "*Eigenschaften-Baustahl:")
+            << QString::fromUtf8("„1,0“ ist keine Zahl");
+        QTest::newRow("infinite")
+            << replaced("*Geometrie-Beton:", "*Geometrie-Beton:\t\tinf\t2000\t0\t0") << lineOf(e, "*Geometrie-Beton:")
+            << QString::fromUtf8("„inf“ ist keine Zahl");
+        QTest::newRow("empty marker for a force")
+            << replaced("*Tragfaehigkeit:", "*Tragfaehigkeit:\t\t-\t3e+05") << lineOf(e, "*Tragfaehigkeit:")
+            << QString::fromUtf8("„-“ ist keine Zahl");
+        QTest::newRow("value missing")
+            << replaced("*Geometrie-Bewehrung:", "*Geometrie-Bewehrung:\t\t10\t12\t150\t150\t30")
+            << lineOf(e, "*Geometrie-Bewehrung:") << QString::fromUtf8("zu wenige Werte: 6 erwartet, 5 gefunden");
+        QTest::newRow("rolled without a name")
+            << replaced("*Baustahl-Typ:", "*Baustahl-Typ:\t\t\tWalzprofil") << lineOf(e, "*Baustahl-Typ:")
+            << QString::fromUtf8("Profilname ungültig!");
+        QTest::newRow("name the selector does not offer")
+            << replaced("*Baustahl-Typ:", "*Baustahl-Typ:\t\t\tWalzprofil\tHEB1000") << lineOf(e, "*Baustahl-Typ:")
+            << QString::fromUtf8("Profilname ungültig!");
+        QTest::newRow("class not offered")
+            << replaced("*Eigenschaften-Beton:", "*Eigenschaften-Beton:\t\tC25/30\t1.5\t0.85\tON")
+            << lineOf(e, "*Eigenschaften-Beton:") << QString::fromUtf8("Betonfestigkeitsklasse ungültig!");
+        // The first faulty line decides, not the worst one.
+        QTest::newRow("two faults")
+            << replaced("*Tragfaehigkeit:", "*Tragfaehigkeit:\t\tx\ty").replace("*Eigenschaften-Bewehrung:\t500",
+                                                                              "*Eigenschaften-Bewehrung:\tfuenf")
+            << lineOf(e, "*Eigenschaften-Bewehrung:") << QString::fromUtf8("„fuenf“ ist keine Zahl");
+    }
+
+    void faultsAreNamedByTheirFirstLine() {
+        QFETCH(QString, text);
+        QFETCH(int, line);
+        QFETCH(QString, reason);
+        const designfile::ReadResult r = designfile::parse(text, choices());
+        QVERIFY(!r.ok);
+        QCOMPARE(r.faultLine, line);
+        QVERIFY2(r.reason.startsWith(reason), qPrintable(r.reason));
+        if (line > 0) {
+            QString shown = text.split('\n').at(line - 1).trimmed();
+            shown.replace('\t', ' ');
+            // Long lines are shortened for the message.
+            QVERIFY2(r.lineText.startsWith(shown.left(60)) && r.lineText.size() <= 80, qPrintable(r.lineText));
+        }
+        const QString message = designfile::faultMessage(r, "/irgendwo/plan.txt");
+        QVERIFY(message.contains(QString::fromUtf8("„plan.txt“")));
+        QCOMPARE(message.contains(QString("Zeile %1:").arg(line)), line > 0);
+        QVERIFY(message.endsWith(r.reason));
+    }
+
+    void acceptedVariants_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("section");
+        QTest::addColumn<QStringList>("values");
+        const QString e = example();
+        QTest::newRow("windows line ends") << QString(e).replace("\n", "\r\n") << int(inputfile::EigenschaftenBaustahl)
+                                           << QStringList{"355", "1"};
+        // As in the engine, the last line of a keyword wins.
+        QTest::newRow("repeated keyword") << e + "\n*Eigenschaften-Baustahl:\t235\t1.1\n"
+                                          << int(inputfile::EigenschaftenBaustahl) << QStringList{"235", "1.1"};
+        QTest::newRow("empty field marker")
+            << formdriver::withLine(e, "*Geometrie-Beton:", "*Geometrie-Beton:\t\t160\t-\t0\t0")
+            << int(inputfile::GeometrieBeton) << QStringList{"160", "-", "0", "0"};
+        QTest::newRow("welded without a name")
+            << formdriver::withLine(e, "*Baustahl-Typ:", "*Baustahl-Typ:\t\t\tSchweissprofil\t")
+            << int(inputfile::BaustahlTyp) << QStringList{"Schweissprofil"};
+        // Words after the last value are ignored, as the engine ignores them.
+        QTest::newRow("trailing words")
+            << formdriver::withLine(e, "*Eigenschaften-Baustahl:", "*Eigenschaften-Baustahl:\t355\t1\tS355")
+            << int(inputfile::EigenschaftenBaustahl) << QStringList{"355", "1", "S355"};
+    }
+
+    void acceptedVariants() {
+        QFETCH(QString, text);
+        QFETCH(int, section);
+        QFETCH(QStringList, values);
+        const designfile::ReadResult r = designfile::parse(text, choices());
+        QVERIFY2(r.ok, qPrintable(r.reason));
+        QCOMPARE(r.values[section], values);
+    }
+
+    void unreadableOrHugeFileIsRefused() {
+        const designfile::ReadResult missing = designfile::read(temp.filePath("fehlt.txt"), choices());
+        QVERIFY(!missing.ok);
+        QCOMPARE(missing.reason, QString::fromUtf8("Die Datei kann nicht gelesen werden."));
+        const QString huge = temp.filePath("gross.txt");
+        QVERIFY(formdriver::writeText(huge, example() + QString(2 * 1024 * 1024, 'x')));
+        QCOMPARE(designfile::read(huge, choices()).reason,
+                 QString::fromUtf8("Die Datei ist zu groß für eine Eingabedatei."));
+    }
+
+    void saveAsAppendsTheSuffix_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("no suffix") << "/home/a/mydesign" << "/home/a/mydesign.txt";
+        QTest::newRow("txt") << "/home/a/mydesign.txt" << "/home/a/mydesign.txt";
+        QTest::newRow("other suffix kept") << "/home/a/mydesign.dat" << "/home/a/mydesign.dat";
+        QTest::newRow("trailing dot") << "/home/a/mydesign." << "/home/a/mydesign.txt";
+        QTest::newRow("dot in the folder only") << "/home/a.v2/mydesign" << "/home/a.v2/mydesign.txt";
+        QTest::newRow("nothing chosen") << "" << "";
+    }
+
+    void saveAsAppendsTheSuffix() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, saved);
+        QCOMPARE(designfile::withDesignSuffix(chosen), saved);
+    }
+
+    // The build folder is the working directory: its tables are the files the programs read.
+    void shippedFilesAreRecognisedByTheirCanonicalPath_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("description");
+        const QString build = QDir(NORVEL_BUILD_DIR).absolutePath();
+        QTest::newRow("profile table") << build + "/IProfile.txt" << "Profiltabelle";
+        QTest::newRow("material table") << build + "/Materialeigenschaften.txt" << "Materialtabelle";
+        QTest::newRow("example design") << build + "/inputstart.txt" << "Beispiel-Eingabedatei";
+        QTest::newRow("relative") << "IProfile.txt" << "Profiltabelle";
+        QTest::newRow("through a parent folder") << build + "/screenshots/../IProfile.txt" << "Profiltabelle";
+        QTest::newRow("other file beside them") << build + "/meinplan.txt" << "";
+        QTest::newRow("same name elsewhere") << temp.filePath("IProfile.txt") << "";
+        QTest::newRow("folder missing") << temp.filePath("nichts/IProfile.txt") << "";
+    }
+
+    void shippedFilesAreRecognisedByTheirCanonicalPath() {
+        QFETCH(QString, path);
+        QFETCH(QString, description);
+        QDir(NORVEL_BUILD_DIR).mkpath("screenshots");
+        QCOMPARE(shippedfiles::describe(path), description);
+    }
+
+    void shippedTableThroughALinkIsRecognised() {
+        const QString link = temp.filePath("tabelle.txt");
+        QVERIFY(QFile::link(QDir(NORVEL_BUILD_DIR).absoluteFilePath("Materialeigenschaften.txt"), link));
+        QCOMPARE(shippedfiles::describe(link), QString("Materialtabelle"));
+    }
+
+    void dialogsStartInTheLastFolderOrTheDocuments_data() {
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<bool>("keepsLast");
+        const QString build = QDir(NORVEL_BUILD_DIR).absolutePath();
+        QTest::newRow("never used") << QString() << false;
+        QTest::newRow("user folder") << temp.path() << true;
+        QTest::newRow("program and data folder") << build << false;
+        QTest::newRow("data folder written otherwise") << build + "/." << false;
+        QTest::newRow("folder deleted since") << temp.filePath("weg") << false;
+    }
+
+    void dialogsStartInTheLastFolderOrTheDocuments() {
+        QFETCH(QString, last);
+        QFETCH(bool, keepsLast);
+        const QStringList protectedFolders = shippedfiles::protectedFolders();
+        const QString build = QFileInfo(NORVEL_BUILD_DIR).canonicalFilePath();
+        // The tests run beside the tables, like the program.
+        QVERIFY2(protectedFolders.contains(build), qPrintable(protectedFolders.join(", ")));
+        QVERIFY(protectedFolders.contains(QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath()));
+        const QString documents = shippedfiles::documentsFolder();
+        QVERIFY(QFileInfo(documents).isDir());
+        QCOMPARE(shippedfiles::startFolder(last, documents, protectedFolders), keepsLast ? last : documents);
+    }
+
+    void recentListKeepsFiveNewestFirst_data() {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("into empty") << QStringList() << "/a/1.txt" << QStringList{"/a/1.txt"};
+        QTest::newRow("to the front") << QStringList{"/a/1.txt", "/a/2.txt"} << "/a/3.txt"
+                                      << QStringList{"/a/3.txt", "/a/1.txt", "/a/2.txt"};
+        QTest::newRow("again moves up") << QStringList{"/a/1.txt", "/a/2.txt", "/a/3.txt"} << "/a/3.txt"
+                                        << QStringList{"/a/3.txt", "/a/1.txt", "/a/2.txt"};
+        QTest::newRow("same file written otherwise") << QStringList{"/a/1.txt", "/a/2.txt"} << "/a/b/../2.txt"
+                                                     << QStringList{"/a/2.txt", "/a/1.txt"};
+        QTest::newRow("sixth drops the oldest")
+            << QStringList{"/a/1.txt", "/a/2.txt", "/a/3.txt", "/a/4.txt", "/a/5.txt"} << "/a/6.txt"
+            << QStringList{"/a/6.txt", "/a/1.txt", "/a/2.txt", "/a/3.txt", "/a/4.txt"};
+    }
+
+    void recentListKeepsFiveNewestFirst() {
+        QFETCH(QStringList, before);
+        QFETCH(QString, added);
+        QFETCH(QStringList, after);
+        QCOMPARE(recentfiles::withFileInFront(before, added), after);
+    }
+
+    void recentFilesAreStoredInTheSettings() {
+        for (int i = 1; i <= 7; ++i) recentfiles::add(temp.filePath(QString("plan%1.txt").arg(i)));
+        QCOMPARE(recentfiles::files(),
+                 (QStringList{temp.filePath("plan7.txt"), temp.filePath("plan6.txt"), temp.filePath("plan5.txt"),
+                              temp.filePath("plan4.txt"), temp.filePath("plan3.txt")}));
+        recentfiles::remove(temp.filePath("plan5.txt"));
+        QCOMPARE(recentfiles::files().size(), 4);
+        QVERIFY(!recentfiles::files().contains(temp.filePath("plan5.txt")));
+        recentfiles::setLastFolder(temp.path());
+        QCOMPARE(recentfiles::lastFolder(), temp.path());
+        // Written into the temporary settings folder, never the user's.
+        QVERIFY(QFile::exists(temp.filePath("settings/Norvel/Norvel.ini")));
+    }
+
+    // The selector offers the rows the engine can use: positive dimensions,
+    // a root radius, flanges and radii within the height (2 t_f + 2 r <= h).
+    void profilesWithUnusableRowsAreNotOffered() {
+        const QString table = temp.filePath("IProfile.txt");
+        QVERIFY(formdriver::writeText(table, "// Name h b t_w t_f r\n"
+                                             "GUT1\t200\t100\t5.6\t8.5\t12\n"
+                                             "NULLH\t0\t100\t5.6\t8.5\t12\n"
+                                             "ZUFLACH\t40\t100\t5\t12\t8.5\n"  // 24 + 17 = 41 > 40
+                                             "GERADE\t41\t100\t5\t12\t8.5\n"   // 24 + 17 = 41 fits
+                                             "OHNER\t200\t100\t5.6\t8.5\n"
+                                             "TEXT\t200\tbreit\t5.6\t8.5\t12\n"
+                                             "NEGR\t200\t100\t5.6\t8.5\t-1\n"
+                                             "DOPPELT\t200\t100\t5.6\t8.5\t12\n"
+                                             "SPAETERSCHLECHT\t200\t100\t5.6\t8.5\t12\n"
+                                             "DOPPELT\t300\t150\t7\t10\t15\n"
+                                             "SPAETERSCHLECHT\t200\t0\t5.6\t8.5\t12\n"));
+        QCOMPARE(profiletable::usableProfileNames(table), (QStringList{"GUT1", "GERADE", "DOPPELT"}));
+        profiletable::Dimensions d;
+        QVERIFY(profiletable::findProfile(table, "DOPPELT", d));
+        QCOMPARE(d.h, 300.0);
+        QCOMPARE(d.r, 15.0);
+    }
+};
+
+QTEST_MAIN(DesignFileTest)
+#include "tst_designfile.moc"
