@@ -9,11 +9,13 @@
 
 namespace {
 
-// Bisections halve their bracket; these counts lie far beyond any tolerance.
+// Bracket refinements shrink their bracket at least as fast as bisection
+// does; these counts lie far beyond any tolerance.
 const int maxAxisBisections = 150;
 const int maxMomentBisections = 300;
 const int maxBracketSteps = 100000;
-const double bracketStep = 50.0;  // mm
+const double bracketStep = 50.0;  // mm, the longest step of the bracket search
+const double shortestStep = 1e-6;  // mm
 
 bool opposite(double a, double b) { return (a < 0.0 && b > 0.0) || (a > 0.0 && b < 0.0); }
 
@@ -60,6 +62,7 @@ NeutralAxisSearch neutralAxisSearchOf(const CompositeSection &section) {
     const double H = section.h_a + section.slab.h_c;
     s.zLow = -H;
     s.zHigh = 2.0 * H;
+    s.stiffness = section.slab.E_c * section.A_f / 1000.0;
     return s;
 }
 
@@ -77,7 +80,7 @@ ZeroAxialForce neutralAxisForZeroN(const SectionEvaluator &evaluate, double kapp
     if (!(za >= search.zLow)) za = search.zLow;  // also a start that is no number
     if (za > search.zHigh) za = search.zHigh;
     SectionResult ra = evaluate(kappa, za);
-    if (ra.N == 0.0) {
+    if (std::fabs(ra.N) <= search.tolN) {
         result.z0 = za;
         result.response = ra;
         return result;
@@ -85,21 +88,32 @@ ZeroAxialForce neutralAxisForZeroN(const SectionEvaluator &evaluate, double kapp
     // Bracket: a compressive N needs less compression zone, i.e. a neutral
     // axis further towards the compressed face, and vice versa.
     const bool upward = (kappa > 0.0 && ra.N < 0.0) || (kappa < 0.0 && ra.N > 0.0);
-    const double step = upward ? bracketStep : -bracketStep;
+    const double direction = upward ? 1.0 : -1.0;
+    // First step: twice the distance the stiffest section would need.
+    double step = bracketStep;
+    if (search.stiffness > 0.0) {
+        const double stiffest = std::fabs(ra.N) / (std::fabs(kappa) * search.stiffness);
+        if (std::isfinite(stiffest)) step = std::clamp(2.0 * stiffest, shortestStep, bracketStep);
+    }
     double zb = za;
     SectionResult rb = ra;
     bool bracketed = false;
     for (int i = 0; i < maxBracketSteps; ++i) {
-        const double zNext = zb + step;
         if ((upward && zb > search.zHigh) || (!upward && zb < search.zLow)) break;
         za = zb;
         ra = rb;
-        zb = zNext;
+        zb = za + direction * step;
         rb = evaluate(kappa, zb);
-        if (rb.N == 0.0 || opposite(ra.N, rb.N)) {
+        if (std::fabs(rb.N) <= search.tolN || opposite(ra.N, rb.N)) {
             bracketed = true;
             break;
         }
+        // Same sign: aim a fifth beyond the root the secant predicts, but grow
+        // the step by half at least, so that a poor prediction cannot stall.
+        const double toRoot = -rb.N * (zb - za) / (rb.N - ra.N) * direction;
+        double next = 1.5 * step;
+        if (std::isfinite(toRoot) && 1.2 * toRoot > next) next = 1.2 * toRoot;
+        step = std::min(next, bracketStep);
     }
     if (!bracketed) {
         result.z0 = zb;
@@ -108,18 +122,31 @@ ZeroAxialForce neutralAxisForZeroN(const SectionEvaluator &evaluate, double kapp
         result.found = false;
         return result;
     }
+    // Illinois: false position between the bracket ends; an end kept twice in
+    // a row has its weight halved, and a step that leaves the bracket wider
+    // than half of what it was two steps before is replaced by the midpoint.
+    double wa = ra.N, wb = rb.N;
+    double widthBefore[2] = {std::fabs(zb - za) * 2.0, std::fabs(zb - za) * 2.0};
     for (int i = 0; i < maxAxisBisections; ++i) {
         if (!(std::fabs(ra.N) > search.tolN && std::fabs(rb.N) > search.tolN)) break;
-        const double zm = (za + zb) / 2.0;
+        const double width = std::fabs(zb - za);
+        double zm = (za * wb - zb * wa) / (wb - wa);
+        const bool inside = (zm - za) * (zm - zb) < 0.0;
+        if (!inside || width > 0.5 * widthBefore[0]) zm = (za + zb) / 2.0;
         if (zm == za || zm == zb) break;  // the bracket cannot shrink any further
+        widthBefore[0] = widthBefore[1];
+        widthBefore[1] = width;
         const SectionResult rm = evaluate(kappa, zm);
-        if (opposite(rm.N, ra.N)) {
-            zb = zm;
-            rb = rm;
+        if (opposite(rm.N, rb.N)) {
+            za = zb;
+            ra = rb;
+            wa = wb;
         } else {
-            za = zm;
-            ra = rm;
+            wa /= 2.0;
         }
+        zb = zm;
+        rb = rm;
+        wb = rm.N;
     }
     const bool takeA = std::fabs(ra.N) < std::fabs(rb.N);
     result.z0 = takeA ? za : zb;

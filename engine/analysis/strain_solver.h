@@ -12,17 +12,23 @@ using SectionEvaluator = std::function<SectionResult(double kappa, double z0)>;
 
 // Bounds of the neutral-axis search: the start height for kappa = 0, the
 // axial-force tolerance and the heights beyond which no root is sought
-// (outside the section every fibre has the same strain sign).
+// (outside the section every fibre has the same strain sign). `stiffness`
+// bounds |dN/dz0| / |kappa| from above (every material on its initial
+// modulus, E_c A_f* / 1000); it sizes the first step, 0 means 50 mm.
 struct NeutralAxisSearch {
     double Z_el_na = 0.0;
     double tolN = 50.0;
     double zLow = 0.0, zHigh = 0.0;
+    double stiffness = 0.0;
 };
 NeutralAxisSearch neutralAxisSearchOf(const CompositeSection &section);
 
-// Neutral axis with N = 0 and the response there. `found` is false when the
-// axial force keeps its sign over the whole search range; the response then
-// carries the state "ver".
+// Neutral axis with N = 0 and the response there: a start within the
+// tolerance is taken as it is; otherwise steps towards the root (secant
+// extrapolation, at most 50 mm) until N changes sign, then the Illinois
+// variant of false position inside that bracket until |N| <= tolN. `found`
+// is false when the axial force keeps its sign over the whole search range;
+// the response then carries the state "ver".
 struct ZeroAxialForce {
     double z0 = 0.0;
     SectionResult response;
