@@ -19,6 +19,50 @@ const double shortestStep = 1e-6;  // mm
 
 bool opposite(double a, double b) { return (a < 0.0 && b > 0.0) || (a > 0.0 && b < 0.0); }
 
+// Illinois variant of false position on a bracket [a, b] whose function
+// values have opposite signs: the next abscissa divides the bracket in the
+// ratio of the end values; an end kept twice in a row has its value halved,
+// so that the kept end cannot stall the iteration; where the bracket has not
+// halved within two steps the midpoint is taken instead, so the bracket
+// shrinks at least as fast as by bisection.
+class FalsePosition {
+public:
+    FalsePosition(double xa, double fa, double xb, double fb)
+        : xa_(xa), xb_(xb), fa_(fa), fb_(fb) {
+        before_[0] = before_[1] = 2.0 * std::fabs(xb - xa);
+    }
+    double next() {
+        const double width = std::fabs(xb_ - xa_);
+        double x = (xa_ * fb_ - xb_ * fa_) / (fb_ - fa_);
+        if (!((x - xa_) * (x - xb_) < 0.0) || width > 0.5 * before_[0]) x = 0.5 * (xa_ + xb_);
+        before_[0] = before_[1];
+        before_[1] = width;
+        return x;
+    }
+    // The value f at x replaces the end of the same sign (true: end a; a zero
+    // value counts as a's sign).
+    bool take(double x, double f) {
+        const bool replacesA = !opposite(f, fa_);
+        if (replacesA) {
+            xa_ = x;
+            fa_ = f;
+            if (kept_ == 'b') fb_ /= 2.0;
+            kept_ = 'b';
+        } else {
+            xb_ = x;
+            fb_ = f;
+            if (kept_ == 'a') fa_ /= 2.0;
+            kept_ = 'a';
+        }
+        return replacesA;
+    }
+
+private:
+    double xa_, xb_, fa_, fb_;
+    double before_[2];
+    char kept_ = ' ';
+};
+
 LimitPoint toPoint(double kappa, double z0, const SectionResult &r) {
     LimitPoint p;
     p.kappa = kappa;
@@ -122,31 +166,19 @@ ZeroAxialForce neutralAxisForZeroN(const SectionEvaluator &evaluate, double kapp
         result.found = false;
         return result;
     }
-    // Illinois: false position between the bracket ends; an end kept twice in
-    // a row has its weight halved, and a step that leaves the bracket wider
-    // than half of what it was two steps before is replaced by the midpoint.
-    double wa = ra.N, wb = rb.N;
-    double widthBefore[2] = {std::fabs(zb - za) * 2.0, std::fabs(zb - za) * 2.0};
+    FalsePosition falsePosition(za, ra.N, zb, rb.N);
     for (int i = 0; i < maxAxisBisections; ++i) {
         if (!(std::fabs(ra.N) > search.tolN && std::fabs(rb.N) > search.tolN)) break;
-        const double width = std::fabs(zb - za);
-        double zm = (za * wb - zb * wa) / (wb - wa);
-        const bool inside = (zm - za) * (zm - zb) < 0.0;
-        if (!inside || width > 0.5 * widthBefore[0]) zm = (za + zb) / 2.0;
+        const double zm = falsePosition.next();
         if (zm == za || zm == zb) break;  // the bracket cannot shrink any further
-        widthBefore[0] = widthBefore[1];
-        widthBefore[1] = width;
         const SectionResult rm = evaluate(kappa, zm);
-        if (opposite(rm.N, rb.N)) {
-            za = zb;
-            ra = rb;
-            wa = wb;
+        if (falsePosition.take(zm, rm.N)) {
+            za = zm;
+            ra = rm;
         } else {
-            wa /= 2.0;
+            zb = zm;
+            rb = rm;
         }
-        zb = zm;
-        rb = rm;
-        wb = rm.N;
     }
     const bool takeA = std::fabs(ra.N) < std::fabs(rb.N);
     result.z0 = takeA ? za : zb;
@@ -222,17 +254,26 @@ void computeUncrackedElasticRange(CompositeSection &section) {
 
 namespace {
 
-// Bisection on the curvature between the elastic-range point a and the
-// plastic-limit point b of one sign until the moment meets M_Ed.
+// Curvature between the elastic-range point a and the plastic-limit point b
+// of one sign at which the moment meets M_Ed: false position (Illinois) on
+// M - M_Ed, each axis search started at the axis interpolated between the
+// bracket ends; it ends as the bisection did, once |M - M_Ed| <= tolM at an
+// end or the curvature bracket is below tolKappa.
 LimitPoint bisectForMoment(const CompositeSection &section, LimitPoint a, LimitPoint b) {
     const double M_Ed = section.M_Ed;
+    FalsePosition falsePosition(a.kappa, a.M - M_Ed, b.kappa, b.M - M_Ed);
     for (int i = 0; i < maxMomentBisections; ++i) {
         if (!(std::fabs(a.M - M_Ed) > section.tolM)) break;
         if (std::fabs(b.M - M_Ed) <= section.tolM ||
             std::fabs(a.kappa - b.kappa) <= section.tolKappa)
             break;
-        const LimitPoint m = pointWithZeroN(section, (a.kappa + b.kappa) / 2.0, a.z0);
-        if ((a.M - M_Ed) * (m.M - M_Ed) >= 0.0) a = m;
+        const double kappa = falsePosition.next();
+        if (kappa == a.kappa || kappa == b.kappa) break;
+        const double t = (kappa - a.kappa) / (b.kappa - a.kappa);
+        double zStart = a.z0 + t * (b.z0 - a.z0);
+        if (!std::isfinite(zStart)) zStart = a.z0;
+        const LimitPoint m = pointWithZeroN(section, kappa, zStart);
+        if (falsePosition.take(kappa, m.M - M_Ed)) a = m;
         else b = m;
     }
     return std::fabs(b.M - M_Ed) <= std::fabs(a.M - M_Ed) ? b : a;
