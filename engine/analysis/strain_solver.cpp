@@ -21,8 +21,9 @@ bool opposite(double a, double b) { return (a < 0.0 && b > 0.0) || (a > 0.0 && b
 
 // Illinois variant of false position on a bracket [a, b] whose function
 // values have opposite signs: the next abscissa divides the bracket in the
-// ratio of the end values; an end kept twice in a row has its value halved,
-// so that the kept end cannot stall the iteration; where the bracket has not
+// ratio of the end values; an end kept twice in a row (b counting as the
+// newest point at the start) has its value halved, so that the kept end
+// cannot stall the iteration; where the bracket has not
 // halved within two steps the midpoint is taken instead, so the bracket
 // shrinks at least as fast as by bisection.
 class FalsePosition {
@@ -60,7 +61,7 @@ public:
 private:
     double xa_, xb_, fa_, fb_;
     double before_[2];
-    char kept_ = ' ';
+    char kept_ = 'a';  // b counts as the newest point, a as kept before it
 };
 
 LimitPoint toPoint(double kappa, double z0, const SectionResult &r) {
@@ -252,15 +253,8 @@ void computeUncrackedElasticRange(CompositeSection &section) {
     section.elasticRange[1] = toPoint(k.positive, Z, evaluateSection(section, k.positive, Z));
 }
 
-namespace {
-
-// Curvature between the elastic-range point a and the plastic-limit point b
-// of one sign at which the moment meets M_Ed: false position (Illinois) on
-// M - M_Ed, each axis search started at the axis interpolated between the
-// bracket ends; it ends as the bisection did, once |M - M_Ed| <= tolM at an
-// end or the curvature bracket is below tolKappa.
-LimitPoint bisectForMoment(const CompositeSection &section, LimitPoint a, LimitPoint b) {
-    const double M_Ed = section.M_Ed;
+LimitPoint curvatureForMoment(const CompositeSection &section, double M_Ed, LimitPoint a,
+                              LimitPoint b) {
     FalsePosition falsePosition(a.kappa, a.M - M_Ed, b.kappa, b.M - M_Ed);
     for (int i = 0; i < maxMomentBisections; ++i) {
         if (!(std::fabs(a.M - M_Ed) > section.tolM)) break;
@@ -279,8 +273,6 @@ LimitPoint bisectForMoment(const CompositeSection &section, LimitPoint a, LimitP
     return std::fabs(b.M - M_Ed) <= std::fabs(a.M - M_Ed) ? b : a;
 }
 
-}  // namespace
-
 DesignState solveDesignState(const CompositeSection &section) {
     const double M_Ed = section.M_Ed;
     const LimitPoint &eNeg = section.elasticRange[0], &ePos = section.elasticRange[1];
@@ -291,9 +283,9 @@ DesignState solveDesignState(const CompositeSection &section) {
         const double kappa = M_Ed / EI_f * 1000.0;
         d.point = toPoint(kappa, section.Z_el_na, evaluateSection(section, kappa, section.Z_el_na));
     } else if (ePos.M < M_Ed && M_Ed <= pPos.M) {
-        d.point = bisectForMoment(section, ePos, pPos);
+        d.point = curvatureForMoment(section, M_Ed, ePos, pPos);
     } else if (pNeg.M <= M_Ed && M_Ed < eNeg.M) {
-        d.point = bisectForMoment(section, eNeg, pNeg);
+        d.point = curvatureForMoment(section, M_Ed, eNeg, pNeg);
     } else {
         d.failed = true;
     }

@@ -57,6 +57,14 @@ ElasticRangeCurvatures elasticRangeCurvatures(const ElasticRangeInput &in);
 // iteration and stored in section.elasticRange ([0] negative, [1] positive).
 void computeUncrackedElasticRange(CompositeSection &section);
 
+// Point of zero axial force between the points a and b (moments on either
+// side of M_Ed) at which the moment meets M_Ed: false position (Illinois) on
+// M - M_Ed, each axis search started at the axis interpolated between the
+// bracket ends; it ends once |M - M_Ed| <= tolM at an end or the curvature
+// bracket is below tolKappa, and returns the end nearer to M_Ed.
+LimitPoint curvatureForMoment(const CompositeSection &section, double M_Ed, LimitPoint a,
+                              LimitPoint b);
+
 // Strain state for the design moment section.M_Ed: within the uncracked
 // range directly, between the elastic range and the plastic limit by
 // bisection on the curvature, beyond the plastic limit failure. `failed` is
