@@ -81,13 +81,14 @@ enum Stage {
     Interaction,      // moment-shear relation
     UltimateLimits,   // uncracked range, elastic and plastic limits
     UltimateDesign,   // design state with its rows
+    Curve,            // moment-curvature relation with its rows
     ServiceLimits,
     ServiceDesign,    // without tension stiffening
     ServiceDesignTs,  // with tension stiffening
 };
-const char *const stageNames[] = {"setup",         "interaction",    "ultimateLimits",
-                                  "ultimateDesign", "serviceLimits", "serviceDesign",
-                                  "serviceDesignTs"};
+const char *const stageNames[] = {"setup",          "interaction",   "ultimateLimits",
+                                  "ultimateDesign", "curve",         "serviceLimits",
+                                  "serviceDesign",  "serviceDesignTs"};
 
 void limits(Calculation &c) {
     c.elasticLimitMoments();
@@ -101,7 +102,8 @@ void prepare(ExampleCalculation &e, int stage) {
     c.setActions(in.M_t, in.V_t);
     e.writer().selectUltimate();
     e.writer().selectWithoutTensionStiffening();
-    if (stage == UltimateDesign) limits(c);
+    if (stage == UltimateDesign || stage == Curve) limits(c);
+    if (stage == Curve) c.designState();
     if (stage < ServiceLimits) return;
     c.shearFails(in.V_g);
     c.setActions(in.M_g, in.V_g);
@@ -117,6 +119,7 @@ void runStage(ExampleCalculation &e, int stage) {
     case Interaction: c.momentShearInteraction(in.V_t >= 0, in.M_t >= 0); break;
     case UltimateLimits:
     case ServiceLimits: limits(c); break;
+    case Curve: c.momentCurvature(); break;
     default: c.designState(); break;
     }
 }

@@ -40,6 +40,7 @@ void ultimateLimitState(const DesignInput &in, ResultWriter &writer, Calculation
     calc.plasticLimitMoments(1);
     calc.designState();
     calc.writeLimitMoments();
+    calc.momentCurvature();
 }
 
 void serviceabilityLimitState(const DesignInput &in, ResultWriter &writer, Calculation &calc) {
