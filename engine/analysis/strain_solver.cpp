@@ -153,12 +153,14 @@ ZeroAxialForce neutralAxisForZeroN(const SectionEvaluator &evaluate, double kapp
             bracketed = true;
             break;
         }
-        // Same sign: aim a fifth beyond the root the secant predicts, but grow
-        // the step by half at least, so that a poor prediction cannot stall.
+        // Same sign: aim a fifth beyond the root the secant predicts. Where the
+        // step has not halved |N| the secant is not trusted below twice the
+        // step, so that steps either halve |N| or double: neither can stall.
         const double toRoot = -rb.N * (zb - za) / (rb.N - ra.N) * direction;
-        double next = 1.5 * step;
-        if (std::isfinite(toRoot) && 1.2 * toRoot > next) next = 1.2 * toRoot;
-        step = std::min(next, bracketStep);
+        const bool halved = std::fabs(rb.N) <= 0.5 * std::fabs(ra.N);
+        double next = std::isfinite(toRoot) && toRoot > 0.0 ? 1.2 * toRoot : 2.0 * step;
+        if (!halved) next = std::max(next, 2.0 * step);
+        step = std::clamp(next, shortestStep, bracketStep);
     }
     if (!bracketed) {
         result.z0 = zb;
