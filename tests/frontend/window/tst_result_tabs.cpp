@@ -150,7 +150,7 @@ private slots:
         window.resize(1600, 1000);
         QVERIFY(QMetaObject::invokeMethod(&window, "oeffnenLetzteClicked"));
 
-        QCOMPARE(plots(window).size(), 7);
+        QCOMPARE(plots(window).size(), 8);  // with the moment–curvature tab
         const QList<QCustomPlot *> gzg = plotsOfTab(window, "Gebrauchstauglichkeit");
         const QList<QCustomPlot *> gzt = plotsOfTab(window, tabText("Tragfähigkeit"));
         QCOMPARE(gzg.size(), 4);
@@ -219,6 +219,8 @@ private slots:
         QCOMPARE(probe.report()->toPlainText().count(tabText("\nϰ= 0‰/m\tZ_na= 0mm\tEI_i= 0kNm²")), 3);
         for (QCustomPlot *plot : plots(window)) {
             if (plot->xAxis->label() == "V [kN]") continue;  // curves without data and the design point
+            // The moment–curvature frame keeps only its note.
+            if (plot->graphCount() == 0 && plot->itemCount() == 1) continue;
             QCOMPARE(plot->graphCount(), 0);
             QCOMPARE(plot->itemCount(), 0);
         }
