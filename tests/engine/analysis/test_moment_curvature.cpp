@@ -225,6 +225,59 @@ TEST(MomentCurvature, LinearRangesFollowTheHandStiffnesses) {
     EXPECT_GE(checked[1], 12);
 }
 
+// Inputs at the edges of the permitted ranges must neither hang the relation
+// (bounded count of section evaluations) nor give rows that are not finite,
+// not ascending or out of equilibrium.
+TEST(MomentCurvature, DegenerateSectionsGiveFiniteRowsInBoundedWork) {
+    std::vector<std::pair<const char *, DesignInput>> cases;
+    DesignInput in = exampleIPE400();
+    in.d_u = in.d_o = 0.0;
+    cases.push_back({"both bar diameters 0", in});
+    in = exampleIPE400();
+    in.b_e = 100.0;  // one bar per layer
+    cases.push_back({"single bar layers", in});
+    in = modelfixtures::exampleDesign();
+    in.t_w = 0.01;
+    cases.push_back({"web 0.01 mm", in});
+    in = exampleIPE400();
+    in.b_e = 0.0;
+    in.d_u = in.d_o = 0.0;
+    in.AbstanduntereLage = in.AbstandobereLage = 0.0;
+    cases.push_back({"slab width 0", in});
+    in = exampleIPE400();
+    in.h_profilblech = 160.0;
+    in.b_p = 0.0;
+    in.d_u = in.d_o = 0.0;
+    cases.push_back({"ribs of width 0 only", in});
+    in = exampleIPE400();
+    in.set_e_cu3 = "OFF";
+    in.set_verfestigung_s = "OFF";
+    cases.push_back({"no strain limits", in});
+    in = modelfixtures::exampleDesign();
+    in.b_e = 0.0;
+    in.d_u = in.d_o = 0.0;
+    in.AbstanduntereLage = in.AbstandobereLage = 0.0;
+    in.gamma_M = 1e-4;  // first yield far beyond the fine march
+    cases.push_back({"bare steel with f_yd = 3.55e6", in});
+    for (const auto &[what, input] : cases) {
+        SectionUnderTest t(input);
+        CompositeSection &s = t.section();
+        prepareUltimateState(t, 0.5 * input.M_t, input.V_t);
+        const unsigned long long before = sectionEvaluationCount();
+        const std::vector<CurvatureRow> rows = momentCurvatureRows(s);
+        EXPECT_LT(sectionEvaluationCount() - before, 20000u) << what;
+        EXPECT_FALSE(rows.empty()) << what;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const CurvatureRow &r = rows[i];
+            EXPECT_TRUE(allFinite({r.kappa, r.Z_na, r.sum_M, r.sum_N})) << what;
+            EXPECT_LE(std::fabs(r.sum_N), 50.0) << what << " kappa " << r.kappa;
+            if (i > 0) {
+                EXPECT_GT(r.kappa, rows[i - 1].kappa) << what;
+            }
+        }
+    }
+}
+
 // ---- The file of a complete engine run ----
 
 namespace {
