@@ -4,6 +4,14 @@
 #include <utility>
 #include <vector>
 
+// One row of the moment-curvature relation: curvature (per mille per mm),
+// neutral-axis height above the steel underside (mm), moment (Nmm) and axial
+// force (N) of the section in that plane, and the section's state text.
+struct CurvatureRow {
+    double kappa = 0.0, Z_na = 0.0, sum_M = 0.0, sum_N = 0.0;
+    std::string zustand;
+};
+
 // One row of a stress file: a sub-zone of concrete, reinforcement or steel.
 // Heights in mm above the underside of the steel section, strains in per mille.
 struct PartRow {
@@ -16,13 +24,6 @@ struct PartRow {
 
 enum class PartFile { Concrete, Reinforcement, Steel };
 
-// One row of the moment-curvature relation: curvature (per mille per mm),
-// neutral-axis height above the steel underside (mm), moment (Nmm) and axial
-// force (N) of the section in that plane, and the section's state text.
-struct CurvatureRow {
-    double kappa = 0.0, Z_na = 0.0, sum_M = 0.0, sum_N = 0.0;
-    std::string zustand;
-};
 
 // Owner of the result files of one run. Creates the folder tree and every file
 // with its header line at construction; afterwards only appends (and rewrites
@@ -48,10 +49,11 @@ public:
                        double fyd_red) const;
     // Current state/TS output.txt rewritten to hold only the failure line.
     void writeFailure() const;
+    // Current state/TS stress file of the part: the rows, appended at one
+    // opening of the file (see writePartRow).
+    void writePartRows(PartFile part, const std::vector<PartRow> &rows) const;
     // Current state/TS stress file of the part: eleven numbers and the state text.
     void writePartRow(PartFile part, const PartRow &row) const;
-    // The same for several rows, appended at one opening of the file.
-    void writePartRows(PartFile part, const std::vector<PartRow> &rows) const;
 
     void selectServiceability();
     void selectUltimate();

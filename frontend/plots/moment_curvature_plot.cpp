@@ -13,8 +13,8 @@
 
 const char *const MomentCurvaturePlot::saggingName = "M–κ, positive Biegung";
 const char *const MomentCurvaturePlot::hoggingName = "M–κ, negative Biegung";
-const char *const MomentCurvaturePlot::elasticName = "M_el: elastisches Grenzmoment";
-const char *const MomentCurvaturePlot::plasticName = "M_pl: plastisches Grenzmoment";
+const char *const MomentCurvaturePlot::elasticName = "elastisches Grenzmoment M_el";
+const char *const MomentCurvaturePlot::plasticName = "plastisches Grenzmoment M_pl";
 const char *const MomentCurvaturePlot::ultimateName = "Bemessungszustand GZT";
 const char *const MomentCurvaturePlot::serviceName = "Bemessungszustand GZG (ohne Tension Stiffening)";
 const char *const MomentCurvaturePlot::emptyNote = "Keine Momenten-Krümmungs-Beziehung vorhanden";
@@ -32,20 +32,25 @@ QString stateText(const std::string &state) {
     return QString::fromStdString(state);
 }
 
-// Marker graph: the present points, drawn as symbols without a line.
+// Marker graph: the present points, drawn as symbols without a line. With
+// `withMoments` the legend names their moments ("name: -530.1 / 653.5 kNm"),
+// so that the plot area keeps free of value labels.
 QCPGraph *addMarkers(QCustomPlot *plot, const QString &name,
                      std::initializer_list<results::CurvatureMarker> markers,
-                     QCPScatterStyle::ScatterShape shape, const QColor &colour) {
+                     QCPScatterStyle::ScatterShape shape, const QColor &colour,
+                     bool withMoments = false) {
     QVector<double> k, m;
+    QStringList moments;
     for (const results::CurvatureMarker &marker : markers) {
         if (!marker.present) continue;
         k << marker.kappa;
         m << marker.moment;
+        moments << plotNumber(roundHalfUp(marker.moment, 1));
     }
     if (k.isEmpty()) return nullptr;
     QCPGraph *graph = plot->addGraph(plot->xAxis, plot->yAxis);
     graph->setData(k, m);
-    graph->setName(name);
+    graph->setName(withMoments ? QString("%1: %2 kNm").arg(name, moments.join(" / ")) : name);
     graph->setLineStyle(QCPGraph::lsNone);
     graph->setPen(QPen(colour, 1.5));
     graph->setScatterStyle(QCPScatterStyle(shape, colour, colour, 8));
@@ -128,28 +133,17 @@ void MomentCurvaturePlot::draw(const results::MomentCurvatureData &data) {
                                          {u(b.name), b.colour, QColor()}, true);
         graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, 3));
     }
-    const QColor limitColour(60, 60, 60);
     addMarkers(plot_, u(elasticName), {data_.elastic[0], data_.elastic[1]},
-               QCPScatterStyle::ssDiamond, QColor(255, 165, 0));
+               QCPScatterStyle::ssDiamond, QColor(255, 165, 0), true);
     addMarkers(plot_, u(plasticName), {data_.plastic[0], data_.plastic[1]},
-               QCPScatterStyle::ssSquare, limitColour);
-    for (const results::CurvatureMarker *marker :
-         {&data_.elastic[0], &data_.elastic[1], &data_.plastic[0], &data_.plastic[1]}) {
-        if (!marker->present) continue;
-        extent.add(marker->kappa, marker->moment);
-        const bool elastic = marker == &data_.elastic[0] || marker == &data_.elastic[1];
-        const Qt::Alignment side = marker->moment >= 0.0 ? Qt::AlignRight | Qt::AlignBottom
-                                                         : Qt::AlignLeft | Qt::AlignTop;
-        addValueLabel(plot_, QPointF(marker->kappa, marker->moment), side,
-                      QString(elastic ? "M_el = %1 kNm" : "M_pl = %1 kNm")
-                          .arg(plotNumber(roundHalfUp(marker->moment, 1))),
-                      fontFamily_);
-    }
+               QCPScatterStyle::ssSquare, QColor(60, 60, 60), true);
     addMarkers(plot_, u(ultimateName), {data_.designUls}, QCPScatterStyle::ssCircle,
                QColor(0, 128, 0));
     addMarkers(plot_, u(serviceName), {data_.designSls}, QCPScatterStyle::ssTriangle,
                QColor(148, 103, 189));
-    for (const results::CurvatureMarker *marker : {&data_.designUls, &data_.designSls})
+    for (const results::CurvatureMarker *marker :
+         {&data_.elastic[0], &data_.elastic[1], &data_.plastic[0], &data_.plastic[1],
+          &data_.designUls, &data_.designSls})
         if (marker->present) extent.add(marker->kappa, marker->moment);
 
     // Secant stiffness of the GZT design state: M = EI_i κ, κ in 1/m, through

@@ -21,10 +21,12 @@ bool finite(std::initializer_list<double> values) {
     return true;
 }
 
-// The limit labels of "*Grenzmomente": moment (Nmm) and curvature (‰/mm).
-CurvatureMarker limitMarker(const KeyValues &values, const char *moment, const char *kappa) {
+// The limit labels of "*Grenzmomente": moment (Nmm) and curvature (‰/mm);
+// missing when the labels are not in the file (a value of 0 is no limit).
+CurvatureMarker limitMarker(const std::string &path, const KeyValues &values, const char *moment,
+                            const char *kappa) {
     CurvatureMarker m;
-    if (!values.contains(moment) || !values.contains(kappa)) return m;
+    if (!hasLineStartingWith(path, moment) || !hasLineStartingWith(path, kappa)) return m;
     m.kappa = values.value(kappa) * 1000.0;
     m.moment = values.value(moment) / 1.0e6;
     m.present = finite({m.kappa, m.moment});
@@ -86,11 +88,12 @@ std::vector<CurvaturePoint> readCurvaturePoints(const std::string &path) {
 MomentCurvatureData readMomentCurvature(const std::string &runFolder) {
     MomentCurvatureData d;
     d.points = readCurvaturePoints(runFolder + curvatureFile);
-    const KeyValues values = KeyValues::read(runFolder + outputFile);
-    d.elastic[0] = limitMarker(values, "M_min_el", "kappa_min_el");
-    d.elastic[1] = limitMarker(values, "M_max_el", "kappa_max_el");
-    d.plastic[0] = limitMarker(values, "M_min_pl", "kappa_min_pl");
-    d.plastic[1] = limitMarker(values, "M_max_pl", "kappa_max_pl");
+    const std::string output = runFolder + outputFile;
+    const KeyValues values = KeyValues::read(output);
+    d.elastic[0] = limitMarker(output, values, "M_min_el", "kappa_min_el");
+    d.elastic[1] = limitMarker(output, values, "M_max_el", "kappa_max_el");
+    d.plastic[0] = limitMarker(output, values, "M_min_pl", "kappa_min_pl");
+    d.plastic[1] = limitMarker(output, values, "M_max_pl", "kappa_max_pl");
     const StateRow uls = stateRow(stateFolder(runFolder, 1, 0));
     d.designUls = designMarker(uls);
     d.eiUlsPresent = uls.present && std::isfinite(uls.EI_i);

@@ -56,8 +56,6 @@ double KeyValues::value(const std::string &key) const {
     return found == values_.end() ? 0.0 : found->second;
 }
 
-bool KeyValues::contains(const std::string &key) const { return values_.count(key) > 0; }
-
 bool hasLineStartingWith(const std::string &path, const std::string &word) {
     bool found = false;
     forEachLine(path, [&found, &word](std::istringstream &fields) {

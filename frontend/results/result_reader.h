@@ -24,8 +24,6 @@ public:
     static KeyValues read(const std::string &path);
 
     double value(const std::string &key) const;
-    // Whether the label occurs at all (a missing result is not a 0).
-    bool contains(const std::string &key) const;
 
 private:
     std::map<std::string, double> values_;
