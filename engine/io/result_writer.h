@@ -24,7 +24,6 @@ struct PartRow {
 
 enum class PartFile { Concrete, Reinforcement, Steel };
 
-
 // Owner of the result files of one run. Creates the folder tree and every file
 // with its header line at construction; afterwards only appends (and rewrites
 // a state output file on cross-section failure). No file stays open between calls.
