@@ -89,6 +89,7 @@ MomentCurvaturePlot::MomentCurvaturePlot(const QFont &windowFont, QWidget *paren
                                  "(Bemessungswerte, ohne Tension Stiffening)"));
     caption->setStyleSheet("font: 14pt");
     caption->setAlignment(Qt::AlignCenter);
+    caption->setWordWrap(true);  // a narrow window wraps the caption instead of growing
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(caption);
     layout->addWidget(plot_, 1);
