@@ -23,9 +23,9 @@ bool opposite(double a, double b) { return (a < 0.0 && b > 0.0) || (a > 0.0 && b
 // values have opposite signs: the next abscissa divides the bracket in the
 // ratio of the end values; an end kept twice in a row (b counting as the
 // newest point at the start) has its value halved, so that the kept end
-// cannot stall the iteration; where the bracket has not
-// halved within two steps the midpoint is taken instead, so the bracket
-// shrinks at least as fast as by bisection.
+// cannot stall the iteration; where the bracket has not halved within two
+// steps the midpoint is taken instead, so the bracket shrinks at least as
+// fast as by bisection.
 class FalsePosition {
 public:
     FalsePosition(double xa, double fa, double xb, double fb)
