@@ -18,7 +18,7 @@ test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@$(BUILD_DIR)/bench/norvel_bench
+	@$(BUILD_DIR)/norvel_bench
 
 clean:
 	@rm -rf $(BUILD_DIR)

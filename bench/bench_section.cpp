@@ -1,68 +1,22 @@
 // Section evaluation, N = 0 iteration, design state and limit moments of the
 // shipped example design (data/inputstart.txt: IPE 400 under a 160 x 2000 slab).
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <iostream>
-#include <memory>
-
-#include "analysis/calculation.h"
-#include "io/design_input.h"
-#include "io/input_reader.h"
 #include "analysis/limit_moments.h"
-#include "platform/platform.h"
-#include "io/result_writer.h"
-#include "section/section_response.h"
 #include "analysis/strain_solver.h"
-
-namespace fs = std::filesystem;
+#include "example_design.h"
+#include "section/section_response.h"
 
 namespace {
 
-// The example read as the engine reads it, in a temporary run folder; the
-// echo lines of reading and model building are suppressed.
-class ExampleSection {
-public:
-    ExampleSection() {
-        std::string pattern = (fs::temp_directory_path() / "norvel_bench_XXXXXX").string();
-        folder_ = mkdtemp(pattern.data()) ? pattern : std::string();
-        input_.runFolder = folder_ + "/1";
-        fs::create_directories(input_.runFolder);
-        fs::copy_file(platform::findDataFile("inputstart.txt"), input_.runFolder + "/input.txt");
-        std::streambuf *out = std::cout.rdbuf(nullptr);
-        writer_ = std::make_unique<ResultWriter>(input_.runFolder);
-        ready_ = readInput(input_);
-        if (ready_) calc_ = std::make_unique<Calculation>(input_, *writer_);
-        std::cout.rdbuf(out);
-        std::cout.clear();
-    }
-    ~ExampleSection() {
-        calc_.reset();
-        writer_.reset();
-        std::error_code ec;
-        if (!folder_.empty()) fs::remove_all(folder_, ec);
-    }
-    bool ready() const { return ready_; }
-    CompositeSection &section() { return calc_->section(); }
-    const DesignInput &input() const { return input_; }
-
-private:
-    std::string folder_;
-    DesignInput input_;
-    std::unique_ptr<ResultWriter> writer_;
-    std::unique_ptr<Calculation> calc_;
-    bool ready_ = false;
-};
-
-ExampleSection &example() {
-    static ExampleSection e;
+benchexample::ExampleCalculation &example() {
+    static benchexample::ExampleCalculation e;
     return e;
 }
 
 // Ultimate limit state of the example: actions, uncracked range and limits.
 CompositeSection *preparedSection(benchmark::State &state, double M_Ed) {
-    ExampleSection &e = example();
+    benchexample::ExampleCalculation &e = example();
     if (!e.ready()) {
         state.SkipWithError("example design could not be read");
         return nullptr;

@@ -7,6 +7,7 @@
 #include "analysis/interaction.h"
 #include "analysis/limit_moments.h"
 #include "analysis/minimum_reinforcement.h"
+#include "analysis/moment_curvature.h"
 #include "io/result_writer.h"
 #include "analysis/strain_solver.h"
 
@@ -38,6 +39,7 @@ void Calculation::elasticLimitMoments() {
 void Calculation::plasticLimitMoments(int flag) { computePlasticLimits(composite_, flag); }
 void Calculation::designState() { determineDesignState(composite_); }
 void Calculation::writeLimitMoments() { writeLimitMomentBlock(composite_); }
+void Calculation::momentCurvature() { writeMomentCurvature(composite_); }
 
 std::string Calculation::minimumReinforcement(const std::string &side) {
     // Neutral axis of the serviceability state without tension stiffening, in

@@ -35,6 +35,9 @@ public:
     void designState();
     // "*Grenzmomente" block of the ultimate limit state.
     void writeLimitMoments();
+    // Rows of kappa_M_beziehung.txt in the current material state, ending at
+    // the current limit moments and showing the current design state.
+    void momentCurvature();
     // Minimum reinforcement for the tensioned face "oben" or "unten": "true" or "false".
     std::string minimumReinforcement(const std::string &side);
     void switchTensionStiffeningOn();

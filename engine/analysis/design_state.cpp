@@ -28,7 +28,10 @@ PartRow rowOf(const SubZone &s, double shift) {
 
 void writeRows(const ResultWriter &writer, PartFile file, const std::vector<SubZone> &zones,
                double shift) {
-    for (const SubZone &s : zones) writer.writePartRow(file, rowOf(s, shift));
+    std::vector<PartRow> rows;
+    rows.reserve(zones.size());
+    for (const SubZone &s : zones) rows.push_back(rowOf(s, shift));
+    writer.writePartRows(file, rows);
 }
 
 }  // namespace

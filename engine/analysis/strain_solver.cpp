@@ -9,13 +9,60 @@
 
 namespace {
 
-// Bisections halve their bracket; these counts lie far beyond any tolerance.
+// Bracket refinements shrink their bracket at least as fast as bisection
+// does; these counts lie far beyond any tolerance.
 const int maxAxisBisections = 150;
 const int maxMomentBisections = 300;
 const int maxBracketSteps = 100000;
-const double bracketStep = 50.0;  // mm
+const double bracketStep = 50.0;  // mm, the longest step of the bracket search
+const double shortestStep = 1e-6;  // mm
 
 bool opposite(double a, double b) { return (a < 0.0 && b > 0.0) || (a > 0.0 && b < 0.0); }
+
+// Illinois variant of false position on a bracket [a, b] whose function
+// values have opposite signs: the next abscissa divides the bracket in the
+// ratio of the end values; an end kept twice in a row (b counting as the
+// newest point at the start) has its value halved, so that the kept end
+// cannot stall the iteration; where the bracket has not halved within two
+// steps the midpoint is taken instead, so the bracket shrinks at least as
+// fast as by bisection.
+class FalsePosition {
+public:
+    FalsePosition(double xa, double fa, double xb, double fb)
+        : xa_(xa), xb_(xb), fa_(fa), fb_(fb) {
+        before_[0] = before_[1] = 2.0 * std::fabs(xb - xa);
+    }
+    double next() {
+        const double width = std::fabs(xb_ - xa_);
+        double x = (xa_ * fb_ - xb_ * fa_) / (fb_ - fa_);
+        if (!((x - xa_) * (x - xb_) < 0.0) || width > 0.5 * before_[0]) x = 0.5 * (xa_ + xb_);
+        before_[0] = before_[1];
+        before_[1] = width;
+        return x;
+    }
+    // The value f at x replaces the end of the same sign (true: end a; a zero
+    // value counts as a's sign).
+    bool take(double x, double f) {
+        const bool replacesA = !opposite(f, fa_);
+        if (replacesA) {
+            xa_ = x;
+            fa_ = f;
+            if (kept_ == 'b') fb_ /= 2.0;
+            kept_ = 'b';
+        } else {
+            xb_ = x;
+            fb_ = f;
+            if (kept_ == 'a') fa_ /= 2.0;
+            kept_ = 'a';
+        }
+        return replacesA;
+    }
+
+private:
+    double xa_, xb_, fa_, fb_;
+    double before_[2];
+    char kept_ = 'a';  // b counts as the newest point, a as kept before it
+};
 
 LimitPoint toPoint(double kappa, double z0, const SectionResult &r) {
     LimitPoint p;
@@ -60,6 +107,7 @@ NeutralAxisSearch neutralAxisSearchOf(const CompositeSection &section) {
     const double H = section.h_a + section.slab.h_c;
     s.zLow = -H;
     s.zHigh = 2.0 * H;
+    s.stiffness = section.slab.E_c * section.A_f / 1000.0;
     return s;
 }
 
@@ -77,7 +125,7 @@ ZeroAxialForce neutralAxisForZeroN(const SectionEvaluator &evaluate, double kapp
     if (!(za >= search.zLow)) za = search.zLow;  // also a start that is no number
     if (za > search.zHigh) za = search.zHigh;
     SectionResult ra = evaluate(kappa, za);
-    if (ra.N == 0.0) {
+    if (std::fabs(ra.N) <= search.tolN) {
         result.z0 = za;
         result.response = ra;
         return result;
@@ -85,21 +133,34 @@ ZeroAxialForce neutralAxisForZeroN(const SectionEvaluator &evaluate, double kapp
     // Bracket: a compressive N needs less compression zone, i.e. a neutral
     // axis further towards the compressed face, and vice versa.
     const bool upward = (kappa > 0.0 && ra.N < 0.0) || (kappa < 0.0 && ra.N > 0.0);
-    const double step = upward ? bracketStep : -bracketStep;
+    const double direction = upward ? 1.0 : -1.0;
+    // First step: twice the distance the stiffest section would need.
+    double step = bracketStep;
+    if (search.stiffness > 0.0) {
+        const double stiffest = std::fabs(ra.N) / (std::fabs(kappa) * search.stiffness);
+        if (std::isfinite(stiffest)) step = std::clamp(2.0 * stiffest, shortestStep, bracketStep);
+    }
     double zb = za;
     SectionResult rb = ra;
     bool bracketed = false;
     for (int i = 0; i < maxBracketSteps; ++i) {
-        const double zNext = zb + step;
         if ((upward && zb > search.zHigh) || (!upward && zb < search.zLow)) break;
         za = zb;
         ra = rb;
-        zb = zNext;
+        zb = za + direction * step;
         rb = evaluate(kappa, zb);
-        if (rb.N == 0.0 || opposite(ra.N, rb.N)) {
+        if (std::fabs(rb.N) <= search.tolN || opposite(ra.N, rb.N)) {
             bracketed = true;
             break;
         }
+        // Same sign: aim a fifth beyond the root the secant predicts. Where the
+        // step has not halved |N| the secant is not trusted below twice the
+        // step, so that steps either halve |N| or double: neither can stall.
+        const double toRoot = -rb.N * (zb - za) / (rb.N - ra.N) * direction;
+        const bool halved = std::fabs(rb.N) <= 0.5 * std::fabs(ra.N);
+        double next = std::isfinite(toRoot) && toRoot > 0.0 ? 1.2 * toRoot : 2.0 * step;
+        if (!halved) next = std::max(next, 2.0 * step);
+        step = std::clamp(next, shortestStep, bracketStep);
     }
     if (!bracketed) {
         result.z0 = zb;
@@ -108,17 +169,18 @@ ZeroAxialForce neutralAxisForZeroN(const SectionEvaluator &evaluate, double kapp
         result.found = false;
         return result;
     }
+    FalsePosition falsePosition(za, ra.N, zb, rb.N);
     for (int i = 0; i < maxAxisBisections; ++i) {
         if (!(std::fabs(ra.N) > search.tolN && std::fabs(rb.N) > search.tolN)) break;
-        const double zm = (za + zb) / 2.0;
+        const double zm = falsePosition.next();
         if (zm == za || zm == zb) break;  // the bracket cannot shrink any further
         const SectionResult rm = evaluate(kappa, zm);
-        if (opposite(rm.N, ra.N)) {
-            zb = zm;
-            rb = rm;
-        } else {
+        if (falsePosition.take(zm, rm.N)) {
             za = zm;
             ra = rm;
+        } else {
+            zb = zm;
+            rb = rm;
         }
     }
     const bool takeA = std::fabs(ra.N) < std::fabs(rb.N);
@@ -193,25 +255,25 @@ void computeUncrackedElasticRange(CompositeSection &section) {
     section.elasticRange[1] = toPoint(k.positive, Z, evaluateSection(section, k.positive, Z));
 }
 
-namespace {
-
-// Bisection on the curvature between the elastic-range point a and the
-// plastic-limit point b of one sign until the moment meets M_Ed.
-LimitPoint bisectForMoment(const CompositeSection &section, LimitPoint a, LimitPoint b) {
-    const double M_Ed = section.M_Ed;
+LimitPoint curvatureForMoment(const CompositeSection &section, double M_Ed, LimitPoint a,
+                              LimitPoint b) {
+    FalsePosition falsePosition(a.kappa, a.M - M_Ed, b.kappa, b.M - M_Ed);
     for (int i = 0; i < maxMomentBisections; ++i) {
         if (!(std::fabs(a.M - M_Ed) > section.tolM)) break;
         if (std::fabs(b.M - M_Ed) <= section.tolM ||
             std::fabs(a.kappa - b.kappa) <= section.tolKappa)
             break;
-        const LimitPoint m = pointWithZeroN(section, (a.kappa + b.kappa) / 2.0, a.z0);
-        if ((a.M - M_Ed) * (m.M - M_Ed) >= 0.0) a = m;
+        const double kappa = falsePosition.next();
+        if (kappa == a.kappa || kappa == b.kappa) break;
+        const double t = (kappa - a.kappa) / (b.kappa - a.kappa);
+        double zStart = a.z0 + t * (b.z0 - a.z0);
+        if (!std::isfinite(zStart)) zStart = a.z0;
+        const LimitPoint m = pointWithZeroN(section, kappa, zStart);
+        if (falsePosition.take(kappa, m.M - M_Ed)) a = m;
         else b = m;
     }
     return std::fabs(b.M - M_Ed) <= std::fabs(a.M - M_Ed) ? b : a;
 }
-
-}  // namespace
 
 DesignState solveDesignState(const CompositeSection &section) {
     const double M_Ed = section.M_Ed;
@@ -223,9 +285,9 @@ DesignState solveDesignState(const CompositeSection &section) {
         const double kappa = M_Ed / EI_f * 1000.0;
         d.point = toPoint(kappa, section.Z_el_na, evaluateSection(section, kappa, section.Z_el_na));
     } else if (ePos.M < M_Ed && M_Ed <= pPos.M) {
-        d.point = bisectForMoment(section, ePos, pPos);
+        d.point = curvatureForMoment(section, M_Ed, ePos, pPos);
     } else if (pNeg.M <= M_Ed && M_Ed < eNeg.M) {
-        d.point = bisectForMoment(section, eNeg, pNeg);
+        d.point = curvatureForMoment(section, M_Ed, eNeg, pNeg);
     } else {
         d.failed = true;
     }

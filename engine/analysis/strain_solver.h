@@ -12,17 +12,23 @@ using SectionEvaluator = std::function<SectionResult(double kappa, double z0)>;
 
 // Bounds of the neutral-axis search: the start height for kappa = 0, the
 // axial-force tolerance and the heights beyond which no root is sought
-// (outside the section every fibre has the same strain sign).
+// (outside the section every fibre has the same strain sign). `stiffness`
+// bounds |dN/dz0| / |kappa| from above (every material on its initial
+// modulus, E_c A_f* / 1000); it sizes the first step, 0 means 50 mm.
 struct NeutralAxisSearch {
     double Z_el_na = 0.0;
     double tolN = 50.0;
     double zLow = 0.0, zHigh = 0.0;
+    double stiffness = 0.0;
 };
 NeutralAxisSearch neutralAxisSearchOf(const CompositeSection &section);
 
-// Neutral axis with N = 0 and the response there. `found` is false when the
-// axial force keeps its sign over the whole search range; the response then
-// carries the state "ver".
+// Neutral axis with N = 0 and the response there: a start within the
+// tolerance is taken as it is; otherwise steps towards the root (secant
+// extrapolation, at most 50 mm) until N changes sign, then the Illinois
+// variant of false position inside that bracket until |N| <= tolN. `found`
+// is false when the axial force keeps its sign over the whole search range;
+// the response then carries the state "ver".
 struct ZeroAxialForce {
     double z0 = 0.0;
     SectionResult response;
@@ -50,6 +56,14 @@ ElasticRangeCurvatures elasticRangeCurvatures(const ElasticRangeInput &in);
 // Uncracked elastic range: both points evaluated at Z_el_na* without N
 // iteration and stored in section.elasticRange ([0] negative, [1] positive).
 void computeUncrackedElasticRange(CompositeSection &section);
+
+// Point of zero axial force between the points a and b (moments on either
+// side of M_Ed) at which the moment meets M_Ed: false position (Illinois) on
+// M - M_Ed, each axis search started at the axis interpolated between the
+// bracket ends; it ends once |M - M_Ed| <= tolM at an end or the curvature
+// bracket is below tolKappa, and returns the end nearer to M_Ed.
+LimitPoint curvatureForMoment(const CompositeSection &section, double M_Ed, LimitPoint a,
+                              LimitPoint b);
 
 // Strain state for the design moment section.M_Ed: within the uncracked
 // range directly, between the elastic range and the plastic limit by

@@ -1,12 +1,14 @@
 #include "io/number_format.h"
 
+#include <charconv>
 #include <cmath>
-#include <locale>
-#include <sstream>
 
 std::string formatNumber(double value) {
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out << (std::isfinite(value) ? value : 0.0);
-    return out.str();
+    // to_chars in the general format with precision 6 is printf's %.6g in the
+    // "C" locale, which is what a default output stream writes; it consults
+    // no locale at all and allocates nothing beyond the result.
+    char text[32];
+    const auto r = std::to_chars(text, text + sizeof text, std::isfinite(value) ? value : 0.0,
+                                 std::chars_format::general, 6);
+    return std::string(text, r.ptr);
 }

@@ -69,8 +69,13 @@ void ResultWriter::createFile(const std::string &path, const std::string &conten
 }
 
 void ResultWriter::appendLine(const std::string &path, const std::string &line) const {
+    appendText(path, line + '\n');
+}
+
+void ResultWriter::appendText(const std::string &path, const std::string &text) const {
+    if (text.empty()) return;
     std::ofstream file(path, std::ios::out | std::ios::app | std::ios::binary);
-    if (file) file << line << '\n';
+    if (file) file << text;
 }
 
 std::string ResultWriter::inRun(const std::string &name) const {
@@ -92,12 +97,20 @@ void ResultWriter::writeValue(const std::string &label, double value) const {
 
 void ResultWriter::writeBlock(const std::string &heading,
                               std::initializer_list<std::pair<const char *, double>> values) const {
-    writeHeading(heading);
-    for (const auto &[label, value] : values) writeValue(label, value);
+    std::string text = "\n" + heading + "\n";
+    for (const auto &[label, value] : values) text += label + ("\t" + formatNumber(value)) + "\n";
+    appendText(inRun(outputFile), text);
 }
 
 void ResultWriter::writeInteractionRow(double V, double M_pl, double M_el) const {
     appendLine(inRun(interactionFile), joinNumbers({V, M_pl, M_el}));
+}
+
+void ResultWriter::writeCurvatureRows(const std::vector<CurvatureRow> &rows) const {
+    std::string text;
+    for (const CurvatureRow &row : rows)
+        text += joinNumbers({row.kappa, row.Z_na, row.sum_M, row.sum_N}) + '\t' + row.zustand + '\n';
+    appendText(inRun(kappaFile), text);
 }
 
 void ResultWriter::writeStateRow(double M, double V, double kappa, double Z_na, double EI_i,
@@ -110,15 +123,27 @@ void ResultWriter::writeFailure() const {
     if (file) file << failureLine;
 }
 
-void ResultWriter::writePartRow(PartFile part, const PartRow &row) const {
-    const char *name = part == PartFile::Concrete        ? concreteFile
-                       : part == PartFile::Reinforcement ? reinforcementFile
-                                                         : steelFile;
+namespace {
+std::string partLine(const PartRow &row) {
     std::string line;
     for (double v : {row.Z_u, row.Z_o, row.Z_s, row.e_u, row.e_o, row.s_u, row.s_o, row.A, row.I,
                      row.N, row.M})
         line += formatNumber(v) + '\t';
-    appendLine(currentStateFile(name), line + row.zustand);
+    return line + row.zustand + '\n';
+}
+}  // namespace
+
+void ResultWriter::writePartRow(PartFile part, const PartRow &row) const {
+    writePartRows(part, {row});
+}
+
+void ResultWriter::writePartRows(PartFile part, const std::vector<PartRow> &rows) const {
+    const char *name = part == PartFile::Concrete        ? concreteFile
+                       : part == PartFile::Reinforcement ? reinforcementFile
+                                                         : steelFile;
+    std::string text;
+    for (const PartRow &row : rows) text += partLine(row);
+    appendText(currentStateFile(name), text);
 }
 
 void ResultWriter::writeClassificationRow(const ClassificationRow &row) const {

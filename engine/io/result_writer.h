@@ -2,6 +2,15 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
+
+// One row of the moment-curvature relation: curvature (per mille per mm),
+// neutral-axis height above the steel underside (mm), moment (Nmm) and axial
+// force (N) of the section in that plane, and the section's state text.
+struct CurvatureRow {
+    double kappa = 0.0, Z_na = 0.0, sum_M = 0.0, sum_N = 0.0;
+    std::string zustand;
+};
 
 // One row of a stress file: a sub-zone of concrete, reinforcement or steel.
 // Heights in mm above the underside of the steel section, strains in per mille.
@@ -35,16 +44,22 @@ public:
     void writeHeading(const std::string &text) const;
     // Run folder output.txt: label, tab, number.
     void writeValue(const std::string &label, double value) const;
-    // A heading followed by its labelled values, in the order given.
+    // A heading followed by its labelled values, in the order given (one append).
     void writeBlock(const std::string &heading,
                     std::initializer_list<std::pair<const char *, double>> values) const;
     // V_M_beziehung.txt: V, M_pl, M_el.
     void writeInteractionRow(double V, double M_pl, double M_el) const;
+    // kappa_M_beziehung.txt: one line per row (kappa, Z_na, sum_M, sum_N and
+    // the state text, tab-separated), all appended at one opening of the file.
+    void writeCurvatureRows(const std::vector<CurvatureRow> &rows) const;
     // Current state/TS output.txt: one strain-state row of six numbers.
     void writeStateRow(double M, double V, double kappa, double Z_na, double EI_i,
                        double fyd_red) const;
     // Current state/TS output.txt rewritten to hold only the failure line.
     void writeFailure() const;
+    // Current state/TS stress file of the part: the rows, appended at one
+    // opening of the file (see writePartRow).
+    void writePartRows(PartFile part, const std::vector<PartRow> &rows) const;
     // Current state/TS stress file of the part: eleven numbers and the state text.
     void writePartRow(PartFile part, const PartRow &row) const;
     // Querschnittsklasse.txt: the direction and eight numbers, tab-separated.
@@ -77,6 +92,7 @@ private:
                            bool withFydRed) const;
     void createFile(const std::string &path, const std::string &content) const;
     void appendLine(const std::string &path, const std::string &line) const;
+    void appendText(const std::string &path, const std::string &text) const;
     std::string inRun(const std::string &name) const;
 
     std::string runFolder_;

@@ -41,6 +41,7 @@ void ultimateLimitState(const DesignInput &in, ResultWriter &writer, Calculation
     calc.plasticLimitMoments(1);
     calc.designState();
     calc.writeLimitMoments();
+    calc.momentCurvature();
 }
 
 void serviceabilityLimitState(const DesignInput &in, ResultWriter &writer, Calculation &calc) {
@@ -113,10 +114,14 @@ bool findRunFolder(DesignInput &in, const std::string &workFolder) {
     return true;
 }
 
+void runCalculation(const std::string &workFolder) {
+    auto input = std::make_unique<DesignInput>();
+    if (findRunFolder(*input, workFolder)) calculate(*input);
+}
+
 int runSequence() {
     useClassicLocaleOnConsole();
-    auto input = std::make_unique<DesignInput>();
-    if (findRunFolder(*input, platform::workFolder())) calculate(*input);
+    runCalculation(platform::workFolder());
     platform::waitMilliseconds(50);
     return 0;
 }

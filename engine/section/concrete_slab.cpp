@@ -108,8 +108,15 @@ MaterialPoint ConcreteSlab::barLaw(double eps) const {
 }
 
 std::vector<std::pair<double, double>> ConcreteSlab::concreteZones() const {
-    if (h_profilblech > 0.0) return {{0.0, h_profilblech}, {h_profilblech, h_c}};
-    return {{0.0, h_c}};
+    const ZoneTable t = concreteZoneTable();
+    return std::vector<std::pair<double, double>>(t.begin(), t.end());
+}
+
+ConcreteSlab::ZoneTable ConcreteSlab::concreteZoneTable() const {
+    ZoneTable t;
+    if (h_profilblech > 0.0) t.zone[t.count++] = {0.0, h_profilblech};
+    t.zone[t.count++] = {h_profilblech > 0.0 ? h_profilblech : 0.0, h_c};
+    return t;
 }
 
 void ConcreteSlab::writeGeometryBlocks() const {

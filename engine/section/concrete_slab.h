@@ -53,6 +53,14 @@ public:
     MaterialPoint barLaw(double eps) const;
     // {0, h_p} (only with sheeting) and {h_p, h_c}.
     std::vector<std::pair<double, double>> concreteZones() const;
+    // The same zones in a fixed table (no allocation per section evaluation).
+    struct ZoneTable {
+        std::pair<double, double> zone[2];
+        int count = 0;
+        const std::pair<double, double> *begin() const { return zone; }
+        const std::pair<double, double> *end() const { return zone + count; }
+    };
+    ZoneTable concreteZoneTable() const;
 
     // "*Geometrie Betonquerschnitt" and "*Geometrie Bewehrungsstahl".
     void writeGeometryBlocks() const;

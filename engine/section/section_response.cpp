@@ -7,6 +7,15 @@
 
 namespace {
 
+unsigned long long evaluations = 0;
+
+// Sub-zone tables of evaluations whose zones nobody asked for: kept between
+// evaluations, so that an evaluation allocates nothing once they have grown.
+std::vector<SubZone> &scratch(int which) {
+    static thread_local std::vector<SubZone> tables[3];
+    return tables[which];
+}
+
 void integrateBarLayer(const ConcreteSlab &slab, BarLayer layer, const StrainPlane &plane,
                        std::vector<SubZone> &out) {
     const ReinforcementLayers &b = slab.bars;
@@ -25,13 +34,12 @@ void integrateBarLayer(const ConcreteSlab &slab, BarLayer layer, const StrainPla
 
 PartSums slabResponse(const ConcreteSlab &slab, double eps_b, double kappa,
                       std::vector<SubZone> *concrete, std::vector<SubZone> *bars) {
-    std::vector<SubZone> localConcrete, localBars;
-    std::vector<SubZone> &c = concrete ? *concrete : localConcrete;
-    std::vector<SubZone> &s = bars ? *bars : localBars;
+    std::vector<SubZone> &c = concrete ? *concrete : scratch(0);
+    std::vector<SubZone> &s = bars ? *bars : scratch(1);
     c.clear();
     s.clear();
     const StrainPlane plane{eps_b, kappa};
-    for (const auto &[z1, z2] : slab.concreteZones()) {
+    for (const auto &[z1, z2] : slab.concreteZoneTable()) {
         const IntegrationZone zone{z1, z2, slab.e_c3, slab.e_ct, 8, ZoneMaterial::ConcreteOrBar};
         integrateZone(
             zone, plane, [&slab](double eps) { return slab.concreteLaw(eps); },
@@ -58,11 +66,10 @@ PartSums slabResponse(const ConcreteSlab &slab, double eps_b, double kappa,
 
 PartSums steelResponse(const SteelSection &steel, double eps0, double kappa,
                        std::vector<SubZone> *zones) {
-    std::vector<SubZone> local;
-    std::vector<SubZone> &out = zones ? *zones : local;
+    std::vector<SubZone> &out = zones ? *zones : scratch(2);
     out.clear();
     const StrainPlane plane{eps0, kappa};
-    for (const SteelZone &z : steel.zones()) {
+    for (const SteelZone &z : steel.zoneTable()) {
         const double e = z.reduced ? steel.e_y_red : steel.e_y;
         const IntegrationZone zone{z.z1, z.z2, -e, e, 10, ZoneMaterial::Steel};
         const bool reduced = z.reduced;
@@ -79,6 +86,7 @@ PartSums steelResponse(const SteelSection &steel, double eps0, double kappa,
 
 SectionResult evaluateSection(const ConcreteSlab &slab, const SteelSection &steel, double h_a,
                               double kappa, double z0, SectionZones *zones) {
+    ++evaluations;
     const double eps_b = -kappa * (h_a - z0);
     const PartSums c = slabResponse(slab, eps_b, kappa, zones ? &zones->concrete : nullptr,
                                     zones ? &zones->bars : nullptr);
@@ -94,3 +102,5 @@ SectionResult evaluateSection(const CompositeSection &section, double kappa, dou
                               SectionZones *zones) {
     return evaluateSection(section.slab, section.steel, section.h_a, kappa, z0, zones);
 }
+
+unsigned long long sectionEvaluationCount() { return evaluations; }

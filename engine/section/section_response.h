@@ -41,3 +41,7 @@ SectionResult evaluateSection(const ConcreteSlab &slab, const SteelSection &stee
                               double kappa, double z0, SectionZones *zones = nullptr);
 SectionResult evaluateSection(const CompositeSection &section, double kappa, double z0,
                               SectionZones *zones = nullptr);
+
+// Number of section evaluations since the program started (one plain
+// increment per evaluation; read by the benchmarks to count solver work).
+unsigned long long sectionEvaluationCount();

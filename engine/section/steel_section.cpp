@@ -50,18 +50,31 @@ SteelSection::SteelSection(const DesignInput &input, const SteelMaterial &materi
 }
 
 std::vector<SteelZone> SteelSection::zones() const {
+    const ZoneTable t = zoneTable();
+    return std::vector<SteelZone>(t.begin(), t.end());
+}
+
+SteelSection::ZoneTable SteelSection::zoneTable() const {
     const double webTop = h - t_f2;
-    if (!isRolled())
-        return {{0.0, t_f1, 0.0, false}, {t_f1, webTop, 0.0, true}, {webTop, h, 0.0, false}};
+    ZoneTable t;
+    if (!isRolled()) {
+        t.zone[0] = {0.0, t_f1, 0.0, false};
+        t.zone[1] = {t_f1, webTop, 0.0, true};
+        t.zone[2] = {webTop, h, 0.0, false};
+        t.count = 3;
+        return t;
+    }
     // Rolled: the shear area takes the inner flange halves over t_w + 2r.
     const double core = t_w + 2.0 * r;
-    return {{0.0, t_f1 / 2.0, b_f1, false},
-            {t_f1 / 2.0, t_f1, b_f1 - core, false},
-            {t_f1 / 2.0, t_f1, core, true},
-            {t_f1, webTop, 0.0, true},
-            {webTop, webTop + t_f2 / 2.0, core, true},
-            {webTop, webTop + t_f2 / 2.0, b_f2 - core, false},
-            {h - t_f2 / 2.0, h, b_f2, false}};
+    t.zone[0] = {0.0, t_f1 / 2.0, b_f1, false};
+    t.zone[1] = {t_f1 / 2.0, t_f1, b_f1 - core, false};
+    t.zone[2] = {t_f1 / 2.0, t_f1, core, true};
+    t.zone[3] = {t_f1, webTop, 0.0, true};
+    t.zone[4] = {webTop, webTop + t_f2 / 2.0, core, true};
+    t.zone[5] = {webTop, webTop + t_f2 / 2.0, b_f2 - core, false};
+    t.zone[6] = {h - t_f2 / 2.0, h, b_f2, false};
+    t.count = 7;
+    return t;
 }
 
 StripProps SteelSection::strip(double z1, double z2, double width) const {

@@ -41,6 +41,14 @@ public:
 
     // 7 zones for rolled, 3 for welded sections, from bottom to top.
     std::vector<SteelZone> zones() const;
+    // The same zones in a fixed table (no allocation per section evaluation).
+    struct ZoneTable {
+        SteelZone zone[7];
+        int count = 0;
+        const SteelZone *begin() const { return zone; }
+        const SteelZone *end() const { return zone + count; }
+    };
+    ZoneTable zoneTable() const;
     // Exact strip of the true shape between z1 and z2 (clipped to 0..h), or a
     // rectangle of the forced width when width > 0.
     StripProps strip(double z1, double z2, double width = 0.0) const;

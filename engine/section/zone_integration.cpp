@@ -6,15 +6,17 @@
 
 double roundTo(double value, int decimals) {
     if (value == 0.0 || !std::isfinite(value)) return value;
-    const double scale = std::pow(10.0, decimals);
+    // Exact powers of ten for the rounding places in use.
+    static const double powers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8,
+                                    1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const double scale =
+        decimals >= 0 && decimals <= 15 ? powers[decimals] : std::pow(10.0, decimals);
     const double scaled = value * scale;
     // Beyond 2^52 every double is already a whole number at this scale.
     if (std::fabs(scaled) >= 4503599627370496.0) return value;
     const double rounded = scaled > 0.0 ? std::floor(scaled + 0.5) : std::ceil(scaled - 0.5);
     return rounded / scale;
 }
-
-bool isState(const char *state, const char *text) { return std::strcmp(state, text) == 0; }
 
 namespace {
 

@@ -5,6 +5,7 @@
 // z, so the net area, centroid and own second moment integrate it exactly.
 // Heights in mm in the part's own coordinate, strains in per mille,
 // stresses in N/mm^2, compression negative.
+#include <cstring>
 #include <vector>
 
 #include "materials/material_point.h"
@@ -50,7 +51,11 @@ struct PartSums {
     const char *state = "el";
 };
 
-bool isState(const char *state, const char *text);
+inline bool isState(const char *state, const char *text) {
+    // The state texts differ in their first letters; compare in full only
+    // when those agree.
+    return state[0] == text[0] && std::strcmp(state, text) == 0;
+}
 // The worse of two states in the order el < nel < ver.
 const char *worseState(const char *a, const char *b);
 

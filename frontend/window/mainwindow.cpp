@@ -18,6 +18,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "plots/moment_curvature_plot.h"
 #include "widgets/mygraphicsview.h"
 #include "window/window_layout.h"
 #include "widgets/numberedit.h"
@@ -50,6 +51,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     // The interaction plot is redrawn before the check panel adds the design point.
     connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_graph_M_V()));
     connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_txt_t()));
+    m_plotMomentKruemmung = new MomentCurvaturePlot(font());
+    tabs->addTab(m_plotMomentKruemmung, "Momenten-Krümmung");
+    connect(this, &MainWindow::werteGeaendert, m_plotMomentKruemmung,
+            [this] { m_plotMomentKruemmung->refresh(m_runFolder); });
     m_protokoll = new QTextEdit;
     m_protokoll->setReadOnly(true);
     tabs->addTab(m_protokoll, "Protokoll");

@@ -34,6 +34,7 @@ class QTextEdit;
 class QVBoxLayout;
 class QWidget;
 class MyGraphicsView;
+class MomentCurvaturePlot;
 class NumberEdit;
 namespace designfile {
 struct Choices;
@@ -238,6 +239,7 @@ private:
     QCustomPlot *m_plotSpannungGzt = nullptr;
     QCustomPlot *m_plotDehnungGzt = nullptr;
     QCustomPlot *m_plotMV = nullptr;
+    MomentCurvaturePlot *m_plotMomentKruemmung = nullptr;
     QVBoxLayout *m_textGzgOhneTs = nullptr;
     QVBoxLayout *m_textGzgMitTs = nullptr;
     QVBoxLayout *m_textGzt = nullptr;

@@ -133,7 +133,7 @@ void TestForms::windowHasTabsMenusAndShortcuts() {
     QStringList titles;
     for (int i = 0; i < tabs->count(); ++i) titles << tabs->tabText(i);
     QCOMPARE(titles, QStringList({"Eingabe", "Plot", "Gebrauchstauglichkeit", "Tragfähigkeit",
-                                  "Protokoll"}));
+                                  "Momenten-Krümmung", "Protokoll"}));
 
     QStringList menus;
     for (QAction *menu : m_window->menuBar()->actions()) menus << menu->text();

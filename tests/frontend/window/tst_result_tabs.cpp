@@ -179,7 +179,7 @@ private slots:
         window.resize(1600, 1000);
         QVERIFY(QMetaObject::invokeMethod(&window, "oeffnenLetzteClicked"));
 
-        QCOMPARE(plots(window).size(), 7);
+        QCOMPARE(plots(window).size(), 8);  // with the moment–curvature tab
         const QList<QCustomPlot *> gzg = plotsOfTab(window, "Gebrauchstauglichkeit");
         const QList<QCustomPlot *> gzt = plotsOfTab(window, tabText("Tragfähigkeit"));
         QCOMPARE(gzg.size(), 4);

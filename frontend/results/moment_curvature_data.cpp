@@ -1,0 +1,105 @@
+#include "results/moment_curvature_data.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <initializer_list>
+#include <locale>
+#include <sstream>
+
+#include "results/result_reader.h"
+
+namespace results {
+
+const char *const curvatureFile = "kappa_M_beziehung.txt";
+
+namespace {
+
+bool finite(std::initializer_list<double> values) {
+    for (double v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+// The limit labels of "*Grenzmomente": moment (Nmm) and curvature (‰/mm);
+// missing when the labels are not in the file (a value of 0 is no limit).
+CurvatureMarker limitMarker(const std::string &path, const KeyValues &values, const char *moment,
+                            const char *kappa) {
+    CurvatureMarker m;
+    if (!hasLineStartingWith(path, moment) || !hasLineStartingWith(path, kappa)) return m;
+    m.kappa = values.value(kappa) * 1000.0;
+    m.moment = values.value(moment) / 1.0e6;
+    m.present = finite({m.kappa, m.moment});
+    return m;
+}
+
+// The data row of a state output.txt: M (Nmm), V (N), kappa (‰/mm), Z_na, EI_i (Nmm²).
+struct StateRow {
+    bool present = false;
+    double M = 0.0, kappa = 0.0, EI_i = 0.0;
+};
+
+StateRow stateRow(const std::string &folder) {
+    StateRow row;
+    for (const NumberRow &r : readNumberRows(folder + outputFile, 5)) {
+        if (!finite({r[0], r[2], r[4]})) continue;
+        row.present = true;
+        row.M = r[0];
+        row.kappa = r[2];
+        row.EI_i = r[4];
+    }
+    return row;
+}
+
+CurvatureMarker designMarker(const StateRow &row) {
+    CurvatureMarker m;
+    m.present = row.present;
+    m.kappa = row.kappa * 1000.0;
+    m.moment = row.M / 1.0e6;
+    return m;
+}
+
+}  // namespace
+
+std::vector<CurvaturePoint> MomentCurvatureData::branch(int direction) const {
+    std::vector<CurvaturePoint> out;
+    for (const CurvaturePoint &p : points)
+        if (p.kappa * direction >= 0.0) out.push_back(p);
+    if (direction < 0) std::reverse(out.begin(), out.end());
+    return out;
+}
+
+std::vector<CurvaturePoint> readCurvaturePoints(const std::string &path) {
+    std::vector<CurvaturePoint> points;
+    std::ifstream file(path);
+    std::string line;
+    while (std::getline(file, line)) {
+        std::istringstream fields(line);
+        fields.imbue(std::locale::classic());
+        double kappa = 0.0, zNa = 0.0, M = 0.0, N = 0.0;
+        std::string state;
+        if (!(fields >> kappa >> zNa >> M >> N >> state)) continue;
+        if (!finite({kappa, zNa, M, N})) continue;
+        points.push_back({kappa * 1000.0, M / 1.0e6, zNa, N / 1000.0, state});
+    }
+    return points;
+}
+
+MomentCurvatureData readMomentCurvature(const std::string &runFolder) {
+    MomentCurvatureData d;
+    d.points = readCurvaturePoints(runFolder + curvatureFile);
+    const std::string output = runFolder + outputFile;
+    const KeyValues values = KeyValues::read(output);
+    d.elastic[0] = limitMarker(output, values, "M_min_el", "kappa_min_el");
+    d.elastic[1] = limitMarker(output, values, "M_max_el", "kappa_max_el");
+    d.plastic[0] = limitMarker(output, values, "M_min_pl", "kappa_min_pl");
+    d.plastic[1] = limitMarker(output, values, "M_max_pl", "kappa_max_pl");
+    const StateRow uls = stateRow(stateFolder(runFolder, 1, 0));
+    d.designUls = designMarker(uls);
+    d.eiUlsPresent = uls.present && std::isfinite(uls.EI_i);
+    d.eiUls = uls.EI_i / 1.0e9;
+    d.designSls = designMarker(stateRow(stateFolder(runFolder, 0, 0)));
+    return d;
+}
+
+}  // namespace results
