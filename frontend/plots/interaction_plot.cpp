@@ -5,6 +5,7 @@
 #include "plots/label_layout.h"
 #include "plots/plot_setup.h"
 #include "qcustomplot.h"
+#include "results/design_checks.h"
 #include "results/result_reader.h"
 
 InteractionCurves buildInteractionCurves(const std::vector<std::vector<double>> &rows) {
@@ -43,15 +44,78 @@ std::optional<Qt::Alignment> interactionLegendCorner(const InteractionCurves &c)
     return std::nullopt;
 }
 
+namespace {
+
+const char *const plasticNoteName = "plasticCurveNote";
+
+QCPTextElement *plasticNoteElement(QCustomPlot *plot) {
+    QCPLayoutGrid *layout = plot->plotLayout();
+    for (int i = 0; i < layout->elementCount(); ++i)
+        if (auto *text = qobject_cast<QCPTextElement *>(layout->elementAt(i)))
+            if (text->objectName() == QLatin1String(plasticNoteName)) return text;
+    return nullptr;
+}
+
+// The note in its own row above the axis rect, clear of curves, legend and labels.
+void setPlasticNote(QCustomPlot *plot, const QString &note) {
+    QCPLayoutGrid *layout = plot->plotLayout();
+    if (QCPTextElement *old = plasticNoteElement(plot)) {
+        layout->remove(old);
+        layout->simplify();
+    }
+    if (note.isEmpty()) return;
+    layout->insertRow(0);
+    QFont font = plot->font();
+    font.setPointSize(8);
+    auto *text = new QCPTextElement(plot, note, font);
+    text->setObjectName(QString::fromLatin1(plasticNoteName));
+    text->setTextColor(QColor(90, 90, 90));
+    layout->addElement(0, 0, text);
+}
+
+}  // namespace
+
+QString plasticCurveNote(int sectionClass) {
+    if (sectionClass == 3)
+        return QString::fromUtf8("Querschnittsklasse 3: pl. Grenzmoment nicht zulässig,\n"
+                                 "nur elastische Bemessung (el. Grenzmoment)");
+    if (sectionClass == 4)
+        return QString::fromUtf8("Querschnittsklasse 4: pl. Grenzmoment nicht zulässig,\n"
+                                 "wirksamer Querschnitt nicht abgedeckt");
+    return QString();
+}
+
+QString plasticCurveNote(const results::RunResults &run) {
+    const results::UltimateChecks checks = results::checkUltimateLimitState(run);
+    if (!checks.actionsKnown || !checks.interaction.sectionClass.present) return QString();
+    return plasticCurveNote(checks.interaction.sectionClass.klasse);
+}
+
+QString plasticNoteOf(QCustomPlot *plot) {
+    const QCPTextElement *text = plasticNoteElement(plot);
+    return text ? text->text() : QString();
+}
+
 void drawInteractionCurves(QCustomPlot *plot, const InteractionCurves &c,
-                           const QString &missingNote) {
-    if (c.v.isEmpty()) return showNoData(plot, missingNote);
+                           const QString &missingNote, const QString &plasticNote) {
+    if (c.v.isEmpty()) {
+        setPlasticNote(plot, QString());
+        return showNoData(plot, missingNote);
+    }
     clearPlot(plot);
     showDataFrame(plot);
-    addResultGraph(plot, KeyAxis::Horizontal, c.v, c.mPl,
-                   {"pl. Grenzmoment", QColor(249, 237, 71, 255), QColor(249, 237, 71, 50)}, false);
+    // Class 3 and 4 may not use the plastic limit: it stays visible for
+    // comparison, dashed and grey.
+    const bool plasticPermitted = plasticNote.isEmpty();
+    const GraphStyle plastic =
+        plasticPermitted
+            ? GraphStyle{"pl. Grenzmoment", QColor(249, 237, 71, 255), QColor(249, 237, 71, 50)}
+            : GraphStyle{"pl. Grenzmoment", QColor(150, 150, 150, 255), QColor(150, 150, 150, 25),
+                         Qt::DashLine};
+    addResultGraph(plot, KeyAxis::Horizontal, c.v, c.mPl, plastic, false);
     addResultGraph(plot, KeyAxis::Horizontal, c.v, c.mEl,
                    {"el. Grenzmoment", QColor(255, 165, 0, 255), QColor(255, 165, 0, 50)}, false);
+    setPlasticNote(plot, plasticNote);
     plot->xAxis->setRange(1.4 * c.vMin, 1.4 * c.vMax);
     plot->yAxis->setRange(1.4 * c.mMin, 1.4 * c.mMax);
     if (const auto corner = interactionLegendCorner(c))

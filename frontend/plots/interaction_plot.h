@@ -14,6 +14,10 @@
 
 class QCustomPlot;
 
+namespace results {
+class RunResults;
+}
+
 struct InteractionCurves {
     QVector<double> v;    // shear force, kN
     QVector<double> mPl;  // plastic limit moment, kNm
@@ -38,11 +42,22 @@ InteractionCurves readInteractionCurves(const std::string &path);
 // applies (the legend then keeps its previous corner).
 std::optional<Qt::Alignment> interactionLegendCorner(const InteractionCurves &curves);
 
+// The note over the plot when the cross-section class of the design
+// direction does not permit the plastic resistance (Class 3 or 4); empty for
+// Class 1 and 2, a class not determined, or a run without design moment.
+QString plasticCurveNote(int sectionClass);
+QString plasticCurveNote(const results::RunResults &run);
+
 // Clears the plot and draws graph 0 "pl. Grenzmoment" and graph 1
 // "el. Grenzmoment", sets the ranges and the legend corner. Without curves
-// the plot is an empty frame with `missingNote` in its middle.
+// the plot is an empty frame with `missingNote` in its middle. With a
+// `plasticNote` the plastic curve is dashed and grey, and the note stands
+// above the axes.
 void drawInteractionCurves(QCustomPlot *plot, const InteractionCurves &curves,
-                           const QString &missingNote);
+                           const QString &missingNote, const QString &plasticNote = QString());
+
+// The note above the axes; empty when there is none.
+QString plasticNoteOf(QCustomPlot *plot);
 
 // The span widened, when needed, so that `value` lies inside it with a tenth
 // of the widened span to spare on its side.

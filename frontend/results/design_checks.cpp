@@ -1,8 +1,39 @@
 #include "results/design_checks.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace results {
+
+Utilisation Utilisation::of(double action, double resistance) {
+    Utilisation eta;
+    const double ratio = std::fabs(action) / std::fabs(resistance);
+    // A zero resistance gives no ratio; nothing non-finite is shown.
+    if (std::fabs(resistance) > 0.0 && std::isfinite(ratio)) {
+        eta.value = ratio;
+        eta.missing = Missing::None;
+    }
+    return eta;
+}
+
+Utilisation Utilisation::notComputed(Missing why) {
+    Utilisation eta;
+    eta.missing = why == Missing::None ? Missing::NoCalculation : why;
+    return eta;
+}
+
+QString utilisationNumber(double eta) { return QString::number(eta, 'f', 2); }
+
+QString utilisationText(const Utilisation &eta) {
+    if (eta.value) return QString::fromUtf8("Ausnutzung η = ") + utilisationNumber(*eta.value);
+    return QString::fromUtf8("Ausnutzung η: ") + notDetermined(eta.missing);
+}
+
+BendingBasis bendingBasis(const SectionClassRow &row) {
+    if (!row.present) return BendingBasis::Unclassified;
+    if (row.klasse >= 4) return BendingBasis::NotPossible;
+    return row.klasse == 3 ? BendingBasis::Elastic : BendingBasis::Plastic;
+}
 
 namespace {
 
@@ -16,6 +47,7 @@ ShearCheck shearCheck(const RunResults &run) {
     check.missing = Missing::None;
     // Equal values fail: the resistance must exceed the action.
     check.verdict = check.vPl > check.vEd ? Verdict::Passed : Verdict::Failed;
+    check.utilisation = Utilisation::of(check.vEd, check.vPl);
     return check;
 }
 
@@ -32,6 +64,8 @@ InteractionCheck interactionCheck(const RunResults &run, double mEd, bool moment
     InteractionCheck check;
     check.sagging = mEd >= 0.0;
     check.sectionFailed = run.state(AnalysedState::Ultimate).missing == Missing::SectionFailure;
+    check.sectionClass = run.sectionClasses().forMoment(mEd);
+    check.basis = bendingBasis(check.sectionClass);
     const std::optional<double> mEl = run.output().find(check.sagging ? "M_max_el" : "M_min_el");
     const std::optional<double> mPl = run.output().find(check.sagging ? "M_max_pl" : "M_min_pl");
     if (mEl && mPl) {
@@ -41,19 +75,30 @@ InteractionCheck interactionCheck(const RunResults &run, double mEd, bool moment
         check.range = momentRange(mEd, check.mEl, check.mPl, check.sagging);
     }
     if (!momentKnown) return check;
-    if (check.sectionFailed) {
-        // The engine's own verdict: no strain state carries M_Ed.
+    if (check.basis == BendingBasis::NotPossible) {
+        // Known from the class alone, even where the limit moments are missing.
+        const BendingCheck byClass = bendingCheck(check.sectionClass, mEd, check.mEl, check.mPl);
         check.verdict = Verdict::Failed;
+        check.classMessage = byClass.message;
         check.missing = check.limitsKnown ? Missing::None : run.limitMomentsMissing();
+        check.utilisation = Utilisation::notComputed(Missing::EffectiveSection);
         return check;
     }
     if (!check.limitsKnown) {
         const Missing missing = run.limitMomentsMissing();
         check.missing = missing == Missing::None ? Missing::NoCalculation : missing;
+        // The engine's own verdict: no strain state carries M_Ed.
+        if (check.sectionFailed) check.verdict = Verdict::Failed;
+        check.utilisation = Utilisation::notComputed(check.missing);
         return check;
     }
     check.missing = Missing::None;
-    check.verdict = check.range == MomentRange::BeyondPlastic ? Verdict::Failed : Verdict::Passed;
+    const BendingCheck byClass = bendingCheck(check.sectionClass, mEd, check.mEl, check.mPl);
+    check.resistance = byClass.resistance;
+    check.classMessage = byClass.message;
+    check.utilisation = Utilisation::of(mEd, check.resistance);
+    // A section failure is the engine's verdict even within the limit moments.
+    check.verdict = byClass.fulfilled && !check.sectionFailed ? Verdict::Passed : Verdict::Failed;
     return check;
 }
 
@@ -72,6 +117,14 @@ bool slabFullyCompressed(const RunResults &run, double mEd, double zNa) {
 
 bool UltimateChecks::failed() const {
     return shear.verdict == Verdict::Failed || interaction.verdict == Verdict::Failed;
+}
+
+Utilisation UltimateChecks::maximumUtilisation() const {
+    if (!shear.utilisation.value) return shear.utilisation;
+    if (!interaction.utilisation.value) return interaction.utilisation;
+    Utilisation larger = shear.utilisation;
+    larger.value = std::max(*shear.utilisation.value, *interaction.utilisation.value);
+    return larger;
 }
 
 UltimateChecks checkUltimateLimitState(const RunResults &run) {

@@ -3,11 +3,31 @@
 // by the check panel, the design report and the outcome of the run. A check
 // whose values the engine did not compute has no verdict: it is "not
 // determined" with the reason, never passed or failed on zeros.
+#include <QString>
+#include <optional>
+
 #include "results/run_results.h"
+#include "results/section_class.h"
 
 namespace results {
 
 enum class Verdict { Passed, Failed, NotDetermined };
+
+// The utilisation of a check, action over the resistance the check uses,
+// or why it was not computed. Never a ratio of values that are missing, and
+// never of a zero resistance.
+struct Utilisation {
+    std::optional<double> value;
+    Missing missing = Missing::NoCalculation;  // why not computed
+
+    static Utilisation of(double action, double resistance);
+    static Utilisation notComputed(Missing why);
+};
+
+// "0.61": two decimals, a decimal point whatever the locale.
+QString utilisationNumber(double eta);
+// "Ausnutzung η = 0.61", or "Ausnutzung η: nicht ermittelt (Querkraftversagen)".
+QString utilisationText(const Utilisation &eta);
 
 // EN 1994-1-1 6.2.2.2: the plastic shear resistance must exceed |V_Ed|.
 struct ShearCheck {
@@ -15,13 +35,26 @@ struct ShearCheck {
     double vEd = 0.0;  // |V_Ed| in kN, valid when the action is known
     double vPl = 0.0;  // V_pl,Rd in kN, valid unless not determined
     Missing missing = Missing::NoCalculation;  // why not determined
+    Utilisation utilisation;  // η_V = |V_Ed| / V_pl,Rd
 };
 
 // Where M_Ed lies between the limit moments of its own sign.
 enum class MomentRange { Elastic, PartlyPlastic, BeyondPlastic };
 
+// Which resistance the bending check may use, by the cross-section class of
+// the design direction (EN 1994-1-1 5.5, 6.2.1).
+enum class BendingBasis {
+    Plastic,       // Class 1 or 2: M_pl,Rd(V_Ed)
+    Unclassified,  // class not determined (older run folder): M_pl,Rd(V_Ed) as before
+    Elastic,       // Class 3: M_el,Rd(V_Ed) only
+    NotPossible,   // Class 4: the effective section is not covered, no check
+};
+
+BendingBasis bendingBasis(const SectionClassRow &row);
+
 // EN 1994-1-1 6.2.2.4: M_Ed against the elastic and the plastic limit moment
-// of its sign, both reduced for V_Ed.
+// of its sign, both reduced for V_Ed, and against the one of them its
+// cross-section class permits.
 struct InteractionCheck {
     Verdict verdict = Verdict::NotDetermined;
     bool sagging = true;        // M_Ed >= 0: the limits of positive moments
@@ -31,6 +64,15 @@ struct InteractionCheck {
     MomentRange range = MomentRange::Elastic;  // valid when limitsKnown
     bool sectionFailed = false;  // the engine found no strain state for M_Ed
     Missing missing = Missing::NoCalculation;  // why the limits are missing
+
+    SectionClassRow sectionClass;  // the class of M_Ed's direction
+    BendingBasis basis = BendingBasis::Unclassified;
+    // M_Rd(V_Ed) the check compares with, kNm with the sign of M_Ed: M_el for
+    // Class 3, M_pl otherwise; valid when limitsKnown and the check is possible.
+    double resistance = 0.0;
+    // The class's own verdict text: Class 3 beyond M_el,Rd(V_Ed), or Class 4.
+    QString classMessage;
+    Utilisation utilisation;  // η_M = |M_Ed| / |M_Rd(V_Ed)|
 };
 
 struct UltimateChecks {
@@ -41,9 +83,14 @@ struct UltimateChecks {
     InteractionCheck interaction;
 
     bool failed() const;
+    // The larger of η_V and η_M; missing when either is.
+    Utilisation maximumUtilisation() const;
 };
 
-// Every ultimate-limit-state verdict of the run, in one place.
+// Every ultimate-limit-state verdict of the run, in one place. Class 1 and 2
+// (and a class not determined) check M_Ed against M_pl,Rd(V_Ed); Class 3
+// against M_el,Rd(V_Ed) ("Querschnittsklasse 3: nur elastische Bemessung
+// zulässig" beyond it); Class 4 is not checked and counts as failed.
 UltimateChecks checkUltimateLimitState(const RunResults &run);
 
 enum class MinimumReinforcementVerdict {

@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "results/design_checks.h"
+#include "results/run_outcome.h"
+#include "results/section_class.h"
 
 using results::AnalysedState;
 using results::Missing;
@@ -165,9 +167,8 @@ void appendStrainStates(QStringList &report, const results::RunResults &run, con
 }
 
 // EN 1994-1-1 6.2.2.2: the check passes only when V_pl,Rd exceeds |V_Ed|.
-void appendShearCheck(QStringList &report, const results::UltimateChecks &checks) {
+void appendShearVerdict(QStringList &report, const results::UltimateChecks &checks) {
     const results::ShearCheck &shear = checks.shear;
-    report << u("\nQUERKRAFTTRAGFÄHIGKEIT (nach EN 1994-1-1 6.2.2):");
     switch (shear.verdict) {
     case Verdict::Passed:
         report << "\n|V_Ed| = " + n(shear.vEd) + u("kN\t\t≤\t|V_pl_Rd| =") + n(shear.vPl) + "kN"
@@ -182,6 +183,12 @@ void appendShearCheck(QStringList &report, const results::UltimateChecks &checks
     const QString missing = results::notDetermined(shear.missing);
     report << (checks.actionsKnown ? "\n|V_Ed| = " + n(shear.vEd) + "kN\t\t|V_pl_Rd|: " + missing
                                    : "\n" + missing);
+}
+
+void appendShearCheck(QStringList &report, const results::UltimateChecks &checks) {
+    report << u("\nQUERKRAFTTRAGFÄHIGKEIT (nach EN 1994-1-1 6.2.2):");
+    appendShearVerdict(report, checks);
+    report << "\n" + results::utilisationText(checks.shear.utilisation);
 }
 
 // The comparison of M_Ed with the limit moment that decides its range.
@@ -208,12 +215,50 @@ QString interactionComparison(const results::UltimateChecks &checks) {
     return "\nM_Ed = " + mEd + " kNm\t\t<\tM_pl_Rd(V_Ed) = " + n(b.mPl) + " kNm";
 }
 
-// EN 1994-1-1 6.2.2.4: M_Ed against the limit moments of its sign, reduced for V_Ed.
-void appendInteractionCheck(QStringList &report, const results::UltimateChecks &checks) {
+// Which resistance the bending check uses, by the class of M_Ed's direction.
+QString basisLine(const results::InteractionCheck &b) {
+    const QString klasse = results::classText(b.sectionClass);
+    switch (b.basis) {
+    case results::BendingBasis::Plastic:
+        return "\nQuerschnittsklasse " + klasse + u(": plastische Bemessung zulässig, M_Rd = M_pl_Rd(V_Ed)");
+    case results::BendingBasis::Elastic:
+        return "\nQuerschnittsklasse " + klasse + u(": Nachweis elastisch, M_Rd = M_el_Rd(V_Ed)");
+    case results::BendingBasis::NotPossible: return "\n" + b.classMessage;
+    case results::BendingBasis::Unclassified: break;
+    }
+    return u("\nQuerschnittsklasse nicht ermittelt: wie bisher M_Rd = M_pl_Rd(V_Ed)");
+}
+
+// Class 3: M_Ed against M_el,Rd(V_Ed) only.
+void appendElasticVerdict(QStringList &report, const results::UltimateChecks &checks) {
     const results::InteractionCheck &b = checks.interaction;
-    report << u("\n\nTRAGFÄHIGKEIT: INTERAKTION BIEGUNG UND QUERKRAFT (nach EN 1994-1-1 6.2.2.4):");
+    const bool within = b.sagging ? checks.mEd <= b.mEl : checks.mEd >= b.mEl;
+    const QString relation = b.sagging ? (within ? u("≤") : u(">")) : (within ? u("≥") : u("<"));
+    report << "\nM_Ed = " + n(checks.mEd) + "kNm\t\t" + relation + "\tM_el_Rd(V_Ed) = " + n(b.mEl) + "kNm";
+    if (b.sectionFailed) {
+        report << u("\nVERSAGEN! (Querschnittsversagen im GZT)");
+    } else if (within) {
+        report << u("\nNACHWEIS ERFÜLLT!") << u("\nelastische Spannungsverteilung");
+    } else {
+        report << "\n" + b.classMessage;
+        if (b.range == results::MomentRange::PartlyPlastic)
+            report << "\nM_pl_Rd(V_Ed) = " + n(b.mPl) + u("kNm gilt nur für Querschnittsklasse 1 und 2");
+        report << u("\nNACHWEIS NICHT ERFÜLLT!");
+    }
+}
+
+// EN 1994-1-1 6.2.2.4: M_Ed against the limit moments of its sign, reduced for
+// V_Ed, and against the resistance its cross-section class permits.
+void appendInteractionVerdict(QStringList &report, const results::UltimateChecks &checks) {
+    const results::InteractionCheck &b = checks.interaction;
     if (!checks.actionsKnown) {
         report << "\n" + results::notDetermined(Missing::NoCalculation);
+        return;
+    }
+    report << basisLine(b);
+    if (b.basis == results::BendingBasis::NotPossible) {
+        if (b.sectionFailed) report << u("\nVERSAGEN! (Querschnittsversagen im GZT)");
+        report << u("\nNACHWEIS NICHT ERFÜLLT!");
         return;
     }
     if (!b.limitsKnown) {
@@ -221,6 +266,7 @@ void appendInteractionCheck(QStringList &report, const results::UltimateChecks &
         if (b.sectionFailed) report << u("\nVERSAGEN! (Querschnittsversagen im GZT)");
         return;
     }
+    if (b.basis == results::BendingBasis::Elastic) return appendElasticVerdict(report, checks);
     report << interactionComparison(checks);
     if (b.range == results::MomentRange::BeyondPlastic) {
         report << u("\nVERSAGEN!");
@@ -231,6 +277,74 @@ void appendInteractionCheck(QStringList &report, const results::UltimateChecks &
         report << u("\nNACHWEIS ERFÜLLT!")
                << (b.range == results::MomentRange::Elastic ? u("\nelastische Spannungsverteilung")
                                                             : u("\nTeilplastische Spannungsverteilung"));
+    }
+}
+
+void appendInteractionCheck(QStringList &report, const results::UltimateChecks &checks) {
+    report << u("\n\nTRAGFÄHIGKEIT: INTERAKTION BIEGUNG UND QUERKRAFT (nach EN 1994-1-1 6.2.2.4):");
+    appendInteractionVerdict(report, checks);
+    report << "\n" + results::utilisationText(checks.interaction.utilisation);
+}
+
+// "c/t = 4.79259 ≤ 9ε = 7.32255": a part's ratio against the limit that
+// decided its class (for Class 4 the Class 3 limit it exceeds).
+QString ratioAgainstLimit(const QString &ratio, double value, const results::DecidingLimit &limit,
+                          int klasse) {
+    QString text = ratio + " = " + n(value);
+    if (limit.exists) text += (klasse == 4 ? u(" > ") : u(" ≤ ")) + limit.formula + " = " + n(limit.value);
+    return text;
+}
+
+// One bending direction: the section class and how each part got its class.
+void appendClassDirection(QStringList &report, const results::SectionClassRow &row, bool sagging,
+                          bool design) {
+    report << "\n" + (sagging ? QStringLiteral("Positives Moment") : QStringLiteral("Negatives Moment")) +
+                  (design ? QStringLiteral(" (Richtung von M_Ed)") : QString()) +
+                  ": Querschnittsklasse " + results::classText(row);
+    if (!row.present) return;
+    const QString flange = ratioAgainstLimit(QStringLiteral("c/t"), row.c_t_flansch,
+                                             results::flangeLimit(row, sagging), row.klasse_flansch);
+    const QString flangeClass = u(" → Klasse ") + QString::number(row.klasse_flansch);
+    // EN 1994-1-1 5.5.2(1): the top flange held by the shear connectors.
+    report << (sagging ? u("\n  Obergurt:  ") + flange + u(", mit der Platte verdübelt (5.5.2(1))")
+                       : u("\n  Untergurt: ") + flange) +
+                  flangeClass;
+    const results::DecidingLimit web = results::webLimit(row);
+    report << u("\n  Steg:      ") +
+                  ratioAgainstLimit(QStringLiteral("c/t_w"), row.c_t_steg, web, row.klasse_steg) +
+                  (web.exists ? QString() : u(", ohne Druck")) + u(" → Klasse ") +
+                  QString::number(row.klasse_steg)
+           // Labelled "α: 0": a bare "= 0" would read like a value not computed.
+           << u("\n             α: ") + n(row.alpha) + u(", ψ: ") + n(row.psi);
+}
+
+// EN 1994-1-1 5.5: both bending directions; the one of M_Ed decides the check.
+void appendSectionClasses(QStringList &report, const results::RunResults &run) {
+    const results::SectionClasses &classes = run.sectionClasses();
+    report << u("\n\nQUERSCHNITTSKLASSE (nach EN 1994-1-1 5.5):");
+    if (!classes.positive.present && !classes.negative.present) {
+        report << u("\nnicht ermittelt (der Berechnungsordner enthält keine Querschnittsklassen)")
+               << u("\nDer Biegenachweis wird wie bisher plastisch geführt, ohne Prüfung")
+               << u("\nder Querschnittsklasse.");
+        return;
+    }
+    const results::SectionClassRow &any = classes.positive.present ? classes.positive : classes.negative;
+    report << u("\nε = √(235/f_yk) = ") + n(any.eps);
+    const std::optional<double> mEd = run.moment(AnalysedState::Ultimate);
+    const bool designSagging = mEd && *mEd >= 0.0;
+    const bool designHogging = mEd && *mEd < 0.0;
+    appendClassDirection(report, classes.positive, true, designSagging);
+    appendClassDirection(report, classes.negative, false, designHogging);
+    // EN 1994-1-1 5.5.2(3): the effective Class 2 web ("hole in the web").
+    for (const results::SectionClassRow *row : {&classes.positive, &classes.negative}) {
+        if (!row->present || row->klasse_steg != 3) continue;
+        report << u("\nHinweis: Steg der Klasse 3 bei ") +
+                      (row == &classes.positive ? u("positivem") : u("negativem")) +
+                      u(" Moment. Nach EN 1994-1-1 5.5.2(3)")
+               << u("\ndarf ein solcher Steg bei Gurten der Klasse 1 oder 2 durch einen wirksamen")
+               << u("\nSteg der Klasse 2 ersetzt werden („Loch im Steg“); der Querschnitt gilt")
+               << u("\ndann als Klasse 2. Dieser Nachweis ist im Programm nicht enthalten")
+               << u("\n(möglicher nächster Schritt).");
     }
 }
 
@@ -314,8 +428,11 @@ QStringList buildDesignReport(const results::RunResults &run) {
         return report;
     }
     const ReportValues values(run.output());
+    // The one-line result opens the report (after the head).
+    report << "\n\n" + results::RunOutcome::evaluate(run).verdictLine();
     appendInput(report, values);
     appendStrainStates(report, run, values);
+    appendSectionClasses(report, run);
     report << "\n\n" + separatorLine << u("\nNACHWEISE") << "\n" + separatorLine;
     const results::UltimateChecks checks = results::checkUltimateLimitState(run);
     appendShearCheck(report, checks);

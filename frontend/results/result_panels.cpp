@@ -58,6 +58,13 @@ QVector<PanelLine> valueLines(const QString &shear, const QString &moment, const
 
 bool PanelLine::isRichText() const { return text.startsWith(redFont); }
 
+QString PanelLine::labelText() const {
+    if (!isRichText()) return text;
+    QString inner = text.mid(redFont.size());
+    if (inner.endsWith(redEnd)) inner.chop(redEnd.size());
+    return redFont + inner.toHtmlEscaped() + redEnd;
+}
+
 ValuePanel buildValuePanel(const results::NumberRow &row) {
     ValuePanel panel;
     panel.summary = StateSummary::fromStateRow(row);
@@ -112,14 +119,33 @@ struct InteractionVerdict {
     QString status;
 };
 
+// Class 3: MEd against Mel,Rd(VEd) only.
+InteractionVerdict elasticVerdict(const results::UltimateChecks &checks) {
+    const results::InteractionCheck &b = checks.interaction;
+    const QString mEd = qtText(checks.mEd), mEl = qtText(b.mEl);
+    const QString elastic = QStringLiteral("ELASTISCHE SPANNUNGSVERTEILUNG");
+    if (b.verdict == Verdict::Passed)
+        return {"MEd= " + mEd + (b.sagging ? u(" kNm ≤ Mel,Rd(VEd)= ") : u(" kNm ≥ Mel,Rd(VEd)= ")) +
+                    mEl + " kNm",
+                elastic};
+    return {red((b.sagging ? "MEd = " + mEd + " kNm > " : "MEd= " + mEd + " kNm < ") +
+                "Mel,Rd(VEd)= " + mEl + u(" kNm  ...  NICHT ERFÜLLT")),
+            red(b.classMessage)};
+}
+
 InteractionVerdict interactionVerdict(const results::UltimateChecks &checks) {
     const results::InteractionCheck &b = checks.interaction;
-    if (b.sectionFailed) return {red(QStringLiteral("Versagen des Querschnitts!")), QString()};
+    const bool notPossible = b.basis == results::BendingBasis::NotPossible && b.verdict == Verdict::Failed;
+    if (b.sectionFailed)
+        return {red(QStringLiteral("Versagen des Querschnitts!")),
+                notPossible ? red(b.classMessage) : QString()};
+    if (notPossible) return {red(b.classMessage), QString()};
     if (b.verdict == Verdict::NotDetermined) {
         const QString missing = results::notDetermined(b.missing);
         if (!checks.actionsKnown) return {missing, QString()};
         return {"Mel,Rd(VEd), Mpl,Rd(VEd): " + missing, QString()};
     }
+    if (b.basis == results::BendingBasis::Elastic) return elasticVerdict(checks);
     const QString elastic = QStringLiteral("ELASTISCHE SPANNUNGSVERTEILUNG");
     const QString partlyPlastic = QStringLiteral("TEILPLASTISCHE SPANNUNGSVERTEILUNG");
     const QString mEd = qtText(checks.mEd), mEl = qtText(b.mEl), mPl = qtText(b.mPl);
@@ -148,6 +174,29 @@ InteractionVerdict interactionVerdict(const results::UltimateChecks &checks) {
     return {red("MEd= " + mEd + " kNm < Mpl,Rd(VEd)= " + mPl + " kNm  ...  VERSAGEN"), QString()};
 }
 
+// The class of M_Ed's direction and what it permits.
+QString classRowText(const results::RunResults &run, const results::InteractionCheck &b) {
+    if (!run.calculated()) return "Querschnittsklasse: " + results::notDetermined(Missing::NoCalculation);
+    const results::SectionClassRow &k = b.sectionClass;
+    if (!k.present) return u("Querschnittsklasse nicht ermittelt – Nachweis wie bisher plastisch");
+    QString text = "Querschnittsklasse " + results::classText(k) +
+                   (b.sagging ? " bei positivem Moment (Obergurt " : " bei negativem Moment (Untergurt ") +
+                   QString::number(k.klasse_flansch) + ", Steg " + QString::number(k.klasse_steg) + ")";
+    switch (b.basis) {
+    case results::BendingBasis::Plastic: return text + u(" – Nachweis plastisch");
+    case results::BendingBasis::Elastic: return text + u(" – Nachweis elastisch");
+    case results::BendingBasis::NotPossible: return text + u(" – kein Nachweis möglich");
+    case results::BendingBasis::Unclassified: break;
+    }
+    return text;
+}
+
+// "Ausnutzung η = …", red when its check failed.
+QString utilisationLine(const results::Utilisation &eta, Verdict verdict) {
+    const QString text = results::utilisationText(eta);
+    return verdict == Verdict::Failed ? red(text) : text;
+}
+
 }  // namespace
 
 CheckPanel buildCheckPanel(const results::RunResults &run) {
@@ -169,9 +218,12 @@ CheckPanel buildCheckPanel(const results::RunResults &run) {
          checkLineWide},
         {u("Querkrafttragfähigkeit"), checkHeading},
         {shearCheckText(checks), checkLine},
+        {utilisationLine(checks.shear.utilisation, checks.shear.verdict), checkLine},
         {QStringLiteral("Interaktion Biegung und Querkraft"), checkHeading},
+        {classRowText(run, checks.interaction), checkLine},
         {verdict.text, checkLine},
         {verdict.status, checkLineWide},
+        {utilisationLine(checks.interaction.utilisation, checks.interaction.verdict), checkLine},
     };
     const results::RunOutcome outcome = results::RunOutcome::evaluate(run);
     if (outcome.ultimateFailed()) panel.lines.append({red(outcome.text()), outcomeLine});

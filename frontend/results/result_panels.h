@@ -19,6 +19,10 @@ struct PanelLine {
     QString style;
 
     bool isRichText() const;
+    // The text for the label: rich text with its content escaped, so that a
+    // "<" or ">" in a red verdict ("MEd= -250 kNm < Mpl,Rd(VEd)= …") is shown
+    // and not taken for a tag; plain text as it is.
+    QString labelText() const;
 };
 
 struct ValuePanel {
@@ -34,9 +38,25 @@ ValuePanel buildValuePanel(const results::NumberRow &stateRow);
 // with the strain state not determined and why.
 ValuePanel buildValuePanel(const results::RunResults &run, results::AnalysedState state);
 
+// The labels of the check panel, top to bottom.
+enum CheckRow {
+    ActionsHeading,           // "Einwirkungen"
+    ShearForceRow,            // "Querkraft: VEd=…"
+    MomentRow,                // "Bemessungswert Moment: MEd=…"
+    ShearHeading,             // "Querkrafttragfähigkeit"
+    ShearRow,                 // |VEd| against Vpl,Rd with the verdict
+    ShearUtilisationRow,      // "Ausnutzung η = …"
+    InteractionHeading,       // "Interaktion Biegung und Querkraft"
+    ClassRow,                 // the cross-section class of M_Ed's direction
+    InteractionRow,           // MEd against the limit moments
+    StatusRow,                // stress distribution, or the class's verdict
+    InteractionUtilisationRow,  // "Ausnutzung η = …"
+    OutcomeRow,               // the outcome, only when the ultimate state fails
+};
+
 struct CheckPanel {
-    QVector<PanelLine> lines;   // eight labels, top to bottom, all centred, and a
-                                // ninth with the outcome when the ultimate state fails
+    QVector<PanelLine> lines;   // the rows of CheckRow, all centred; OutcomeRow
+                                // only when the ultimate state fails
     bool actionsKnown = false;  // M_Ed and V_Ed were read
     double mEd = 0.0;           // design moment in kNm, unrounded
     double vEd = 0.0;           // design shear force in kN, with its sign
@@ -44,5 +64,7 @@ struct CheckPanel {
 
 // Check panel of the ultimate limit state. A failed section keeps the
 // engine's failure text; limit moments the engine did not compute (shear
-// failure) give no interaction verdict.
+// failure) give no interaction verdict. The bending check follows the
+// cross-section class of M_Ed's direction: Class 3 against Mel,Rd(VEd),
+// Class 4 not possible.
 CheckPanel buildCheckPanel(const results::RunResults &run);

@@ -1,13 +1,24 @@
 #include "results/run_outcome.h"
 
-#include "results/design_checks.h"
-
 namespace results {
 
 namespace {
 
 bool failedBy(const RunResults &run, AnalysedState state, Missing reason) {
     return run.state(state).missing == reason;
+}
+
+// The failed bending check by what decided it: the engine's section failure,
+// the class (3 beyond M_el,Rd, 4 not possible), or M_Ed beyond M_pl,Rd.
+QString interactionFailure(const InteractionCheck &check) {
+    if (check.sectionFailed || check.classMessage.isEmpty())
+        return QStringLiteral("Querschnittsversagen im GZT");
+    return check.classMessage;
+}
+
+QString withUtilisation(const QString &name, const Utilisation &eta) {
+    if (!eta.value) return name;
+    return name + " (" + utilisationText(eta) + ")";
 }
 
 }  // namespace
@@ -27,13 +38,30 @@ RunOutcome RunOutcome::evaluate(const RunResults &run) {
         serviceabilitySection = serviceabilitySection || failedBy(run, state, Missing::SectionFailure);
     }
 
-    if (ultimate.shear.verdict == Verdict::Failed || serviceabilityShear)
-        outcome.failures_ << QStringLiteral("Querkraftversagen");
+    auto fail = [&outcome](const QString &name, const Utilisation &eta) {
+        outcome.failures_ << name;
+        outcome.failureDetails_ << withUtilisation(name, eta);
+    };
+    const bool ultimateShear = ultimate.shear.verdict == Verdict::Failed;
+    if (ultimateShear || serviceabilityShear)
+        // η_V belongs to the ultimate state only.
+        fail(QStringLiteral("Querkraftversagen"),
+             ultimateShear ? ultimate.shear.utilisation : Utilisation());
     if (ultimate.interaction.verdict == Verdict::Failed)
-        outcome.failures_ << QStringLiteral("Querschnittsversagen im GZT");
-    if (serviceabilitySection) outcome.failures_ << QStringLiteral("Querschnittsversagen im GZG");
+        fail(interactionFailure(ultimate.interaction), ultimate.interaction.utilisation);
+    if (serviceabilitySection) fail(QStringLiteral("Querschnittsversagen im GZG"), Utilisation());
     if (minimum.verdict == MinimumReinforcementVerdict::Absent)
-        outcome.failures_ << QStringLiteral("Mindestbewehrung nicht vorhanden");
+        fail(QStringLiteral("Mindestbewehrung nicht vorhanden"), Utilisation());
+
+    if (ultimate.shear.verdict == Verdict::NotDetermined)
+        outcome.undetermined_ << QString::fromUtf8("Querkrafttragfähigkeit ") +
+                                     notDetermined(ultimate.shear.missing);
+    if (ultimate.interaction.verdict == Verdict::NotDetermined)
+        outcome.undetermined_ << "Interaktion Biegung und Querkraft " +
+                                     notDetermined(ultimate.interaction.missing);
+    if (minimum.verdict == MinimumReinforcementVerdict::NotDetermined)
+        outcome.undetermined_ << "Mindestbewehrung " + notDetermined(minimum.missing);
+    outcome.maximum_ = ultimate.maximumUtilisation();
 
     outcome.ultimateFailed_ = ultimate.failed();
     outcome.complete_ = ultimate.shear.verdict != Verdict::NotDetermined &&
@@ -54,5 +82,15 @@ QString RunOutcome::text() const {
 }
 
 QString RunOutcome::statusText() const { return "Berechnung abgeschlossen: " + text(); }
+
+QString RunOutcome::verdictLine() const {
+    if (!hasResults_) return "Nachweise: " + notDetermined(Missing::NoCalculation);
+    if (!failures_.isEmpty()) return QString::fromUtf8("NICHT ERFÜLLT: ") + failureDetails_.join(", ");
+    if (!complete_) return "Nicht alle Nachweise ermittelt: " + undetermined_.join(", ");
+    // A zero resistance passed by a zero action has no ratio.
+    const QString maximum = maximum_.value ? utilisationNumber(*maximum_.value)
+                                           : notDetermined(maximum_.missing);
+    return QString::fromUtf8("Alle Nachweise erfüllt (maximale Ausnutzung ") + maximum + ")";
+}
 
 }  // namespace results

@@ -31,6 +31,7 @@ QString missingReason(Missing missing) {
     case Missing::ShearFailure: return QStringLiteral("Querkraftversagen");
     case Missing::SectionFailure: return QStringLiteral("Querschnittsversagen");
     case Missing::NoCalculation: return QStringLiteral("keine Berechnung");
+    case Missing::EffectiveSection: return QStringLiteral("Querschnittsklasse 4");
     case Missing::None: break;
     }
     return QString();
@@ -64,8 +65,9 @@ StateSummary StateResult::summary() const {
 }
 
 RunResults::RunResults(KeyValues output, const StateFile &serviceabilityWithoutTs,
-                       const StateFile &serviceabilityWithTs, const StateFile &ultimate)
-    : output_(std::move(output)) {
+                       const StateFile &serviceabilityWithTs, const StateFile &ultimate,
+                       SectionClasses sectionClasses)
+    : output_(std::move(output)), sectionClasses_(sectionClasses) {
     const StateFile *files[] = {&serviceabilityWithoutTs, &serviceabilityWithTs, &ultimate};
     for (AnalysedState state : {AnalysedState::ServiceabilityWithoutTs,
                                 AnalysedState::ServiceabilityWithTs, AnalysedState::Ultimate}) {
@@ -88,7 +90,7 @@ RunResults RunResults::read(const std::string &runFolder) {
     return RunResults(KeyValues::read(runFolder + outputFile),
                       stateFile(AnalysedState::ServiceabilityWithoutTs),
                       stateFile(AnalysedState::ServiceabilityWithTs),
-                      stateFile(AnalysedState::Ultimate));
+                      stateFile(AnalysedState::Ultimate), readSectionClasses(runFolder));
 }
 
 bool RunResults::calculated() const { return output_.has("V_pl_Rd"); }

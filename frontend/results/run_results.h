@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "results/result_reader.h"
+#include "results/section_class.h"
 #include "results/state_summary.h"
 
 namespace results {
@@ -20,9 +21,11 @@ enum class Missing {
     ShearFailure,    // |V_Ed| exceeds V_pl,Rd: the engine skipped the state
     SectionFailure,  // the engine found no strain state for the design moment
     NoCalculation,   // the run folder holds no result of the engine
+    EffectiveSection,  // Class 4: the effective section is not covered
 };
 
-// "Querkraftversagen", "Querschnittsversagen", "keine Berechnung"; empty for None.
+// "Querkraftversagen", "Querschnittsversagen", "keine Berechnung",
+// "Querschnittsklasse 4"; empty for None.
 QString missingReason(Missing missing);
 // "nicht ermittelt (Querkraftversagen)"; empty for None.
 QString notDetermined(Missing missing);
@@ -59,11 +62,15 @@ class RunResults {
 public:
     RunResults() = default;
     RunResults(KeyValues output, const StateFile &serviceabilityWithoutTs,
-               const StateFile &serviceabilityWithTs, const StateFile &ultimate);
+               const StateFile &serviceabilityWithTs, const StateFile &ultimate,
+               SectionClasses sectionClasses = {});
 
     static RunResults read(const std::string &runFolder);
 
     const KeyValues &output() const { return output_; }
+    // The cross-section classes of both bending directions; rows not present
+    // in a run folder without "Querschnittsklasse.txt" (an older run).
+    const SectionClasses &sectionClasses() const { return sectionClasses_; }
     // The engine wrote its results into the run folder's output.txt.
     bool calculated() const;
     const StateResult &state(AnalysedState state) const;
@@ -79,6 +86,7 @@ public:
 private:
     KeyValues output_;
     std::array<StateResult, 3> states_;
+    SectionClasses sectionClasses_;
 };
 
 }  // namespace results

@@ -111,7 +111,8 @@ void MainWindow::update_graph_s(QCustomPlot *sigmaPlot, QCustomPlot *epsPlot, in
 
 void MainWindow::update_graph_M_V() {
     const InteractionCurves curves = readInteractionCurves(m_runFolder + results::interactionFile);
-    drawInteractionCurves(m_plotMV, curves, results::notDetermined(results::Missing::NoCalculation));
+    drawInteractionCurves(m_plotMV, curves, results::notDetermined(results::Missing::NoCalculation),
+                          plasticCurveNote(results::RunResults::read(m_runFolder)));
     m_mvSummeM = curves.sumM();
     m_mvSummeV = curves.sumV();
 }

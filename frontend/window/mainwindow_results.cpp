@@ -18,7 +18,7 @@ void addPanelLabels(QVBoxLayout *layout, const QVector<PanelLine> &lines, Qt::Al
     for (const PanelLine &line : lines) {
         auto *label = new QLabel;
         label->setTextFormat(line.isRichText() ? Qt::RichText : Qt::PlainText);
-        label->setText(line.text);
+        label->setText(line.labelText());
         label->setStyleSheet(line.style);
         label->setWordWrap(true);  // long captions wrap inside the 150 px value columns
         if (alignment) label->setAlignment(alignment);

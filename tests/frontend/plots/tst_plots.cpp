@@ -1,12 +1,14 @@
 // Stress and strain plots and the moment–shear interaction plot, drawn from
 // hand-written result folders (tests/frontend/fixtures/plots). Expected values
 // are worked out by hand from the fixture numbers.
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "plots/interaction_plot.h"
 #include "plots/label_layout.h"
 #include "plots/plot_setup.h"
 #include "qcustomplot.h"
+#include "results/run_results.h"
 #include "support/result_fixtures.h"
 #include "plots/stress_plots.h"
 
@@ -78,6 +80,8 @@ const QString family = QStringLiteral("DejaVu Sans");
 const QString noRun = QStringLiteral("nicht ermittelt (keine Berechnung)");
 
 }  // namespace
+
+Q_DECLARE_METATYPE(fixtures::Edits)
 
 class PlotsTest : public QObject {
     Q_OBJECT
@@ -375,6 +379,78 @@ private slots:
         mvPlot->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignCenter);
         drawInteractionCurves(mvPlot, buildInteractionCurves(rows), noRun);
         QCOMPARE(int(legendCorner(mvPlot)), corner == 0 ? int(Qt::AlignCenter) : corner);
+    }
+
+    // The plastic curve may not be used for Class 3 and 4: dashed, grey and
+    // noted above the axes; for Class 1 and 2 (or no class) as before. A
+    // refresh removes the note again.
+    void plasticCurveByClass_data() {
+        QTest::addColumn<int>("klasse");
+        QTest::addColumn<bool>("permitted");
+        QTest::addColumn<QString>("noteStart");
+        QTest::newRow("not determined") << 0 << true << QString();
+        QTest::newRow("class 1") << 1 << true << QString();
+        QTest::newRow("class 2") << 2 << true << QString();
+        QTest::newRow("class 3") << 3 << false << "Querschnittsklasse 3: pl. Grenzmoment nicht zulässig";
+        QTest::newRow("class 4") << 4 << false << "Querschnittsklasse 4: pl. Grenzmoment nicht zulässig";
+    }
+    void plasticCurveByClass() {
+        QFETCH(int, klasse);
+        QFETCH(bool, permitted);
+        QFETCH(QString, noteStart);
+        const InteractionCurves c =
+            readInteractionCurves(fixtures::folder("plots/hogging") + "V_M_beziehung.txt");
+        const QString note = plasticCurveNote(klasse);
+        QCOMPARE(note.startsWith(noteStart) && note.isEmpty() == noteStart.isEmpty(), true);
+        drawInteractionCurves(mvPlot, c, noRun, note);
+        QCOMPARE(graphNames(mvPlot), QStringList({"pl. Grenzmoment", "el. Grenzmoment"}));
+        const QPen plastic = mvPlot->graph(0)->pen();
+        QCOMPARE(plastic.style(), permitted ? Qt::SolidLine : Qt::DashLine);
+        QCOMPARE(plastic.color(), permitted ? QColor(249, 237, 71) : QColor(150, 150, 150));
+        QCOMPARE(mvPlot->graph(0)->brush().color().alpha(), permitted ? 50 : 25);
+        // The elastic curve stays as it is.
+        QCOMPARE(mvPlot->graph(1)->pen().style(), Qt::SolidLine);
+        QCOMPARE(mvPlot->graph(1)->pen().color(), QColor(255, 165, 0));
+        QCOMPARE(plasticNoteOf(mvPlot), note);
+        // The note is no item: the design point's label stays the first item.
+        QCOMPARE(mvPlot->itemCount(), 0);
+
+        drawInteractionCurves(mvPlot, c, noRun, note);
+        QCOMPARE(mvPlot->plotLayout()->rowCount(), permitted ? 1 : 2);
+        drawInteractionCurves(mvPlot, c, noRun);
+        QCOMPARE(plasticNoteOf(mvPlot), QString());
+        QCOMPARE(mvPlot->plotLayout()->rowCount(), 1);
+        QCOMPARE(mvPlot->graph(0)->pen().style(), Qt::SolidLine);
+        // A plot without curves shows no note.
+        drawInteractionCurves(mvPlot, InteractionCurves(), noRun, note);
+        QCOMPARE(plasticNoteOf(mvPlot), QString());
+        QCOMPARE(noDataNote(mvPlot), noRun);
+    }
+
+    // The note follows the class of M_Ed's direction in the run folder.
+    void plasticCurveNoteOfARun_data() {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<fixtures::Edits>("edits");
+        QTest::addColumn<int>("klasse");  // 0: no note
+        const QString classFile = "Querschnittsklasse.txt";
+        QTest::newRow("hogging class 3") << "results/class3_hogging" << fixtures::Edits() << 3;
+        QTest::newRow("hogging class 4")
+            << "results/class3_hogging" << fixtures::Edits{{classFile, "", fixtures::classRows(1, 4)}} << 4;
+        // Sagging M_Ed: the hogging class 3 does not concern the design.
+        QTest::newRow("sagging class 1")
+            << "results/class3_hogging"
+            << fixtures::Edits{{"output.txt", "M_Ed_t", "M_Ed_t\t2.5e+08"}} << 0;
+        QTest::newRow("no class file") << "results/worked_example" << fixtures::Edits() << 0;
+        QTest::newRow("no results") << "results/no_results" << fixtures::Edits() << 0;
+    }
+    void plasticCurveNoteOfARun() {
+        QFETCH(QString, fixture);
+        QFETCH(fixtures::Edits, edits);
+        QFETCH(int, klasse);
+        QTemporaryDir dir;
+        const results::RunResults run =
+            results::RunResults::read(fixtures::editedRun(dir, fixture, edits));
+        QCOMPARE(plasticCurveNote(run), plasticCurveNote(klasse));
     }
 
     void negativeRepeatedShearMovesAwayFromZero() {

@@ -44,7 +44,30 @@ QString reportOf(const QByteArray &lines, const States &states = {}) {
     return buildDesignReport(run).join(QString());
 }
 
+// The report of a copy of a fixture run folder with the edits applied.
+QString editedReport(const QString &fixture, const fixtures::Edits &edits) {
+    QTemporaryDir dir;
+    return buildDesignReport(results::RunResults::read(fixtures::editedRun(dir, fixture, edits)))
+        .join(QString());
+}
+
+// The text between a heading and the next blank line before a separator.
+QString block(const QString &report, const QString &heading, const QString &end) {
+    const int start = report.indexOf(heading);
+    if (start < 0) return QString();
+    const int stop = report.indexOf(end, start + heading.size());
+    return report.mid(start + heading.size(), stop < 0 ? -1 : stop - start - heading.size());
+}
+
+const QString classHeading = QString::fromUtf8("\n\nQUERSCHNITTSKLASSE (nach EN 1994-1-1 5.5):");
+const QString interactionHeading =
+    QString::fromUtf8("(nach EN 1994-1-1 6.2.2.4):");
+const QString classFile = QStringLiteral("Querschnittsklasse.txt");
+const QString class3 = QString::fromUtf8("Querschnittsklasse 3: nur elastische Bemessung zulässig");
+
 }  // namespace
+
+Q_DECLARE_METATYPE(fixtures::Edits)
 
 class DesignReportTest : public QObject {
     Q_OBJECT
@@ -58,7 +81,9 @@ private slots:
         // Written out from the layout of the report, with the values of the
         // fixture rounded by hand: strengths to one decimal, strains to two.
         const QString expected =
-            u("\t\t    BEMESSUNGSPROTOKOLL") + "\n\n" + D + "\nEINGABE" + "\n" + D +
+            u("\t\t    BEMESSUNGSPROTOKOLL") +
+            // The largest utilisation: 250 / 300 = 0.83 (bending) over 80 / 500 = 0.16 (shear).
+            u("\n\nAlle Nachweise erfüllt (maximale Ausnutzung 0.83)") + "\n\n" + D + "\nEINGABE" + "\n" + D +
             "\nGEOMETRIE:" + "\nStahlbetonquerschnitt:" +
             "\nh_c: 160mm\t\tb_e: 2000mm\t\th_p: 0mm" + "\nb_p: 0mm\t\td_u: 10mm\t\td_o: 12mm" +
             "\ne_u: 125mm\t\te_o: 150mm" + "\nc_nom,u: 30mm\tc_nom,o: 30mm" +
@@ -83,15 +108,22 @@ private slots:
             u("\nϰ= 4.5‰/m\tZ_na= 415.25mm\tEI_i= 55555.6kNm²") + "\n\nGRENZMOMENTE IM GZT:" +
             "\nunter: V_Ed= 80kN: " +
             "\nel. Grenzmomente:  M_el_Rd,max= 200kNm\tM_el_Rd,min: -150kNm" +
-            "\npl. Grenzmomente:  M_pl_Rd,max= 300kNm\tM_pl_Rd,min: -220kNm" + "\n\n" + D +
+            "\npl. Grenzmomente:  M_pl_Rd,max= 300kNm\tM_pl_Rd,min: -220kNm" +
+            // An older run folder: no classes, the bending check stays plastic and says so.
+            u("\n\nQUERSCHNITTSKLASSE (nach EN 1994-1-1 5.5):") +
+            u("\nnicht ermittelt (der Berechnungsordner enthält keine Querschnittsklassen)") +
+            u("\nDer Biegenachweis wird wie bisher plastisch geführt, ohne Prüfung") +
+            u("\nder Querschnittsklasse.") + "\n\n" + D +
             "\nNACHWEISE" + "\n" + D + u("\nQUERKRAFTTRAGFÄHIGKEIT (nach EN 1994-1-1 6.2.2):") +
             u("\n|V_Ed| = 80kN\t\t≤\t|V_pl_Rd| =500kN") + u("\nNACHWEIS ERFÜLLT!") +
+            u("\nAusnutzung η = 0.16") +
             u("\n\nTRAGFÄHIGKEIT: INTERAKTION BIEGUNG UND QUERKRAFT (nach EN 1994-1-1 6.2.2.4):") +
+            u("\nQuerschnittsklasse nicht ermittelt: wie bisher M_Rd = M_pl_Rd(V_Ed)") +
             u("\nM_Ed = 250kNm\t\t≤\tM_pl_Rd(V_Ed) =300kNm") + u("\nNACHWEIS ERFÜLLT!") +
-            "\nTeilplastische Spannungsverteilung";
+            "\nTeilplastische Spannungsverteilung" + u("\nAusnutzung η = 0.83");
         QCOMPARE(pieces.join(QString()), expected);
         QCOMPARE(pieces.first(), u("\t\t    BEMESSUNGSPROTOKOLL"));
-        QCOMPARE(pieces.last(), u("\nTeilplastische Spannungsverteilung"));
+        QCOMPARE(pieces.last(), u("\nAusnutzung η = 0.83"));
     }
 
     void stateLineOfZeroMomentAndFailedState() {
@@ -162,15 +194,21 @@ private slots:
     void shearCheck_data() {
         QTest::addColumn<QByteArray>("lines");
         QTest::addColumn<QString>("expected");
+        // 500 / 500 = 1.00 fails: the resistance must exceed the action.
         QTest::newRow("equal fails")
             << QByteArray("V_pl_Rd\t500000\nV_Ed_t\t-500000\n")
-            << u("\n|V_Ed| = 500kN\t\t>\t|V_pl_Rd| =500kN\nQUERKRAFTVERSAGEN!");
+            << u("\n|V_Ed| = 500kN\t\t>\t|V_pl_Rd| =500kN\nQUERKRAFTVERSAGEN!\nAusnutzung η = 1.00");
+        // 499.999 / 500 = 0.999998, shown with two decimals.
         QTest::newRow("negative below passes")
             << QByteArray("V_pl_Rd\t500000\nV_Ed_t\t-499999\n")
-            << u("\n|V_Ed| = 499.999kN\t\t≤\t|V_pl_Rd| =500kN\nNACHWEIS ERFÜLLT!");
+            << u("\n|V_Ed| = 499.999kN\t\t≤\t|V_pl_Rd| =500kN\nNACHWEIS ERFÜLLT!\nAusnutzung η = 1.00");
+        // 120 / 500 = 0.24
+        QTest::newRow("positive, a quarter")
+            << QByteArray("V_pl_Rd\t500000\nV_Ed_t\t120000\n")
+            << u("\n|V_Ed| = 120kN\t\t≤\t|V_pl_Rd| =500kN\nNACHWEIS ERFÜLLT!\nAusnutzung η = 0.24");
         QTest::newRow("no shear force, no verdict")
             << QByteArray("V_pl_Rd\t500000\n")
-            << u("\nnicht ermittelt (keine Berechnung)");
+            << u("\nnicht ermittelt (keine Berechnung)\nAusnutzung η: nicht ermittelt (keine Berechnung)");
     }
     void shearCheck() {
         QFETCH(QByteArray, lines);
@@ -182,20 +220,28 @@ private slots:
         QTest::addColumn<double>("mEd");
         QTest::addColumn<QString>("expected");
         const QString passed = u("\nNACHWEIS ERFÜLLT!");
+        // Without classes (older run folder) the check stays plastic and says so.
+        const QString basis = u("\nQuerschnittsklasse nicht ermittelt: wie bisher M_Rd = M_pl_Rd(V_Ed)");
+        // η = |M_Ed| / |M_pl,Rd(V_Ed)|, also within the elastic range.
         QTest::newRow("0 elastic") << 0.0
-            << u("\nM_Ed = 0kNm\t\t≤\tM_el_Rd(V_Ed) =200kNm") + passed + "\nelastische Spannungsverteilung";
-        QTest::newRow("= M_el,max elastic") << 2e8
-            << u("\nM_Ed = 200kNm\t\t≤\tM_el_Rd(V_Ed) =200kNm") + passed + "\nelastische Spannungsverteilung";
+            << basis + u("\nM_Ed = 0kNm\t\t≤\tM_el_Rd(V_Ed) =200kNm") + passed +
+                   "\nelastische Spannungsverteilung" + u("\nAusnutzung η = 0.00");
+        QTest::newRow("= M_el,max elastic") << 2e8  // 200 / 300 = 0.667
+            << basis + u("\nM_Ed = 200kNm\t\t≤\tM_el_Rd(V_Ed) =200kNm") + passed +
+                   "\nelastische Spannungsverteilung" + u("\nAusnutzung η = 0.67");
         QTest::newRow("= M_pl,max plastic") << 3e8
-            << u("\nM_Ed = 300kNm\t\t≤\tM_pl_Rd(V_Ed) =300kNm") + passed + "\nTeilplastische Spannungsverteilung";
-        QTest::newRow("> M_pl,max fails") << 3.1e8
-            << u("\nM_Ed = 310kNm\t\t>\tM_pl_Rd(V_Ed) =300kNm\nVERSAGEN!");
-        QTest::newRow("= M_el,min elastic") << -1.5e8
-            << u("\nM_Ed = -150kNm\t\t≥\tM_el_Rd(V_Ed) = -150kNm") + passed + "\nelastische Spannungsverteilung";
+            << basis + u("\nM_Ed = 300kNm\t\t≤\tM_pl_Rd(V_Ed) =300kNm") + passed +
+                   "\nTeilplastische Spannungsverteilung" + u("\nAusnutzung η = 1.00");
+        QTest::newRow("> M_pl,max fails") << 3.1e8  // 310 / 300 = 1.033
+            << basis + u("\nM_Ed = 310kNm\t\t>\tM_pl_Rd(V_Ed) =300kNm\nVERSAGEN!\nAusnutzung η = 1.03");
+        QTest::newRow("= M_el,min elastic") << -1.5e8  // 150 / 220 = 0.682
+            << basis + u("\nM_Ed = -150kNm\t\t≥\tM_el_Rd(V_Ed) = -150kNm") + passed +
+                   "\nelastische Spannungsverteilung" + u("\nAusnutzung η = 0.68");
         QTest::newRow("= M_pl,min plastic") << -2.2e8
-            << u("\nM_Ed = -220kNm\t\t≥\tM_pl_Rd(V_Ed) = -220kNm") + passed + "\nTeilplastische Spannungsverteilung";
-        QTest::newRow("< M_pl,min fails") << -2.3e8
-            << u("\nM_Ed = -230 kNm\t\t<\tM_pl_Rd(V_Ed) = -220 kNm\nVERSAGEN!");
+            << basis + u("\nM_Ed = -220kNm\t\t≥\tM_pl_Rd(V_Ed) = -220kNm") + passed +
+                   "\nTeilplastische Spannungsverteilung" + u("\nAusnutzung η = 1.00");
+        QTest::newRow("< M_pl,min fails") << -2.3e8  // 230 / 220 = 1.045
+            << basis + u("\nM_Ed = -230 kNm\t\t<\tM_pl_Rd(V_Ed) = -220 kNm\nVERSAGEN!\nAusnutzung η = 1.05");
     }
     void interactionCheck() {
         QFETCH(double, mEd);
@@ -310,6 +356,10 @@ private slots:
                            "\npl. Grenzmomente:  nicht ermittelt (Querkraftversagen)",
                            "\nQUERKRAFTVERSAGEN!",
                            "\nM_Ed = 400kNm\t\tM_Rd(V_Ed): nicht ermittelt (Querkraftversagen)",
+                           // η_V = 1000 / 875.065; η_M is no ratio of missing limits.
+                           u("\nQUERKRAFTVERSAGEN!\nAusnutzung η = 1.14\n"),
+                           u("\nAusnutzung η: nicht ermittelt (Querkraftversagen)"),
+                           u("\n\nNICHT ERFÜLLT: Querkraftversagen (Ausnutzung η = 1.14)\n\n"),
                            u("\nMindestbewehrung:\nnicht maßgebend (Betonplatte vollständig überdrückt)")};
         // M_Ed = 1500 kNm > M_pl,Rd = 982.132 kNm: the limit moments exist.
         QTest::newRow("cross-section failure")
@@ -329,6 +379,147 @@ private slots:
         QCOMPARE(fixtures::zerosShownAsValues(report), QStringList());
     }
 
+    // Both bending directions with c/t, the limit that decided (formula and
+    // value from eps = 0.813617) and the class, alpha and psi; the note on the
+    // effective Class 2 web wherever a web is Class 3. M_Ed is hogging.
+    void sectionClasses_data() {
+        QTest::addColumn<QString>("rows");  // the class file's data rows
+        QTest::addColumn<QString>("expected");
+        const QString header =
+            "richtung\teps\tc_t_flansch\tklasse_flansch\talpha\tpsi\tc_t_steg\tklasse_steg\tklasse\n";
+        const QString hint =
+            u("\nHinweis: Steg der Klasse 3 bei negativem Moment. Nach EN 1994-1-1 5.5.2(3)"
+              "\ndarf ein solcher Steg bei Gurten der Klasse 1 oder 2 durch einen wirksamen"
+              "\nSteg der Klasse 2 ersetzt werden („Loch im Steg“); der Querschnitt gilt"
+              "\ndann als Klasse 2. Dieser Nachweis ist im Programm nicht enthalten"
+              "\n(möglicher nächster Schritt).");
+        const QString epsLine = u("\nε = √(235/f_yk) = 0.813617");
+        const QString sagging1 =
+            u("\nPositives Moment: Querschnittsklasse 1"
+              "\n  Obergurt:  c/t = 4.79259, mit der Platte verdübelt (5.5.2(1)) → Klasse 1"
+              "\n  Steg:      c/t_w = 38.4884, ohne Druck → Klasse 1"
+              "\n             α: 0, ψ: 1");
+        // IPE 400 S355: 9 eps = 7.32255; 42 eps / (0.67 + 0.33 * -0.425003) = 64.5059.
+        QTest::newRow("example: sagging 1, hogging 3 by psi")
+            << header + "positiv\t0.813617\t4.79259\t1\t0\t1\t38.4884\t1\t1\n"
+                        "negativ\t0.813617\t4.79259\t1\t1\t-0.425003\t38.4884\t3\t3\n"
+            << epsLine + sagging1 +
+                   u("\nNegatives Moment (Richtung von M_Ed): Querschnittsklasse 3"
+                     "\n  Untergurt: c/t = 4.79259 ≤ 9ε = 7.32255 → Klasse 1"
+                     "\n  Steg:      c/t_w = 38.4884 ≤ 42ε/(0.67+0.33ψ) = 64.5059 → Klasse 3"
+                     "\n             α: 1, ψ: -0.425003") +
+                   hint;
+        // Slender welded bottom flange: 12.5 > 14 eps = 11.3906; web by psi <= -1:
+        // 62 eps (1 + 2) sqrt(2) = 214.017.
+        QTest::newRow("class 4 by the flange")
+            << header + "positiv\t0.813617\t4.79259\t1\t0\t1\t38.4884\t1\t1\n"
+                        "negativ\t0.813617\t12.5\t4\t1\t-2\t38.4884\t3\t4\n"
+            << epsLine + sagging1 +
+                   u("\nNegatives Moment (Richtung von M_Ed): Querschnittsklasse 4"
+                     "\n  Untergurt: c/t = 12.5 > 14ε = 11.3906 → Klasse 4"
+                     "\n  Steg:      c/t_w = 38.4884 ≤ 62ε(1−ψ)√(−ψ) = 214.017 → Klasse 3"
+                     "\n             α: 1, ψ: -2") +
+                   hint;
+        // 36 eps / 0.4 = 73.2255; 456 eps / 12 = 30.9174. No Class 3 web, no note.
+        QTest::newRow("webs of class 1 and 2")
+            << header + "positiv\t0.813617\t4.79259\t1\t0.4\t0.2\t38.4884\t1\t1\n"
+                        "negativ\t0.813617\t4.79259\t1\t1\t-0.5\t30\t2\t2\n"
+            << epsLine +
+                   u("\nPositives Moment: Querschnittsklasse 1"
+                     "\n  Obergurt:  c/t = 4.79259, mit der Platte verdübelt (5.5.2(1)) → Klasse 1"
+                     "\n  Steg:      c/t_w = 38.4884 ≤ 36ε/α = 73.2255 → Klasse 1"
+                     "\n             α: 0.4, ψ: 0.2"
+                     "\nNegatives Moment (Richtung von M_Ed): Querschnittsklasse 2"
+                     "\n  Untergurt: c/t = 4.79259 ≤ 9ε = 7.32255 → Klasse 1"
+                     "\n  Steg:      c/t_w = 30 ≤ 456ε/(13α−1) = 30.9174 → Klasse 2"
+                     "\n             α: 1, ψ: -0.5");
+        QTest::newRow("one direction missing")
+            << header + "negativ\t0.813617\t4.79259\t1\t1\t-0.5\t30\t2\t2\n"
+            << epsLine +
+                   u("\nPositives Moment: Querschnittsklasse nicht ermittelt"
+                     "\nNegatives Moment (Richtung von M_Ed): Querschnittsklasse 2"
+                     "\n  Untergurt: c/t = 4.79259 ≤ 9ε = 7.32255 → Klasse 1"
+                     "\n  Steg:      c/t_w = 30 ≤ 456ε/(13α−1) = 30.9174 → Klasse 2"
+                     "\n             α: 1, ψ: -0.5");
+        // An older run folder, or a run stopped by validation (header only).
+        QTest::newRow("header only")
+            << header
+            << u("\nnicht ermittelt (der Berechnungsordner enthält keine Querschnittsklassen)"
+                 "\nDer Biegenachweis wird wie bisher plastisch geführt, ohne Prüfung"
+                 "\nder Querschnittsklasse.");
+    }
+    void sectionClasses() {
+        QFETCH(QString, rows);
+        QFETCH(QString, expected);
+        const QString report =
+            editedReport("results/class3_hogging", {{classFile, "", rows}});
+        QCOMPARE(block(report, classHeading, "\n\n" + D), expected);
+    }
+
+    // The bending check by the class of M_Ed's direction, in the hogging run
+    // folder: M_el,Rd = 200 / -150 kNm, M_pl,Rd = 300 / -220 kNm.
+    void interactionByClass_data() {
+        QTest::addColumn<fixtures::Edits>("edits");
+        QTest::addColumn<QString>("expected");
+        const QString elastic = u("\nQuerschnittsklasse 3: Nachweis elastisch, M_Rd = M_el_Rd(V_Ed)");
+        auto moment = [](const char *nmm) {
+            return fixtures::Edit{"output.txt", "M_Ed_t", QString("M_Ed_t\t") + nmm};
+        };
+        // 180 / 150 = 1.20; the plastic resistance would have sufficed.
+        QTest::newRow("class 3 between M_el and M_pl")
+            << fixtures::Edits()
+            << elastic + u("\nM_Ed = -180kNm\t\t<\tM_el_Rd(V_Ed) = -150kNm\n") + class3 +
+                   u("\nM_pl_Rd(V_Ed) = -220kNm gilt nur für Querschnittsklasse 1 und 2"
+                     "\nNACHWEIS NICHT ERFÜLLT!\nAusnutzung η = 1.20");
+        // 250 / 150 = 1.67
+        QTest::newRow("class 3 beyond M_pl")
+            << fixtures::Edits{moment("-2.5e+08")}
+            << elastic + u("\nM_Ed = -250kNm\t\t<\tM_el_Rd(V_Ed) = -150kNm\n") + class3 +
+                   u("\nNACHWEIS NICHT ERFÜLLT!\nAusnutzung η = 1.67");
+        QTest::newRow("class 3 at M_el")
+            << fixtures::Edits{moment("-1.5e+08")}
+            << elastic + u("\nM_Ed = -150kNm\t\t≥\tM_el_Rd(V_Ed) = -150kNm\nNACHWEIS ERFÜLLT!"
+                           "\nelastische Spannungsverteilung\nAusnutzung η = 1.00");
+        // 250 / 200 = 1.25 with the sagging class.
+        QTest::newRow("class 3 sagging")
+            << fixtures::Edits{moment("2.5e+08"), {classFile, "", fixtures::classRows(3, 1)}}
+            << elastic + u("\nM_Ed = 250kNm\t\t>\tM_el_Rd(V_Ed) = 200kNm\n") + class3 +
+                   u("\nM_pl_Rd(V_Ed) = 300kNm gilt nur für Querschnittsklasse 1 und 2"
+                     "\nNACHWEIS NICHT ERFÜLLT!\nAusnutzung η = 1.25");
+        QTest::newRow("class 4")
+            << fixtures::Edits{{classFile, "", fixtures::classRows(1, 4)}}
+            << u("\nQuerschnittsklasse 4: wirksamer Querschnitt nicht abgedeckt – Nachweis nicht möglich"
+                 "\nNACHWEIS NICHT ERFÜLLT!\nAusnutzung η: nicht ermittelt (Querschnittsklasse 4)");
+        // 180 / 220 = 0.818
+        QTest::newRow("class 1")
+            << fixtures::Edits{{classFile, "", fixtures::classRows(4, 1)}}
+            << u("\nQuerschnittsklasse 1: plastische Bemessung zulässig, M_Rd = M_pl_Rd(V_Ed)"
+                 "\nM_Ed = -180kNm\t\t≥\tM_pl_Rd(V_Ed) = -220kNm\nNACHWEIS ERFÜLLT!"
+                 "\nTeilplastische Spannungsverteilung\nAusnutzung η = 0.82");
+    }
+    void interactionByClass() {
+        QFETCH(fixtures::Edits, edits);
+        QFETCH(QString, expected);
+        const QString report = editedReport("results/class3_hogging", edits);
+        QVERIFY2(report.endsWith(interactionHeading + expected), qPrintable(report.right(400)));
+        // V_Ed = 120 kN of V_pl,Rd = 500 kN.
+        QVERIFY(report.contains(u("NACHWEIS ERFÜLLT!\nAusnutzung η = 0.24\n\nTRAGF")));
+    }
+
+    // The whole text as the tab and the batch mode print it: the result line
+    // follows the head and comes before the input.
+    void reportOfAClassThreeRunOpensWithItsVerdict() {
+        const QString text = designReportText(fixtures::folder("results/class3_hogging"), "traeger.txt",
+                                              QDateTime(QDate(2025, 1, 2), QTime(14, 30)));
+        QVERIFY(text.startsWith("\t\t    BEMESSUNGSPROTOKOLL\n\nBemessungsdatei:          traeger.txt\n"));
+        QVERIFY(text.contains(u("\nTeilsicherheitsbeiwerte:  nicht ermittelt (keine Berechnung)\n\n"
+                                "NICHT ERFÜLLT: Querschnittsklasse 3: nur elastische Bemessung zulässig "
+                                "(Ausnutzung η = 1.20)\n\n") +
+                              D + "\nEINGABE\n"));
+        QCOMPARE(text.count(u("NICHT ERFÜLLT:")), 1);
+        QVERIFY(text.indexOf(classHeading) < text.indexOf(u("\nNACHWEISE\n")));
+    }
+
     // A section failure within the limit moments is no passed check.
     void failedSectionWithinTheLimitsFails() {
         States states;
@@ -338,7 +529,7 @@ private slots:
             "M_Ed_t\t2.5e+08\nV_Ed_t\t1000\n",
             states);
         QVERIFY2(report.endsWith(u("\nM_Ed = 250kNm\t\t≤\tM_pl_Rd(V_Ed) =300kNm"
-                                   "\nVERSAGEN! (Querschnittsversagen im GZT)")),
+                                   "\nVERSAGEN! (Querschnittsversagen im GZT)\nAusnutzung η = 0.83")),
                  qPrintable(report.right(200)));
     }
 };

@@ -15,41 +15,20 @@ using results::Missing;
 
 namespace {
 
-// A change of one run-folder file: the file below the run folder, the line
-// that begins with `start` and its replacement (appended when no line begins
-// so); an empty `start` replaces the whole file by the line.
-struct Edit {
-    QString file;
-    QString start;
-    QString line;
-};
-using Edits = QVector<Edit>;
-
-// Copy of a fixture run folder with the edits applied.
-std::string editedRun(QTemporaryDir &dir, const QString &fixture, const Edits &edits) {
-    const QString run = dir.filePath("run");
-    fixtures::copyFolder(QString::fromStdString(fixtures::folder(fixture)), run);
-    for (const Edit &edit : edits) {
-        const QString path = QDir(run).filePath(edit.file);
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) continue;
-        // Latin-1 keeps the engine's Windows-1252 headings byte for byte.
-        QStringList lines = QString::fromLatin1(file.readAll()).split('\n');
-        file.close();
-        if (edit.start.isEmpty()) lines = QStringList{edit.line, QString()};
-        bool replaced = edit.start.isEmpty();
-        for (QString &line : lines)
-            if (!edit.start.isEmpty() && line.startsWith(edit.start)) {
-                line = edit.line;
-                replaced = true;
-            }
-        if (!replaced) lines.append(edit.line);
-        fixtures::writeFile(path, lines.join('\n').toLatin1());
-    }
-    return run.toStdString() + "/";
-}
+using fixtures::Edit;
+using fixtures::editedRun;
+using Edits = fixtures::Edits;
 
 const QString ultimateState = QStringLiteral("Tragfaehigkeitkeit/spannung_ohne_ts/output.txt");
+const QString classFile = QStringLiteral("Querschnittsklasse.txt");
+
+using fixtures::classRows;
+
+QString u(const char *text) { return QString::fromUtf8(text); }
+
+const char *const class3Text = "Querschnittsklasse 3: nur elastische Bemessung zulässig";
+const char *const class4Text =
+    "Querschnittsklasse 4: wirksamer Querschnitt nicht abgedeckt – Nachweis nicht möglich";
 const QString serviceabilityState =
     QStringLiteral("Gebrauchstauglichkeit/spannung_ohne_ts/output.txt");
 
@@ -165,6 +144,162 @@ private slots:
         QCOMPARE(fixtures::zerosShownAsValues(outcome.statusText()), QStringList());
     }
 
+    // The bending check by the class of M_Ed's direction, and η against the
+    // resistance the check uses. Limits of the worked example: M_el,Rd = 200 /
+    // -150 kNm, M_pl,Rd = 300 / -220 kNm. The other direction gets a class that
+    // would change the verdict, so that a mix-up of the directions shows.
+    void bendingCheckByClass_data() {
+        QTest::addColumn<double>("mEd");   // kNm
+        QTest::addColumn<int>("klasse");    // of M_Ed's direction; 0: no class file
+        QTest::addColumn<int>("verdict");
+        QTest::addColumn<int>("basis");
+        QTest::addColumn<double>("resistance");  // kNm
+        QTest::addColumn<QString>("eta");
+        QTest::addColumn<QString>("outcome");
+        using results::BendingBasis;
+        const int passed = int(results::Verdict::Passed), failed = int(results::Verdict::Failed);
+        const int plastic = int(BendingBasis::Plastic), elastic = int(BendingBasis::Elastic),
+                  none = int(BendingBasis::Unclassified), notPossible = int(BendingBasis::NotPossible);
+        const QString ok = u("alle Nachweise erfüllt"), plasticFailure = "Querschnittsversagen im GZT";
+        QTest::newRow("class 1, 250 / 300") << 250.0 << 1 << passed << plastic << 300.0
+                                            << u("Ausnutzung η = 0.83") << ok;
+        QTest::newRow("class 2 beyond M_pl, 310 / 300") << 310.0 << 2 << failed << plastic << 300.0
+                                                        << u("Ausnutzung η = 1.03") << plasticFailure;
+        QTest::newRow("class 3 within M_el, 180 / 200") << 180.0 << 3 << passed << elastic << 200.0
+                                                        << u("Ausnutzung η = 0.90") << ok;
+        QTest::newRow("class 3 at M_el") << 200.0 << 3 << passed << elastic << 200.0
+                                         << u("Ausnutzung η = 1.00") << ok;
+        // The plastic check would pass: 250 < 300.
+        QTest::newRow("class 3 between M_el and M_pl, 250 / 200")
+            << 250.0 << 3 << failed << elastic << 200.0 << u("Ausnutzung η = 1.25") << u(class3Text);
+        QTest::newRow("class 3 beyond M_pl, 310 / 200")
+            << 310.0 << 3 << failed << elastic << 200.0 << u("Ausnutzung η = 1.55") << u(class3Text);
+        QTest::newRow("hogging class 3 between, 180 / 150")
+            << -180.0 << 3 << failed << elastic << -150.0 << u("Ausnutzung η = 1.20") << u(class3Text);
+        QTest::newRow("hogging class 3 within, 120 / 150")
+            << -120.0 << 3 << passed << elastic << -150.0 << u("Ausnutzung η = 0.80") << ok;
+        QTest::newRow("hogging class 1, 200 / 220") << -200.0 << 1 << passed << plastic << -220.0
+                                                    << u("Ausnutzung η = 0.91") << ok;
+        // Not made, whatever the moment: no ratio.
+        QTest::newRow("class 4, small moment")
+            << 100.0 << 4 << failed << notPossible << 0.0
+            << u("Ausnutzung η: nicht ermittelt (Querschnittsklasse 4)") << u(class4Text);
+        QTest::newRow("hogging class 4")
+            << -100.0 << 4 << failed << notPossible << 0.0
+            << u("Ausnutzung η: nicht ermittelt (Querschnittsklasse 4)") << u(class4Text);
+        QTest::newRow("no class file: plastic as before")
+            << 250.0 << 0 << passed << none << 300.0 << u("Ausnutzung η = 0.83") << ok;
+    }
+    void bendingCheckByClass() {
+        QFETCH(double, mEd);
+        QFETCH(int, klasse);
+        QFETCH(int, verdict);
+        QFETCH(int, basis);
+        QFETCH(double, resistance);
+        QFETCH(QString, eta);
+        QFETCH(QString, outcome);
+        const int other = klasse == 4 ? 1 : 4;
+        Edits edits{{"output.txt", "M_Ed_t", "M_Ed_t\t" + QString::number(mEd * 1e6, 'g', 6)},
+                    {"output.txt", "V_Ed_t", "V_Ed_t\t120000"}};
+        if (klasse > 0)
+            edits.append({classFile, "", classRows(mEd >= 0 ? klasse : other, mEd < 0 ? klasse : other)});
+        QTemporaryDir dir;
+        const std::string run = editedRun(dir, "results/worked_example", edits);
+        const results::RunResults results = results::RunResults::read(run);
+        const results::UltimateChecks checks = results::checkUltimateLimitState(results);
+        QCOMPARE(int(checks.interaction.verdict), verdict);
+        QCOMPARE(int(checks.interaction.basis), basis);
+        if (basis != int(results::BendingBasis::NotPossible))
+            QCOMPARE(checks.interaction.resistance, resistance);
+        QCOMPARE(results::utilisationText(checks.interaction.utilisation), eta);
+        // V_Ed = 120 kN of V_pl,Rd = 500 kN.
+        QCOMPARE(results::utilisationText(checks.shear.utilisation), u("Ausnutzung η = 0.24"));
+        const results::RunOutcome result = results::RunOutcome::evaluate(results);
+        QCOMPARE(result.text(), outcome);
+        QCOMPARE(result.ultimateFailed(), verdict == int(results::Verdict::Failed));
+    }
+
+    // The one-line result that opens the report: each failure kind named,
+    // with its utilisation where one was computed.
+    void verdictLines_data() {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<Edits>("edits");
+        QTest::addColumn<QString>("line");
+        // 250 / 300 = 0.83 over 80 / 500 = 0.16.
+        QTest::newRow("all passed") << "results/worked_example" << Edits()
+                                    << u("Alle Nachweise erfüllt (maximale Ausnutzung 0.83)");
+        // 450 / 500 = 0.90 over 0.83: the shear check governs.
+        QTest::newRow("all passed, shear governs")
+            << "results/worked_example" << Edits{{"output.txt", "V_Ed_t", "V_Ed_t\t-450000"}}
+            << u("Alle Nachweise erfüllt (maximale Ausnutzung 0.90)");
+        // 1000 / 875.065 = 1.143; the bending check has no ratio.
+        QTest::newRow("shear failure") << "results/shear_failure" << Edits()
+                                       << u("NICHT ERFÜLLT: Querkraftversagen (Ausnutzung η = 1.14)");
+        // 1500 / 982.132 = 1.527
+        QTest::newRow("cross-section failure")
+            << "results/section_failure" << Edits()
+            << u("NICHT ERFÜLLT: Querschnittsversagen im GZT (Ausnutzung η = 1.53)");
+        // 180 / 150 = 1.20
+        QTest::newRow("class 3 beyond M_el")
+            << "results/class3_hogging" << Edits()
+            << u("NICHT ERFÜLLT: Querschnittsklasse 3: nur elastische Bemessung zulässig "
+                 "(Ausnutzung η = 1.20)");
+        QTest::newRow("class 4") << "results/class3_hogging"
+                                 << Edits{{classFile, "", classRows(1, 4)}}
+                                 << u("NICHT ERFÜLLT: ") + u(class4Text);
+        QTest::newRow("minimum reinforcement absent")
+            << "results/worked_example" << Edits{{"output.txt", "A_svor", "A_svor\t392.6"}}
+            << "NICHT ERFÜLLT: Mindestbewehrung nicht vorhanden";
+        QTest::newRow("serviceability section failure")
+            << "results/worked_example" << Edits{{serviceabilityState, "1.5e+08", "Querschnittsversagen "}}
+            << u("NICHT ERFÜLLT: Querschnittsversagen im GZG");
+        // |V_Ed,GZG| = 600 kN > 500 kN, the ultimate shear passes: no η of the ultimate state.
+        QTest::newRow("serviceability shear failure")
+            << "results/worked_example"
+            << Edits{{serviceabilityState, "1.5e+08", "Querschnittsversagen "},
+                     {"output.txt", "V_Ed_g", "V_Ed_g\t600000"}}
+            << u("NICHT ERFÜLLT: Querkraftversagen");
+        QTest::newRow("shear and bending by class 3")
+            << "results/class3_hogging" << Edits{{"output.txt", "V_Ed_t", "V_Ed_t\t-500000"}}
+            << u("NICHT ERFÜLLT: Querkraftversagen (Ausnutzung η = 1.00), Querschnittsklasse 3: "
+                 "nur elastische Bemessung zulässig (Ausnutzung η = 1.20)");
+        QTest::newRow("limit moments missing")
+            << "results/worked_example" << Edits{{"output.txt", "M_max_pl", ""}}
+            << u("Nicht alle Nachweise ermittelt: Interaktion Biegung und Querkraft nicht ermittelt "
+                 "(keine Berechnung)");
+        QTest::newRow("no results") << "results/no_results" << Edits()
+                                    << "Nachweise: nicht ermittelt (keine Berechnung)";
+    }
+    void verdictLines() {
+        QFETCH(QString, fixture);
+        QFETCH(Edits, edits);
+        QFETCH(QString, line);
+        QTemporaryDir dir;
+        const results::RunOutcome outcome = results::RunOutcome::read(editedRun(dir, fixture, edits));
+        QCOMPARE(outcome.verdictLine(), line);
+        QCOMPARE(fixtures::zerosShownAsValues(outcome.verdictLine()), QStringList());
+    }
+
+    // A zero resistance gives no ratio, and nothing non-finite.
+    void utilisationNeedsAResistance_data() {
+        QTest::addColumn<double>("action");
+        QTest::addColumn<double>("resistance");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("120 / 500") << 120.0 << 500.0 << u("Ausnutzung η = 0.24");
+        QTest::newRow("magnitudes, hogging") << -180.0 << -150.0 << u("Ausnutzung η = 1.20");
+        QTest::newRow("rounds to two decimals") << 2.0 << 3.0 << u("Ausnutzung η = 0.67");
+        QTest::newRow("zero resistance")
+            << 10.0 << 0.0 << u("Ausnutzung η: nicht ermittelt (keine Berechnung)");
+        QTest::newRow("zero over zero")
+            << 0.0 << 0.0 << u("Ausnutzung η: nicht ermittelt (keine Berechnung)");
+    }
+    void utilisationNeedsAResistance() {
+        QFETCH(double, action);
+        QFETCH(double, resistance);
+        QFETCH(QString, text);
+        QCOMPARE(results::utilisationText(results::Utilisation::of(action, resistance)), text);
+    }
+
     // The ultimate checks give no verdict from values that were not computed.
     void ultimateChecksOfAShearFailure() {
         const results::UltimateChecks checks = results::checkUltimateLimitState(
@@ -176,6 +311,11 @@ private slots:
         QCOMPARE(checks.interaction.missing, Missing::ShearFailure);
         QVERIFY(!checks.interaction.limitsKnown);
         QVERIFY(checks.failed());
+        // η_V = 1000 / 875.065 = 1.143; η_M is not a ratio of missing limits.
+        QCOMPARE(results::utilisationText(checks.shear.utilisation), u("Ausnutzung η = 1.14"));
+        QVERIFY(!checks.interaction.utilisation.value);
+        QCOMPARE(results::utilisationText(checks.interaction.utilisation),
+                 u("Ausnutzung η: nicht ermittelt (Querkraftversagen)"));
     }
 };
 

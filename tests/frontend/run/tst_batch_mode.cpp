@@ -57,9 +57,35 @@ private slots:
         QVERIFY(result.out.contains("\nunter: V_Ed= 300kN \tM_Ed = 400kNm :"));
         QVERIFY(result.out.contains(QString::fromUtf8("\nϰ= ")));
         QVERIFY(result.out.contains(QString::fromUtf8("\nQUERKRAFTTRAGFÄHIGKEIT (nach EN 1994-1-1 6.2.2):")));
+        // Sagging, Class 1: the plastic check passes; its verdict and the classes are printed.
+        QVERIFY(result.out.contains(QString::fromUtf8("\n\nAlle Nachweise erfüllt (maximale Ausnutzung ")));
+        QVERIFY(result.out.contains("\nPositives Moment (Richtung von M_Ed): Querschnittsklasse 1\n"));
+        QVERIFY(result.out.contains("\nNegatives Moment: Querschnittsklasse 3\n"));
         // Calculated like the button does: a run folder with the input file.
         QVERIFY(QFile::exists(temp.filePath("work/1/input.txt")));
         QVERIFY(QFile::exists(temp.filePath("work/1/Tragfaehigkeitkeit/spannung_ohne_ts/output.txt")));
+    }
+
+    // The example design hogging at -600 kNm, V_Ed = 300 kN: between M_el,Rd
+    // (-530 kNm) and M_pl,Rd (-696 kNm). The hogging section is Class 3, so
+    // the printed report fails the check and says why; the run itself succeeded.
+    void classThreeHoggingDesignPrintsItsVerdict() {
+        const QString design = temp.filePath("stuetze.txt");
+        QVERIFY(formdriver::writeText(
+            design, formdriver::withLine(formdriver::exampleInputText(), "*Tragfaehigkeit:",
+                                         "*Tragfaehigkeit:\t\t-6e+08\t3e+05")));
+        const BatchResult result = batch({"--batch", design});
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.exitCode, 0);
+        const QString class3 = QString::fromUtf8("Querschnittsklasse 3: nur elastische Bemessung zulässig");
+        QVERIFY2(result.out.contains(QString::fromUtf8("\n\nNICHT ERFÜLLT: ") + class3 +
+                                     QString::fromUtf8(" (Ausnutzung η = ")),
+                 qPrintable(result.out.left(800)));
+        QVERIFY(result.out.contains("\nNegatives Moment (Richtung von M_Ed): Querschnittsklasse 3\n"));
+        QVERIFY(result.out.contains("\nPositives Moment: Querschnittsklasse 1\n"));
+        QVERIFY(result.out.contains(QString::fromUtf8("\nM_Ed = -600kNm\t\t<\tM_el_Rd(V_Ed) = ")));
+        QVERIFY(result.out.contains("\n" + class3 + "\n"));
+        QVERIFY(result.out.contains(QString::fromUtf8("EN 1994-1-1 5.5.2(3)")));
     }
 
     void engineErrorGoesToStandardErrorWithExitCodeOne() {

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <memory>
 
+#include "results/result_panels.h"
 #include "run/engine_process.h"
 #include "support/form_driver.h"
 #include "window/mainwindow.h"
@@ -137,14 +138,20 @@ private slots:
         QVERIFY2(vPl > vEd && mEd <= mPl, "the example design passes both checks");
         const bool elastic = mEd <= mEl;
         const QStringList check = probe().panelTexts(Panel::Nachweis);
-        QCOMPARE(check.at(1), "Querkraft: VEd=" + n(vEd) + " [kN]");
-        QCOMPARE(check.at(2), "Bemessungswert Moment: MEd=" + n(mEd) + " [kNm]");
-        QCOMPARE(check.at(4), "|VEd| = " + n(vEd) + u(" kN ≤ |Vpl,Rd|= ") + n(vPl) +
+        QCOMPARE(check.at(ShearForceRow), "Querkraft: VEd=" + n(vEd) + " [kN]");
+        QCOMPARE(check.at(MomentRow), "Bemessungswert Moment: MEd=" + n(mEd) + " [kNm]");
+        QCOMPARE(check.at(ShearRow), "|VEd| = " + n(vEd) + u(" kN ≤ |Vpl,Rd|= ") + n(vPl) +
                                   u(" kN  ...  NACHWEIS ERFÜLLT"));
-        QCOMPARE(check.at(6), elastic ? "MEd= " + n(mEd) + u(" kNm ≤ Mel,Rd(VEd)= ") + n(mEl) + " kNm"
+        // η_V = |V_Ed| / V_pl,Rd, η_M = M_Ed / M_pl,Rd(V_Ed) (Class 1 when sagging).
+        const double etaV = vEd / vPl, etaM = mEd / mPl;
+        QCOMPARE(check.at(ShearUtilisationRow), u("Ausnutzung η = ") + QString::number(etaV, 'f', 2));
+        QCOMPARE(check.at(ClassRow),
+                 u("Querschnittsklasse 1 bei positivem Moment (Obergurt 1, Steg 1) – Nachweis plastisch"));
+        QCOMPARE(check.at(InteractionUtilisationRow), u("Ausnutzung η = ") + QString::number(etaM, 'f', 2));
+        QCOMPARE(check.at(InteractionRow), elastic ? "MEd= " + n(mEd) + u(" kNm ≤ Mel,Rd(VEd)= ") + n(mEl) + " kNm"
                                       : "Mel,Rd(Ved) = " + n(mEl) + " kNm < MEd = " + n(mEd) +
                                             u(" kNm ≤ Mpl,Rd(VEd)= ") + n(mPl) + " kNm");
-        QCOMPARE(check.at(7), QString(elastic ? "ELASTISCHE SPANNUNGSVERTEILUNG"
+        QCOMPARE(check.at(StatusRow), QString(elastic ? "ELASTISCHE SPANNUNGSVERTEILUNG"
                                               : "TEILPLASTISCHE SPANNUNGSVERTEILUNG"));
 
         // Report: input echoed by the engine, the three state lines, the checks.
@@ -162,10 +169,33 @@ private slots:
                                 stateLines[Panel::Gzt]));
         QVERIFY(report.contains(u("\n|V_Ed| = 300kN\t\t≤\t|V_pl_Rd| =") + n(vPl) + u("kN\nNACHWEIS ERFÜLLT!")));
         QVERIFY(report.endsWith(
-            elastic ? u("\nM_Ed = 400kNm\t\t≤\tM_el_Rd(V_Ed) =") + n(mEl) +
-                          u("kNm\nNACHWEIS ERFÜLLT!\nelastische Spannungsverteilung")
-                    : u("\nM_Ed = 400kNm\t\t≤\tM_pl_Rd(V_Ed) =") + n(mPl) +
-                          u("kNm\nNACHWEIS ERFÜLLT!\nTeilplastische Spannungsverteilung")));
+            (elastic ? u("\nM_Ed = 400kNm\t\t≤\tM_el_Rd(V_Ed) =") + n(mEl) +
+                           u("kNm\nNACHWEIS ERFÜLLT!\nelastische Spannungsverteilung")
+                     : u("\nM_Ed = 400kNm\t\t≤\tM_pl_Rd(V_Ed) =") + n(mPl) +
+                           u("kNm\nNACHWEIS ERFÜLLT!\nTeilplastische Spannungsverteilung")) +
+            u("\nAusnutzung η = ") + QString::number(etaM, 'f', 2)));
+        QVERIFY(report.contains(u("\nAusnutzung η = ") + QString::number(etaV, 'f', 2) + "\n\nTRAGF"));
+        // The result line after the head.
+        QVERIFY(report.contains(u("\nTeilsicherheitsbeiwerte:  γ_c = 1.5, γ_s = 1.15, γ_M = 1\n\n"
+                                  "Alle Nachweise erfüllt (maximale Ausnutzung ") +
+                                QString::number(std::max(etaV, etaM), 'f', 2) + ")\n"));
+
+        // Both bending directions of IPE 400 S355 under the example slab.
+        // eps = sqrt(235 / 355) = 0.813616; bottom flange c/t = (180 - 8.6 - 2 * 21) / 2 / 13.5
+        // = 4.79259 against 9 eps = 7.32255; web c/t_w = (400 - 2 * 13.5 - 2 * 21) / 8.6 = 38.4884.
+        // Sagging: the slab takes the compression, the web none (Class 1). Hogging: the
+        // whole web in compression (alpha = 1), beyond 456 eps / 12 = 30.92 (Class 2), so
+        // Class 3 by psi.
+        for (const QString &line :
+             {u("\n\nQUERSCHNITTSKLASSE (nach EN 1994-1-1 5.5):\nε = √(235/f_yk) = 0.813617"),
+              u("\nPositives Moment (Richtung von M_Ed): Querschnittsklasse 1\n"
+                "  Obergurt:  c/t = 4.79259, mit der Platte verdübelt (5.5.2(1)) → Klasse 1\n"
+                "  Steg:      c/t_w = 38.4884, ohne Druck → Klasse 1\n"),
+              u("\nNegatives Moment: Querschnittsklasse 3\n"
+                "  Untergurt: c/t = 4.79259 ≤ 9ε = 7.32255 → Klasse 1\n"
+                "  Steg:      c/t_w = 38.4884 ≤ 42ε/(0.67+0.33ψ) = "),
+              u("\nHinweis: Steg der Klasse 3 bei negativem Moment. Nach EN 1994-1-1 5.5.2(3)")})
+            QVERIFY2(report.contains(line), qPrintable(line));
     }
 
     // The form refuses a value outside its range before the engine runs; the

@@ -21,6 +21,7 @@
 #include "widgets/numberedit.h"
 #include "support/result_fixtures.h"
 #include "files/run_folder.h"
+#include "results/result_panels.h"
 #include "support/window_probe.h"
 
 using Panel = MainWindowProbe::Panel;
@@ -345,9 +346,9 @@ private slots:
                             "Querschnittsversagen \n");
         probe().openLastCalculation();
         const QStringList check = probe().panelTexts(Panel::Nachweis);
-        QCOMPARE(check.at(6), QString("<font color='red'>Versagen des Querschnitts!</font>"));
-        QCOMPARE(check.at(7), QString());
-        QCOMPARE(check.at(8), QString("<font color='red'>Querschnittsversagen im GZT</font>"));
+        QCOMPARE(check.at(InteractionRow), QString("<font color='red'>Versagen des Querschnitts!</font>"));
+        QCOMPARE(check.at(StatusRow), QString());
+        QCOMPARE(check.at(OutcomeRow), QString("<font color='red'>Querschnittsversagen im GZT</font>"));
         QCOMPARE(probe().statusMessage(), QString("Berechnung abgeschlossen: Querschnittsversagen im GZT"));
         // No state row: the GZT panel keeps the actions and says why the rest is missing.
         const QString missing = "nicht ermittelt (Querschnittsversagen)";

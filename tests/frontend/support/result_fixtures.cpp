@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <algorithm>
 
 namespace fixtures {
@@ -33,6 +34,38 @@ bool copyFolder(const QString &from, const QString &to) {
     return ok;
 }
 
+std::string editedRun(QTemporaryDir &dir, const QString &fixture, const Edits &edits) {
+    const QString run = dir.filePath("run");
+    copyFolder(QString::fromStdString(folder(fixture)), run);
+    for (const Edit &edit : edits) {
+        const QString path = QDir(run).filePath(edit.file);
+        QFile file(path);
+        const bool exists = file.open(QIODevice::ReadOnly);
+        if (!exists && !edit.start.isEmpty()) continue;
+        // Latin-1 keeps the engine's Windows-1252 headings byte for byte.
+        QStringList lines = exists ? QString::fromLatin1(file.readAll()).split('\n') : QStringList();
+        file.close();
+        if (edit.start.isEmpty()) lines = QStringList{edit.line, QString()};
+        bool replaced = edit.start.isEmpty();
+        for (QString &line : lines)
+            if (!edit.start.isEmpty() && line.startsWith(edit.start)) {
+                line = edit.line;
+                replaced = true;
+            }
+        if (!replaced) lines.append(edit.line);
+        writeFile(path, lines.join('\n').toLatin1());
+    }
+    return run.toStdString() + "/";
+}
+
+QString classRows(int sagging, int hogging) {
+    return QString("richtung\teps\tc_t_flansch\tklasse_flansch\talpha\tpsi\tc_t_steg\tklasse_steg\tklasse\n"
+                   "positiv\t0.813617\t4.79259\t1\t0\t1\t38.4884\t%1\t%1\n"
+                   "negativ\t0.813617\t4.79259\t1\t1\t-0.425003\t38.4884\t%2\t%2")
+        .arg(sagging)
+        .arg(hogging);
+}
+
 QStringList zerosShownAsValues(const QString &text) {
     static const QRegularExpression zero(QString::fromUtf8(
         "(?<![\\w.])-?0(?:\\.0+)?\\s*(?:kNm|kN|mm²|‰|N/mm²)|=\\s*-?0(?:\\.0+)?(?![\\d.])"));
@@ -51,9 +84,15 @@ QStringList workedExampleCheckPanel() {
             "Bemessungswert Moment: MEd=250 [kNm]",
             QString::fromUtf8("Querkrafttragfähigkeit"),
             QString::fromUtf8("|VEd| = 80 kN ≤ |Vpl,Rd|= 500 kN  ...  NACHWEIS ERFÜLLT"),
+            // 80 / 500 = 0.16
+            QString::fromUtf8("Ausnutzung η = 0.16"),
             "Interaktion Biegung und Querkraft",
+            // The fixture is an older run folder without the classes.
+            QString::fromUtf8("Querschnittsklasse nicht ermittelt – Nachweis wie bisher plastisch"),
             QString::fromUtf8("Mel,Rd(Ved) = 200 kNm < MEd = 250 kNm ≤ Mpl,Rd(VEd)= 300 kNm"),
-            "TEILPLASTISCHE SPANNUNGSVERTEILUNG"};
+            "TEILPLASTISCHE SPANNUNGSVERTEILUNG",
+            // Against M_pl,Rd(V_Ed): 250 / 300 = 0.8333
+            QString::fromUtf8("Ausnutzung η = 0.83")};
 }
 
 }  // namespace fixtures

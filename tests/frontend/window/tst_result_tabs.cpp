@@ -15,6 +15,7 @@
 #include "window/mainwindow.h"
 #include "widgets/mygraphicsview.h"
 #include "qcustomplot.h"
+#include "results/result_panels.h"
 #include "results/result_reader.h"
 #include "plots/plot_setup.h"
 #include "support/plot_checks.h"
@@ -207,6 +208,12 @@ private slots:
         auto *label = qobject_cast<QCPItemText *>(mv->item(0));
         QVERIFY(label);
         QCOMPARE(label->text(), QString("300kN / %1kNm").arg(400 * momentFactor));
+        // IPE 400 S355 is Class 1 in sagging and Class 3 in hogging: the plastic
+        // curve is dashed, grey and noted only where it may not be used.
+        const bool hogging = momentFactor < 0.0;
+        QCOMPARE(mv->graph(0)->pen().style(), hogging ? Qt::DashLine : Qt::SolidLine);
+        QCOMPARE(plasticNoteOf(mv).startsWith("Querschnittsklasse 3:"), hogging);
+        QCOMPARE(plasticNoteOf(mv).isEmpty(), !hogging);
 
         // Both cross-section views are drawn.
         const QList<MyGraphicsView *> views = window.findChildren<MyGraphicsView *>();
@@ -215,6 +222,50 @@ private slots:
 
         checkLabelsReadable(window);
         saveScreens(window, name);
+    }
+
+    // M_Ed = -600 kNm between M_el,Rd (-530 kNm) and M_pl,Rd (-696 kNm) at
+    // V_Ed = 300 kN: the plastic check would pass, but the hogging section is
+    // Class 3, so the check compares with M_el,Rd and fails.
+    void classThreeHoggingDesignBeyondTheElasticLimitFails() {
+        QVERIFY(calculate(-1.5));
+        MainWindow window;
+        sizeWindow(window, QSize(1366, 768));
+        QVERIFY(QMetaObject::invokeMethod(&window, "oeffnenLetzteClicked"));
+        const MainWindowProbe probe(window);
+        const QString class3 = QString::fromUtf8("Querschnittsklasse 3: nur elastische Bemessung zulässig");
+        QCOMPARE(probe.statusMessage(), "Berechnung abgeschlossen: " + class3);
+
+        const results::KeyValues out = results::KeyValues::read(lastRunFolder() + "output.txt");
+        const double mEl = *out.find("M_min_el") / 1e6, mPl = *out.find("M_min_pl") / 1e6;
+        QVERIFY2(mPl < -600.0 && -600.0 < mEl, "M_Ed lies between the limit moments");
+        const QString eta = QString::number(600.0 / -mEl, 'f', 2);
+        const QStringList check = probe.panelTexts(MainWindowProbe::Panel::Nachweis);
+        QCOMPARE(check.at(ClassRow),
+                 QString::fromUtf8("Querschnittsklasse 3 bei negativem Moment (Untergurt 1, Steg 3) – Nachweis elastisch"));
+        // The label escapes the "<" of the red verdict, so that it is shown.
+        QCOMPARE(check.at(InteractionRow), "<font color='red'>MEd= -600 kNm &lt; Mel,Rd(VEd)= " +
+                                               QString::number(mEl, 'g', 6) +
+                                               " kNm  ...  NICHT ERFÜLLT</font>");
+        QCOMPARE(check.at(StatusRow), "<font color='red'>" + class3 + "</font>");
+        QCOMPARE(check.at(InteractionUtilisationRow),
+                 QString::fromUtf8("<font color='red'>Ausnutzung η = ") + eta + "</font>");
+
+        const QString report = probe.report()->toPlainText();
+        QVERIFY(report.contains(QString::fromUtf8("\n\nNICHT ERFÜLLT: ") + class3 +
+                                QString::fromUtf8(" (Ausnutzung η = ") + eta + ")\n"));
+        QVERIFY(report.contains("\nNegatives Moment (Richtung von M_Ed): Querschnittsklasse 3\n"));
+
+        QCustomPlot *mv = plotsOfTab(window, tabText("Tragfähigkeit"))[0];
+        QCOMPARE(mv->graph(0)->pen().style(), Qt::DashLine);
+        QCOMPARE(plotchecks::labelsOutsideAxisRect(mv), QStringList());
+        checkLabelsReadable(window);
+        saveScreens(window, "class3_hogging");
+        // The end of the report: the classes and the checks.
+        QVERIFY(showTab(window, "Protokoll"));
+        probe.report()->moveCursor(QTextCursor::End);
+        probe.report()->ensureCursorVisible();
+        QVERIFY(window.grab().save(QDir(NORVEL_BUILD_DIR).filePath("screen_class3_hogging_protokoll_ende.png")));
     }
 
     // A shear failure in the ultimate limit state (V_Ed = 1000 kN > V_pl,Rd =
