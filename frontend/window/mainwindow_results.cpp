@@ -2,6 +2,7 @@
 // run folder's files at every refresh.
 #include <QFont>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -53,8 +54,11 @@ void MainWindow::update_protokoll() {
     QFont font("DejaVu Sans Mono", 9);
     font.setStyleHint(QFont::Monospace);
     m_protokoll->setFont(font);
-    // Tabs every eight characters, as a terminal shows the batch output.
-    m_protokoll->setTabStopDistance(8 * m_protokoll->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
+    // Tabs every eight characters, as a terminal shows the batch output:
+    // measured in the report font on the device that draws it (the widget's
+    // own metrics are those of the window font until it is polished).
+    const QFontMetricsF reportMetrics(font, m_protokoll->viewport());
+    m_protokoll->setTabStopDistance(8 * reportMetrics.horizontalAdvance(QLatin1Char(' ')));
     m_protokoll->setPlainText(designReportText(m_runFolder, QString::fromStdString(m_dateiName),
                                                calculationTime(m_runFolder)));
     m_protokoll->moveCursor(QTextCursor::Start);

@@ -8,6 +8,10 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTextEdit>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -305,6 +309,20 @@ private slots:
         QCOMPARE(QFontInfo(box->font()).family(), QString("DejaVu Sans Mono"));
         QVERIFY(QFontInfo(box->font()).fixedPitch());
         QCOMPARE(box->font().pointSize(), 9);
+        // Tabs every eight characters of the report as laid out, as in the batch
+        // output (they were measured in the window font and columns ran together).
+        QTextDocument laidOut;  // the box's text in its font and tab stops
+        laidOut.setDefaultFont(box->document()->defaultFont());
+        laidOut.setDefaultTextOption(box->document()->defaultTextOption());
+        laidOut.setPlainText(box->toPlainText());
+        const QTextBlock block = laidOut.find("Z_na=").block();
+        laidOut.documentLayout()->blockBoundingRect(block);  // lays the block out
+        const QTextLine line = block.layout()->lineAt(0);
+        QVERIFY(line.isValid());
+        const int afterTab = block.text().indexOf(QLatin1Char('\t')) + 1;
+        const qreal column = line.cursorToX(1) - line.cursorToX(0);
+        const qreal columns = (line.cursorToX(afterTab) - line.cursorToX(0)) / column;
+        QVERIFY2(qAbs(columns - 8 * qRound(columns / 8)) < 0.01, qPrintable(QString::number(columns)));
         const QFontMetrics metrics(box->font());
         for (const QChar sign : u("‰ϰ≤≥²γ×ä"))
             QVERIFY2(metrics.inFont(sign), qPrintable(QString(sign)));
