@@ -18,16 +18,17 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "plots/plot_export.h"
-#include "plots/section_geometry.h"
-#include "results/design_report.h"
-#include "results/result_reader.h"
 #include "widgets/mygraphicsview.h"
-#include "window/report_actions.h"
 #include "window/window_layout.h"
 #include "widgets/numberedit.h"
 #include "platform/platform.h"
 #include "window/field_guide.h"
+// The report's menu entries and the drawing's context menu.
+#include "plots/plot_export.h"
+#include "plots/section_geometry.h"
+#include "results/design_report.h"
+#include "results/result_reader.h"
+#include "window/report_actions.h"
 
 namespace {
 const char *const groupBoxStyle = "QGroupBox { font-size: 17px;}";
