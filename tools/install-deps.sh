@@ -1,9 +1,11 @@
 #!/bin/sh
-# Installs the Debian packages that building, running and testing need.
+# Installs the Debian packages that building, running and testing need
+# (poppler-utils: the tests read the report's PDF with pdfinfo, pdftotext, pdfimages).
 # Only packages that dpkg reports missing are installed, so a second run is quick.
 set -e
 PACKAGES="build-essential cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev \
-qtbase5-dev libqcustomplot-dev qttranslations5-l10n fonts-dejavu-core"
+qtbase5-dev libqcustomplot-dev qttranslations5-l10n fonts-dejavu-core \
+poppler-utils"
 missing=""
 for p in $PACKAGES; do
     dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"

@@ -7,6 +7,7 @@
 #include <QLocale>
 
 #include "plots/label_layout.h"
+#include "plots/plot_export.h"
 #include "qcustomplot.h"
 
 namespace {
@@ -65,6 +66,8 @@ QCustomPlot *createResultPlot(const QString &xLabel, const QString &yLabel,
     plot->adjustSize();
     plot->setInteractions(QCP::Interactions());
     showNoData(plot, QStringLiteral("noch keine Berechnung"));
+    // "Bild speichern…" and "Werte kopieren" in its context menu.
+    PlotExport::attach(plot);
     return plot;
 }
 

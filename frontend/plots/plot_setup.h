@@ -29,6 +29,7 @@ enum class LegendPlacement { RightCentre, ChosenPerRefresh };
 // white box), axis labels set, no dragging, zooming or selecting. Numbers on
 // the axes use the decimal point whatever the user's locale. Until the first
 // results are drawn it shows an empty frame noting that there is no calculation.
+// Its context menu saves the picture and copies the values (plots/plot_export.h).
 QCustomPlot *createResultPlot(const QString &xLabel, const QString &yLabel,
                               const QFont &windowFont, LegendPlacement placement);
 

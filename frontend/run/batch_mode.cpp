@@ -1,6 +1,7 @@
 #include "run/batch_mode.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
@@ -9,11 +10,17 @@
 #include <cstring>
 #include <iostream>
 
+#include "report/report_document.h"
+#include "results/design_report.h"
 #include "window/mainwindow.h"
 
 namespace {
 
 const char *const batchOption = "--batch";
+const char *const pdfOption = "--pdf";
+// Set in the environment, the batch mode reports on standard error how
+// long writing the PDF took, its pages and its size.
+const char *const timingVariable = "NORVEL_REPORT_TIMING";
 
 // Only real errors of Qt reach standard error; the debug traces and the
 // warnings of the off-screen platform would hide the engine's messages.
@@ -32,10 +39,18 @@ class BatchRun {
 public:
     explicit BatchRun(MainWindow &window) : window_(window) {}
 
-    int run(const QString &designFile) {
+    // Calculates the design file; with a PDF path the report is written
+    // there as a document, otherwise printed on standard output.
+    int run(const QString &designFile, const QString &pdfPath) {
         const QFileInfo file(designFile);
         if (!file.isFile() || !file.isReadable()) {
             std::cerr << "Datei kann nicht gelesen werden: " << designFile.toStdString() << '\n';
+            return 1;
+        }
+        // A target that cannot be written is reported before the calculation.
+        const QString target = pdfPath.isEmpty() ? QString() : report::pdfTargetProblem(pdfPath);
+        if (!target.isEmpty()) {
+            std::cerr << target.toStdString() << '\n';
             return 1;
         }
         // Messages of the start values do not concern this design.
@@ -57,12 +72,37 @@ public:
         waitForEngine();
 
         const QStringList errors = window_.messageLog();
-        if (succeeded) std::cout << window_.m_protokoll->toPlainText().toStdString() << std::endl;
         printErrors(errors);
-        return succeeded && errors.isEmpty() ? 0 : 1;
+        if (!succeeded) return 1;
+        if (pdfPath.isEmpty()) {
+            std::cout << window_.m_protokoll->toPlainText().toStdString() << std::endl;
+        } else if (!writePdf(designFile, pdfPath)) {
+            return 1;
+        }
+        return errors.isEmpty() ? 0 : 1;
     }
 
 private:
+    bool writePdf(const QString &designFile, const QString &pdfPath) {
+        QElapsedTimer timer;
+        timer.start();
+        const std::string &runFolder = window_.m_runFolder;
+        const report::ReportDocument document(report::ReportSource{
+            runFolder, designFile, calculationTime(runFolder), QDateTime::currentDateTime()});
+        QString error;
+        if (!document.writePdf(pdfPath, &error)) {
+            std::cerr << error.toStdString() << '\n';
+            return false;
+        }
+        if (qEnvironmentVariableIsSet(timingVariable)) {
+            const double seconds = timer.nsecsElapsed() / 1e9;
+            const QSizeF area = report::reportPageLayout().paintRect(QPageLayout::Point).size();
+            std::cerr << "PDF: " << document.pageCount(area) << " Seiten, " << QFileInfo(pdfPath).size()
+                      << " Bytes, " << seconds << " s\n";
+        }
+        return true;
+    }
+
     void waitForEngine() {
         QProcess *process = window_.m_process;
         if (!process || window_.m_startButton->isEnabled()) return;
@@ -87,11 +127,13 @@ int runBatchMode(int argc, char *argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(keepCriticalMessages);
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::cerr << "Aufruf: Norvel --batch DATEI\n";
+    const bool withPdf = argc == 5 && std::strcmp(argv[3], pdfOption) == 0;
+    if (argc != 3 && !withPdf) {
+        std::cerr << "Aufruf: Norvel --batch DATEI [--pdf AUSGABE.pdf]\n";
         return 1;
     }
     MainWindow::setQuietMessages(true);
     MainWindow window;
-    return BatchRun(window).run(QString::fromLocal8Bit(argv[2]));
+    return BatchRun(window).run(QString::fromLocal8Bit(argv[2]),
+                                withPdf ? QString::fromLocal8Bit(argv[4]) : QString());
 }

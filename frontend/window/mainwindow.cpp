@@ -24,6 +24,12 @@
 #include "widgets/numberedit.h"
 #include "platform/platform.h"
 #include "window/field_guide.h"
+// The report's menu entries and the drawing's context menu.
+#include "plots/plot_export.h"
+#include "plots/section_geometry.h"
+#include "results/design_report.h"
+#include "results/result_reader.h"
+#include "window/report_actions.h"
 
 namespace {
 const char *const groupBoxStyle = "QGroupBox { font-size: 17px;}";
@@ -44,6 +50,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     tabs->addTab(buildEingabeTab(), "Eingabe");
     m_plotView = new MyGraphicsView;
     m_plotScene = m_plotView->scene();
+    // "Werte kopieren" of the drawing: the dimensions of the run it shows.
+    PlotExport::attach(m_plotView, [this]() {
+        return m_runFolder.empty() ? QString()
+                                   : sectionValuesText(readSectionGeometry(m_runFolder + results::outputFile));
+    });
     connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_plot()));
     tabs->addTab(m_plotView, "Plot");
     tabs->addTab(scrollPage(buildGebrauchstauglichkeitTab()), "Gebrauchstauglichkeit");
@@ -122,6 +133,17 @@ void MainWindow::createMenus() {
     m_zuletztMenu->setToolTipsVisible(true);
     connect(datei, &QMenu::aboutToShow, this, &MainWindow::fuelleZuletztMenu);
     datei->addActions({actions[2], actions[3]});
+    datei->addSeparator();
+    // The design report of the run shown, as a PDF or on paper (window/report_actions.h).
+    auto *protokoll = new ReportActions(
+        this,
+        [this]() {
+            return report::ReportSource{m_runFolder, QString::fromStdString(m_dateiName),
+                                        calculationTime(m_runFolder), QDateTime()};
+        },
+        [this](const QString &title, const QString &text) { showCritical(title, text); },
+        [this](const QString &title, const QString &text) { showInformation(title, text); });
+    datei->addActions({protokoll->exportAction(), protokoll->printAction()});
     datei->addSeparator();
     datei->addActions({actions[4], actions[5]});
     datei->addSeparator();

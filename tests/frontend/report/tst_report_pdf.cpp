@@ -1,0 +1,387 @@
+// "Norvel --batch FILE --pdf OUT.pdf": the design report as a PDF document,
+// read back with the poppler tools (pdfinfo, pdftotext, pdfimages). Three
+// designs: the shipped example (sagging), a hogging design and a design that
+// fails in shear.
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "report/report_document.h"
+#include "report/report_figures.h"
+#include "results/design_report.h"
+#include "support/form_driver.h"
+#include "support/result_fixtures.h"
+
+namespace {
+
+struct ProgramRun {
+    bool started = false;
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+ProgramRun runProgram(const QString &program, const QStringList &arguments,
+                      const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment()) {
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(NORVEL_BUILD_DIR);
+    process.start(program, arguments);
+    ProgramRun run;
+    run.started = process.waitForStarted(30000);
+    if (!run.started || !process.waitForFinished(120000)) return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// What the poppler tools read from a PDF.
+struct PdfContent {
+    int pages = 0;
+    QStringList pageTexts;  // pdftotext -layout, one text per page
+    QString text;           // all pages
+    QString images;         // pdfimages -list
+};
+
+PdfContent readPdf(const QString &path) {
+    PdfContent pdf;
+    const ProgramRun info = runProgram("pdfinfo", {path});
+    const QRegularExpressionMatch pages = QRegularExpression("\\nPages:\\s+(\\d+)").match("\n" + info.out);
+    if (pages.hasMatch()) pdf.pages = pages.captured(1).toInt();
+    pdf.text = runProgram("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"}).out;
+    pdf.pageTexts = pdf.text.split('\f');
+    if (!pdf.pageTexts.isEmpty() && pdf.pageTexts.last().trimmed().isEmpty()) pdf.pageTexts.removeLast();
+    pdf.images = runProgram("pdfimages", {"-list", path}).out;
+    return pdf;
+}
+
+// A labelled value of a run folder's output.txt ("V_pl_Rd\t875065").
+std::optional<double> outputValue(const std::string &runFolder, const QString &key) {
+    QFile file(QString::fromStdString(runFolder + "output.txt"));
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QList<QByteArray> words = line.trimmed().split('\t');
+        if (words.size() == 2 && QString::fromLatin1(words[0]) == key) {
+            bool ok = false;
+            const double value = words[1].toDouble(&ok);
+            if (ok) return value;
+        }
+    }
+    return std::nullopt;
+}
+
+// The engine's and the report's number format: six significant digits.
+QString g6(double value) { return QString::number(value, 'g', 6); }
+
+// Lines of a page above its footer, without empty lines.
+QStringList bodyLines(const QString &pageText) {
+    QStringList lines;
+    for (const QString &line : pageText.split('\n')) {
+        if (line.contains(QRegularExpression("Seite \\d+ von \\d+"))) break;
+        if (!line.trimmed().isEmpty()) lines << line.trimmed();
+    }
+    return lines;
+}
+
+// A heading as a reader sees one: a rule, a line that announces what
+// follows (ending with ":" and holding no value) or a title in capitals.
+bool looksLikeHeading(const QString &line) {
+    if (line.contains(QRegularExpression("^-{10,}$"))) return true;
+    if (line.endsWith(':') && !line.contains('=')) return true;
+    return line.size() >= 3 && line == line.toUpper() && line.contains(QRegularExpression("[A-ZÄÖÜ]{3}")) &&
+           !line.endsWith('!') && !line.contains(QRegularExpression("\\d"));
+}
+
+const QStringList figureTitles = {
+    QString::fromUtf8("Querschnitt"),
+    QString::fromUtf8("Spannungs- und Dehnungsverteilung im GZG ohne Tension Stiffening"),
+    QString::fromUtf8("Spannungs- und Dehnungsverteilung im GZG mit Tension Stiffening"),
+    QString::fromUtf8("Spannungs- und Dehnungsverteilung im GZT"),
+    QString::fromUtf8("Interaktion Biegung und Querkraft im GZT"),
+};
+
+// One design calculated into a PDF.
+struct Design {
+    QString file;
+    std::string runFolder;
+    ProgramRun batch;
+    PdfContent pdf;
+};
+
+}  // namespace
+
+class ReportPdfTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir temp;
+    QHash<QString, Design> designs;
+
+    QProcessEnvironment batchEnvironment(const QString &workFolder) const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        env.insert("STALVORA_WORK_DIR", workFolder);
+        return env;
+    }
+
+    Design calculate(const QString &name, const QString &designFile) {
+        Design design;
+        design.file = designFile;
+        const QString work = temp.filePath("work-" + name);
+        const QString pdf = temp.filePath(name + ".pdf");
+        design.batch = runProgram(NORVEL_BUILD_DIR "/Norvel", {"--batch", designFile, "--pdf", pdf},
+                                  batchEnvironment(work));
+        design.runFolder = QDir(work).filePath("1").toStdString() + "/";
+        design.pdf = readPdf(pdf);
+        return design;
+    }
+
+    const Design &design(const QString &name) { return designs[name]; }
+
+    void addDesignRows() {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"example", "hogging", "shear failure"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(temp.isValid());
+        QVERIFY2(runProgram("pdftotext", {"-v"}).started, "pdftotext (poppler-utils) is needed");
+        const QString hogging = temp.filePath("hogging.txt");
+        QString text = formdriver::withLine(formdriver::exampleInputText(), "*Tragfaehigkeit:",
+                                            "*Tragfaehigkeit:\t\t-3e+08\t3e+05");
+        text = formdriver::withLine(text, "*Gebrauchstauglichkeit:", "*Gebrauchstauglichkeit:\t\t-1.5e+08\t1.5e+05");
+        QVERIFY(formdriver::writeText(hogging, text));
+        const QString shear = temp.filePath("querkraft.txt");
+        QVERIFY(QFile::copy(QString::fromStdString(fixtures::folder("results/shear_failure")) + "input.txt", shear));
+
+        designs.insert("example", calculate("example", "inputstart.txt"));
+        designs.insert("hogging", calculate("hogging", hogging));
+        designs.insert("shear failure", calculate("shear failure", shear));
+        for (const Design &d : qAsConst(designs)) {
+            QVERIFY2(d.batch.exitCode == 0, qPrintable(d.file + ": " + d.batch.err));
+            // With --pdf the report goes into the file only.
+            QCOMPARE(d.batch.out, QString());
+            QVERIFY(d.pdf.pages > 0);
+        }
+        // The hogging design is hogging: its ultimate moment is negative.
+        QVERIFY(outputValue(design("hogging").runFolder, "M_min_pl").value_or(0.0) < 0.0);
+    }
+
+    void everyPageHasItsFooter_data() { addDesignRows(); }
+    void everyPageHasItsFooter() {
+        QFETCH(QString, name);
+        const Design &d = design(name);
+        QCOMPARE(d.pdf.pageTexts.size(), d.pdf.pages);
+        const QString fileName = QFileInfo(d.file).fileName();
+        for (int page = 1; page <= d.pdf.pages; ++page) {
+            const QString text = d.pdf.pageTexts[page - 1];
+            QVERIFY2(text.contains(QString("Seite %1 von %2").arg(page).arg(d.pdf.pages)),
+                     qPrintable(QString("page %1").arg(page)));
+            QVERIFY2(text.contains(fileName), qPrintable(QString("page %1").arg(page)));
+        }
+        // The document the window prints has as many pages for the same run.
+        const report::ReportDocument document(
+            report::ReportSource{d.runFolder, d.file, calculationTime(d.runFolder), QDateTime::currentDateTime()});
+        QCOMPARE(document.pageCount(report::reportPageLayout().paintRect(QPageLayout::Point).size()), d.pdf.pages);
+        // The text takes more than one page, and the five figures at least two more.
+        QVERIFY(d.pdf.pages >= 3);
+    }
+
+    void titleBlockNamesFileDateAndProgram_data() { addDesignRows(); }
+    void titleBlockNamesFileDateAndProgram() {
+        QFETCH(QString, name);
+        const QStringList first = bodyLines(design(name).pdf.pageTexts.value(0)).mid(0, 6);
+        const QString block = first.join('\n');
+        QVERIFY2(block.contains("Bemessungsprotokoll"), qPrintable(block));
+        QVERIFY2(block.contains("Norvel " NORVEL_VERSION), qPrintable(block));
+        QVERIFY2(block.contains(QRegularExpression("Bemessungsdatei:\\s+" +
+                                                   QRegularExpression::escape(design(name).file))),
+                 qPrintable(block));
+        const QDate today = QDate::currentDate();
+        QVERIFY2(block.contains(QRegularExpression("Erstellt am:\\s+" + today.toString("dd\\.MM\\.yyyy"))) ||
+                     block.contains(QRegularExpression("Erstellt am:\\s+" +
+                                                       today.addDays(-1).toString("dd\\.MM\\.yyyy"))),
+                 qPrintable(block));
+    }
+
+    // Every line of the report text is in the PDF, whitespace aside.
+    void holdsTheReportText_data() { addDesignRows(); }
+    void holdsTheReportText() {
+        QFETCH(QString, name);
+        const Design &d = design(name);
+        const QString text = designReportText(d.runFolder, d.file, calculationTime(d.runFolder));
+        const QString pdfText = QString(d.pdf.text).replace('\f', '\n').simplified();
+        int lines = 0;
+        for (const QString &line : text.split('\n')) {
+            if (line.trimmed().isEmpty()) continue;
+            ++lines;
+            QVERIFY2(pdfText.contains(line.simplified()), qPrintable("missing: " + line));
+        }
+        QVERIFY(lines > 40);
+    }
+
+    // The numbers of the PDF are those of the run's result files.
+    void showsTheValuesOfTheResultFiles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<double>("factor");  // file unit to report unit
+        QTest::addColumn<QString>("shown");  // %1: the value
+        const QString vPl = "|V_pl_Rd| =%1kN";
+        QTest::newRow("example V_pl,Rd") << "example" << "V_pl_Rd" << 1e-3 << vPl;
+        QTest::newRow("example M_pl,Rd,max") << "example" << "M_max_pl" << 1e-6 << "M_pl_Rd,max= %1kNm";
+        QTest::newRow("example M_el,Rd,max") << "example" << "M_max_el" << 1e-6 << "M_el_Rd,max= %1kNm";
+        QTest::newRow("example A_a") << "example" << "A_a" << 1.0 << QString::fromUtf8("A_a: %1mm²");
+        QTest::newRow("hogging V_pl,Rd") << "hogging" << "V_pl_Rd" << 1e-3 << vPl;
+        QTest::newRow("hogging M_pl,Rd,min") << "hogging" << "M_min_pl" << 1e-6 << "M_pl_Rd,min: %1kNm";
+        QTest::newRow("hogging M_el,Rd,min") << "hogging" << "M_min_el" << 1e-6 << "M_el_Rd,min: %1kNm";
+        QTest::newRow("shear failure V_pl,Rd") << "shear failure" << "V_pl_Rd" << 1e-3 << vPl;
+        QTest::newRow("shear failure A_c") << "shear failure" << "A_c" << 1.0 << QString::fromUtf8("A_c: %1mm²");
+    }
+    void showsTheValuesOfTheResultFiles() {
+        QFETCH(QString, name);
+        QFETCH(QString, key);
+        QFETCH(double, factor);
+        QFETCH(QString, shown);
+        const Design &d = design(name);
+        const std::optional<double> value = outputValue(d.runFolder, key);
+        QVERIFY2(value.has_value(), qPrintable(key));
+        const QString expected = shown.arg(g6(*value * factor));
+        QVERIFY2(d.pdf.text.contains(expected), qPrintable(expected));
+    }
+
+    // The overall result and the utilisation of the checks.
+    void showsUtilisationAndVerdict_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("example") << "example" << QString::fromUtf8("Alle Nachweise erfüllt (maximale Ausnutzung ");
+        QTest::newRow("hogging") << "hogging" << QString::fromUtf8("Alle Nachweise erfüllt (maximale Ausnutzung ");
+        QTest::newRow("shear failure") << "shear failure" << QString::fromUtf8("NICHT ERFÜLLT: ");
+    }
+    void showsUtilisationAndVerdict() {
+        QFETCH(QString, name);
+        QFETCH(QString, verdict);
+        const QString text = design(name).pdf.text;
+        QEXPECT_FAIL("", "the report text does not state the utilisation yet", Continue);
+        QVERIFY(text.contains("Ausnutzung"));
+        QEXPECT_FAIL("", "the report text does not open with the verdict yet", Continue);
+        QVERIFY(text.contains(verdict));
+    }
+
+    // A missing result is said to be missing; no ratio is built from it.
+    void shearFailureShowsMissingResultsAsMissing() {
+        const Design &d = design("shear failure");
+        QVERIFY(d.pdf.text.contains("nicht ermittelt (Querkraftversagen)"));
+        // The stress plots of the ultimate state are missing, with the reason.
+        const QString flat = QString(d.pdf.text).simplified();
+        QVERIFY(flat.contains(QString::fromUtf8("Spannungs- und Dehnungsverteilung im GZT nicht ermittelt "
+                                                "(Querkraftversagen)")));
+        static const QRegularExpression standaloneZero("(^|[^\\d.,])-?0([.,]0*)?($|[^\\d.,])");
+        for (const QString &line : d.pdf.text.split('\n')) {
+            if (!line.contains("Ausnutzung") && !line.contains(QString::fromUtf8("η"))) continue;
+            QVERIFY2(!line.contains(standaloneZero), qPrintable(line));
+        }
+    }
+
+    void noNumberIsNotANumber_data() { addDesignRows(); }
+    void noNumberIsNotANumber() {
+        QFETCH(QString, name);
+        QVERIFY(!design(name).pdf.text.contains(
+            QRegularExpression("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption)));
+    }
+
+    // Each figure once, in order; a state without results is a line saying so.
+    void figuresInOrder_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("missing");  // figures that read "nicht ermittelt"
+        QTest::newRow("example") << "example" << QStringList();
+        QTest::newRow("hogging") << "hogging" << QStringList();
+        QTest::newRow("shear failure") << "shear failure" << QStringList{figureTitles[3]};
+    }
+    void figuresInOrder() {
+        QFETCH(QString, name);
+        QFETCH(QStringList, missing);
+        const QStringList lines = design(name).pdf.text.split(QRegularExpression("[\\n\\f]"));
+        int previous = -1;
+        for (const QString &title : figureTitles) {
+            int found = -1;
+            for (int i = 0; i < lines.size(); ++i) {
+                if (lines[i].trimmed() != title) continue;
+                QVERIFY2(found < 0, qPrintable("twice: " + title));
+                found = i;
+            }
+            QVERIFY2(found > previous, qPrintable("missing or out of order: " + title));
+            previous = found;
+            const bool notDetermined = lines.value(found + 1).trimmed().startsWith("nicht ermittelt");
+            QCOMPARE(notDetermined, missing.contains(title));
+        }
+    }
+
+    // A page never ends with a heading: it goes with its first lines.
+    void noPageEndsWithAHeading_data() { addDesignRows(); }
+    void noPageEndsWithAHeading() {
+        QFETCH(QString, name);
+        const Design &d = design(name);
+        for (int page = 0; page + 1 < d.pdf.pageTexts.size(); ++page) {
+            const QStringList lines = bodyLines(d.pdf.pageTexts[page]);
+            QVERIFY(!lines.isEmpty());
+            QVERIFY2(!looksLikeHeading(lines.last()), qPrintable(QString("page %1 ends with '%2'")
+                                                                     .arg(page + 1).arg(lines.last())));
+        }
+    }
+
+    // The plots are vector graphics: the PDF embeds no picture larger than an icon.
+    void plotsAreVectorGraphics_data() { addDesignRows(); }
+    void plotsAreVectorGraphics() {
+        QFETCH(QString, name);
+        const QStringList rows = design(name).pdf.images.split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(rows.size() >= 2 && rows[0].startsWith("page"), qPrintable(design(name).pdf.images));
+        for (const QString &row : rows.mid(2)) {
+            const QStringList columns = row.simplified().split(' ');
+            QVERIFY(columns.size() > 4);
+            QVERIFY2(columns[3].toInt() <= 32 && columns[4].toInt() <= 32, qPrintable(row));
+        }
+        // ...and their labels are text.
+        QVERIFY(design(name).pdf.text.contains(QString::fromUtf8("σ [N/mm²]")));
+        QVERIFY(design(name).pdf.text.contains("M [kNm]"));
+    }
+
+    void unwritableTargetIsAnError_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no such folder") << temp.filePath("fehlt/protokoll.pdf") << "der Ordner existiert nicht";
+        QTest::newRow("a folder") << temp.path() << "ist ein Ordner";
+    }
+    void unwritableTargetIsAnError() {
+        QFETCH(QString, target);
+        QFETCH(QString, reason);
+        const QString work = temp.filePath("work-unwritable");
+        const ProgramRun run = runProgram(NORVEL_BUILD_DIR "/Norvel",
+                                          {"--batch", "inputstart.txt", "--pdf", target}, batchEnvironment(work));
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.err, "Die PDF-Datei kann nicht geschrieben werden: " + target + " (" + reason + ")\n");
+        // Said before the calculation: no run folder was made.
+        QVERIFY(!QFileInfo::exists(QDir(work).filePath("1")));
+    }
+
+    void incompleteCommandLineShowsTheUsage() {
+        const ProgramRun run = runProgram(NORVEL_BUILD_DIR "/Norvel", {"--batch", "inputstart.txt", "--pdf"},
+                                          batchEnvironment(temp.filePath("work-usage")));
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QString("Aufruf: Norvel --batch DATEI [--pdf AUSGABE.pdf]\n"));
+    }
+};
+
+QTEST_MAIN(ReportPdfTest)
+#include "tst_report_pdf.moc"
