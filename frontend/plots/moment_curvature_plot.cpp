@@ -8,6 +8,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "plots/plot_export.h"
 #include "plots/plot_setup.h"
 #include "results/run_results.h"
 #include "qcustomplot.h"
@@ -84,6 +85,8 @@ MomentCurvaturePlot::MomentCurvaturePlot(const QFont &windowFont, QWidget *paren
     plot_->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignLeft | Qt::AlignTop);
     plot_->setMouseTracking(true);
     connect(plot_, &QCustomPlot::mouseMove, this, &MomentCurvaturePlot::showHoverText);
+    // "Werte kopieren" gives the rows with the neutral axis and the state.
+    if (PlotExport *menu = PlotExport::of(plot_)) menu->setValuesText([this] { return valuesText(); });
 
     auto *caption = new QLabel(u("Momenten-Krümmungs-Beziehung im Grenzzustand der Tragfähigkeit "
                                  "(Bemessungswerte, ohne Tension Stiffening)"));

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "plots/interaction_plot.h"
+#include "plots/moment_curvature_plot.h"
 #include "plots/plot_setup.h"
 #include "plots/section_drawing.h"
 #include "plots/section_geometry.h"
@@ -201,6 +202,12 @@ const std::vector<PlotFigureEntry> &reportPlotFigures() {
         {u("Spannungs- und Dehnungsverteilung im GZT"), 0.5,
          [](const FigureSource &s) { return statePlots(s, AnalysedState::Ultimate); }},
         {u("Interaktion Biegung und Querkraft im GZT"), 0.6, interactionPlot},
+        {u("Momenten-Krümmungs-Beziehung im GZT"), 0.6,
+         [](const FigureSource &s) {
+             auto *view = new MomentCurvaturePlot(s.font);
+             view->refresh(s.runFolder);
+             return PlotRow(view, {view->customPlot()});
+         }},
     };
     return entries;
 }

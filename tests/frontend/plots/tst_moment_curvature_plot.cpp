@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "plots/moment_curvature_plot.h"
+#include "plots/plot_export.h"
 #include "qcustomplot.h"
 #include "results/moment_curvature_data.h"
 #include "support/result_fixtures.h"
@@ -207,6 +208,9 @@ private slots:
         QCOMPARE(lines[0], u("κ [‰/m]\tM [kNm]\tz_na [mm]\tN [kN]\tZustand"));
         QCOMPARE(lines[1], QString("-300\t-700\t380\t0.01\tnel"));
         QCOMPARE(lines[4], QString("0\t0\t388.6\t0\tel"));
+        // "Werte kopieren" of the plot's context menu gives the same table.
+        QVERIFY(PlotExport::of(view.customPlot()));
+        QCOMPARE(PlotExport::of(view.customPlot())->valuesText(), view.valuesText());
     }
 
     // The window's tab "Momenten-Krümmung" is refreshed with the other views
