@@ -67,10 +67,11 @@ LimitPoint curvatureForMoment(const CompositeSection &section, double M_Ed, Limi
 
 // Strain state for the design moment section.M_Ed: within the uncracked
 // range directly, between the elastic range and the plastic limit by
-// bisection on the curvature, beyond the plastic limit failure. `failed` is
-// also set when no equilibrium state could be found; the point then holds
-// zeros and "ver". EI_i is the secant stiffness M / (kappa / 1000), or the
-// uncracked stiffness E_c I_f* at kappa = 0 (its limit for M -> 0).
+// curvatureForMoment (false position on the curvature), beyond the plastic
+// limit failure. `failed` is also set when no equilibrium state could be
+// found; the point then holds zeros and "ver". EI_i is the secant stiffness
+// M / (kappa / 1000), or the uncracked stiffness E_c I_f* at kappa = 0 (its
+// limit for M -> 0).
 struct DesignState {
     LimitPoint point;
     double EI_i = 0.0;

@@ -22,7 +22,12 @@ Utilisation Utilisation::notComputed(Missing why) {
     return eta;
 }
 
-QString utilisationNumber(double eta) { return QString::number(eta, 'f', 2); }
+QString utilisationNumber(double eta) {
+    // Beyond 1000 the fixed notation would print every digit of an absurd
+    // action (1e300 kNm gives a 298-digit ratio); three significant digits say it.
+    if (!(eta < 1000.0)) return QString::number(eta, 'g', 3);
+    return QString::number(eta, 'f', 2);
+}
 
 QString utilisationText(const Utilisation &eta) {
     if (eta.value) return QString::fromUtf8("Ausnutzung η = ") + utilisationNumber(*eta.value);

@@ -24,7 +24,8 @@ struct Utilisation {
     static Utilisation notComputed(Missing why);
 };
 
-// "0.61": two decimals, a decimal point whatever the locale.
+// "0.61": two decimals, a decimal point whatever the locale; from 1000 on
+// three significant digits ("1.22e+05").
 QString utilisationNumber(double eta);
 // "Ausnutzung η = 0.61", or "Ausnutzung η: nicht ermittelt (Querkraftversagen)".
 QString utilisationText(const Utilisation &eta);

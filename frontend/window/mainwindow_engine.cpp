@@ -118,7 +118,11 @@ void MainWindow::oeffnenLetzteClicked() {
         return;
     }
     const std::string runFolder = runFolderPath(workFolder, last);
-    oeffnen(runFolder + "input.txt");
+    // A refused input file leaves the form as it was (one message): the run's
+    // results are then not shown beside a design they do not belong to. A run
+    // folder without an input file still shows what it holds.
+    const std::string eingabe = runFolder + "input.txt";
+    if (!oeffnen(eingabe) && QFile::exists(QString::fromStdString(eingabe))) return;
     m_runFolder = runFolder;
     refreshResults();
 }

@@ -288,6 +288,11 @@ private slots:
         QTest::newRow("120 / 500") << 120.0 << 500.0 << u("Ausnutzung η = 0.24");
         QTest::newRow("magnitudes, hogging") << -180.0 << -150.0 << u("Ausnutzung η = 1.20");
         QTest::newRow("rounds to two decimals") << 2.0 << 3.0 << u("Ausnutzung η = 0.67");
+        // An absurd action stays a short number: 1e300 / 982.132 = 1.018e297,
+        // 121.7 kN / 0.001 kN = 121700 (the fixed notation printed every digit).
+        QTest::newRow("absurd action") << 1e300 << 982.132 << u("Ausnutzung η = 1.02e+297");
+        QTest::newRow("from 1000 on") << 121.7 << 0.001 << u("Ausnutzung η = 1.22e+05");
+        QTest::newRow("just below 1000") << 999.9 << 1.0 << u("Ausnutzung η = 999.90");
         QTest::newRow("zero resistance")
             << 10.0 << 0.0 << u("Ausnutzung η: nicht ermittelt (keine Berechnung)");
         QTest::newRow("zero over zero")

@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "files/recent_files.h"
+#include "support/result_fixtures.h"
 #include "support/form_driver.h"
 #include "support/window_probe.h"
 #include "widgets/numberedit.h"
@@ -306,6 +307,30 @@ private slots:
         // The refused file is not the document.
         QCOMPARE(window->windowTitle(), u("vorher.txt[*] – Norvel"));
         QCOMPARE(recentfiles::files(), QStringList{path("vorher.txt")});
+    }
+
+    // "letzte Berechnung" shows a run's results only beside its own design: a
+    // run folder whose input file is no design file leaves the form, the
+    // status bar and the report as they were, with one message.
+    void lastCalculationWithARefusedInputShowsNoResults() {
+        // The worked example's results (M_Ed = 250 kNm, all checks passed) in
+        // run folder 4, beside an input file that is no design file.
+        QVERIFY(fixtures::copyFolder(QString::fromStdString(fixtures::folder("results/worked_example")),
+                                     path("work/4")));
+        fixtures::writeFile(path("work/4/input.txt"), "Bewehrung siehe Plan\n");
+        field(*window, "m_betonGamma")->setText("1.7");
+        saveAs("vorher.txt");
+        const QStringList before = formState(*window);
+        const QString status = probe().statusMessage();
+        const QString report = probe().report()->toPlainText();
+
+        menuAction("&letzte Berechnung...")->trigger();
+        QCOMPARE(formState(*window), before);
+        QCOMPARE(probe().statusMessage(), status);
+        QCOMPARE(probe().report()->toPlainText(), report);
+        QCOMPARE(window->messageLog().size(), 1);
+        QVERIFY2(window->messageLog().first().contains(u("„input.txt“ ist keine gültige Eingabedatei")),
+                 qPrintable(window->messageLog().first()));
     }
 
     void decimalCommaRoundTrip() {
