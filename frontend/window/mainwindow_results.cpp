@@ -59,7 +59,6 @@ void MainWindow::update_protokoll() {
     // own metrics are those of the window font until it is polished).
     const QFontMetricsF reportMetrics(font, m_protokoll->viewport());
     m_protokoll->setTabStopDistance(8 * reportMetrics.horizontalAdvance(QLatin1Char(' ')));
-    m_protokoll->setPlainText(designReportText(m_runFolder, QString::fromStdString(m_dateiName),
-                                               calculationTime(m_runFolder)));
+    m_protokoll->setPlainText(designReportText(m_runFolder, m_shownRun.designFile(), calculationTime(m_runFolder)));
     m_protokoll->moveCursor(QTextCursor::Start);
 }
