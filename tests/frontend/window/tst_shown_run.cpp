@@ -7,11 +7,13 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
 
+#include "run/engine_process.h"
 #include "support/form_driver.h"
 #include "widgets/numberedit.h"
 #include "support/result_fixtures.h"
@@ -175,6 +177,57 @@ private slots:
         QStatusTipEvent none{QString()};
         QApplication::sendEvent(&window, &none);
         QCOMPARE(probe.statusMessage(), shearOutcome);
+    }
+
+    // A calculation the engine rejects leaves the results of the run before
+    // on the tabs: the report, its PDF and a later "Speichern unter" stay
+    // with that run and never turn to the rejected run folder.
+    void rejectedCalculationKeepsTheRunShown() {
+        QTemporaryDir own;
+        QVERIFY(own.isValid());
+        const QByteArray previousWork = qgetenv("STALVORA_WORK_DIR");
+        qputenv("STALVORA_WORK_DIR", own.path().toLocal8Bit() + "/");
+        EngineProcess::setEngineProgram(FAKE_ENGINE_EXE);
+        const QString script = own.filePath("script.txt");
+        qputenv("FAKE_ENGINE_SCRIPT", script.toLocal8Bit());
+        {
+            MainWindow window;
+            MainWindowProbe probe(window);
+            fixtures::writeFile(script, "results:" + QByteArray(fixtures::folder("results/shear_failure").c_str()) +
+                                            "\nerr:Berechnung wurde erfolgreich abgeschlossen\\n\n");
+            probe.startButton()->click();
+            QVERIFY(probe.waitForEngineEnd());
+            const QString shown = probe.report()->toPlainText();
+            QVERIFY(shown.contains("nicht ermittelt (Querkraftversagen)"));
+            QCOMPARE(probe.statusMessage(), shearOutcome);
+
+            fixtures::writeFile(script, "err:FEHLERMELDUNG: Eingabe abgewiesen\\n\n");
+            NumberEdit *moment = formdriver::field(window, "m_momen_t");
+            const QString calculated = moment->text();
+            moment->setText("450");
+            probe.startButton()->click();
+            QVERIFY(probe.waitForEngineEnd());
+            QVERIFY(window.messageLog().contains("FEHLERMELDUNG: Eingabe abgewiesen"));
+            QCOMPARE(probe.runFolder(), (own.path() + "/2/").toStdString());
+
+            // The form as calculated for the run shown, saved: the report of
+            // that run now names the file.
+            moment->setText(calculated);
+            const QString saved = own.filePath("entwurf.txt");
+            probe.setFileChooser([&saved](filedialogs::Mode, const QString &) { return saved; });
+            fileMenuAction(window, "Speichern unter")->trigger();
+            QVERIFY(QFile::exists(saved));
+            const QString named = probe.report()->toPlainText();
+            QCOMPARE(reportDesignFile(named), saved);
+            QCOMPARE(QString(named).remove(saved), QString(shown).remove("nicht gespeichert"));
+            const QString pdf = own.filePath("protokoll.pdf");
+            reportoutput::setPdfChooser([&](QWidget *, const QString &) { return pdf; });
+            window.clearMessageLog();
+            fileMenuAction(window, u("Protokoll als PDF exportieren"))->trigger();
+            QVERIFY2(QFile::exists(pdf), qPrintable(window.messageLog().join('\n')));
+        }
+        EngineProcess::setEngineProgram(QString());
+        qputenv("STALVORA_WORK_DIR", previousWork);
     }
 };
 
