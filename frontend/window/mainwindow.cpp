@@ -53,8 +53,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     m_plotScene = m_plotView->scene();
     // "Werte kopieren" of the drawing: the dimensions of the run it shows.
     PlotExport::attach(m_plotView, [this]() {
-        return m_runFolder.empty() ? QString()
-                                   : sectionValuesText(readSectionGeometry(m_runFolder + results::outputFile));
+        const std::string &shown = m_shownRun.runFolder();
+        return shown.empty() ? QString() : sectionValuesText(readSectionGeometry(shown + results::outputFile));
     });
     connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_plot()));
     tabs->addTab(m_plotView, "Plot");

@@ -13,7 +13,9 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include "plots/plot_export.h"
 #include "run/engine_process.h"
+#include "widgets/mygraphicsview.h"
 #include "support/form_driver.h"
 #include "widgets/numberedit.h"
 #include "support/result_fixtures.h"
@@ -225,6 +227,12 @@ private slots:
             window.clearMessageLog();
             fileMenuAction(window, u("Protokoll als PDF exportieren"))->trigger();
             QVERIFY2(QFile::exists(pdf), qPrintable(window.messageLog().join('\n')));
+            // The drawing of the tab "Plot" still copies the dimensions of that run.
+            PlotExport *drawing = nullptr;
+            for (MyGraphicsView *view : window.findChildren<MyGraphicsView *>())
+                if (PlotExport::of(view)) drawing = PlotExport::of(view);
+            QVERIFY(drawing);
+            QVERIFY2(drawing->valuesText().contains("h\t400"), qPrintable(drawing->valuesText()));
         }
         EngineProcess::setEngineProgram(QString());
         qputenv("STALVORA_WORK_DIR", previousWork);
