@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -62,9 +63,11 @@ QSize askImageSize(QWidget *parent, const QSize &suggested) {
 }
 
 // The file dialog, then for a PNG the size dialog.
-PlotExport::ImageTarget chooseWithDialogs(QWidget *parent, const QSize &suggested) {
+PlotExport::ImageTarget chooseWithDialogs(QWidget *parent, const QSize &suggested, const QString &name) {
     static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QFileDialog dialog(parent, u("Bild speichern"), folder, u(pngFilter) + ";;" + u(pdfFilter));
+    const QFileInfo start(suggestedImagePath(folder, QDir::homePath(), name));
+    QFileDialog dialog(parent, u("Bild speichern"), start.absolutePath(), u(pngFilter) + ";;" + u(pdfFilter));
+    dialog.selectFile(start.fileName());
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -111,6 +114,12 @@ bool saveScene(QGraphicsScene *scene, const QString &path, const QSize &size) {
 }
 
 }  // namespace
+
+QString suggestedImagePath(const QString &folder, const QString &fallback, const QString &name) {
+    // A folder that does not exist would be taken by the dialog as the file's name.
+    const QString base = !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : fallback;
+    return QDir(base).filePath(name + ".png");
+}
 
 QString plotValuesText(const QCustomPlot *plot) {
     QVector<QCPGraph *> graphs;
@@ -211,8 +220,8 @@ void PlotExport::chooseAndSave() {
     const QSize suggested = widget_->size().isValid() && widget_->width() >= 100 && widget_->height() >= 100
                                 ? widget_->size()
                                 : QSize(800, 600);
-    const ImageTarget target =
-        replacedChooser() ? replacedChooser()(widget_, suggested) : chooseWithDialogs(widget_, suggested);
+    const ImageTarget target = replacedChooser() ? replacedChooser()(widget_, suggested)
+                                                 : chooseWithDialogs(widget_, suggested, view_ ? u("Querschnitt") : u("Diagramm"));
     if (target.path.isEmpty()) return;
     if (!saveImage(target.path, target.size))
         QMessageBox::warning(widget_, u("Bild speichern"),

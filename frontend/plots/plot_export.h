@@ -31,6 +31,11 @@ QString plotValuesText(const QCustomPlot *plot);
 // Empty for a section without height (nothing is drawn).
 QString sectionValuesText(const SectionGeometry &g);
 
+// The file "Bild speichern…" proposes: `name`.png in `folder`, or in
+// `fallback` when `folder` is no existing folder (a user without a documents
+// folder).
+QString suggestedImagePath(const QString &folder, const QString &fallback, const QString &name);
+
 class PlotExport : public QObject {
     Q_OBJECT
 

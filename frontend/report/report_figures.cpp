@@ -69,13 +69,16 @@ PlotRow statePlots(const FigureSource &source, results::AnalysedState state) {
 }
 
 // The limit moments over the shear force with the design point of the
-// ultimate limit state, as the tab "Tragfähigkeit" shows them.
+// ultimate limit state, as the tab "Tragfähigkeit" shows them, the plastic
+// curve included where the section class forbids it.
 PlotRow interactionPlot(const FigureSource &source) {
     QCustomPlot *plot = createResultPlot("V [kN]", "M [kNm]", source.font, LegendPlacement::ChosenPerRefresh);
     const InteractionCurves curves = readInteractionCurves(source.runFolder + results::interactionFile);
-    drawInteractionCurves(plot, curves, results::notDetermined(results::Missing::NoCalculation));
-    const results::UltimateChecks checks =
-        results::checkUltimateLimitState(results::RunResults::read(source.runFolder));
+    const results::RunResults run = results::RunResults::read(source.runFolder);
+    // Class 3 and 4: the plastic curve dashed and noted, as on the tab.
+    drawInteractionCurves(plot, curves, results::notDetermined(results::Missing::NoCalculation),
+                          plasticCurveNote(run));
+    const results::UltimateChecks checks = results::checkUltimateLimitState(run);
     if (checks.actionsKnown)
         drawDesignPoint(plot, checks.mEd, checks.vEd, curves.sumV(), curves.sumM(), source.font.family());
     return PlotRow(plot, {plot});

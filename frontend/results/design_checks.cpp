@@ -34,6 +34,25 @@ QString utilisationText(const Utilisation &eta) {
     return QString::fromUtf8("Ausnutzung η: ") + notDetermined(eta.missing);
 }
 
+WebSlenderness webSlenderness(const RunResults &run) {
+    WebSlenderness web;
+    const std::optional<double> h = run.output().find("h"), tf1 = run.output().find("t_f1"),
+                                tf2 = run.output().find("t_f2"), tw = run.output().find("t_w"),
+                                fyk = run.output().find("f_yk");
+    if (!h || !tf1 || !tf2 || !tw || !fyk || !(*tw > 0.0) || !(*fyk > 0.0)) return web;
+    web.ratio = (*h - *tf1 - *tf2) / *tw;
+    web.limit = 72.0 * std::sqrt(235.0 / *fyk);
+    web.known = std::isfinite(web.ratio) && std::isfinite(web.limit);
+    return web;
+}
+
+QString webSlendernessText(const WebSlenderness &web) {
+    if (!web.known) return QString();
+    return QString::fromUtf8("h_w/t_w = %1 %2 72ε = %3")
+        .arg(QString::number(web.ratio, 'g', 6), web.bucklingGoverns() ? QString(">") : QString::fromUtf8("≤"),
+             QString::number(web.limit, 'g', 6));
+}
+
 BendingBasis bendingBasis(const SectionClassRow &row) {
     if (!row.present) return BendingBasis::Unclassified;
     if (row.klasse >= 4) return BendingBasis::NotPossible;
@@ -44,6 +63,7 @@ namespace {
 
 ShearCheck shearCheck(const RunResults &run) {
     ShearCheck check;
+    check.web = webSlenderness(run);
     const std::optional<double> vEd = run.shearForce(AnalysedState::Ultimate);
     const std::optional<double> vPl = run.output().find("V_pl_Rd");
     if (vEd) check.vEd = std::fabs(*vEd);
@@ -53,6 +73,11 @@ ShearCheck shearCheck(const RunResults &run) {
     // Equal values fail: the resistance must exceed the action.
     check.verdict = check.vPl > check.vEd ? Verdict::Passed : Verdict::Failed;
     check.utilisation = Utilisation::of(check.vEd, check.vPl);
+    if (check.verdict == Verdict::Passed && check.web.bucklingGoverns()) {
+        check.verdict = Verdict::NotDetermined;
+        check.missing = Missing::ShearBuckling;
+        check.utilisation = Utilisation::notComputed(Missing::ShearBuckling);
+    }
     return check;
 }
 

@@ -30,13 +30,32 @@ QString utilisationNumber(double eta);
 // "Ausnutzung η = 0.61", or "Ausnutzung η: nicht ermittelt (Querkraftversagen)".
 QString utilisationText(const Utilisation &eta);
 
-// EN 1994-1-1 6.2.2.2: the plastic shear resistance must exceed |V_Ed|.
+// EN 1993-1-1 6.2.6(6), EN 1994-1-1 6.2.2.3: a web without stiffeners with
+// h_w / t_w > 72 ε / η buckles in shear before it reaches V_pl,Rd; its
+// resistance V_b,Rd (EN 1993-1-5) is not covered. η = 1.0, as 6.2.6(6)
+// permits; h_w is the clear depth between the flanges.
+struct WebSlenderness {
+    bool known = false;  // the run folder holds h, t_f1, t_f2, t_w and f_yk
+    double ratio = 0.0;  // h_w / t_w
+    double limit = 0.0;  // 72 ε with ε = √(235 / f_yk)
+    bool bucklingGoverns() const { return known && ratio > limit; }
+};
+
+WebSlenderness webSlenderness(const RunResults &run);
+
+// "h_w/t_w = 153 > 72ε = 58.5804"; empty when the slenderness is not known.
+QString webSlendernessText(const WebSlenderness &web);
+
+// EN 1994-1-1 6.2.2.2: the plastic shear resistance must exceed |V_Ed|. A
+// web that buckles in shear has no verdict (Missing::ShearBuckling) unless
+// V_pl,Rd is exceeded already: V_b,Rd is not larger.
 struct ShearCheck {
     Verdict verdict = Verdict::NotDetermined;
     double vEd = 0.0;  // |V_Ed| in kN, valid when the action is known
     double vPl = 0.0;  // V_pl,Rd in kN, valid unless not determined
     Missing missing = Missing::NoCalculation;  // why not determined
     Utilisation utilisation;  // η_V = |V_Ed| / V_pl,Rd
+    WebSlenderness web;
 };
 
 // Where M_Ed lies between the limit moments of its own sign.

@@ -181,6 +181,14 @@ void appendShearVerdict(QStringList &report, const results::UltimateChecks &chec
     case Verdict::NotDetermined: break;
     }
     const QString missing = results::notDetermined(shear.missing);
+    if (shear.missing == results::Missing::ShearBuckling) {
+        // EN 1993-1-1 6.2.6(6): V_pl,Rd is not the resistance of a slender web.
+        report << "\n|V_Ed| = " + n(shear.vEd) + "kN\t\tV_Rd: " + missing
+               << "\n" + results::webSlendernessText(shear.web) +
+                      u(": Schubbeulen nach EN 1993-1-5 maßgebend,")
+               << "\nim Programm nicht enthalten; |V_pl_Rd| = " + n(shear.vPl) + "kN gilt nicht.";
+        return;
+    }
     report << (checks.actionsKnown ? "\n|V_Ed| = " + n(shear.vEd) + "kN\t\t|V_pl_Rd|: " + missing
                                    : "\n" + missing);
 }

@@ -111,6 +111,9 @@ QString shearCheckText(const results::UltimateChecks &checks) {
     }
     const QString missing = results::notDetermined(shear.missing);
     if (!checks.actionsKnown) return missing;
+    if (shear.missing == results::Missing::ShearBuckling)
+        return red("|VEd| = " + qtText(shear.vEd) + " kN, VRd: " + missing + " – " +
+                   results::webSlendernessText(shear.web));
     return "|VEd| = " + qtText(shear.vEd) + " kN, |Vpl,Rd|: " + missing;
 }
 

@@ -32,6 +32,7 @@ QString missingReason(Missing missing) {
     case Missing::SectionFailure: return QStringLiteral("Querschnittsversagen");
     case Missing::NoCalculation: return QStringLiteral("keine Berechnung");
     case Missing::EffectiveSection: return QStringLiteral("Querschnittsklasse 4");
+    case Missing::ShearBuckling: return QStringLiteral("Schubbeulen");
     case Missing::None: break;
     }
     return QString();

@@ -22,10 +22,11 @@ enum class Missing {
     SectionFailure,  // the engine found no strain state for the design moment
     NoCalculation,   // the run folder holds no result of the engine
     EffectiveSection,  // Class 4: the effective section is not covered
+    ShearBuckling,     // slender web: V_pl,Rd does not apply, V_b,Rd is not covered
 };
 
 // "Querkraftversagen", "Querschnittsversagen", "keine Berechnung",
-// "Querschnittsklasse 4"; empty for None.
+// "Querschnittsklasse 4", "Schubbeulen"; empty for None.
 QString missingReason(Missing missing);
 // "nicht ermittelt (Querkraftversagen)"; empty for None.
 QString notDetermined(Missing missing);

@@ -63,6 +63,7 @@ public:
         }
         // The report names the design file as given on the command line.
         window_.m_dateiName = designFile.toStdString();
+        window_.merkeGespeichert();
         bool succeeded = false;
         QObject::connect(&window_, &MainWindow::berechnungAbgeschlossen,
                          [&succeeded]() { succeeded = true; });

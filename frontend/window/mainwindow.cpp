@@ -30,6 +30,7 @@
 #include "results/design_report.h"
 #include "results/result_reader.h"
 #include "window/report_actions.h"
+#include "window/run_status.h"
 
 namespace {
 const char *const groupBoxStyle = "QGroupBox { font-size: 17px;}";
@@ -52,8 +53,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     m_plotScene = m_plotView->scene();
     // "Werte kopieren" of the drawing: the dimensions of the run it shows.
     PlotExport::attach(m_plotView, [this]() {
-        return m_runFolder.empty() ? QString()
-                                   : sectionValuesText(readSectionGeometry(m_runFolder + results::outputFile));
+        const std::string &shown = m_shownRun.runFolder();
+        return shown.empty() ? QString() : sectionValuesText(readSectionGeometry(shown + results::outputFile));
     });
     connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_plot()));
     tabs->addTab(m_plotView, "Plot");
@@ -84,7 +85,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     const QRect available = screen()->availableGeometry();
     resize(fittedWindowSize(sizeHint(), available, windowFrameAllowance));
     move(available.topLeft());
-    statusBar();  // shows the outcome of each run
+    m_runStatus = new RunStatus(statusBar());  // the outcome of the run shown
     showMaximized();
 
     set_Enabled();
@@ -138,8 +139,9 @@ void MainWindow::createMenus() {
     auto *protokoll = new ReportActions(
         this,
         [this]() {
-            return report::ReportSource{m_runFolder, QString::fromStdString(m_dateiName),
-                                        calculationTime(m_runFolder), QDateTime()};
+            // The run shown, named by the design file that holds its input.
+            return report::ReportSource{m_shownRun.runFolder(), m_shownRun.designFile(),
+                                        calculationTime(m_shownRun.runFolder()), QDateTime()};
         },
         [this](const QString &title, const QString &text) { showCritical(title, text); },
         [this](const QString &title, const QString &text) { showInformation(title, text); });

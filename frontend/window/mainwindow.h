@@ -15,6 +15,7 @@
 
 #include "results/state_summary.h"
 #include "window/file_dialogs.h"
+#include "window/shown_run.h"
 #include "window/unsaved_changes.h"
 
 class InputGuide;
@@ -35,6 +36,7 @@ class QVBoxLayout;
 class QWidget;
 class MyGraphicsView;
 class MomentCurvaturePlot;
+class RunStatus;
 class NumberEdit;
 namespace designfile {
 struct Choices;
@@ -213,6 +215,10 @@ private:
     unsavedchanges::Prompt m_unsavedPrompt;  // empty: the dialog (quiet: discard)
     filedialogs::Chooser m_fileChooser;      // empty: the file dialog
     InputGuide *m_guide = nullptr;
+    // The run whose results are shown, its design file and input, and the
+    // status bar's line about it (window/shown_run.h, window/run_status.h).
+    ShownRun m_shownRun;
+    RunStatus *m_runStatus = nullptr;
 
     // Input tab
     QTextEdit *m_konsole = nullptr;

@@ -13,6 +13,7 @@
 #include "files/shipped_files.h"
 #include "widgets/numberedit.h"
 #include "window/mainwindow.h"
+#include "window/run_status.h"
 
 QString MainWindow::dokumentName() const {
     return m_dateiName.empty() ? QString("Unbenannt")
@@ -33,12 +34,15 @@ QString MainWindow::formStand() const {
 // Nothing is compared before the start values are in place.
 void MainWindow::formGeaendert() {
     if (!m_gespeicherterStand.isNull()) setWindowModified(formStand() != m_gespeicherterStand);
+    if (m_runStatus) m_runStatus->setInputChanged(m_shownRun.inputChanged(formStand()));
 }
 
 void MainWindow::merkeGespeichert() {
     m_gespeicherterStand = formStand();
     setWindowTitle(dokumentName() + QString::fromUtf8("[*] – Norvel"));
     setWindowModified(false);
+    // Saved as the calculated input: the report names the file.
+    if (m_shownRun.formSaved(m_gespeicherterStand, QString::fromStdString(m_dateiName))) update_protokoll();
 }
 
 bool MainWindow::confirmUnsavedChanges() {

@@ -3,7 +3,6 @@
 // after a successful run or for the last calculation.
 #include <QFile>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -13,6 +12,7 @@
 #include "platform/platform.h"
 #include "files/run_folder.h"
 #include "results/run_outcome.h"
+#include "window/run_status.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ void MainWindow::startCalculation(bool checkRanges) {
     }
 
     m_konsole->clear();
-    statusBar()->clearMessage();
+    m_runStatus->clear();
     m_zustandGzgOhneTs = StateSummary();
     m_zustandGzgMitTs = StateSummary();
     m_zustandGzt = StateSummary();
@@ -58,6 +58,7 @@ void MainWindow::startCalculation(bool checkRanges) {
     // Without its input file the engine would calculate the previous run
     // folder again and report success for a design that was never written.
     if (!QFile::exists(m_runFolderPath + "input.txt")) return;
+    m_shownRun.calculationStarted(formStand(), isWindowModified() ? QString() : QString::fromStdString(m_dateiName));
     startEngine();
 }
 
@@ -104,6 +105,7 @@ void MainWindow::processOutput() {
     for (const QString &warnung : chunk.report.warningLines) showWarning("Warnung", warnung);
     // Success is no message: the outcome appears in the status bar.
     if (chunk.report.succeeded) {
+        m_shownRun.calculationShown(m_runFolder);
         refreshResults();
         emit berechnungAbgeschlossen();
     }
@@ -124,6 +126,7 @@ void MainWindow::oeffnenLetzteClicked() {
     const std::string eingabe = runFolder + "input.txt";
     if (!oeffnen(eingabe) && QFile::exists(QString::fromStdString(eingabe))) return;
     m_runFolder = runFolder;
+    m_shownRun.runShown(runFolder, formStand(), isWindowModified() ? QString() : QString::fromStdString(m_dateiName));
     refreshResults();
 }
 
@@ -138,5 +141,6 @@ void MainWindow::refreshResults() {
     update_txt(m_textGzgOhneTs, 0, 0);
     update_txt(m_textGzgMitTs, 0, 1);
     update_protokoll();
-    statusBar()->showMessage(results::RunOutcome::read(m_runFolder).statusText());
+    m_runStatus->showOutcome(results::RunOutcome::read(m_runFolder).statusText());
+    m_runStatus->setInputChanged(m_shownRun.inputChanged(formStand()));
 }

@@ -59,7 +59,8 @@ void MainWindow::update_protokoll() {
     // own metrics are those of the window font until it is polished).
     const QFontMetricsF reportMetrics(font, m_protokoll->viewport());
     m_protokoll->setTabStopDistance(8 * reportMetrics.horizontalAdvance(QLatin1Char(' ')));
-    m_protokoll->setPlainText(designReportText(m_runFolder, QString::fromStdString(m_dateiName),
-                                               calculationTime(m_runFolder)));
+    // The run shown: after a calculation that failed, the run before it.
+    const std::string &runFolder = m_shownRun.runFolder();
+    m_protokoll->setPlainText(designReportText(runFolder, m_shownRun.designFile(), calculationTime(runFolder)));
     m_protokoll->moveCursor(QTextCursor::Start);
 }

@@ -219,6 +219,27 @@ private slots:
         QVERIFY(asked);
         QVERIFY(QDir(temp.path()).entryList(QDir::Files).filter("abgebrochen").isEmpty());
     }
+
+    // Without a documents folder the dialog proposed a file named "Documents".
+    void proposedImageLiesInAnExistingFolder_data() {
+        QTest::addColumn<QString>("folder");  // below temp; "-" for none
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("documents folder exists") << "Dokumente" << "Dokumente/Diagramm.png";
+        QTest::newRow("documents folder missing") << "Dokumente-fehlen" << "home/Diagramm.png";
+        QTest::newRow("no documents location") << "-" << "home/Diagramm.png";
+        QTest::newRow("a file, not a folder") << "datei.txt" << "home/Diagramm.png";
+    }
+    void proposedImageLiesInAnExistingFolder() {
+        QFETCH(QString, folder);
+        QFETCH(QString, expected);
+        QDir(temp.path()).mkpath("Dokumente");
+        QDir(temp.path()).mkpath("home");
+        fixtures::writeFile(temp.filePath("datei.txt"), "x");
+        const QString documents = folder == "-" ? QString() : temp.filePath(folder);
+        const QString path = suggestedImagePath(documents, temp.filePath("home"), "Diagramm");
+        QCOMPARE(path, temp.filePath(expected));
+        QVERIFY(QFileInfo(QFileInfo(path).absolutePath()).isDir());
+    }
 };
 
 QTEST_MAIN(PlotExportTest)

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "results/design_checks.h"
+#include "results/design_report.h"
 #include "results/run_outcome.h"
 #include "results/run_results.h"
 #include "support/result_fixtures.h"
@@ -321,6 +322,70 @@ private slots:
         QVERIFY(!checks.interaction.utilisation.value);
         QCOMPARE(results::utilisationText(checks.interaction.utilisation),
                  u("Ausnutzung η: nicht ermittelt (Querkraftversagen)"));
+    }
+
+    // EN 1993-1-1 6.2.6(6): a web with h_w/t_w > 72ε (η = 1.0) buckles in
+    // shear below V_pl,Rd. Its shear check has no verdict, so a slender girder
+    // is never reported as "alle Nachweise erfüllt"; a V_Ed beyond V_pl,Rd
+    // fails all the same (V_b,Rd is not larger).
+    void slenderWebHasNoPlasticShearVerdict_data() {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<Edits>("edits");
+        QTest::addColumn<int>("verdict");  // results::Verdict
+        QTest::addColumn<QString>("slenderness");
+        QTest::addColumn<QString>("status");
+        const auto web = [](const char *h, const char *tf1, const char *tf2, const char *tw, const char *fyk) {
+            return Edits{{"output.txt", "h\t", QString("h\t") + h},
+                         {"output.txt", "t_f1\t", QString("t_f1\t") + tf1},
+                         {"output.txt", "t_f2\t", QString("t_f2\t") + tf2},
+                         {"output.txt", "t_w\t", QString("t_w\t") + tw},
+                         {"output.txt", "f_yk\t", QString("f_yk\t") + fyk}};
+        };
+        const int passed = int(results::Verdict::Passed), failed = int(results::Verdict::Failed),
+                  open = int(results::Verdict::NotDetermined);
+        const QString done = "Berechnung abgeschlossen: ";
+        // IPE 400, S355: (400 - 2·13.5) / 8.6 = 43.3721 ≤ 72·√(235/355) = 58.5804.
+        QTest::newRow("IPE 400 S355") << "results/worked_example" << Edits() << passed
+                                      << u("h_w/t_w = 43.3721 ≤ 72ε = 58.5804")
+                                      << done + u("alle Nachweise erfüllt");
+        // Welded 800 × 5, flanges 20 and 15: 765 / 5 = 153 > 58.5804.
+        QTest::newRow("welded web 765 x 5 S355")
+            << "results/worked_example" << web("800", "20", "15", "5", "355") << open
+            << u("h_w/t_w = 153 > 72ε = 58.5804") << done + "nicht alle Nachweise ermittelt";
+        // S235, ε = 1: 720 / 10 = 72 is still without buckling, 721 / 10 is not.
+        QTest::newRow("S235 at the limit")
+            << "results/worked_example" << web("750", "15", "15", "10", "235") << passed
+            << u("h_w/t_w = 72 ≤ 72ε = 72") << done + u("alle Nachweise erfüllt");
+        QTest::newRow("S235 beyond the limit")
+            << "results/worked_example" << web("751", "15", "15", "10", "235") << open
+            << u("h_w/t_w = 72.1 > 72ε = 72") << done + "nicht alle Nachweise ermittelt";
+        // |V_Ed| = 1000 kN > V_pl,Rd = 875.065 kN with the slender web.
+        QTest::newRow("slender web, V_pl,Rd exceeded")
+            << "results/shear_failure" << web("800", "20", "15", "5", "355") << failed
+            << u("h_w/t_w = 153 > 72ε = 58.5804") << done + "Querkraftversagen";
+    }
+    void slenderWebHasNoPlasticShearVerdict() {
+        QFETCH(QString, fixture);
+        QFETCH(Edits, edits);
+        QFETCH(int, verdict);
+        QFETCH(QString, slenderness);
+        QFETCH(QString, status);
+        QTemporaryDir dir;
+        const std::string folder = editedRun(dir, fixture, edits);
+        const results::UltimateChecks checks = results::checkUltimateLimitState(results::RunResults::read(folder));
+        QCOMPARE(int(checks.shear.verdict), verdict);
+        QCOMPARE(results::webSlendernessText(checks.shear.web), slenderness);
+        QCOMPARE(results::RunOutcome::read(folder).statusText(), status);
+        const QString report = designReportText(folder, QString(), QDateTime());
+        const bool buckling = verdict == int(results::Verdict::NotDetermined);
+        QCOMPARE(checks.shear.missing == Missing::ShearBuckling, buckling);
+        QCOMPARE(report.contains(slenderness + u(": Schubbeulen nach EN 1993-1-5 maßgebend")), buckling);
+        if (buckling) {
+            QCOMPARE(results::utilisationText(checks.shear.utilisation),
+                     u("Ausnutzung η: nicht ermittelt (Schubbeulen)"));
+            // No comparison that reads as a passed check.
+            QVERIFY(!report.contains(u("≤\t|V_pl_Rd| =")));
+        }
     }
 };
 

@@ -7,13 +7,18 @@
 #include <QVBoxLayout>
 
 #include "window/mainwindow.h"
+#include "window/run_status.h"
 
 QPushButton *MainWindowProbe::startButton() const { return window_.m_startButton; }
 QTextEdit *MainWindowProbe::console() const { return window_.m_konsole; }
 QTextEdit *MainWindowProbe::report() const { return window_.m_protokoll; }
 QProcess *MainWindowProbe::process() const { return window_.m_process; }
 const std::string &MainWindowProbe::runFolder() const { return window_.m_runFolder; }
-QString MainWindowProbe::statusMessage() const { return window_.statusBar()->currentMessage(); }
+// A temporary message (a menu's status tip) covers the line about the results.
+QString MainWindowProbe::statusMessage() const {
+    const QString temporary = window_.statusBar()->currentMessage();
+    return temporary.isEmpty() ? window_.m_runStatus->text() : temporary;
+}
 
 QVBoxLayout *MainWindowProbe::panelLayout(Panel panel) const {
     switch (panel) {
