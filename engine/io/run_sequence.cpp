@@ -1,7 +1,6 @@
 #include "io/run_sequence.h"
 
 #include <memory>
-#include <vector>
 
 #include "analysis/calculation.h"
 #include "io/console.h"
@@ -88,24 +87,14 @@ void calculate(DesignInput &in) {
 }  // namespace
 
 bool findRunFolder(DesignInput &in, const std::string &workFolder) {
-    std::vector<platform::DirEntry> entries;
-    bool found = false;
-    long long largest = 0;
-    if (platform::listEntries(workFolder, entries)) {
-        for (const platform::DirEntry &e : entries) {
-            if (e.size != 0 || e.name.empty() || e.name[0] == '.') continue;
-            long long number = 0;
-            if (!platform::parseRunNumber(e.name, number)) continue;
-            if (!found || number > largest) largest = number;
-            found = true;
-        }
-    }
-    if (!found) {
+    platform::RunFolder newest;
+    if (!platform::newestRunFolder(workFolder, newest)) {
         errorLine("FEHLERMELDUNG: kein gueltiger Ordner im Verzeichniss " + workFolder +
                   " vorhanden ");
         return false;
     }
-    in.runFolder = workFolder + std::to_string(largest);
+    // The folder as it stands on disk: "007" is not the folder "7".
+    in.runFolder = workFolder + newest.name;
     outputLine("Aktuelles Verzeichnis: " + in.runFolder);
     return true;
 }

@@ -96,8 +96,7 @@ void MainWindow::processOutput() {
 }
 
 void MainWindow::oeffnenLetzteClicked() {
-    const std::string workFolder = platform::workFolder();
-    const std::string runFolder = runFolderPath(workFolder, largestRunNumber(workFolder));
+    const std::string runFolder = latestRunFolder(platform::workFolder());
     oeffnen(runFolder + "input.txt");
     m_runFolder = runFolder;
     refreshResults();

@@ -58,8 +58,13 @@ std::string replaceLine(const std::string &input, const std::string &keyword,
 }
 
 EngineRun runEngine(const TempFolder &work, const std::string &input, int runNumber) {
+    return runEngine(work, input, std::to_string(runNumber));
+}
+
+EngineRun runEngine(const TempFolder &work, const std::string &input,
+                    const std::string &runFolderName) {
     EngineRun run;
-    run.runFolder = work.path() + std::to_string(runNumber) + "/";
+    run.runFolder = work.path() + runFolderName + "/";
     fs::create_directories(run.runFolder);
     writeFile(run.runFolder + "input.txt", input);
     const std::string outFile = work.path() + "stdout.log";

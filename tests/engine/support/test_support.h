@@ -38,5 +38,8 @@ struct EngineRun {
 // Writes `input` as input.txt into run folder `runNumber` of a work folder and
 // runs Stalvora2 there (current directory: the build folder with the tables).
 EngineRun runEngine(const TempFolder &work, const std::string &input, int runNumber = 1);
+// The same in the run folder of the given name.
+EngineRun runEngine(const TempFolder &work, const std::string &input,
+                    const std::string &runFolderName);
 
 }  // namespace testsupport
