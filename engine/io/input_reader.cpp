@@ -163,10 +163,17 @@ bool readInput(DesignInput &in) {
         if (!requiredLinesRead(read, in)) return false;
     }
     if (!readProfileTable(in)) return false;
-    if (!checkGeometry(in.h_c, in.b_e, in.h_profilblech, in.b_p, in.d_u, in.d_o,
-                       in.AbstanduntereLage, in.AbstandobereLage, in.c_nom_u, in.c_nom_o, in.h,
-                       in.t_f1, in.t_f2, in.b_f1, in.b_f2, in.t_w, in.r))
-        return false;
+    // A rolled section's plates passed the profile-table check; the plate
+    // bounds are those of a welded section.
+    const bool geometryValid =
+        in.Profiltyp == rolled
+            ? checkSlabGeometry(in.h_c, in.b_e, in.h_profilblech, in.b_p, in.d_u, in.d_o,
+                                in.AbstanduntereLage, in.AbstandobereLage, in.c_nom_u,
+                                in.c_nom_o, in.b_f2)
+            : checkGeometry(in.h_c, in.b_e, in.h_profilblech, in.b_p, in.d_u, in.d_o,
+                            in.AbstanduntereLage, in.AbstandobereLage, in.c_nom_u, in.c_nom_o,
+                            in.h, in.t_f1, in.t_f2, in.b_f1, in.b_f2, in.t_w, in.r);
+    if (!geometryValid) return false;
     if (!readMaterialTable(in)) return false;
     if (!checkConcreteInput(in.set_e_cu3, in.f_ck, in.gamma_c, in.alpha_c)) return false;
     std::cout << "*Eigenschaften-Beton:" << std::endl;
