@@ -22,7 +22,9 @@ void writeActionBlocks(const DesignInput &in, const ResultWriter &writer) {
     });
 }
 
-void ultimateLimitState(const DesignInput &in, ResultWriter &writer, Calculation &calc,
+// The limit states return false when a stage ended the run (one FEHLERMELDUNG
+// line written, see Calculation).
+bool ultimateLimitState(const DesignInput &in, ResultWriter &writer, Calculation &calc,
                         bool shearFailure) {
     writer.selectUltimate();
     writer.selectWithoutTensionStiffening();
@@ -30,18 +32,17 @@ void ultimateLimitState(const DesignInput &in, ResultWriter &writer, Calculation
         calc.writeSectionBlocks();
         writeActionBlocks(in, writer);
         writer.writeFailure();
-        return;
+        return true;
     }
     calc.setActions(in.M_t, in.V_t);
     outputLine(">>Elastische Grenzmomente bestimmen\t");
     calc.elasticLimitMoments();
     outputLine(" Plastische Grenzmomente bestimmen\t");
     calc.plasticLimitMoments(1);
-    calc.designState();
-    calc.writeLimitMoments();
+    return calc.designState() && calc.writeLimitMoments();
 }
 
-void serviceabilityLimitState(const DesignInput &in, ResultWriter &writer, Calculation &calc) {
+bool serviceabilityLimitState(const DesignInput &in, ResultWriter &writer, Calculation &calc) {
     outputLine("Gebrauchstauglichkeit :\t");
     writer.selectServiceability();
     if (calc.shearFails(in.V_g)) {
@@ -51,36 +52,39 @@ void serviceabilityLimitState(const DesignInput &in, ResultWriter &writer, Calcu
         writer.writeFailure();
         writer.selectWithTensionStiffening();
         writer.writeFailure();
-        return;
+        return true;
     }
     calc.setActions(in.M_g, in.V_g);
     calc.elasticLimitMoments();
     calc.plasticLimitMoments(1);
     writer.selectWithoutTensionStiffening();
-    calc.designState();
+    if (!calc.designState()) return false;
     std::string enough = "true";
-    if (in.M_g > 0) enough = calc.minimumReinforcement("unten");
-    else if (in.M_g < 0) enough = calc.minimumReinforcement("oben");
+    if (in.M_g > 0 && !calc.minimumReinforcement("unten", enough)) return false;
+    if (in.M_g < 0 && !calc.minimumReinforcement("oben", enough)) return false;
     if (enough == "false")
         errorLine("FEHLERMELDUNG: Mindestbewehurng nicht vorhanden: Spannungsermittlung unter "
                   "Beruecksichtigung von Tension Stiffening ergibt keine eindeutige Loesung");
     calc.switchTensionStiffeningOn();
-    calc.designState();
+    if (!calc.designState()) return false;
     calc.writeSectionBlocks();
     writeActionBlocks(in, writer);
+    return true;
 }
 
 void calculate(DesignInput &in) {
     auto writer = std::make_unique<ResultWriter>(in.runFolder);
     if (!readInput(in)) return;
     Calculation calc(in, *writer);
-    calc.momentShearInteraction(in.V_t >= 0, in.M_t >= 0);
+    // A value that is no finite number ends the run; it is never written.
+    if (!calc.modelValuesFinite()) return;
+    if (!calc.momentShearInteraction(in.V_t >= 0, in.M_t >= 0)) return;
     const bool ultimateShearFailure = calc.shearFails(in.V_t);
     writer->writeBlock("*Querkrafttragf\xE4higkeit", {
         {"V_pl_Rd", calc.V_pl_Rd()},
     });
-    ultimateLimitState(in, *writer, calc, ultimateShearFailure);
-    serviceabilityLimitState(in, *writer, calc);
+    if (!ultimateLimitState(in, *writer, calc, ultimateShearFailure)) return;
+    if (!serviceabilityLimitState(in, *writer, calc)) return;
     errorLine("Berechnung wurde erfolgreich abgeschlossen");
 }
 
@@ -99,10 +103,14 @@ bool findRunFolder(DesignInput &in, const std::string &workFolder) {
     return true;
 }
 
-int runSequence() {
+void runInWorkFolder(const std::string &workFolder) {
     useClassicLocaleOnConsole();
     auto input = std::make_unique<DesignInput>();
-    if (findRunFolder(*input, platform::workFolder())) calculate(*input);
+    if (findRunFolder(*input, workFolder)) calculate(*input);
+}
+
+int runSequence() {
+    runInWorkFolder(platform::workFolder());
     platform::waitMilliseconds(50);
     return 0;
 }

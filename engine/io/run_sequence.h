@@ -10,3 +10,7 @@ bool findRunFolder(DesignInput &input, const std::string &workFolder);
 // One complete engine run: run folder, result files, input, models, ultimate
 // and serviceability analysis, console protocol. Always returns exit code 0.
 int runSequence();
+
+// The same run in the given work folder, without the closing wait: for
+// callers that calculate many designs in one process (tests, fuzzing).
+void runInWorkFolder(const std::string &workFolder);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -577,6 +578,62 @@ TEST(ShippedTables, EveryProfileIsUsableThoughTwoExceedTheWeldedPlateBounds) {
     EXPECT_EQ(beyondPlateBounds, (std::vector<std::string>{"HEB1000", "HEM1000"}));
     EXPECT_EQ(unusable, std::vector<std::string>{});
 }
+
+// Every row of the shipped profile table calculates under the example slab
+// and loads (C30/37, B500B, S355, M_t = 400 kNm, V_t = 300 kN, M_g = 200 kNm).
+class EveryShippedProfile : public testing::TestWithParam<Rolled> {};
+
+// Last value of each label of the run folder's output.txt.
+std::map<std::string, double> labelledValues(const std::string &path) {
+    std::map<std::string, double> values;
+    for (const std::string &text : testsupport::readLines(path)) {
+        std::istringstream line(text);
+        std::string label;
+        double value = 0.0;
+        if (line >> label >> value) values[label] = value;
+    }
+    return values;
+}
+
+TEST_P(EveryShippedProfile, CalculatesUnderTheExampleSlabAndLoads) {
+    const Rolled &p = GetParam();
+    TempFolder work;
+    const testsupport::EngineRun run = testsupport::runInProcess(
+        work, testsupport::replaceLine(testsupport::exampleInput(), "*Baustahl-Typ:",
+                                       "*Baustahl-Typ:\tWalzprofil\t" + p.name));
+    // Success last; the only message a successful run may carry is that of
+    // the minimum reinforcement.
+    const std::string success = "Berechnung wurde erfolgreich abgeschlossen\n";
+    ASSERT_GE(run.err.size(), success.size()) << run.err;
+    EXPECT_EQ(run.err.substr(run.err.size() - success.size()), success) << run.err;
+    std::string messages = run.err.substr(0, run.err.size() - success.size());
+    EXPECT_TRUE(messages.empty() || messages.find("Mindestbewehurng nicht vorhanden") == 15)
+        << messages;
+
+    const auto v = labelledValues(run.runFolder + "output.txt");
+    // Hand values of the table row: A = 2 b t_f + (h - 2 t_f) t_w + (4 - pi) r^2,
+    // EN 1993-1-1 6.2.6(3)a A_v = A - 2 b t_f + (t_w + 2 r) t_f,
+    // V_pl,Rd = A_v f_y / (sqrt(3) gamma_M0) with f_y = 355, gamma_M0 = 1.
+    const double A = area(p);
+    const double A_v = A - 2 * p.b * p.t_f + (p.t_w + 2 * p.r) * p.t_f;
+    EXPECT_NEAR(v.at("A_a"), A, 1e-5 * A);
+    EXPECT_NEAR(v.at("V_pl_Rd"), A_v * 355 / std::sqrt(3.0), 1e-5 * A_v * 355);
+    EXPECT_DOUBLE_EQ(v.at("h"), p.h);
+    EXPECT_DOUBLE_EQ(v.at("r"), p.r);
+    // Where the shear force leaves the ultimate limit state its bending
+    // analysis: plastic beyond elastic beyond zero, both directions.
+    if (v.count("M_max_pl")) {
+        EXPECT_GE(v.at("M_max_pl"), v.at("M_max_el"));
+        EXPECT_GT(v.at("M_max_el"), 0.0);
+        EXPECT_LE(v.at("M_min_pl"), v.at("M_min_el"));
+        EXPECT_LT(v.at("M_min_el"), 0.0);
+    } else {
+        EXPECT_LT(v.at("V_pl_Rd"), 3e5);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ShippedTables, EveryShippedProfile, testing::ValuesIn(shippedProfiles()),
+                         [](const testing::TestParamInfo<Rolled> &info) { return info.param.name; });
 
 TEST(ShippedTables, MaterialTableCarriesEurocodeValuesForEveryClass) {
     // EN 1992-1-1 Table 3.1 and Annex C.

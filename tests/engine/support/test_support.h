@@ -42,4 +42,9 @@ EngineRun runEngine(const TempFolder &work, const std::string &input, int runNum
 EngineRun runEngine(const TempFolder &work, const std::string &input,
                     const std::string &runFolderName);
 
+// The same run inside the test process (tables from the current directory),
+// so that a value that is no finite number reaching a file aborts the test.
+EngineRun runInProcess(const TempFolder &work, const std::string &input,
+                       const std::string &runFolderName = "1");
+
 }  // namespace testsupport
