@@ -42,11 +42,16 @@ bool checkProfileRow(const std::string &name, double h, double b, double t_w, do
     const char *column = bounds::profileRowFault(h, b, t_w, t_f, r);
     if (!column) return true;
     const std::string c = column;
-    if (c == "r") return rejectTableValue(profileFile, name, c, "muss endlich und mindestens 0 sein");
-    if (c == "h" && std::isfinite(h) && h > 0)
+    const double value = c == "h" ? h : c == "b" ? b : c == "t_w" ? t_w : c == "t_f" ? t_f : r;
+    const std::string largest = "darf hoechstens " +
+                                std::to_string(static_cast<int>(bounds::maxProfileDimension)) +
+                                " mm betragen";
+    if (value > bounds::maxProfileDimension) return rejectTableValue(profileFile, name, c, largest);
+    if (c == "r" && !(r >= 0)) return rejectTableValue(profileFile, name, c, "muss mindestens 0 sein");
+    if (c == "h" && h > 0)
         return rejectTableValue(profileFile, name, c,
                                 "Flansche und Ausrundungen (2 t_f + 2 r) muessen hineinpassen");
-    return rejectTableValue(profileFile, name, c, mustBePositive);
+    return rejectTableValue(profileFile, name, c, "muss groesser als 0 sein");
 }
 
 // The numbers of a material row whose key is used: every one present,

@@ -8,6 +8,7 @@
 
 #include "support/test_support.h"
 #include "io/validation.h"
+#include "io/validation_bounds.h"
 
 namespace {
 
@@ -378,6 +379,41 @@ TEST(Validation, ConcreteClassIsOneOfTheNineStrengths) {
             c.message,
             c.set_e_cu3 + " f_ck " + std::to_string(c.f_ck) + " gamma_c " +
                 std::to_string(c.gamma_c) + " alpha_c " + std::to_string(c.alpha_c));
+}
+
+TEST(ProfileRow, UsableRowsAndTheColumnOfTheFirstFault) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        double h, b, t_w, t_f, r;
+        const char *fault;  // nullptr: usable
+    } cases[] = {
+        {400, 180, 8.6, 13.5, 21, nullptr},    // IPE 400
+        {1008, 302, 21, 40, 30, nullptr},      // HEM 1000, beyond the welded h < 1000
+        {100, 50, 5, 10, 0, nullptr},          // no root radius
+        {100, 50, 5, 10, 40, nullptr},         // 2 t_f + 2 r = h exactly
+        {100, 50, 5, 10, 40.001, "h"},         // flanges and radii do not fit
+        {2000, 2000, 2000, 10, 10, nullptr},   // the largest dimension
+        {2000.001, 180, 8.6, 13.5, 21, "h"},
+        {400, 2000.001, 8.6, 13.5, 21, "b"},
+        {400, 180, 2001, 13.5, 21, "t_w"},
+        {0, 180, 8.6, 13.5, 21, "h"},
+        {-400, 180, 8.6, 13.5, 21, "h"},
+        {400, 0, 8.6, 13.5, 21, "b"},
+        {400, 180, -8.6, 13.5, 21, "t_w"},
+        {400, 180, 8.6, 0, 21, "t_f"},
+        {400, 180, 8.6, 13.5, -50, "r"},       // once A_a 10214 mm2 instead of 8446
+        {400, 180, 8.6, 13.5, -1e155, "r"},    // once NaN section values
+        {400, 180, 8.6, 13.5, inf, "r"},
+        {nan, 180, 8.6, 13.5, 21, "h"},
+        {400, inf, 8.6, 13.5, 21, "b"},
+        {400, 180, 8.6, nan, 21, "t_f"},
+    };
+    for (const auto &c : cases) {
+        const char *fault = bounds::profileRowFault(c.h, c.b, c.t_w, c.t_f, c.r);
+        EXPECT_EQ(fault ? std::string(fault) : "usable", c.fault ? std::string(c.fault) : "usable")
+            << c.h << " " << c.b << " " << c.t_w << " " << c.t_f << " " << c.r;
+    }
 }
 
 // ---- the whole engine ----------------------------------------------------------
