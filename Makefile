@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 FUZZERS = fuzz_input_file fuzz_profile_table fuzz_material_table fuzz_design_file \
 	fuzz_result_folder
 
-.PHONY: deps build run test bench clean fuzz-deps fuzz fuzz-build fuzz-merge sanitize
+.PHONY: deps build run test bench clean fuzz-deps fuzz fuzz-build fuzz-merge fuzz-coverage sanitize
 
 deps:
 	@sh tools/install-deps.sh
@@ -47,6 +47,14 @@ fuzz-merge: fuzz-build
 		echo "$$f: $$(ls tests/fuzz/corpus/$$f | wc -l) corpus files"; \
 	done
 
+# Lines of the engine and of the front end's readers that the corpora reach.
+COVERAGE_BUILD_DIR ?= build-coverage
+fuzz-coverage: fuzz-deps
+	@cmake -S . -B $(COVERAGE_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DNORVEL_COVERAGE=ON >/dev/null
+	@cmake --build $(COVERAGE_BUILD_DIR) -j $(JOBS) --target $(addsuffix _replay,$(FUZZERS))
+	@sh tools/fuzz-coverage.sh $(COVERAGE_BUILD_DIR) $(FUZZ_BUILD_DIR) $(FUZZERS)
+
 # The engine and front-end test suites (with the fuzz replays) under
 # AddressSanitizer and UBSan, in their own build folder.
 # The build runs generators too, so the options hold for it as well.
@@ -60,4 +68,4 @@ sanitize: deps
 	@cd $(SANITIZE_BUILD_DIR) && $(SANITIZER_OPTIONS) ctest --output-on-failure -j $(JOBS)
 
 clean:
-	@rm -rf $(BUILD_DIR) $(FUZZ_BUILD_DIR) $(SANITIZE_BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(FUZZ_BUILD_DIR) $(SANITIZE_BUILD_DIR) $(COVERAGE_BUILD_DIR)

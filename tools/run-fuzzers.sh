@@ -25,7 +25,7 @@ run_one() {
     # status lines and any sanitizer report land in the log.
     ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:symbolize=1" \
     UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
-    "$BUILD_DIR/$name" -max_total_time="$SECONDS_EACH" -timeout=60 -rss_limit_mb=2048 \
+    "$BUILD_DIR/$name" -max_total_time="$SECONDS_EACH" -timeout=30 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$artifacts/" $dict_option \
         "$corpus" "$SOURCE_DIR/tests/fuzz/corpus/$name" >"$BUILD_DIR/$name.log" 2>&1
     echo $? >"$BUILD_DIR/$name.status"

@@ -1,6 +1,5 @@
 #include "io/tables.h"
 
-#include <cmath>
 #include <fstream>
 #include <iostream>
 #include <locale>
@@ -33,7 +32,7 @@ bool rejectTableValue(const char *file, const std::string &row, const std::strin
     return false;
 }
 
-const char *const mustBePositive = "muss endlich und groesser als 0 sein";
+const char *const mustBePositive = "muss groesser als 0 sein";
 
 // The row of the chosen profile must be usable as it stands: the table is
 // the authority for a rolled section, so its values are checked here.
@@ -51,18 +50,18 @@ bool checkProfileRow(const std::string &name, double h, double b, double t_w, do
     if (c == "h" && h > 0)
         return rejectTableValue(profileFile, name, c,
                                 "Flansche und Ausrundungen (2 t_f + 2 r) muessen hineinpassen");
-    return rejectTableValue(profileFile, name, c, "muss groesser als 0 sein");
+    return rejectTableValue(profileFile, name, c, mustBePositive);
 }
 
-// The numbers of a material row whose key is used: every one present,
-// finite and positive. Further numbers on the row are ignored.
+// The numbers of a material row whose key is used: every one present and
+// positive (what reads as a number is finite). Further numbers are ignored.
 template <std::size_t N>
 bool readMaterialRow(std::istream &line, const std::string &key,
                      const char *const (&columns)[N], double (&values)[N]) {
     for (std::size_t i = 0; i < N; ++i) {
         if (!(line >> values[i]))
             return rejectTableValue(materialFile, key, columns[i], "fehlt oder ist keine Zahl");
-        if (!(std::isfinite(values[i]) && values[i] > 0))
+        if (!(values[i] > 0))
             return rejectTableValue(materialFile, key, columns[i], mustBePositive);
     }
     return true;

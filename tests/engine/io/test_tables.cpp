@@ -316,7 +316,7 @@ TEST(MaterialTable, RowOfAKeyInUseNeedsAllItsNumbers) {
 
 TEST(MaterialTable, ValuesOfAKeyInUseArePositive) {
     const std::string prefix = "FEHLERMELDUNG: ungueltiger Wert in 'Materialeigenschaften.txt', ";
-    const std::string reason = ": muss endlich und groesser als 0 sein\n";
+    const std::string reason = ": muss groesser als 0 sein\n";
     const struct {
         std::string table, message;
     } cases[] = {
