@@ -211,6 +211,8 @@ TEST(ProfileTable, RowOfTheChosenProfileMustBeUsable) {
         {"400 180 1e300 13.5 21", prefix + "Spalte t_w" + largest},
         {"2000 2000 2000 13.5 21", ""},
         {"400 180 8.6 13.5 1e400", geometryMessage},  // does not read as a number
+        // r^2 = 1e310 would make the fillet area infinite.
+        {"400 180 8.6 13.5 1e155", prefix + "Spalte r" + largest},
         {"0 180 8.6 13.5 21", prefix + "Spalte h" + positive},
         {"400 -180 8.6 13.5 21", prefix + "Spalte b" + positive},
         {"400 180 0 13.5 21", prefix + "Spalte t_w" + positive},
