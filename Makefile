@@ -33,7 +33,7 @@ fuzz-deps:
 
 fuzz-build: deps fuzz-deps
 	@cmake -S . -B $(FUZZ_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DNORVEL_FUZZ=ON >/dev/null
+		-DCMAKE_CXX_COMPILER=clang++-14 -DNORVEL_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) --target $(FUZZERS)
 
 fuzz: fuzz-build
@@ -51,7 +51,7 @@ fuzz-merge: fuzz-build
 COVERAGE_BUILD_DIR ?= build-coverage
 fuzz-coverage: fuzz-deps
 	@cmake -S . -B $(COVERAGE_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release \
-		-DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DNORVEL_COVERAGE=ON >/dev/null
+		-DCMAKE_CXX_COMPILER=clang++-14 -DNORVEL_COVERAGE=ON >/dev/null
 	@cmake --build $(COVERAGE_BUILD_DIR) -j $(JOBS) --target $(addsuffix _replay,$(FUZZERS))
 	@sh tools/fuzz-coverage.sh $(COVERAGE_BUILD_DIR) $(FUZZ_BUILD_DIR) $(FUZZERS)
 
