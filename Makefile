@@ -49,7 +49,7 @@ fuzz-merge: fuzz-build
 
 # Lines of the engine and of the front end's readers that the corpora reach.
 COVERAGE_BUILD_DIR ?= build-coverage
-fuzz-coverage: fuzz-deps
+fuzz-coverage: deps fuzz-deps
 	@cmake -S . -B $(COVERAGE_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release \
 		-DCMAKE_CXX_COMPILER=clang++-14 -DNORVEL_COVERAGE=ON >/dev/null
 	@cmake --build $(COVERAGE_BUILD_DIR) -j $(JOBS) --target $(addsuffix _replay,$(FUZZERS))
