@@ -49,7 +49,7 @@ void fullRun(benchmark::State &state) {
         return;
     }
     QuietConsole quiet;
-    runCalculation(folder.workFolder());  // first run: one-time initialisations done
+    runInWorkFolder(folder.workFolder());  // first run: one-time initialisations done
     const std::size_t heapAfterFirst = heapInUse();
     const unsigned long long evaluations = sectionEvaluationCount();
     const unsigned long long allocated = allocations;
@@ -63,7 +63,7 @@ void fullRun(benchmark::State &state) {
                 break;
             }
         }
-        runCalculation(folder.workFolder());
+        runInWorkFolder(folder.workFolder());
     }
     const double runs = static_cast<double>(state.iterations());
     state.counters["evaluations"] = (sectionEvaluationCount() - evaluations) / runs;

@@ -31,6 +31,21 @@ bool createFolder(const std::string &path);
 // by stream extraction ("7" counts; "7a", "a7" and "abc" do not).
 bool parseRunNumber(const std::string &name, long long &number);
 
+// A run folder of the work folder: an entry of size 0 (folders report 0)
+// whose name does not begin with "." and reads as a run number.
+struct RunFolder {
+    std::string name;  // as it stands on disk: "007" stays "007"
+    long long number = 0;
+};
+
+// The run folder with the largest number among the entries. Of names with
+// the same number ("7" and "007") the shortest, then the first in byte order
+// wins. False when no entry is a run folder.
+bool newestRunFolder(const std::vector<DirEntry> &entries, RunFolder &newest);
+
+// The same for the entries of a work folder; false also when it cannot be listed.
+bool newestRunFolder(const std::string &workFolder, RunFolder &newest);
+
 // Waits the given number of milliseconds.
 void waitMilliseconds(int ms);
 

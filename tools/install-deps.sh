@@ -2,10 +2,16 @@
 # Installs the Debian packages that building, running and testing need
 # (poppler-utils: the tests read the report's PDF with pdfinfo, pdftotext, pdfimages).
 # Only packages that dpkg reports missing are installed, so a second run is quick.
+# With the argument "fuzz" it installs what `make fuzz` needs besides:
+# clang with libFuzzer and the sanitizer runtimes, and the LLVM tools
+# (symbolizer for readable stack traces, llvm-cov for the coverage report).
 set -e
 PACKAGES="build-essential cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev \
 qtbase5-dev libqcustomplot-dev qttranslations5-l10n fonts-dejavu-core \
 poppler-utils"
+if [ "$1" = "fuzz" ]; then
+    PACKAGES="$PACKAGES clang-14 libclang-rt-14-dev llvm-14"
+fi
 missing=""
 for p in $PACKAGES; do
     dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"

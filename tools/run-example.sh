@@ -13,7 +13,8 @@ fi
 # Front end not built yet: run the engine on the example in a fresh run folder.
 WORK=${STALVORA_WORK_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/Stalvora_temp}
 last=$(ls "$WORK" 2>/dev/null | grep -E '^[0-9]+$' | sort -n | tail -n 1)
-next=$(( ${last:-0} + 1 ))
+# expr reads "007" as 7 where the shell's arithmetic would take it for octal.
+next=$(expr "${last:-0}" + 1)
 mkdir -p "$WORK/$next"
 cp inputstart.txt "$WORK/$next/input.txt"
 ./Stalvora2

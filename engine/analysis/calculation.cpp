@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "io/console.h"
 #include "io/design_input.h"
 #include "analysis/design_state.h"
 #include "analysis/interaction.h"
@@ -10,6 +11,8 @@
 #include "analysis/moment_curvature.h"
 #include "io/result_writer.h"
 #include "analysis/strain_solver.h"
+#include "analysis/verification.h"
+#include "io/finite_values.h"
 
 Calculation::Calculation(const DesignInput &input, ResultWriter &writer)
     : input_(input),
@@ -24,8 +27,10 @@ Calculation::Calculation(const DesignInput &input, ResultWriter &writer)
 
 Calculation::~Calculation() = default;
 
-void Calculation::momentShearInteraction(bool shearNonNegative, bool momentNonNegative) {
-    ::momentShearInteraction(composite_, shearNonNegative, momentNonNegative);
+bool Calculation::modelValuesFinite() const { return ::modelValuesFinite(composite_); }
+
+bool Calculation::momentShearInteraction(bool shearNonNegative, bool momentNonNegative) {
+    return ::momentShearInteraction(composite_, shearNonNegative, momentNonNegative);
 }
 bool Calculation::shearFails(double V) { return steel_.shearCheck(V); }
 double Calculation::V_pl_Rd() const { return steel_.V_pl_Rd; }
@@ -37,26 +42,28 @@ void Calculation::elasticLimitMoments() {
 }
 
 void Calculation::plasticLimitMoments(int flag) { computePlasticLimits(composite_, flag); }
-void Calculation::designState() { determineDesignState(composite_); }
-void Calculation::writeLimitMoments() { writeLimitMomentBlock(composite_); }
+bool Calculation::designState() { return determineDesignState(composite_); }
+bool Calculation::writeLimitMoments() { return writeLimitMomentBlock(composite_); }
 void Calculation::momentCurvature() { writeMomentCurvature(composite_); }
 
-std::string Calculation::minimumReinforcement(const std::string &side) {
+bool Calculation::minimumReinforcement(const std::string &side, std::string &enough) {
     // Neutral axis of the serviceability state without tension stiffening, in
     // slab coordinates (the steel height is the slab underside).
     const double z0 = composite_.design.z0;
     const MinimumReinforcement check = ::minimumReinforcement(
         slab_, side == "oben", z0 - composite_.h_a, input_.k_c, input_.k_min, input_.s_s);
     std::cout << "Mindestbewehrung :\t" << std::endl;
-    std::cout << "Z_na :" << z0 << " [mm]\t" << std::endl;
-    std::cout << "A_ct :" << check.A_ct << " [mm^2]\t" << std::endl;
-    std::cout << "A_s_min :" << check.A_s_min << " [mm^2]\t" << std::endl;
-    std::cout << "A_s :" << check.A_s_vor << " [mm^2]\t" << std::endl;
+    echoValue("Z_na :", z0, " [mm]\t");
+    echoValue("A_ct :", check.A_ct, " [mm^2]\t");
+    echoValue("A_s_min :", check.A_s_min, " [mm^2]\t");
+    echoValue("A_s :", check.A_s_vor, " [mm^2]\t");
+    if (!allFinite({{"A_s,min", check.A_s_min}, {"A_svor", check.A_s_vor}})) return false;
     writer_.writeBlock("*Mindestbewehrung", {
         {"A_s,min", check.A_s_min},
         {"A_svor", check.A_s_vor},
     });
-    return check.enough ? "true" : "false";
+    enough = check.enough ? "true" : "false";
+    return true;
 }
 void Calculation::switchTensionStiffeningOn() { concrete_.switchTensionStiffeningOn(slab_); }
 

@@ -20,8 +20,16 @@ public:
     Calculation(const Calculation &) = delete;
     Calculation &operator=(const Calculation &) = delete;
 
+    // Every derived material and section value finite; otherwise one
+    // FEHLERMELDUNG line names the first that is not, and the run ends.
+    bool modelValuesFinite() const;
+
+    // The stages below that return bool end the run when they return false:
+    // they have written one FEHLERMELDUNG line (a value that is no finite
+    // number, or a limit moment that was not found) and nothing in its place.
+
     // Moment-shear relation of the ultimate limit state (rows of V_M_beziehung.txt).
-    void momentShearInteraction(bool shearNonNegative, bool momentNonNegative);
+    bool momentShearInteraction(bool shearNonNegative, bool momentNonNegative);
     // Shear check of the steel section; true when the shear force exceeds V_pl_Rd.
     bool shearFails(double V);
     double V_pl_Rd() const;
@@ -32,14 +40,16 @@ public:
     // flag 0: positive direction only; 1: both directions.
     void plasticLimitMoments(int flag);
     // Strain state for M_Ed: state row and part rows, or the failure line.
-    void designState();
+    bool designState();
     // "*Grenzmomente" block of the ultimate limit state.
-    void writeLimitMoments();
+    bool writeLimitMoments();
     // Rows of kappa_M_beziehung.txt in the current material state, ending at
-    // the current limit moments and showing the current design state.
+    // the current limit moments and showing the current design state. Rows
+    // that are not finite or not in equilibrium are left out.
     void momentCurvature();
-    // Minimum reinforcement for the tensioned face "oben" or "unten": "true" or "false".
-    std::string minimumReinforcement(const std::string &side);
+    // Minimum reinforcement for the tensioned face "oben" or "unten": `enough`
+    // becomes "true" or "false".
+    bool minimumReinforcement(const std::string &side, std::string &enough);
     void switchTensionStiffeningOn();
     // Section and material blocks in their fixed order.
     void writeSectionBlocks();

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "analysis/limit_moments.h"
+#include "io/finite_values.h"
 #include "io/console.h"
 #include "io/result_writer.h"
 #include "materials/steel_material.h"
@@ -181,10 +183,16 @@ SectionClassification classifySection(CompositeSection &section, int direction) 
                          elastic.kappa, elastic.z0, direction);
 }
 
-void writeSectionClassification(CompositeSection &section) {
+bool writeSectionClassification(CompositeSection &section) {
     outputLine(">>Querschnittsklasse bestimmen\t");
+    std::vector<ClassificationRow> rows;
     for (int direction : {+1, -1}) {
         const SectionClassification k = classifySection(section, direction);
+        // An absurd but permitted input can leave a ratio without a finite
+        // value; the run then ends before anything of the class is written.
+        if (!allFinite({{"epsilon", k.eps}, {"c/t Flansch", k.c_t_flansch}, {"alpha", k.alpha},
+                        {"psi", k.psi}, {"c/t Steg", k.c_t_steg}}))
+            return false;
         const std::string richtung = direction > 0 ? "positiv" : "negativ";
         echoValue("_Querschnittsklasse_" + richtung + " :", k.klasse, "\t");
         ClassificationRow row;
@@ -197,6 +205,8 @@ void writeSectionClassification(CompositeSection &section) {
         row.c_t_steg = k.c_t_steg;
         row.klasse_steg = k.klasse_steg;
         row.klasse = k.klasse;
-        section.writer.writeClassificationRow(row);
+        rows.push_back(row);
     }
+    for (const ClassificationRow &row : rows) section.writer.writeClassificationRow(row);
+    return true;
 }

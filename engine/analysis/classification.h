@@ -92,4 +92,6 @@ std::vector<PlasticMaterial> plasticMaterialsOf(const CompositeSection &section)
 SectionClassification classifySection(CompositeSection &section, int direction);
 
 // Both directions into the classification file, rows "positiv" and "negativ".
-void writeSectionClassification(CompositeSection &section);
+// False (with one FEHLERMELDUNG) when a value of either is no finite number;
+// nothing is written then.
+bool writeSectionClassification(CompositeSection &section);

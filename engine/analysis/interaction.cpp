@@ -5,6 +5,7 @@
 
 #include "section/composite_section.h"
 #include "analysis/limit_moments.h"
+#include "analysis/verification.h"
 #include "io/result_writer.h"
 #include "section/steel_section.h"
 
@@ -24,7 +25,7 @@ std::vector<double> interactionShearForces(double V_pl_Rd, bool shearNonNegative
     return forces;
 }
 
-void momentShearInteraction(CompositeSection &section, bool shearNonNegative,
+bool momentShearInteraction(CompositeSection &section, bool shearNonNegative,
                             bool momentNonNegative) {
     std::cout << ">>Interaktion Biegung und Querkraft \t" << std::endl;
     const double V_pl_Rd = section.steel.V_pl_Rd;
@@ -36,9 +37,13 @@ void momentShearInteraction(CompositeSection &section, bool shearNonNegative,
         section.steel.shearCheck(V);
         computeElasticLimits(section);
         computePlasticLimits(section, momentNonNegative ? 0 : 1);
+        if (!limitFound("M_pl", section.plasticLimit[side], section.tolN) ||
+            !limitFound("M_el", section.elasticLimit[side], section.tolN))
+            return false;
         section.writer.writeInteractionRow(V, section.plasticLimit[side].M,
                                            section.elasticLimit[side].M);
     }
     section.writer.writeInteractionRow(shearNonNegative ? V_pl_Rd : -V_pl_Rd, 0.0, 0.0);
     section.steel.shearCheck(section.V_Ed);
+    return true;
 }

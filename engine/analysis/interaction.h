@@ -13,6 +13,8 @@ std::vector<double> interactionShearForces(double V_pl_Rd, bool shearNonNegative
 
 // Writes the rows (V, M_pl, M_el) of the moment's sign to V_M_beziehung.txt,
 // closes with (V_end, 0, 0) and leaves the shear state of the steel section
-// at the design shear force V_Ed of the section.
-void momentShearInteraction(CompositeSection &section, bool shearNonNegative,
+// at the design shear force V_Ed of the section. Both limits of a row are
+// verified before it is written; false (after one FEHLERMELDUNG line) when
+// one was not found.
+bool momentShearInteraction(CompositeSection &section, bool shearNonNegative,
                             bool momentNonNegative);

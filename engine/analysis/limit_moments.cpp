@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "analysis/strain_solver.h"
+#include "analysis/verification.h"
 #include "io/result_writer.h"
 #include "section/concrete_slab.h"
 #include "section/steel_section.h"
@@ -257,10 +258,7 @@ void computePlasticLimits(CompositeSection &section, int flag) {
     if (flag == 1) section.plasticLimit[0] = plasticLimit(section, -1);
 }
 
-void writeLimitMomentBlock(const CompositeSection &section) {
-    const ResultWriter &w = section.writer;
-    w.writeHeading("*Grenzmomente");
-    w.writeValue("V_ed", section.V_Ed);
+bool writeLimitMomentBlock(const CompositeSection &section) {
     const struct {
         const LimitPoint &point;
         const char *M;
@@ -269,9 +267,15 @@ void writeLimitMomentBlock(const CompositeSection &section) {
                 {section.elasticLimit[1], "M_max_el", "kappa_max_el"},
                 {section.plasticLimit[0], "M_min_pl", "kappa_min_pl"},
                 {section.plasticLimit[1], "M_max_pl", "kappa_max_pl"}};
+    for (const auto &row : rows)
+        if (!limitFound(row.M, row.point, section.tolN)) return false;
+    const ResultWriter &w = section.writer;
+    w.writeHeading("*Grenzmomente");
+    w.writeValue("V_ed", section.V_Ed);
     for (const auto &row : rows) {
         w.writeValue(row.M, row.point.M);
         w.writeValue(row.kappa, row.point.kappa);
         w.writeValue("Zna", row.point.z0);
     }
+    return true;
 }

@@ -54,5 +54,6 @@ void computeElasticLimits(CompositeSection &section);
 // flag 0: positive direction only; 1: both directions (section.plasticLimit).
 void computePlasticLimits(CompositeSection &section, int flag);
 
-// "*Grenzmomente" block of output.txt.
-void writeLimitMomentBlock(const CompositeSection &section);
+// "*Grenzmomente" block of output.txt. Each limit is verified first; false
+// (after one FEHLERMELDUNG line, nothing written) when one was not found.
+bool writeLimitMomentBlock(const CompositeSection &section);

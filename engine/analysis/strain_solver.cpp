@@ -286,8 +286,10 @@ DesignState solveDesignState(const CompositeSection &section) {
         d.point = toPoint(kappa, section.Z_el_na, evaluateSection(section, kappa, section.Z_el_na));
     } else if (ePos.M < M_Ed && M_Ed <= pPos.M) {
         d.point = curvatureForMoment(section, M_Ed, ePos, pPos);
+        d.bisected = true;
     } else if (pNeg.M <= M_Ed && M_Ed < eNeg.M) {
         d.point = curvatureForMoment(section, M_Ed, eNeg, pNeg);
+        d.bisected = true;
     } else {
         d.failed = true;
     }

@@ -76,5 +76,6 @@ struct DesignState {
     LimitPoint point;
     double EI_i = 0.0;
     bool failed = false;
+    bool bisected = false;  // found by bisection, so M must meet M_Ed within tolM
 };
 DesignState solveDesignState(const CompositeSection &section);

@@ -1,5 +1,6 @@
 #include "io/console.h"
 
+#include <cmath>
 #include <iostream>
 #include <locale>
 
@@ -8,7 +9,9 @@ void errorLine(const std::string &text) { std::cerr << text << std::endl; }
 void outputLine(const std::string &text) { std::cout << text << std::endl; }
 
 void echoValue(const std::string &label, double value, const std::string &unit) {
-    std::cout << label << value << unit << std::endl;
+    // The run checks the value before it writes it; the console only says what it was.
+    if (std::isfinite(value)) std::cout << label << value << unit << std::endl;
+    else std::cout << label << "kein endlicher Wert" << unit << std::endl;
 }
 
 void useClassicLocaleOnConsole() {

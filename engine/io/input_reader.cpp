@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iostream>
 #include <locale>
+#include <set>
 #include <sstream>
 
 #include "io/console.h"
@@ -15,6 +16,15 @@ namespace {
 
 const std::string rolled = "Walzprofil";
 const std::string welded = "Schweissprofil";
+
+// The keyword lines in file order. Each is required; the steel geometry only
+// for a welded section (a rolled one takes it from the profile table).
+const char *const keywords[] = {
+    "*Eigenschaften-Beton:", "*Eigenschaften-Bewehrung:", "*Eigenschaften-Baustahl:",
+    "*Geometrie-Beton:",     "*Geometrie-Bewehrung:",     "*Baustahl-Typ:",
+    "*Geometrie-Baustahl:",  "*Gebrauchstauglichkeit:",   "*Mindestbewehrung:",
+    "*Tragfaehigkeit:"};
+const std::string weldedGeometry = "*Geometrie-Baustahl:";
 
 // Extracts every target in order; false as soon as one does not parse.
 template <typename... T>
@@ -106,6 +116,27 @@ bool readKeywordLine(const std::string &key, std::istream &line, DesignInput &in
     return true;
 }
 
+// A keyword line counts as read once its values were taken: the steel
+// geometry only after a welded type.
+bool takesValues(const std::string &key, const DesignInput &in) {
+    for (const char *keyword : keywords)
+        if (key == keyword) return key != weldedGeometry || in.Profiltyp == welded;
+    return false;
+}
+
+// The first required keyword line (in file order) that was not read names
+// itself: "FEHLERMELDUNG: Eigenschaften-Baustahl fehlt in der Inputdatei".
+bool requiredLinesRead(const std::set<std::string> &read, const DesignInput &in) {
+    for (const std::string keyword : keywords) {
+        if (keyword == weldedGeometry && in.Profiltyp != welded) continue;
+        if (read.count(keyword)) continue;
+        const std::string name = keyword.substr(1, keyword.size() - 2);  // without '*' and ':'
+        errorLine("FEHLERMELDUNG: " + name + " fehlt in der Inputdatei");
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void echoSteelGeometryLines(const DesignInput &in) { echoSteelGeometry(in); }
@@ -119,6 +150,7 @@ bool readInput(DesignInput &in) {
                       " vorhanden ");
             return false;
         }
+        std::set<std::string> read;
         std::string text;
         while (std::getline(file, text)) {
             std::istringstream line(text);
@@ -126,13 +158,22 @@ bool readInput(DesignInput &in) {
             std::string key;
             if (!(line >> key)) continue;
             if (!readKeywordLine(key, line, in)) return false;
+            if (takesValues(key, in)) read.insert(key);
         }
+        if (!requiredLinesRead(read, in)) return false;
     }
     if (!readProfileTable(in)) return false;
-    if (!checkGeometry(in.h_c, in.b_e, in.h_profilblech, in.b_p, in.d_u, in.d_o,
-                       in.AbstanduntereLage, in.AbstandobereLage, in.c_nom_u, in.c_nom_o, in.h,
-                       in.t_f1, in.t_f2, in.b_f1, in.b_f2, in.t_w, in.r))
-        return false;
+    // A rolled section's plates passed the profile-table check; the plate
+    // bounds are those of a welded section.
+    const bool geometryValid =
+        in.Profiltyp == rolled
+            ? checkSlabGeometry(in.h_c, in.b_e, in.h_profilblech, in.b_p, in.d_u, in.d_o,
+                                in.AbstanduntereLage, in.AbstandobereLage, in.c_nom_u,
+                                in.c_nom_o, in.b_f2)
+            : checkGeometry(in.h_c, in.b_e, in.h_profilblech, in.b_p, in.d_u, in.d_o,
+                            in.AbstanduntereLage, in.AbstandobereLage, in.c_nom_u, in.c_nom_o,
+                            in.h, in.t_f1, in.t_f2, in.b_f1, in.b_f2, in.t_w, in.r);
+    if (!geometryValid) return false;
     if (!readMaterialTable(in)) return false;
     if (!checkConcreteInput(in.set_e_cu3, in.f_ck, in.gamma_c, in.alpha_c)) return false;
     std::cout << "*Eigenschaften-Beton:" << std::endl;

@@ -1,7 +1,6 @@
 #include "io/run_sequence.h"
 
 #include <memory>
-#include <vector>
 
 #include "analysis/calculation.h"
 #include "analysis/classification.h"
@@ -24,7 +23,9 @@ void writeActionBlocks(const DesignInput &in, const ResultWriter &writer) {
     });
 }
 
-void ultimateLimitState(const DesignInput &in, ResultWriter &writer, Calculation &calc,
+// The limit states return false when a stage ended the run (one FEHLERMELDUNG
+// line written, see Calculation).
+bool ultimateLimitState(const DesignInput &in, ResultWriter &writer, Calculation &calc,
                         bool shearFailure) {
     writer.selectUltimate();
     writer.selectWithoutTensionStiffening();
@@ -32,19 +33,19 @@ void ultimateLimitState(const DesignInput &in, ResultWriter &writer, Calculation
         calc.writeSectionBlocks();
         writeActionBlocks(in, writer);
         writer.writeFailure();
-        return;
+        return true;
     }
     calc.setActions(in.M_t, in.V_t);
     outputLine(">>Elastische Grenzmomente bestimmen\t");
     calc.elasticLimitMoments();
     outputLine(" Plastische Grenzmomente bestimmen\t");
     calc.plasticLimitMoments(1);
-    calc.designState();
-    calc.writeLimitMoments();
+    if (!(calc.designState() && calc.writeLimitMoments())) return false;
     calc.momentCurvature();
+    return true;
 }
 
-void serviceabilityLimitState(const DesignInput &in, ResultWriter &writer, Calculation &calc) {
+bool serviceabilityLimitState(const DesignInput &in, ResultWriter &writer, Calculation &calc) {
     outputLine("Gebrauchstauglichkeit :\t");
     writer.selectServiceability();
     if (calc.shearFails(in.V_g)) {
@@ -54,74 +55,67 @@ void serviceabilityLimitState(const DesignInput &in, ResultWriter &writer, Calcu
         writer.writeFailure();
         writer.selectWithTensionStiffening();
         writer.writeFailure();
-        return;
+        return true;
     }
     calc.setActions(in.M_g, in.V_g);
     calc.elasticLimitMoments();
     calc.plasticLimitMoments(1);
     writer.selectWithoutTensionStiffening();
-    calc.designState();
+    if (!calc.designState()) return false;
     std::string enough = "true";
-    if (in.M_g > 0) enough = calc.minimumReinforcement("unten");
-    else if (in.M_g < 0) enough = calc.minimumReinforcement("oben");
+    if (in.M_g > 0 && !calc.minimumReinforcement("unten", enough)) return false;
+    if (in.M_g < 0 && !calc.minimumReinforcement("oben", enough)) return false;
     if (enough == "false")
         errorLine("FEHLERMELDUNG: Mindestbewehurng nicht vorhanden: Spannungsermittlung unter "
                   "Beruecksichtigung von Tension Stiffening ergibt keine eindeutige Loesung");
     calc.switchTensionStiffeningOn();
-    calc.designState();
+    if (!calc.designState()) return false;
     calc.writeSectionBlocks();
     writeActionBlocks(in, writer);
+    return true;
 }
 
 void calculate(DesignInput &in) {
     auto writer = std::make_unique<ResultWriter>(in.runFolder);
     if (!readInput(in)) return;
     Calculation calc(in, *writer);
+    // A value that is no finite number ends the run; it is never written.
+    if (!calc.modelValuesFinite()) return;
     // Cross-section classes of both directions, before any shear reduction.
-    writeSectionClassification(calc.section());
-    calc.momentShearInteraction(in.V_t >= 0, in.M_t >= 0);
+    if (!writeSectionClassification(calc.section())) return;
+    if (!calc.momentShearInteraction(in.V_t >= 0, in.M_t >= 0)) return;
     const bool ultimateShearFailure = calc.shearFails(in.V_t);
     writer->writeBlock("*Querkrafttragf\xE4higkeit", {
         {"V_pl_Rd", calc.V_pl_Rd()},
     });
-    ultimateLimitState(in, *writer, calc, ultimateShearFailure);
-    serviceabilityLimitState(in, *writer, calc);
+    if (!ultimateLimitState(in, *writer, calc, ultimateShearFailure)) return;
+    if (!serviceabilityLimitState(in, *writer, calc)) return;
     errorLine("Berechnung wurde erfolgreich abgeschlossen");
 }
 
 }  // namespace
 
 bool findRunFolder(DesignInput &in, const std::string &workFolder) {
-    std::vector<platform::DirEntry> entries;
-    bool found = false;
-    long long largest = 0;
-    if (platform::listEntries(workFolder, entries)) {
-        for (const platform::DirEntry &e : entries) {
-            if (e.size != 0 || e.name.empty() || e.name[0] == '.') continue;
-            long long number = 0;
-            if (!platform::parseRunNumber(e.name, number)) continue;
-            if (!found || number > largest) largest = number;
-            found = true;
-        }
-    }
-    if (!found) {
+    platform::RunFolder newest;
+    if (!platform::newestRunFolder(workFolder, newest)) {
         errorLine("FEHLERMELDUNG: kein gueltiger Ordner im Verzeichniss " + workFolder +
                   " vorhanden ");
         return false;
     }
-    in.runFolder = workFolder + std::to_string(largest);
+    // The folder as it stands on disk: "007" is not the folder "7".
+    in.runFolder = workFolder + newest.name;
     outputLine("Aktuelles Verzeichnis: " + in.runFolder);
     return true;
 }
 
-void runCalculation(const std::string &workFolder) {
+void runInWorkFolder(const std::string &workFolder) {
+    useClassicLocaleOnConsole();
     auto input = std::make_unique<DesignInput>();
     if (findRunFolder(*input, workFolder)) calculate(*input);
 }
 
 int runSequence() {
-    useClassicLocaleOnConsole();
-    runCalculation(platform::workFolder());
+    runInWorkFolder(platform::workFolder());
     platform::waitMilliseconds(50);
     return 0;
 }

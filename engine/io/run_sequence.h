@@ -7,10 +7,10 @@ struct DesignInput;
 // its path in the input; false (with the FEHLERMELDUNG line) when there is none.
 bool findRunFolder(DesignInput &input, const std::string &workFolder);
 
-// One calculation in the newest run folder of the work folder: result files,
-// input, models, both limit states and the console lines; no final wait.
-void runCalculation(const std::string &workFolder);
-
 // One complete engine run: run folder, result files, input, models, ultimate
 // and serviceability analysis, console protocol. Always returns exit code 0.
 int runSequence();
+
+// The same run in the given work folder, without the closing wait: for
+// callers that calculate many designs in one process (tests, fuzzing).
+void runInWorkFolder(const std::string &workFolder);

@@ -11,6 +11,7 @@
 #include "io/input_reader.h"
 #include "platform/platform.h"
 #include "io/validation.h"
+#include "io/validation_bounds.h"
 
 namespace {
 
@@ -20,14 +21,50 @@ std::istringstream lineStream(const std::string &text) {
     return line;
 }
 
-// Up to four numbers after the key of a material row. A number that cannot be
-// extracted keeps the value of the previous row; so do all numbers after it.
-void readRowNumbers(std::istream &line, double (&numbers)[4]) {
-    for (double &number : numbers) {
-        double value = 0.0;
-        if (!(line >> value)) return;
-        number = value;
+const char *const profileFile = "'IProfile.txt'";
+const char *const materialFile = "'Materialeigenschaften.txt'";
+
+// One message for a bad value of a table: file, row (its key) and column.
+bool rejectTableValue(const char *file, const std::string &row, const std::string &column,
+                      const std::string &reason) {
+    errorLine(std::string("FEHLERMELDUNG: ungueltiger Wert in ") + file + ", Zeile " + row +
+              ", Spalte " + column + ": " + reason);
+    return false;
+}
+
+const char *const mustBePositive = "muss groesser als 0 sein";
+
+// The row of the chosen profile must be usable as it stands: the table is
+// the authority for a rolled section, so its values are checked here.
+bool checkProfileRow(const std::string &name, double h, double b, double t_w, double t_f,
+                     double r) {
+    const char *column = bounds::profileRowFault(h, b, t_w, t_f, r);
+    if (!column) return true;
+    const std::string c = column;
+    const double value = c == "h" ? h : c == "b" ? b : c == "t_w" ? t_w : c == "t_f" ? t_f : r;
+    const std::string largest = "darf hoechstens " +
+                                std::to_string(static_cast<int>(bounds::maxProfileDimension)) +
+                                " mm betragen";
+    if (value > bounds::maxProfileDimension) return rejectTableValue(profileFile, name, c, largest);
+    if (c == "r" && !(r >= 0)) return rejectTableValue(profileFile, name, c, "muss mindestens 0 sein");
+    if (c == "h" && h > 0)
+        return rejectTableValue(profileFile, name, c,
+                                "Flansche und Ausrundungen (2 t_f + 2 r) muessen hineinpassen");
+    return rejectTableValue(profileFile, name, c, mustBePositive);
+}
+
+// The numbers of a material row whose key is used: every one present and
+// positive (what reads as a number is finite). Further numbers are ignored.
+template <std::size_t N>
+bool readMaterialRow(std::istream &line, const std::string &key,
+                     const char *const (&columns)[N], double (&values)[N]) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (!(line >> values[i]))
+            return rejectTableValue(materialFile, key, columns[i], "fehlt oder ist keine Zahl");
+        if (!(values[i] > 0))
+            return rejectTableValue(materialFile, key, columns[i], mustBePositive);
     }
+    return true;
 }
 
 void echoMaterialTable(const DesignInput &in) {
@@ -50,6 +87,7 @@ bool readProfileTable(DesignInput &in) {
                   "vorhanden");
         return false;
     }
+    bool found = false;
     std::string text;
     while (std::getline(file, text)) {
         std::istringstream line = lineStream(text);
@@ -61,13 +99,19 @@ bool readProfileTable(DesignInput &in) {
                       "konnten nicht eingelesen werden");
             return false;
         }
+        if (!checkProfileRow(name, h, b, t_w, t_f, r)) return false;
         // Rolled profiles are doubly symmetric: both flanges alike.
         in.h = h;
         in.b_f1 = in.b_f2 = b;
         in.t_w = t_w;
         in.t_f1 = in.t_f2 = t_f;
         in.r = r;
+        found = true;
         echoSteelGeometryLines(in);
+    }
+    if (!found) {
+        errorLine("FEHLERMELDUNG: Profil " + in.Profilname + " nicht in IProfile.txt gefunden");
+        return false;
     }
     return true;
 }
@@ -79,25 +123,36 @@ bool readMaterialTable(DesignInput &in) {
                   "Verzeichniss vorhanden");
         return false;
     }
-    double numbers[4] = {0.0, 0.0, 0.0, 0.0};
+    static const char *const concreteColumns[] = {"f_ck", "f_ctm", "e_c3", "e_cu3"};
+    static const char *const E_sColumns[] = {"E_s"};
+    static const char *const E_aColumns[] = {"E_a"};
+    static const char *const ductilityColumns[] = {"k", "e_uk"};
     std::string text;
     while (std::getline(file, text)) {
         std::istringstream line = lineStream(text);
         std::string key;
         if (!(line >> key)) continue;
-        readRowNumbers(line, numbers);
+        // First match only; a later row of the same key overwrites an earlier one.
         if (key == in.festig_klasse) {
-            in.f_ck = numbers[0];
-            in.f_ctm = numbers[1];
-            in.e_c3 = numbers[2];
-            in.e_cu3 = numbers[3];
+            double v[4];
+            if (!readMaterialRow(line, key, concreteColumns, v)) return false;
+            in.f_ck = v[0];
+            in.f_ctm = v[1];
+            in.e_c3 = v[2];
+            in.e_cu3 = v[3];
         } else if (key == "E_s") {
-            in.E_s = numbers[0];
+            double v[1];
+            if (!readMaterialRow(line, key, E_sColumns, v)) return false;
+            in.E_s = v[0];
         } else if (key == "E_a") {
-            in.E_a = numbers[0];
+            double v[1];
+            if (!readMaterialRow(line, key, E_aColumns, v)) return false;
+            in.E_a = v[0];
         } else if (key == in.klasse_s) {
-            in.k = numbers[0];
-            in.e_uk = numbers[1];
+            double v[2];
+            if (!readMaterialRow(line, key, ductilityColumns, v)) return false;
+            in.k = v[0];
+            in.e_uk = v[1];
         }
     }
     file.close();

@@ -55,10 +55,9 @@ bool checkMinimumReinforcementInput(double k_c, double k_min, double s_s) {
     return within(bounds::k_min, k_min) && within(bounds::k_c, k_c) && within(bounds::s_s, s_s);
 }
 
-bool checkGeometry(double h_c, double b_e, double h_p, double b_p, double d_u, double d_o,
-                   double AbstanduntereLage, double AbstandobereLage, double c_nom_u,
-                   double c_nom_o, double h, double t_f1, double t_f2, double b_f1, double b_f2,
-                   double t_w, double r) {
+bool checkSlabGeometry(double h_c, double b_e, double h_p, double b_p, double d_u, double d_o,
+                       double AbstanduntereLage, double AbstandobereLage, double c_nom_u,
+                       double c_nom_o, double b_f2) {
     // The sum of the layers is formed left to right, as the message writes it.
     const double layers = h_p + c_nom_u + d_u + d_o + c_nom_o;
     return within(bounds::h_c, h_c, layers, 0) && within(bounds::b_e, b_e) &&
@@ -66,7 +65,15 @@ bool checkGeometry(double h_c, double b_e, double h_p, double b_p, double d_u, d
            within(bounds::d_u, d_u) && within(bounds::d_o, d_o) &&
            within(bounds::spacing_u, AbstanduntereLage, d_u, b_e) &&
            within(bounds::spacing_o, AbstandobereLage, d_o, b_e) &&
-           within(bounds::c_nom_u, c_nom_u) && within(bounds::c_nom_o, c_nom_o) &&
+           within(bounds::c_nom_u, c_nom_u) && within(bounds::c_nom_o, c_nom_o);
+}
+
+bool checkGeometry(double h_c, double b_e, double h_p, double b_p, double d_u, double d_o,
+                   double AbstanduntereLage, double AbstandobereLage, double c_nom_u,
+                   double c_nom_o, double h, double t_f1, double t_f2, double b_f1, double b_f2,
+                   double t_w, double r) {
+    return checkSlabGeometry(h_c, b_e, h_p, b_p, d_u, d_o, AbstanduntereLage, AbstandobereLage,
+                             c_nom_u, c_nom_o, b_f2) &&
            within(bounds::h, h) && within(bounds::t_f1, t_f1) && within(bounds::t_f2, t_f2) &&
            within(bounds::b_f1, b_f1) && within(bounds::b_f2, b_f2) &&
            within(bounds::steelHeightFit, h, t_f1 + t_f2 + 2 * r, 0) &&

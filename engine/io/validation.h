@@ -10,6 +10,12 @@ bool checkReinforcementInput(const std::string &klasse_s, const std::string &set
 bool checkSteelInput(double f_yk, double gamma_M);
 bool checkProfileType(const std::string &Profiltyp);
 bool checkMinimumReinforcementInput(double k_c, double k_min, double s_s);
+// Slab, sheeting and bars (the sheeting width against the top flange b_f2).
+bool checkSlabGeometry(double h_c, double b_e, double h_p, double b_p, double d_u, double d_o,
+                       double AbstanduntereLage, double AbstandobereLage, double c_nom_u,
+                       double c_nom_o, double b_f2);
+// The slab, then the plates of a welded section. A rolled section takes its
+// plates from the profile table, which is checked row by row instead.
 bool checkGeometry(double h_c, double b_e, double h_p, double b_p, double d_u, double d_o,
                    double AbstanduntereLage, double AbstandobereLage, double c_nom_u,
                    double c_nom_o, double h, double t_f1, double t_f2, double b_f1, double b_f2,

@@ -120,12 +120,12 @@ const Range E_a{"E_a", 190000, incl, 220000, incl, "", incl, "", incl,
                 "FEHLERMELDUNG: E_a muss zwischen 190000 und 220000 liegen"};
 
 const char *profileRowFault(double h, double b, double t_w, double t_f, double r) {
-    const auto positive = [](double x) { return std::isfinite(x) && x > 0; };
-    if (!positive(h)) return "h";
-    if (!positive(b)) return "b";
-    if (!positive(t_w)) return "t_w";
-    if (!positive(t_f)) return "t_f";
-    if (!(std::isfinite(r) && r >= 0)) return "r";
+    const auto dimension = [](double x) { return x > 0 && x <= maxProfileDimension; };
+    if (!dimension(h)) return "h";
+    if (!dimension(b)) return "b";
+    if (!dimension(t_w)) return "t_w";
+    if (!dimension(t_f)) return "t_f";
+    if (!(r >= 0 && r <= maxProfileDimension)) return "r";
     if (!(2 * t_f + 2 * r <= h)) return "h";
     return nullptr;
 }

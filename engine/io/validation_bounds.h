@@ -44,11 +44,17 @@ extern const Range k_min, k_c, s_s;
 // Material table values.
 extern const Range f_ck, f_ctm, e_c3, e_cu3, E_s, k, e_uk, E_a;
 
+// Largest dimension of a rolled-profile row (mm). No rolled I-section comes
+// near it (the tallest are about 1.1 m); a row beyond it is a typing error,
+// and the strain-state searches, which step through the section height,
+// would take hours on it.
+constexpr double maxProfileDimension = 2000.0;
+
 // A row of the rolled-profile table (h, b, t_w, t_f, r; both flanges alike):
-// every dimension finite and positive, the root radius finite and not
-// negative, and both flanges with their root radii within the height
-// (2 t_f + 2 r <= h). Returns the column name of the first violation
-// ("h", "b", "t_w", "t_f", "r"), or nullptr for a row that may be used.
+// every dimension finite, positive and at most maxProfileDimension, the root
+// radius finite and not negative, and both flanges with their root radii
+// within the height (2 t_f + 2 r <= h). Returns the column name of the first
+// violation ("h", "b", "t_w", "t_f", "r"), or nullptr for a row that may be used.
 const char *profileRowFault(double h, double b, double t_w, double t_f, double r);
 
 // Every range of a numeric value of the input file, in the order of the checks.

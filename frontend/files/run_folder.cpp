@@ -1,23 +1,12 @@
 #include "files/run_folder.h"
 
 #include <climits>
-#include <vector>
 
 #include "platform/platform.h"
 
 long long largestRunNumber(const std::string &workFolder) {
-    std::vector<platform::DirEntry> entries;
-    if (!platform::listEntries(workFolder, entries)) return 0;
-    bool found = false;
-    long long largest = 0;
-    for (const platform::DirEntry &entry : entries) {
-        if (!entry.isFolder || entry.name == "." || entry.name == "..") continue;
-        long long number = 0;
-        if (!platform::parseRunNumber(entry.name, number)) continue;
-        if (!found || number > largest) largest = number;
-        found = true;
-    }
-    return largest;
+    platform::RunFolder newest;
+    return platform::newestRunFolder(workFolder, newest) ? newest.number : 0;
 }
 
 std::string runFolderPath(const std::string &workFolder, long long number) {
@@ -27,4 +16,10 @@ std::string runFolderPath(const std::string &workFolder, long long number) {
 std::string nextRunFolder(const std::string &workFolder) {
     const long long largest = largestRunNumber(workFolder);
     return runFolderPath(workFolder, largest < LLONG_MAX ? largest + 1 : largest);
+}
+
+std::string latestRunFolder(const std::string &workFolder) {
+    platform::RunFolder newest;
+    if (!platform::newestRunFolder(workFolder, newest)) return runFolderPath(workFolder, 0);
+    return workFolder + newest.name + platform::separator();
 }

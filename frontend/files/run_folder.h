@@ -1,12 +1,12 @@
 #pragma once
 // Numbered run folders below the work folder. The engine always calculates
 // in the folder with the largest number, so a new calculation must get the
-// next number.
+// next number. Both programs choose that folder by one rule
+// (platform::newestRunFolder).
 #include <string>
 
-// Largest number among the folder names of the work folder that read
-// completely as a decimal integer (as the engine reads them); 0 when there is
-// none or the work folder cannot be listed.
+// Largest run number of the work folder; 0 when there is none or the work
+// folder cannot be listed.
 long long largestRunNumber(const std::string &workFolder);
 
 // Work folder + number + separator.
@@ -14,3 +14,8 @@ std::string runFolderPath(const std::string &workFolder, long long number);
 
 // The run folder of the next calculation: one above the largest number.
 std::string nextRunFolder(const std::string &workFolder);
+
+// The run folder the engine calculates in (the largest number), by its name
+// as it stands on disk ("007" stays "007"), with a trailing separator; the
+// folder of number 0 when there is none.
+std::string latestRunFolder(const std::string &workFolder);

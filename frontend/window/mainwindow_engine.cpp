@@ -114,12 +114,13 @@ void MainWindow::processOutput() {
 void MainWindow::oeffnenLetzteClicked() {
     if (!confirmUnsavedChanges()) return;
     const std::string workFolder = platform::workFolder();
-    const long long last = largestRunNumber(workFolder);
-    if (last == 0) {
+    platform::RunFolder newest;
+    if (!platform::newestRunFolder(workFolder, newest)) {
         showInformation("letzte Berechnung", "Es liegt noch keine Berechnung vor.");
         return;
     }
-    const std::string runFolder = runFolderPath(workFolder, last);
+    // The folder by its name as it stands on disk ("007" stays "007").
+    const std::string runFolder = latestRunFolder(workFolder);
     // A refused input file leaves the form as it was (one message): the run's
     // results are then not shown beside a design they do not belong to. A run
     // folder without an input file still shows what it holds.

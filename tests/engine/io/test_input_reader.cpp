@@ -135,3 +135,64 @@ TEST(InputReader, ReplaceLineHelperKeepsOtherLines) {
     EXPECT_NE(text.find("*Tragfaehigkeit:\t1\t2\n"), std::string::npos);
     EXPECT_NE(text.find("*Gebrauchstauglichkeit:"), std::string::npos);
 }
+
+TEST(InputReader, EveryRequiredKeywordLineIsRequired) {
+    // Without its line the values keep their initial zeros; before, a missing
+    // steel line gave f_yd = 0/0 and a "successful" run full of zeros.
+    const struct {
+        std::string keyword, message;
+    } cases[] = {
+        {"*Eigenschaften-Beton:", "Eigenschaften-Beton"},
+        {"*Eigenschaften-Bewehrung:", "Eigenschaften-Bewehrung"},
+        {"*Eigenschaften-Baustahl:", "Eigenschaften-Baustahl"},
+        {"*Geometrie-Beton:", "Geometrie-Beton"},
+        {"*Geometrie-Bewehrung:", "Geometrie-Bewehrung"},
+        {"*Baustahl-Typ:", "Baustahl-Typ"},
+        {"*Gebrauchstauglichkeit:", "Gebrauchstauglichkeit"},
+        {"*Mindestbewehrung:", "Mindestbewehrung"},
+        {"*Tragfaehigkeit:", "Tragfaehigkeit"},
+    };
+    for (const auto &c : cases) {
+        for (const std::string &design : {exampleInput(), weldedInput()}) {
+            const ReadResult r = readText(replaceLine(design, c.keyword, ""));
+            EXPECT_FALSE(r.ok) << c.keyword;
+            EXPECT_EQ(r.err, "FEHLERMELDUNG: " + c.message + " fehlt in der Inputdatei\n")
+                << c.keyword;
+        }
+    }
+}
+
+TEST(InputReader, SteelGeometryLineIsRequiredForAWeldedSectionOnly) {
+    const std::string missing = "FEHLERMELDUNG: Geometrie-Baustahl fehlt in der Inputdatei\n";
+    const std::string welded = weldedInput();
+    const struct {
+        const char *name;
+        std::string text;
+        std::string err;  // empty: read without error
+    } cases[] = {
+        {"rolled without the line", replaceLine(exampleInput(), "*Geometrie-Baustahl:", ""), ""},
+        {"welded without the line", replaceLine(welded, "*Geometrie-Baustahl:", ""), missing},
+        // Read only after a welded type: a line before the type line does not count.
+        {"welded, line before the type",
+         "*Geometrie-Baustahl:\t500\t20\t25\t300\t250\t10\n" +
+             replaceLine(welded, "*Geometrie-Baustahl:", ""),
+         missing},
+        // A mangled keyword is no keyword line at all.
+        {"welded, mangled keyword",
+         replaceLine(welded, "*Geometrie-Baustahl:", "*Geometrie-baustahl:\t500\t20\t25\t300\t250\t10"),
+         missing},
+    };
+    for (const auto &c : cases) {
+        const ReadResult r = readText(c.text);
+        EXPECT_EQ(r.ok, c.err.empty()) << c.name;
+        EXPECT_EQ(r.err, c.err) << c.name;
+    }
+}
+
+TEST(InputReader, FirstMissingLineInFileOrderIsNamedOnce) {
+    std::string text = replaceLine(exampleInput(), "*Tragfaehigkeit:", "");
+    text = replaceLine(text, "*Eigenschaften-Baustahl:", "*Eigenschaften-baustahl:\t355\t1");
+    const ReadResult r = readText(text);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.err, "FEHLERMELDUNG: Eigenschaften-Baustahl fehlt in der Inputdatei\n");
+}

@@ -35,6 +35,20 @@ TEST(NumberFormat, IgnoresUserLocaleAndNonFiniteValues) {
     }
     EXPECT_EQ(formatNumber(1234.5), "1234.5");
     std::locale::global(std::locale::classic());
+    // The engine's last resort (the tests abort instead, see below).
+    const NonFiniteNumbers previous = nonFiniteNumbers();
+    setNonFiniteNumbers(NonFiniteNumbers::WriteZero);
     EXPECT_EQ(formatNumber(std::numeric_limits<double>::infinity()), "0");
     EXPECT_EQ(formatNumber(std::nan("")), "0");
+    setNonFiniteNumbers(previous);
+}
+
+TEST(NumberFormatDeathTest, NonFiniteValueIsFatalInTests) {
+    // Every engine test runs with the abort policy, so a value that escaped
+    // the checks of its stage cannot pass as a written 0.
+    ASSERT_EQ(nonFiniteNumbers(), NonFiniteNumbers::Abort);
+    EXPECT_DEATH(formatNumber(std::numeric_limits<double>::infinity()), "no finite number");
+    EXPECT_DEATH(formatNumber(-std::numeric_limits<double>::infinity()), "no finite number");
+    EXPECT_DEATH(formatNumber(std::nan("")), "no finite number");
+    EXPECT_EQ(formatNumber(1e-310), "1e-310");  // denormal, but finite
 }

@@ -136,3 +136,13 @@ TEST(RunBranches, MomentBeyondThePlasticLimitIsACrossSectionFailure) {
     EXPECT_EQ(readFile(uls + "output.txt"), "Querschnittsversagen \n");
     EXPECT_EQ(readFile(uls + "spannung_a.txt"), partHeader);
 }
+
+TEST(RunBranches, MissingSteelLineEndsTheRunWithOneMessage) {
+    // Before, f_yk and gamma_M stayed 0, f_yd = 0/0, and the run reported
+    // success with V_pl_Rd = 0 and every limit moment 0.
+    TempFolder work;
+    const auto run =
+        runEngine(work, replaceLine(exampleInput(), "*Eigenschaften-Baustahl:", ""));
+    EXPECT_EQ(run.err, "FEHLERMELDUNG: Eigenschaften-Baustahl fehlt in der Inputdatei\n");
+    EXPECT_EQ(readFile(run.runFolder + "output.txt"), "");
+}

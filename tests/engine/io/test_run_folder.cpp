@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "io/design_input.h"
 #include "io/run_sequence.h"
@@ -29,6 +31,42 @@ TEST(RunFolder, LargestNumberedFolderWins) {
     bool ok = false;
     EXPECT_EQ(find(work, &ok), work.path() + "10");
     EXPECT_TRUE(ok);
+}
+
+TEST(RunFolder, FolderIsAddressedByItsNameAsItStandsOnDisk) {
+    // The largest number wins; the path keeps the name's own digits. Of two
+    // names for one number the shorter, then the first in byte order, wins.
+    const struct {
+        std::vector<std::string> folders;
+        std::string expected;
+    } cases[] = {
+        {{"007"}, "007"},
+        {{"007", "8"}, "8"},
+        {{"3", "007", "12", "0013"}, "0013"},
+        {{"007", "7"}, "7"},
+        {{"007", "07"}, "07"},
+        {{"+9", "10"}, "10"},
+        {{"+9", "8"}, "+9"},
+    };
+    for (const auto &c : cases) {
+        TempFolder work;
+        for (const std::string &name : c.folders) fs::create_directory(work.path() + name);
+        bool ok = false;
+        EXPECT_EQ(find(work, &ok), work.path() + c.expected) << c.expected;
+        EXPECT_TRUE(ok);
+    }
+}
+
+TEST(EngineRun, RunFolderWithLeadingZerosReceivesTheResults) {
+    // Before, "007" was read as run 7 and the engine worked in ".../7".
+    TempFolder work;
+    const auto run = testsupport::runEngine(work, testsupport::exampleInput(), "007");
+    EXPECT_EQ(run.err, "Berechnung wurde erfolgreich abgeschlossen\n");
+    EXPECT_NE(run.out.find("Aktuelles Verzeichnis: " + work.path() + "007\n"), std::string::npos);
+    EXPECT_FALSE(fs::exists(work.path() + "7"));
+    EXPECT_EQ(testsupport::readLines(run.runFolder + "Tragfaehigkeitkeit/spannung_ohne_ts/output.txt")
+                  .size(),
+              2u);
 }
 
 TEST(RunFolder, NoUsableFolderIsReported) {

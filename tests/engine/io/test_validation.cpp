@@ -8,6 +8,7 @@
 
 #include "support/test_support.h"
 #include "io/validation.h"
+#include "io/validation_bounds.h"
 
 namespace {
 
@@ -380,6 +381,41 @@ TEST(Validation, ConcreteClassIsOneOfTheNineStrengths) {
                 std::to_string(c.gamma_c) + " alpha_c " + std::to_string(c.alpha_c));
 }
 
+TEST(ProfileRow, UsableRowsAndTheColumnOfTheFirstFault) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        double h, b, t_w, t_f, r;
+        const char *fault;  // nullptr: usable
+    } cases[] = {
+        {400, 180, 8.6, 13.5, 21, nullptr},    // IPE 400
+        {1008, 302, 21, 40, 30, nullptr},      // HEM 1000, beyond the welded h < 1000
+        {100, 50, 5, 10, 0, nullptr},          // no root radius
+        {100, 50, 5, 10, 40, nullptr},         // 2 t_f + 2 r = h exactly
+        {100, 50, 5, 10, 40.001, "h"},         // flanges and radii do not fit
+        {2000, 2000, 2000, 10, 10, nullptr},   // the largest dimension
+        {2000.001, 180, 8.6, 13.5, 21, "h"},
+        {400, 2000.001, 8.6, 13.5, 21, "b"},
+        {400, 180, 2001, 13.5, 21, "t_w"},
+        {0, 180, 8.6, 13.5, 21, "h"},
+        {-400, 180, 8.6, 13.5, 21, "h"},
+        {400, 0, 8.6, 13.5, 21, "b"},
+        {400, 180, -8.6, 13.5, 21, "t_w"},
+        {400, 180, 8.6, 0, 21, "t_f"},
+        {400, 180, 8.6, 13.5, -50, "r"},       // once A_a 10214 mm2 instead of 8446
+        {400, 180, 8.6, 13.5, -1e155, "r"},    // once NaN section values
+        {400, 180, 8.6, 13.5, inf, "r"},
+        {nan, 180, 8.6, 13.5, 21, "h"},
+        {400, inf, 8.6, 13.5, 21, "b"},
+        {400, 180, 8.6, nan, 21, "t_f"},
+    };
+    for (const auto &c : cases) {
+        const char *fault = bounds::profileRowFault(c.h, c.b, c.t_w, c.t_f, c.r);
+        EXPECT_EQ(fault ? std::string(fault) : "usable", c.fault ? std::string(c.fault) : "usable")
+            << c.h << " " << c.b << " " << c.t_w << " " << c.t_f << " " << c.r;
+    }
+}
+
 // ---- the whole engine ----------------------------------------------------------
 
 const std::string success = "Berechnung wurde erfolgreich abgeschlossen";
@@ -416,7 +452,10 @@ TEST(ValidationRun, FirstInvalidValueEndsTheRunWithOneMessage) {
          "FEHLERMELDUNG: moegliche Profiltypen: Schweissprofil, Walzprofil "},
         {{{"*Geometrie-Beton:", "*Geometrie-Beton:\t1600\t2000\t0\t0"}},
          "FEHLERMELDUNG: h_c muss zwischen summe(h_p+c_nom_u+d_u+d_o+c_nom_o) und 1500 liegen"},
-        {{{"*Baustahl-Typ:", "*Baustahl-Typ:\tWalzprofil\tHEB1000"}},
+        // The plate bounds hold for a welded section; the profile table is
+        // the authority for a rolled one (HEB1000 calculates).
+        {{{"*Baustahl-Typ:", "*Baustahl-Typ:\tSchweissprofil"},
+          {"*Geometrie-Baustahl:", "*Geometrie-Baustahl:\t1000\t20\t20\t300\t300\t10"}},
          "FEHLERMELDUNG: die Hoehe des Baustahlquerschnitts muss zwischen 0 und 1000 liegen"},
         {{{"*Eigenschaften-Beton:", "*Eigenschaften-Beton:\tC32/40\t1.5\t0.85\tON"}},
          classesMessage},
@@ -440,6 +479,21 @@ TEST(ValidationRun, FirstInvalidValueEndsTheRunWithOneMessage) {
         EXPECT_EQ(run.err, c.message + "\n");
         EXPECT_EQ(countOf(run.err, "FEHLERMELDUNG"), 1u) << run.err;
         EXPECT_EQ(run.err.find(success), std::string::npos) << run.err;
+    }
+}
+
+TEST(ValidationRun, ShippedProfilesTallerThanTheWeldedPlateBoundCalculate) {
+    // HEB1000 (h = 1000) and HEM1000 (h = 1008) were always refused by the
+    // welded-plate bound h < 1000, though they are rows of the shipped table.
+    for (const std::string name : {"HEB1000", "HEM1000"}) {
+        testsupport::TempFolder work;
+        const testsupport::EngineRun run = testsupport::runEngine(
+            work, testsupport::replaceLine(testsupport::exampleInput(), "*Baustahl-Typ:",
+                                           "*Baustahl-Typ:\tWalzprofil\t" + name));
+        EXPECT_EQ(run.err, success + "\n") << name;
+        EXPECT_NE(run.out.find(name == "HEB1000" ? "h : 1000 [mm]" : "h : 1008 [mm]"),
+                  std::string::npos)
+            << name;
     }
 }
 

@@ -7,7 +7,18 @@
 #include <fstream>
 #include <sstream>
 
+#include <gtest/gtest.h>
+
+#include "io/number_format.h"
+#include "io/run_sequence.h"
+
 namespace fs = std::filesystem;
+
+namespace {
+// A value that is no finite number reaching a result file is a programming
+// error (every stage checks its values first): in the tests it is fatal.
+const bool strictNumbers = (setNonFiniteNumbers(NonFiniteNumbers::Abort), true);
+}  // namespace
 
 namespace testsupport {
 
@@ -58,8 +69,13 @@ std::string replaceLine(const std::string &input, const std::string &keyword,
 }
 
 EngineRun runEngine(const TempFolder &work, const std::string &input, int runNumber) {
+    return runEngine(work, input, std::to_string(runNumber));
+}
+
+EngineRun runEngine(const TempFolder &work, const std::string &input,
+                    const std::string &runFolderName) {
     EngineRun run;
-    run.runFolder = work.path() + std::to_string(runNumber) + "/";
+    run.runFolder = work.path() + runFolderName + "/";
     fs::create_directories(run.runFolder);
     writeFile(run.runFolder + "input.txt", input);
     const std::string outFile = work.path() + "stdout.log";
@@ -72,6 +88,21 @@ EngineRun runEngine(const TempFolder &work, const std::string &input, int runNum
     run.err = readFile(errFile);
     fs::remove(outFile);
     fs::remove(errFile);
+    return run;
+}
+
+EngineRun runInProcess(const TempFolder &work, const std::string &input,
+                       const std::string &runFolderName) {
+    EngineRun run;
+    run.runFolder = work.path() + runFolderName + "/";
+    fs::create_directories(run.runFolder);
+    writeFile(run.runFolder + "input.txt", input);
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    runInWorkFolder(work.path());
+    run.err = testing::internal::GetCapturedStderr();
+    run.out = testing::internal::GetCapturedStdout();
+    run.exitCode = 0;
     return run;
 }
 

@@ -38,5 +38,13 @@ struct EngineRun {
 // Writes `input` as input.txt into run folder `runNumber` of a work folder and
 // runs Stalvora2 there (current directory: the build folder with the tables).
 EngineRun runEngine(const TempFolder &work, const std::string &input, int runNumber = 1);
+// The same in the run folder of the given name.
+EngineRun runEngine(const TempFolder &work, const std::string &input,
+                    const std::string &runFolderName);
+
+// The same run inside the test process (tables from the current directory),
+// so that a value that is no finite number reaching a file aborts the test.
+EngineRun runInProcess(const TempFolder &work, const std::string &input,
+                       const std::string &runFolderName = "1");
 
 }  // namespace testsupport

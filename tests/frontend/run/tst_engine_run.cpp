@@ -88,6 +88,18 @@ private slots:
         QCOMPARE(largestRunNumber((work + "missing/").toStdString()), 0LL);
     }
 
+    void latestRunFolderKeepsItsNameOnDisk() {
+        // The engine calculates in "007", not in "7": "letzte Berechnung"
+        // must read that folder, and the next run gets number 8.
+        for (const char *name : {"3", "007", "abc"}) QDir(work).mkpath(name);
+        QCOMPARE(latestRunFolder(work.toStdString()), (work + "007/").toStdString());
+        QCOMPARE(nextRunFolder(work.toStdString()), (work + "8/").toStdString());
+        QDir(work).mkpath("7");  // one number, two names: the shorter wins in both programs
+        QCOMPARE(latestRunFolder(work.toStdString()), (work + "7/").toStdString());
+        QCOMPARE(latestRunFolder((work + "missing/").toStdString()),
+                 (work + "missing/0/").toStdString());
+    }
+
     void errorLinesAreReportedWhenComplete() {
         EngineErrorLines lines;
         // The marker is split inside its word; nothing is reported until the line ends.
