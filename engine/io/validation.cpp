@@ -77,7 +77,8 @@ bool checkGeometry(double h_c, double b_e, double h_p, double b_p, double d_u, d
            within(bounds::h, h) && within(bounds::t_f1, t_f1) && within(bounds::t_f2, t_f2) &&
            within(bounds::b_f1, b_f1) && within(bounds::b_f2, b_f2) &&
            within(bounds::steelHeightFit, h, t_f1 + t_f2 + 2 * r, 0) &&
-           within(bounds::t_w, t_w);
+           within(bounds::t_w, t_w) && within(bounds::flange1CoversWeb, b_f1, t_w, 0) &&
+           within(bounds::flange2CoversWeb, b_f2, t_w, 0);
 }
 
 bool checkTableValues(double f_ck, double f_ctm, double e_c3, double e_cu3, double E_s, double k,

@@ -27,6 +27,9 @@ const char *const flangeThicknessMessage =
     "FEHLERMELDUNG:die Flanschdicke des Baustahlquerschnitts muss zwischen 0 und 50 liegen";
 const char *const flangeWidthMessage =
     "FEHLERMELDUNG:die Flanschbreite des Baustahlquerschnitts muss zwischen 0 und 800 liegen";
+const char *const flangeCoversWebMessage =
+    "FEHLERMELDUNG:die Flanschbreite des Baustahlquerschnitts muss mindestens so gross wie die "
+    "Stegdicke sein";
 const char *const concreteClassesMessage =
     "FEHLERMELDUNG: Moegliche Betonfestigkeitsklassen: C20/25, C25/30, C30/37, C35/45, C40/50, "
     "C45/55, C50/60, C55/67, C60/75";
@@ -96,6 +99,11 @@ const Range t_w{"t_w", 0, excl, 50, incl, "", incl, "", incl,
 const Range steelHeightFit{"h", -none, incl, none, incl, "t_f1 + t_f2 + 2 r", incl, "", incl,
                            "FEHLERMELDUNG: die Hoehe des Baustahlquerschnitts ist zu klein"};
 
+const Range flange1CoversWeb{"b_f1", -none, incl, none, incl, "t_w", incl, "", incl,
+                             flangeCoversWebMessage};
+const Range flange2CoversWeb{"b_f2", -none, incl, none, incl, "t_w", incl, "", incl,
+                             flangeCoversWebMessage};
+
 const Range k_min{"k", 0, incl, 1, incl, "", incl, "", incl,
                   "FEHLERMELDUNG: k muss zwischen 0 und 1 liegen"};
 const Range k_c{"k_c", 0, incl, 1, incl, "", incl, "", incl,
@@ -134,7 +142,7 @@ const std::vector<const Range *> &inputRanges() {
     static const std::vector<const Range *> all{
         &f_sk, &gamma_s, &f_yk, &gamma_M, &k_min, &k_c, &s_s,
         &h_c, &b_e, &h_p, &b_p, &d_u, &d_o, &spacing_u, &spacing_o, &c_nom_u, &c_nom_o,
-        &h, &t_f1, &t_f2, &b_f1, &b_f2, &steelHeightFit, &t_w,
+        &h, &t_f1, &t_f2, &b_f1, &b_f2, &steelHeightFit, &t_w, &flange1CoversWeb, &flange2CoversWeb,
         &gamma_c, &alpha_c};
     return all;
 }

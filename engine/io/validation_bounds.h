@@ -39,6 +39,9 @@ extern const Range h_c, b_e, h_p, b_p, d_u, d_o, spacing_u, spacing_o, c_nom_u, 
 extern const Range h, t_f1, t_f2, b_f1, b_f2, t_w;
 // Both flanges and the root radii fit into the height: t_f1 + t_f2 + 2 r <= h.
 extern const Range steelHeightFit;
+// A flange of a welded section is at least as wide as the web (b_f >= t_w):
+// a narrower "flange" would be part of the web, and its outstand c/t negative.
+extern const Range flange1CoversWeb, flange2CoversWeb;
 // Minimum reinforcement (input file).
 extern const Range k_min, k_c, s_s;
 // Material table values.

@@ -174,6 +174,9 @@ TEST(Validation, GeometryBoundsMessagesAndOrder) {
     const std::string tooLow = "FEHLERMELDUNG: die Hoehe des Baustahlquerschnitts ist zu klein";
     const std::string web =
         "FEHLERMELDUNG:die Stegdicke des Baustahlquerschnitts muss zwischen 0 und 50 liegen";
+    const std::string narrowFlange =
+        "FEHLERMELDUNG:die Flanschbreite des Baustahlquerschnitts muss mindestens so gross wie "
+        "die Stegdicke sein";
     const struct {
         const char *name;
         std::function<void(Geometry &)> change;
@@ -241,6 +244,12 @@ TEST(Validation, GeometryBoundsMessagesAndOrder) {
          flangeWidth},
         {"too low before web", [](Geometry &g) { g.r = 500, g.t_w = 60; }, tooLow},
         {"height before flanges", [](Geometry &g) { g.h = 1000, g.t_f1 = 60; }, height},
+        // a flange at least as wide as the web (its outstand c/t is not negative)
+        {"bottom flange as wide as the web", [](Geometry &g) { g.b_f1 = 8.6, g.b_p = 0; }, ""},
+        {"bottom flange narrower than the web", [](Geometry &g) { g.b_f1 = 8.59; }, narrowFlange},
+        {"top flange narrower than the web",
+         [](Geometry &g) { g.b_f2 = 8.59, g.b_p = 0; }, narrowFlange},
+        {"web before narrow flange", [](Geometry &g) { g.b_f1 = 1, g.t_w = 60; }, web},
     };
     for (const auto &c : cases) {
         Geometry g;

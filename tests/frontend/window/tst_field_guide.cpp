@@ -73,7 +73,7 @@ QString shownExpression(const char *expression) {
     const QMap<QString, QString> shown = {
         {"h_profilblech + c_nom_u + d_u + d_o + c_nom_o", "h_p + c_nom,u + d_u + d_o + c_nom,o"},
         {"h_c", "h_c"}, {"b_f2", "b_fo"}, {"d_u", "d_u"}, {"d_o", "d_o"}, {"b_e", "b_e"},
-        {"t_f1 + t_f2 + 2 r", "t_fu + t_fo + 2 r"}};
+        {"t_f1 + t_f2 + 2 r", "t_fu + t_fo + 2 r"}, {"t_w", "t_w"}};
     return shown.value(QString::fromLatin1(expression), "?");
 }
 
