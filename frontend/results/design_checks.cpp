@@ -12,6 +12,10 @@ Utilisation Utilisation::of(double action, double resistance) {
     if (std::fabs(resistance) > 0.0 && std::isfinite(ratio)) {
         eta.value = ratio;
         eta.missing = Missing::None;
+    } else if (resistance == 0.0) {
+        // The engine computed a resistance of 0 (e.g. a web of no height):
+        // the check fails for any action, but there is no ratio to show.
+        eta.zeroResistance = true;
     }
     return eta;
 }
@@ -31,6 +35,7 @@ QString utilisationNumber(double eta) {
 
 QString utilisationText(const Utilisation &eta) {
     if (eta.value) return QString::fromUtf8("Ausnutzung η = ") + utilisationNumber(*eta.value);
+    if (eta.zeroResistance) return QString::fromUtf8("Ausnutzung η: nicht ermittelt (Widerstand 0)");
     return QString::fromUtf8("Ausnutzung η: ") + notDetermined(eta.missing);
 }
 

@@ -19,6 +19,7 @@ enum class Verdict { Passed, Failed, NotDetermined };
 struct Utilisation {
     std::optional<double> value;
     Missing missing = Missing::NoCalculation;  // why not computed
+    bool zeroResistance = false;  // computed, but the resistance is 0: no ratio
 
     static Utilisation of(double action, double resistance);
     static Utilisation notComputed(Missing why);
@@ -27,7 +28,8 @@ struct Utilisation {
 // "0.61": two decimals, a decimal point whatever the locale; from 1000 on
 // three significant digits ("1.22e+05").
 QString utilisationNumber(double eta);
-// "Ausnutzung η = 0.61", or "Ausnutzung η: nicht ermittelt (Querkraftversagen)".
+// "Ausnutzung η = 0.61", or "Ausnutzung η: nicht ermittelt (Querkraftversagen)",
+// or for a resistance of 0 "Ausnutzung η: nicht ermittelt (Widerstand 0)".
 QString utilisationText(const Utilisation &eta);
 
 // EN 1993-1-1 6.2.6(6), EN 1994-1-1 6.2.2.3: a web without stiffeners with

@@ -1,5 +1,7 @@
 // Why results are missing, and the outcome of a run as the status bar and the
 // check panel show it, decided from the run folder's files alone.
+#include <limits>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -294,10 +296,14 @@ private slots:
         QTest::newRow("absurd action") << 1e300 << 982.132 << u("Ausnutzung η = 1.02e+297");
         QTest::newRow("from 1000 on") << 121.7 << 0.001 << u("Ausnutzung η = 1.22e+05");
         QTest::newRow("just below 1000") << 999.9 << 1.0 << u("Ausnutzung η = 999.90");
+        // A computed resistance of 0 (a web of no height) is not "keine Berechnung".
         QTest::newRow("zero resistance")
-            << 10.0 << 0.0 << u("Ausnutzung η: nicht ermittelt (keine Berechnung)");
+            << 10.0 << 0.0 << u("Ausnutzung η: nicht ermittelt (Widerstand 0)");
         QTest::newRow("zero over zero")
-            << 0.0 << 0.0 << u("Ausnutzung η: nicht ermittelt (keine Berechnung)");
+            << 0.0 << 0.0 << u("Ausnutzung η: nicht ermittelt (Widerstand 0)");
+        QTest::newRow("no finite resistance")
+            << 10.0 << std::numeric_limits<double>::quiet_NaN()
+            << u("Ausnutzung η: nicht ermittelt (keine Berechnung)");
     }
     void utilisationNeedsAResistance() {
         QFETCH(double, action);
