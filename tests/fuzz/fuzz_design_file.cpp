@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "files/design_file.h"
 #include "files/input_file.h"
 
 namespace {
@@ -71,6 +72,36 @@ void roundTrip(const QString &text) {
                                back[s].join(QLatin1Char('|')) + "]");
 }
 
+// The whole-file check the form makes before it changes anything: either the
+// file is taken, and then what it holds, written again, is taken again with
+// the same values; or it is refused with its first faulty line and a reason.
+void readWhole(const QString &text) {
+    designfile::Choices choices;
+    choices.concreteClasses = QStringList{"C20/25", "C30/37", "C60/75"};
+    choices.ductilityClasses = QStringList{"A", "B", "C"};
+    choices.profileTypes = QStringList{"Schweissprofil", "Walzprofil"};
+    choices.profileNames = QStringList{"IPE400", "HEB1000"};
+    const designfile::ReadResult result = designfile::parse(text, choices);
+    if (!result.ok) {
+        const int lines = text.count(QLatin1Char('\n')) + 1;
+        if (result.reason.isEmpty()) fail("whole file", "refused without a reason");
+        if (result.faultLine < 0 || result.faultLine > lines)
+            fail("whole file", "fault in line " + QString::number(result.faultLine) + " of " +
+                                   QString::number(lines));
+        return;
+    }
+    // A section a rolled profile may leave out (its plates) the form fills
+    // from its own fields when it writes the file again: no round trip then.
+    for (int s = 0; s < inputfile::SectionCount; ++s)
+        if (result.values[s].isEmpty()) return;
+    const designfile::ReadResult again = designfile::parse(inputfile::render(result.values), choices);
+    if (!again.ok) fail("whole file", "a taken file written again is refused: " + again.reason);
+    for (int s = 0; s < inputfile::SectionCount; ++s)
+        if (again.values[s] != result.values[s])
+            fail("whole file", inputfile::keyword(static_cast<inputfile::Section>(s)) +
+                                   " changed when written again");
+}
+
 struct Reader {
     const char *name;
     void (*read)(const QString &text);
@@ -79,6 +110,7 @@ struct Reader {
 const Reader readers[] = {
     {"lines", readLines},
     {"round trip", roundTrip},
+    {"whole file", readWhole},
 };
 
 }  // namespace
