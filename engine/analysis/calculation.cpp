@@ -46,23 +46,26 @@ bool Calculation::designState() { return determineDesignState(composite_); }
 bool Calculation::writeLimitMoments() { return writeLimitMomentBlock(composite_); }
 void Calculation::momentCurvature() { writeMomentCurvature(composite_); }
 
-bool Calculation::minimumReinforcement(const std::string &side, std::string &enough) {
+bool Calculation::designStateFailed() const { return composite_.design.state == protocol::ZoneState::Failed; }
+
+bool Calculation::minimumReinforcement(bool topInTension, bool &enough) {
     // Neutral axis of the serviceability state without tension stiffening, in
     // slab coordinates (the steel height is the slab underside).
     const double z0 = composite_.design.z0;
     const MinimumReinforcement check = ::minimumReinforcement(
-        slab_, side == "oben", z0 - composite_.h_a, input_.k_c, input_.k_min, input_.s_s);
+        slab_, topInTension, z0 - composite_.h_a, input_.k_c, input_.k_min, input_.s_s);
     std::cout << "Mindestbewehrung :\t" << std::endl;
     echoValue("Z_na :", z0, " [mm]\t");
     echoValue("A_ct :", check.A_ct, " [mm^2]\t");
     echoValue("A_s_min :", check.A_s_min, " [mm^2]\t");
     echoValue("A_s :", check.A_s_vor, " [mm^2]\t");
-    if (!allFinite({{"A_s,min", check.A_s_min}, {"A_svor", check.A_s_vor}})) return false;
-    writer_.writeBlock("*Mindestbewehrung", {
-        {"A_s,min", check.A_s_min},
-        {"A_svor", check.A_s_vor},
+    if (!allFinite({{protocol::key::A_s_min, check.A_s_min}, {protocol::key::A_svor, check.A_s_vor}}))
+        return false;
+    writer_.writeBlock(protocol::block::minimumReinforcement, {
+        {protocol::key::A_s_min, check.A_s_min},
+        {protocol::key::A_svor, check.A_s_vor},
     });
-    enough = check.enough ? "true" : "false";
+    enough = check.enough;
     return true;
 }
 void Calculation::switchTensionStiffeningOn() { concrete_.switchTensionStiffeningOn(slab_); }

@@ -41,15 +41,17 @@ public:
     void plasticLimitMoments(int flag);
     // Strain state for M_Ed: state row and part rows, or the failure line.
     bool designState();
+    // The last strain state found no state that carries M_Ed (failure line written).
+    bool designStateFailed() const;
     // "*Grenzmomente" block of the ultimate limit state.
     bool writeLimitMoments();
     // Rows of kappa_M_beziehung.txt in the current material state, ending at
     // the current limit moments and showing the current design state. Rows
     // that are not finite or not in equilibrium are left out.
     void momentCurvature();
-    // Minimum reinforcement for the tensioned face "oben" or "unten": `enough`
-    // becomes "true" or "false".
-    bool minimumReinforcement(const std::string &side, std::string &enough);
+    // Minimum reinforcement with the top or the bottom face of the slab in
+    // tension: `enough` tells whether the bars provided suffice.
+    bool minimumReinforcement(bool topInTension, bool &enough);
     void switchTensionStiffeningOn();
     // Section and material blocks in their fixed order.
     void writeSectionBlocks();

@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "io/validation.h"
 #include "io/validation_bounds.h"
+#include "protocol/input_lines.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ void echoMaterialTable(const DesignInput &in) {
 }  // namespace
 
 bool readProfileTable(DesignInput &in) {
-    if (in.Profiltyp != "Walzprofil") return true;
+    if (in.Profiltyp != protocol::input::rolledProfile) return true;
     std::ifstream file(platform::findDataFile("IProfile.txt"));
     if (!file) {
         errorLine("FEHLERMELDUNG:keine gueltige Profil-Datei 'IProfile.txt' im Verzeichniss "

@@ -35,7 +35,7 @@ PartSums steelResponse(const SteelSection &steel, double eps0, double kappa,
 // part has yielded, else "el".
 struct SectionResult {
     double N = 0.0, M = 0.0;
-    const char *state = "el";
+    ZoneState state = ZoneState::Elastic;
 };
 SectionResult evaluateSection(const ConcreteSlab &slab, const SteelSection &steel, double h_a,
                               double kappa, double z0, SectionZones *zones = nullptr);
