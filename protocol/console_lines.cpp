@@ -2,8 +2,13 @@
 
 namespace protocol {
 
+const std::string minimumReinforcementLine =
+    std::string(errorMarker) + " " + minimumReinforcementPhrase +
+    ": Spannungsermittlung unter Beruecksichtigung von Tension Stiffening ergibt keine eindeutige Loesung";
+
 bool isMinimumReinforcementLine(const std::string &line) {
-    return line.find(minimumReinforcementLine) != std::string::npos;
+    return line.find(errorMarker) != std::string::npos &&
+           line.find(minimumReinforcementPhrase) != std::string::npos;
 }
 
 bool isErrorLine(const std::string &line) {

@@ -15,14 +15,13 @@ inline constexpr char errorMarker[] = "FEHLERMELDUNG:";
 // The last line of a run that got past the input: every result file is written.
 inline constexpr char successLine[] = "Berechnung wurde erfolgreich abgeschlossen";
 
-// Missing minimum reinforcement: written with the error marker (and the
-// engine's own spelling), yet the run goes on and ends with the success line.
-inline constexpr char minimumReinforcementLine[] =
-    "FEHLERMELDUNG: Mindestbewehurng nicht vorhanden: Spannungsermittlung unter "
-    "Beruecksichtigung von Tension Stiffening ergibt keine eindeutige Loesung";
+// Missing minimum reinforcement: written with the error marker, yet the run
+// goes on and ends with the success line. The line is told by its phrase,
+// in the engine's own spelling.
+inline constexpr char minimumReinforcementPhrase[] = "Mindestbewehurng nicht vorhanden";
+extern const std::string minimumReinforcementLine;  // marker, phrase and the reason
 
-// Which of the lines above a line of standard error is (a line end or a
-// carriage return at its end does not matter).
+// Which of the lines above a line of standard error is.
 bool isMinimumReinforcementLine(const std::string &line);
 // An error line that ends the run: the marker, and not the minimum-reinforcement line.
 bool isErrorLine(const std::string &line);

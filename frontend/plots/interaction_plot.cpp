@@ -6,15 +6,16 @@
 #include "plots/plot_setup.h"
 #include "qcustomplot.h"
 #include "results/design_checks.h"
+#include "protocol/result_files.h"
 #include "results/result_reader.h"
 
 InteractionCurves buildInteractionCurves(const std::vector<std::vector<double>> &rows) {
     InteractionCurves c;
     for (const auto &row : rows) {
-        if (row.size() < 3) continue;
-        c.mPl << row[1] / 1.0e6;
-        c.mEl << row[2] / 1.0e6;
-        double V = row[0];
+        if (row.size() < protocol::interaction::columnCount) continue;
+        c.mPl << row[protocol::interaction::M_pl] / 1.0e6;
+        c.mEl << row[protocol::interaction::M_el] / 1.0e6;
+        double V = row[protocol::interaction::V];
         if (!c.v.isEmpty() && V / 1000.0 == c.v.last()) V += V >= 0.0 ? 0.01 : -0.01;
         c.v << V / 1000.0;
     }
@@ -30,7 +31,7 @@ InteractionCurves buildInteractionCurves(const std::vector<std::vector<double>> 
 }
 
 InteractionCurves readInteractionCurves(const std::string &path) {
-    return buildInteractionCurves(results::readNumberRows(path, 3));
+    return buildInteractionCurves(results::readNumberRows(path, protocol::interaction::columnCount));
 }
 
 std::optional<Qt::Alignment> interactionLegendCorner(const InteractionCurves &c) {

@@ -10,6 +10,7 @@
 
 #include "plots/plot_export.h"
 #include "plots/plot_setup.h"
+#include "protocol/result_files.h"
 #include "results/run_results.h"
 #include "qcustomplot.h"
 
@@ -26,11 +27,17 @@ const double hoverReach = 10.0;  // px
 
 QString u(const char *text) { return QString::fromUtf8(text); }
 
-QString stateText(const std::string &state) {
-    if (state == "el") return u("el (elastisch)");
-    if (state == "nel") return u("nel (nicht elastisch)");
-    if (state == "ver") return u("ver (Versagen)");
-    return QString::fromStdString(state);
+QString stateText(const std::string &word) {
+    protocol::ZoneState state;
+    const QString shown = QString::fromStdString(word);
+    if (!protocol::parseState(word, state)) return shown;
+    switch (state) {
+    case protocol::ZoneState::Elastic: return shown + u(" (elastisch)");
+    case protocol::ZoneState::Yielded: return shown + u(" (nicht elastisch)");
+    case protocol::ZoneState::Failed: return shown + u(" (Versagen)");
+    case protocol::ZoneState::Cracked: break;
+    }
+    return shown;
 }
 
 // Marker graph: the present points, drawn as symbols without a line. With

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "protocol/result_files.h"
+
+namespace key = protocol::key;
+
 namespace results {
 
 Utilisation Utilisation::of(double action, double resistance) {
@@ -41,9 +45,9 @@ QString utilisationText(const Utilisation &eta) {
 
 WebSlenderness webSlenderness(const RunResults &run) {
     WebSlenderness web;
-    const std::optional<double> h = run.output().find("h"), tf1 = run.output().find("t_f1"),
-                                tf2 = run.output().find("t_f2"), tw = run.output().find("t_w"),
-                                fyk = run.output().find("f_yk");
+    const std::optional<double> h = run.output().find(key::h), tf1 = run.output().find(key::t_f1),
+                                tf2 = run.output().find(key::t_f2), tw = run.output().find(key::t_w),
+                                fyk = run.output().find(key::f_yk);
     if (!h || !tf1 || !tf2 || !tw || !fyk || !(*tw > 0.0) || !(*fyk > 0.0)) return web;
     web.ratio = (*h - *tf1 - *tf2) / *tw;
     web.limit = 72.0 * std::sqrt(235.0 / *fyk);
@@ -70,7 +74,7 @@ ShearCheck shearCheck(const RunResults &run) {
     ShearCheck check;
     check.web = webSlenderness(run);
     const std::optional<double> vEd = run.shearForce(AnalysedState::Ultimate);
-    const std::optional<double> vPl = run.output().find("V_pl_Rd");
+    const std::optional<double> vPl = run.output().find(key::V_pl_Rd);
     if (vEd) check.vEd = std::fabs(*vEd);
     if (!vEd || !vPl) return check;
     check.vPl = std::fabs(*vPl) / 1000.0;
@@ -101,8 +105,8 @@ InteractionCheck interactionCheck(const RunResults &run, double mEd, bool moment
     check.sectionFailed = run.state(AnalysedState::Ultimate).missing == Missing::SectionFailure;
     check.sectionClass = run.sectionClasses().forMoment(mEd);
     check.basis = bendingBasis(check.sectionClass);
-    const std::optional<double> mEl = run.output().find(check.sagging ? "M_max_el" : "M_min_el");
-    const std::optional<double> mPl = run.output().find(check.sagging ? "M_max_pl" : "M_min_pl");
+    const std::optional<double> mEl = run.output().find(check.sagging ? key::M_max_el : key::M_min_el);
+    const std::optional<double> mPl = run.output().find(check.sagging ? key::M_max_pl : key::M_min_pl);
     if (mEl && mPl) {
         check.limitsKnown = true;
         check.mEl = *mEl / 1000000.0;
@@ -140,8 +144,8 @@ InteractionCheck interactionCheck(const RunResults &run, double mEd, bool moment
 // No tensile zone in the slab: the neutral axis lies at or below the slab
 // underside under a sagging moment, at or above the slab top under a hogging one.
 bool slabFullyCompressed(const RunResults &run, double mEd, double zNa) {
-    const std::optional<double> h = run.output().find("h");
-    const std::optional<double> h_c = run.output().find("h_c");
+    const std::optional<double> h = run.output().find(key::h);
+    const std::optional<double> h_c = run.output().find(key::h_c);
     if (!h) return false;
     if (mEd > 0.0) return zNa <= *h;
     if (mEd < 0.0) return h_c && zNa >= *h + *h_c;
@@ -182,8 +186,8 @@ MinimumReinforcementCheck checkMinimumReinforcement(const RunResults &run) {
         return check;
     }
     const std::optional<double> mEd = run.moment(AnalysedState::ServiceabilityWithoutTs);
-    const std::optional<double> required = run.output().find("A_s,min");
-    const std::optional<double> provided = run.output().find("A_svor");
+    const std::optional<double> required = run.output().find(key::A_s_min);
+    const std::optional<double> provided = run.output().find(key::A_svor);
     if (mEd && *mEd == 0.0 && !required) {
         check.verdict = MinimumReinforcementVerdict::NoMoment;
         check.missing = Missing::None;

@@ -4,9 +4,12 @@
 #include <QFileInfo>
 #include <cmath>
 
+#include "protocol/result_files.h"
 #include "results/design_checks.h"
 #include "results/run_outcome.h"
 #include "results/section_class.h"
+
+namespace key = protocol::key;
 
 using results::AnalysedState;
 using results::Missing;
@@ -74,32 +77,32 @@ void appendInput(QStringList &report, const ReportValues &v) {
     const QString stress = u("N/mm²");
     report << "\n\n" + separatorLine << u("\nEINGABE") << "\n" + separatorLine
            << u("\nGEOMETRIE:") << u("\nStahlbetonquerschnitt:");
-    report << "\nh_c: " + v.plain("h_c", mm) + "\t\tb_e: " + v.plain("b_e", mm) + "\t\th_p: " +
-                  v.plain("h_profilblech", mm)
-           << "\nb_p: " + v.plain("b_p", mm) + "\t\td_u: " + v.plain("d_u", mm) + "\t\td_o: " +
-                  v.plain("d_o", mm)
-           << "\ne_u: " + v.plain("AbstanduntereLage", mm) + "\t\te_o: " +
-                  v.plain("AbstandobereLage", mm)
-           << "\nc_nom,u: " + v.plain("c_nom_u", mm) + "\tc_nom,o: " + v.plain("c_nom_o", mm);
+    report << "\nh_c: " + v.plain(key::h_c, mm) + "\t\tb_e: " + v.plain(key::b_e, mm) + "\t\th_p: " +
+                  v.plain(key::h_profilblech, mm)
+           << "\nb_p: " + v.plain(key::b_p, mm) + "\t\td_u: " + v.plain(key::d_u, mm) + "\t\td_o: " +
+                  v.plain(key::d_o, mm)
+           << "\ne_u: " + v.plain(key::AbstanduntereLage, mm) + "\t\te_o: " +
+                  v.plain(key::AbstandobereLage, mm)
+           << "\nc_nom,u: " + v.plain(key::c_nom_u, mm) + "\tc_nom,o: " + v.plain(key::c_nom_o, mm);
     report << u("\nBaustahlquerschnitt:")
-           << "\nh: " + v.plain("h", " mm") + "\t\tt_fu: " + v.plain("t_f1", mm) + "\tt_fo: " +
-                  v.plain("t_f2", mm)
-           << "\nb_fu: " + v.plain("b_f1", mm) + "\t\tb_fo: " + v.plain("b_f2", mm)
-           << "\nt_w: " + v.plain("t_w", mm) + "\t\tr: " + v.plain("r", mm);
+           << "\nh: " + v.plain(key::h, " mm") + "\t\tt_fu: " + v.plain(key::t_f1, mm) + "\tt_fo: " +
+                  v.plain(key::t_f2, mm)
+           << "\nb_fu: " + v.plain(key::b_f1, mm) + "\t\tb_fo: " + v.plain(key::b_f2, mm)
+           << "\nt_w: " + v.plain(key::t_w, mm) + "\t\tr: " + v.plain(key::r, mm);
     report << u("\n\nMATERIALEIGENSCHAFTEN:") << u("\nBeton:")
-           << "\nf_ck: " + v.strength("f_ck", stress) + "\tf_cd: " + v.strength("_f_cd", stress) +
-                  "\tf_ct_eff: " + v.strength("_f_ct_eff", stress)
-           << "\ne_c: " + v.strain("_e_c3") + "\t\te_cu: " + v.strain("_e_cu3") + "\te_ct_eff: " +
-                  v.strain("_e_ct_eff")
-           << "\nE_c: " + v.plain("_E_c", stress);
+           << "\nf_ck: " + v.strength(key::f_ck, stress) + "\tf_cd: " + v.strength(key::f_cd, stress) +
+                  "\tf_ct_eff: " + v.strength(key::f_ct_eff, stress)
+           << "\ne_c: " + v.strain(key::e_c3) + "\t\te_cu: " + v.strain(key::e_cu3) + "\te_ct_eff: " +
+                  v.strain(key::e_ct_eff)
+           << "\nE_c: " + v.plain(key::E_c, stress);
     report << u("\nBewehrungsstahl:")
-           << "\nf_sk: " + v.strength("f_sk", stress) + "\tf_sd: " + v.strength("f_sd", stress) +
-                  "\tf_ud: " + v.strength("f_ud", stress)
-           << "\ne_sd: " + v.strain("e_sd") + "\t\te_ud: " + v.strain("e_ud")
-           << "\nE_s: " + v.plain("E_s", stress);
+           << "\nf_sk: " + v.strength(key::f_sk, stress) + "\tf_sd: " + v.strength(key::f_sd, stress) +
+                  "\tf_ud: " + v.strength(key::f_ud, stress)
+           << "\ne_sd: " + v.strain(key::e_sd) + "\t\te_ud: " + v.strain(key::e_ud)
+           << "\nE_s: " + v.plain(key::E_s, stress);
     report << u("\nBaustahl:")
-           << "\nf_yk: " + v.plain("f_yk", stress) + "\tf_yd: " + v.strength("f_yd", stress)
-           << "\ne_y: " + v.strain("e_y") << "\nE_a: " + v.plain("E_a", stress);
+           << "\nf_yk: " + v.plain(key::f_yk, stress) + "\tf_yd: " + v.strength(key::f_yd, stress)
+           << "\ne_y: " + v.strain(key::e_y) << "\nE_a: " + v.plain(key::E_a, stress);
 }
 
 void appendMinimumReinforcement(QStringList &report, const results::RunResults &run) {
@@ -137,8 +140,8 @@ QString limitText(const ReportValues &v, const char *key) {
 void appendStrainStates(QStringList &report, const results::RunResults &run, const ReportValues &v) {
     report << "\n\n" + separatorLine << u("\nAUSGABE") << "\n" + separatorLine
            << u("\nQUERSCHNITTSFLÄCHE:") << u("\nBeton\t\tBewehrung\t\tBaustahl")
-           << "\nA_c: " + v.plain("A_c", u("mm²")) + "\tA_s: " + v.plain("A_s", u("mm²")) +
-                  "\tA_a: " + v.plain("A_a", u("mm²"));
+           << "\nA_c: " + v.plain(key::A_c, u("mm²")) + "\tA_s: " + v.plain(key::A_s, u("mm²")) +
+                  "\tA_a: " + v.plain(key::A_a, u("mm²"));
     report << u("\n\nDEHNUNGSVERTEILUNG IM GZG OHNE TENSION STIFFENING:")
            << actionsLine(run, AnalysedState::ServiceabilityWithoutTs)
            << stateLine(run.state(AnalysedState::ServiceabilityWithoutTs))
@@ -154,16 +157,16 @@ void appendStrainStates(QStringList &report, const results::RunResults &run, con
            << (vEd ? "\nunter: V_Ed= " + n(std::fabs(*vEd)) + "kN: "
                    : "\nunter: V_Ed: " + results::notDetermined(Missing::NoCalculation));
     const Missing missing = run.limitMomentsMissing();
-    if (missing != Missing::None && !v.moment("M_max_el") && !v.moment("M_min_el") &&
-        !v.moment("M_max_pl") && !v.moment("M_min_pl")) {
+    if (missing != Missing::None && !v.moment(key::M_max_el) && !v.moment(key::M_min_el) &&
+        !v.moment(key::M_max_pl) && !v.moment(key::M_min_pl)) {
         report << "\nel. Grenzmomente:  " + results::notDetermined(missing)
                << "\npl. Grenzmomente:  " + results::notDetermined(missing);
         return;
     }
-    report << "\nel. Grenzmomente:  M_el_Rd,max= " + limitText(v, "M_max_el") +
-                  "\tM_el_Rd,min: " + limitText(v, "M_min_el")
-           << "\npl. Grenzmomente:  M_pl_Rd,max= " + limitText(v, "M_max_pl") +
-                  "\tM_pl_Rd,min: " + limitText(v, "M_min_pl");
+    report << "\nel. Grenzmomente:  M_el_Rd,max= " + limitText(v, key::M_max_el) +
+                  "\tM_el_Rd,min: " + limitText(v, key::M_min_el)
+           << "\npl. Grenzmomente:  M_pl_Rd,max= " + limitText(v, key::M_max_pl) +
+                  "\tM_pl_Rd,min: " + limitText(v, key::M_min_pl);
 }
 
 // EN 1994-1-1 6.2.2.2: the check passes only when V_pl,Rd exceeds |V_Ed|.
@@ -388,7 +391,7 @@ std::optional<inputfile::Values> readRunInput(const std::string &runFolder) {
 }
 
 QDateTime calculationTime(const std::string &runFolder) {
-    const QFileInfo output(QString::fromStdString(runFolder + results::outputFile));
+    const QFileInfo output(QString::fromStdString(runFolder + protocol::outputFile));
     return output.exists() ? output.lastModified() : QDateTime();
 }
 

@@ -31,6 +31,7 @@
 #include "results/result_reader.h"
 #include "window/report_actions.h"
 #include "window/run_status.h"
+#include "protocol/result_files.h"
 
 namespace {
 const char *const groupBoxStyle = "QGroupBox { font-size: 17px;}";
@@ -54,7 +55,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     // "Werte kopieren" of the drawing: the dimensions of the run it shows.
     PlotExport::attach(m_plotView, [this]() {
         const std::string &shown = m_shownRun.runFolder();
-        return shown.empty() ? QString() : sectionValuesText(readSectionGeometry(shown + results::outputFile));
+        return shown.empty() ? QString() : sectionValuesText(readSectionGeometry(shown + protocol::outputFile));
     });
     connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_plot()));
     tabs->addTab(m_plotView, "Plot");

@@ -15,6 +15,7 @@
 #include "window/mainwindow.h"
 #include "widgets/numberedit.h"
 #include "files/profile_table.h"
+#include "protocol/run_folders.h"
 
 namespace {
 
@@ -124,7 +125,7 @@ bool MainWindow::speichern(QString pfad, int i) {
     QString dateiPfad = pfad;
     if (i == 1) {
         QDir().mkpath(pfad);
-        dateiPfad = QDir(pfad).filePath("input.txt");
+        dateiPfad = QDir(pfad).filePath(protocol::inputFile);
     } else {
         // The tables and the example design are read by both programs.
         const QString geschuetzt = shippedfiles::describe(dateiPfad);

@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "protocol/result_files.h"
 #include "support/result_fixtures.h"
 #include "results/result_reader.h"
 
@@ -122,7 +123,7 @@ private slots:
 
     void workedExampleFixtureParses() {
         const std::string run = fixtures::folder("results/worked_example");
-        const results::KeyValues values = results::KeyValues::read(run + results::outputFile);
+        const results::KeyValues values = results::KeyValues::read(run + protocol::outputFile);
         QCOMPARE(values.value("M_Ed_t"), 2.5e8);
         QCOMPARE(values.value("V_Ed_t"), -80000.0);
         QCOMPARE(values.value("M_max_el"), 2e8);
