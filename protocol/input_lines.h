@@ -48,6 +48,7 @@ struct KeywordLine {
     const char *gap;       // the tabs between keyword and first value
     bool endsLine;         // the line ends with its own line end
     std::vector<Column> columns;
+    bool optional = false;  // a file without the line is complete
 };
 
 const KeywordLine &keywordLine(Line line);

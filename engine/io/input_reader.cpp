@@ -131,7 +131,7 @@ bool requiredLinesRead(const bool (&read)[lineCount], const DesignInput &in) {
     for (int l = 0; l < lineCount; ++l) {
         const Line line = static_cast<Line>(l);
         if (line == GeometrieBaustahl && in.Profiltyp != weldedProfile) continue;
-        if (read[l]) continue;
+        if (read[l] || keywordLine(line).optional) continue;
         errorLine("FEHLERMELDUNG: " + lineName(line) + " fehlt in der Inputdatei");
         return false;
     }

@@ -1,9 +1,9 @@
 #include "results/design_report.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <cmath>
 
+#include "files/design_file.h"
 #include "protocol/result_files.h"
 #include "results/design_checks.h"
 #include "results/run_outcome.h"
@@ -364,30 +364,27 @@ QString headLine(const QString &label, const QString &value) {
     return "\n" + label.leftJustified(26, QLatin1Char(' ')) + value;
 }
 
-QString inputWord(const inputfile::Values &input, inputfile::Section section, int index) {
-    const QString word = inputfile::textFromFile(input[section].value(index));
-    return word.isEmpty() ? QStringLiteral("nicht angegeben") : word;
+// A value of the run's input as the head shows it.
+QString word(const std::string &text) {
+    return text.empty() ? QStringLiteral("nicht angegeben") : QString::fromStdString(text);
+}
+QString word(const design::Value &value) {
+    return value ? QString::fromStdString(design::numberText(*value)) : QStringLiteral("nicht angegeben");
 }
 
 // A welded section by its plates: top flange, web, bottom flange (width × thickness).
-QString weldedProfile(const inputfile::Values &input) {
-    const QStringList &g = input[inputfile::GeometrieBaustahl];  // h, t_f1, t_f2, b_f1, b_f2, t_w
-    const auto word = [&input](int i) { return inputWord(input, inputfile::GeometrieBaustahl, i); };
-    bool hOk = false, t1Ok = false, t2Ok = false;
-    const double h = g.value(0).toDouble(&hOk);
-    const double t_f1 = g.value(1).toDouble(&t1Ok);
-    const double t_f2 = g.value(2).toDouble(&t2Ok);
-    const QString web = hOk && t1Ok && t2Ok ? n(h - t_f1 - t_f2) : QStringLiteral("?");
-    return u("Schweißprofil: Obergurt ") + word(4) + u(" × ") + word(2) + u(" mm, Steg ") + web +
-           u(" × ") + word(5) + u(" mm, Untergurt ") + word(3) + u(" × ") + word(1) + " mm";
+QString weldedProfile(const design::Design &in) {
+    const QString web = in.h && in.t_f1 && in.t_f2 ? n(*in.h - *in.t_f1 - *in.t_f2) : QStringLiteral("?");
+    return u("Schweißprofil: Obergurt ") + word(in.b_f2) + u(" × ") + word(in.t_f2) + u(" mm, Steg ") + web +
+           u(" × ") + word(in.t_w) + u(" mm, Untergurt ") + word(in.b_f1) + u(" × ") + word(in.t_f1) + " mm";
 }
 
 }  // namespace
 
-std::optional<inputfile::Values> readRunInput(const std::string &runFolder) {
-    QFile file(QString::fromStdString(runFolder + "input.txt"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
-    return inputfile::parseText(QString::fromUtf8(file.readAll()));
+std::optional<design::Design> readRunInput(const std::string &runFolder) {
+    design::Design input;
+    if (!designfile::readRunInput(runFolder, input)) return std::nullopt;
+    return input;
 }
 
 QDateTime calculationTime(const std::string &runFolder) {
@@ -396,7 +393,6 @@ QDateTime calculationTime(const std::string &runFolder) {
 }
 
 QStringList reportHeadLines(const ReportHead &head) {
-    using namespace inputfile;
     QStringList lines;
     lines << "\n" + headLine(QStringLiteral("Bemessungsdatei:"),
                              head.designFile.isEmpty() ? QStringLiteral("nicht gespeichert")
@@ -412,20 +408,15 @@ QStringList reportHeadLines(const ReportHead &head) {
             lines << headLine(QString::fromLatin1(label), missing);
         return lines;
     }
-    const Values &in = *head.input;
-    const bool rolled = in[BaustahlTyp].value(0) == QLatin1String("Walzprofil");
-    lines << headLine(QStringLiteral("Profil:"),
-                      rolled ? inputWord(in, BaustahlTyp, 1) : weldedProfile(in));
-    lines << headLine(QStringLiteral("Beton:"), inputWord(in, EigenschaftenBeton, 0));
+    const design::Design &in = *head.input;
+    lines << headLine(QStringLiteral("Profil:"), in.rolled() ? word(in.Profilname) : weldedProfile(in));
+    lines << headLine(QStringLiteral("Beton:"), word(in.festig_klasse));
     lines << headLine(QStringLiteral("Betonstahl:"),
-                      "f_sk = " + inputWord(in, EigenschaftenBewehrung, 0) +
-                          u(" N/mm², Duktilitätsklasse ") + inputWord(in, EigenschaftenBewehrung, 2));
-    lines << headLine(QStringLiteral("Baustahl:"),
-                      "f_yk = " + inputWord(in, EigenschaftenBaustahl, 0) + u(" N/mm²"));
+                      "f_sk = " + word(in.f_sk) + u(" N/mm², Duktilitätsklasse ") + word(in.klasse_s));
+    lines << headLine(QStringLiteral("Baustahl:"), "f_yk = " + word(in.f_yk) + u(" N/mm²"));
     lines << headLine(QStringLiteral("Teilsicherheitsbeiwerte:"),
-                      u("γ_c = ") + inputWord(in, EigenschaftenBeton, 1) + u(", γ_s = ") +
-                          inputWord(in, EigenschaftenBewehrung, 1) + u(", γ_M = ") +
-                          inputWord(in, EigenschaftenBaustahl, 1));
+                      u("γ_c = ") + word(in.gamma_c) + u(", γ_s = ") + word(in.gamma_s) + u(", γ_M = ") +
+                          word(in.gamma_M));
     return lines;
 }
 

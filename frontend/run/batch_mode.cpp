@@ -1,18 +1,21 @@
 #include "run/batch_mode.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileInfo>
-#include <QProcess>
-#include <QPushButton>
-#include <QTextEdit>
+#include <QPageLayout>
+#include <QRectF>
 #include <cstring>
 #include <iostream>
+#include <memory>
 
+#include "files/design_choices.h"
+#include "files/design_file.h"
+#include "platform/platform.h"
 #include "report/report_document.h"
 #include "results/design_report.h"
-#include "window/mainwindow.h"
+#include "run/design_run.h"
 
 namespace {
 
@@ -32,109 +35,85 @@ void printErrors(const QStringList &messages) {
     for (const QString &message : messages) std::cerr << message.toStdString() << '\n';
 }
 
+bool writePdf(const std::string &runFolder, const QString &designFile, const QString &pdfPath) {
+    QElapsedTimer timer;
+    timer.start();
+    const report::ReportDocument document(
+        report::ReportSource{runFolder, designFile, calculationTime(runFolder), QDateTime::currentDateTime()});
+    QString error;
+    if (!document.writePdf(pdfPath, &error)) {
+        std::cerr << error.toStdString() << '\n';
+        return false;
+    }
+    if (qEnvironmentVariableIsSet(timingVariable)) {
+        const double seconds = timer.nsecsElapsed() / 1e9;
+        const QSizeF area = report::reportPageLayout().paintRect(QPageLayout::Point).size();
+        std::cerr << "PDF: " << document.pageCount(area) << " Seiten, " << QFileInfo(pdfPath).size() << " Bytes, "
+                  << seconds << " s\n";
+    }
+    return true;
+}
+
+// Calculates the design file; with a PDF path the report is written there as
+// a document, otherwise printed on standard output.
+int runBatch(const QString &designFile, const QString &pdfPath) {
+    const QFileInfo file(designFile);
+    if (!file.isFile() || !file.isReadable()) {
+        std::cerr << "Datei kann nicht gelesen werden: " << designFile.toStdString() << '\n';
+        return 1;
+    }
+    // A target that cannot be written is reported before the calculation.
+    const QString target = pdfPath.isEmpty() ? QString() : report::pdfTargetProblem(pdfPath);
+    if (!target.isEmpty()) {
+        std::cerr << target.toStdString() << '\n';
+        return 1;
+    }
+    // The whole file is checked against what the form offers, as "Öffnen" does.
+    const designfile::ReadResult read = designfile::read(designFile.toStdString(), designchoices::choices());
+    if (!read.ok) {
+        std::cerr << designfile::faultMessage(read, designFile.toStdString()) << '\n';
+        return 1;
+    }
+    design::Design design = read.design;
+    // A rolled section is calculated with the plates of its table row.
+    designchoices::takeProfilePlates(design);
+    // Values outside their ranges are the engine's to report: its messages
+    // are the batch mode's output.
+    const DesignRun run = runDesign(design, platform::workFolder());
+    printErrors(run.messages);
+    if (!run.succeeded) return 1;
+    // The report names the design file as given on the command line.
+    if (pdfPath.isEmpty()) {
+        std::cout << designReportText(run.runFolder, designFile, calculationTime(run.runFolder)).toStdString()
+                  << std::endl;
+    } else if (!writePdf(run.runFolder, designFile, pdfPath)) {
+        return 1;
+    }
+    return run.messages.isEmpty() ? 0 : 1;
+}
+
 }  // namespace
-
-// Drives one window through the steps of a calculation.
-class BatchRun {
-public:
-    explicit BatchRun(MainWindow &window) : window_(window) {}
-
-    // Calculates the design file; with a PDF path the report is written
-    // there as a document, otherwise printed on standard output.
-    int run(const QString &designFile, const QString &pdfPath) {
-        const QFileInfo file(designFile);
-        if (!file.isFile() || !file.isReadable()) {
-            std::cerr << "Datei kann nicht gelesen werden: " << designFile.toStdString() << '\n';
-            return 1;
-        }
-        // A target that cannot be written is reported before the calculation.
-        const QString target = pdfPath.isEmpty() ? QString() : report::pdfTargetProblem(pdfPath);
-        if (!target.isEmpty()) {
-            std::cerr << target.toStdString() << '\n';
-            return 1;
-        }
-        // Messages of the start values do not concern this design.
-        window_.clearMessageLog();
-        window_.oeffnen(designFile.toStdString());
-        // A rejected value would leave the form's previous value in its place.
-        if (!window_.messageLog().isEmpty()) {
-            printErrors(window_.messageLog());
-            return 1;
-        }
-        // The report names the design file as given on the command line.
-        window_.m_dateiName = designFile.toStdString();
-        window_.merkeGespeichert();
-        bool succeeded = false;
-        QObject::connect(&window_, &MainWindow::berechnungAbgeschlossen,
-                         [&succeeded]() { succeeded = true; });
-        // Values outside their ranges are the engine's to report: its
-        // messages are the batch mode's output.
-        window_.startCalculation(false);
-        waitForEngine();
-
-        const QStringList errors = window_.messageLog();
-        printErrors(errors);
-        if (!succeeded) return 1;
-        if (pdfPath.isEmpty()) {
-            std::cout << window_.m_protokoll->toPlainText().toStdString() << std::endl;
-        } else if (!writePdf(designFile, pdfPath)) {
-            return 1;
-        }
-        return errors.isEmpty() ? 0 : 1;
-    }
-
-private:
-    bool writePdf(const QString &designFile, const QString &pdfPath) {
-        QElapsedTimer timer;
-        timer.start();
-        const std::string &runFolder = window_.m_runFolder;
-        const report::ReportDocument document(report::ReportSource{
-            runFolder, designFile, calculationTime(runFolder), QDateTime::currentDateTime()});
-        QString error;
-        if (!document.writePdf(pdfPath, &error)) {
-            std::cerr << error.toStdString() << '\n';
-            return false;
-        }
-        if (qEnvironmentVariableIsSet(timingVariable)) {
-            const double seconds = timer.nsecsElapsed() / 1e9;
-            const QSizeF area = report::reportPageLayout().paintRect(QPageLayout::Point).size();
-            std::cerr << "PDF: " << document.pageCount(area) << " Seiten, " << QFileInfo(pdfPath).size()
-                      << " Bytes, " << seconds << " s\n";
-        }
-        return true;
-    }
-
-    void waitForEngine() {
-        QProcess *process = window_.m_process;
-        if (!process || window_.m_startButton->isEnabled()) return;
-        QEventLoop loop;
-        QObject::connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished),
-                         &loop, &QEventLoop::quit);
-        QObject::connect(process, &QProcess::errorOccurred, &loop, [&loop](QProcess::ProcessError e) {
-            if (e == QProcess::FailedToStart) loop.quit();
-        });
-        loop.exec();
-    }
-
-    MainWindow &window_;
-};
 
 bool isBatchCommandLine(int argc, char *argv[]) {
     return argc >= 2 && std::strcmp(argv[1], batchOption) == 0;
 }
 
 int runBatchMode(int argc, char *argv[]) {
-    // The window is never shown: no display is needed.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(keepCriticalMessages);
-    QApplication app(argc, argv);
     const bool withPdf = argc == 5 && std::strcmp(argv[3], pdfOption) == 0;
+    // The report text needs no GUI at all. The PDF's figures are painted by
+    // the plot library, whose plots are widgets: a GUI application on the
+    // off-screen platform, so that no display is needed. No window is built.
+    std::unique_ptr<QCoreApplication> app;
+    if (withPdf) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     if (argc != 3 && !withPdf) {
         std::cerr << "Aufruf: Norvel --batch DATEI [--pdf AUSGABE.pdf]\n";
         return 1;
     }
-    MainWindow::setQuietMessages(true);
-    MainWindow window;
-    return BatchRun(window).run(QString::fromLocal8Bit(argv[2]),
-                                withPdf ? QString::fromLocal8Bit(argv[4]) : QString());
+    return runBatch(QString::fromLocal8Bit(argv[2]), withPdf ? QString::fromLocal8Bit(argv[4]) : QString());
 }
