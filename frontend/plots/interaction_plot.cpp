@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "files/units.h"
 #include "plots/label_layout.h"
 #include "plots/plot_setup.h"
 #include "qcustomplot.h"
@@ -13,11 +14,12 @@ InteractionCurves buildInteractionCurves(const std::vector<std::vector<double>> 
     InteractionCurves c;
     for (const auto &row : rows) {
         if (row.size() < protocol::interaction::columnCount) continue;
-        c.mPl << row[protocol::interaction::M_pl] / 1.0e6;
-        c.mEl << row[protocol::interaction::M_el] / 1.0e6;
+        c.mPl << units::kilonewtonMetres(row[protocol::interaction::M_pl]);
+        c.mEl << units::kilonewtonMetres(row[protocol::interaction::M_el]);
         double V = row[protocol::interaction::V];
-        if (!c.v.isEmpty() && V / 1000.0 == c.v.last()) V += V >= 0.0 ? 0.01 : -0.01;
-        c.v << V / 1000.0;
+        // A repeated shear force is moved by 0.01 N, so that the curve keeps its step.
+        if (!c.v.isEmpty() && units::kilonewtons(V) == c.v.last()) V += V >= 0.0 ? 0.01 : -0.01;
+        c.v << units::kilonewtons(V);
     }
     for (double v : c.v) {
         c.vMax = std::max(c.vMax, v);

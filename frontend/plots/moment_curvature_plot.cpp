@@ -8,6 +8,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "files/units.h"
 #include "plots/plot_export.h"
 #include "plots/plot_setup.h"
 #include "protocol/result_files.h"
@@ -163,10 +164,10 @@ void MomentCurvaturePlot::draw(const results::MomentCurvatureData &data,
         const double side = data_.designUls.kappa < 0.0 ? -1.0 : 1.0;
         double kEnd = side > 0.0 ? extent.kMax : extent.kMin;
         const double mEdge = side > 0.0 ? extent.mMax : extent.mMin;
-        if (std::fabs(data_.eiUls * kEnd / 1000.0) > std::fabs(mEdge))
-            kEnd = mEdge * 1000.0 / data_.eiUls;
+        if (std::fabs(units::momentOf(data_.eiUls, kEnd)) > std::fabs(mEdge))
+            kEnd = units::curvatureOf(mEdge, data_.eiUls);
         QCPGraph *secant = addResultGraph(
-            plot_, KeyAxis::Horizontal, {0.0, kEnd}, {0.0, data_.eiUls * kEnd / 1000.0},
+            plot_, KeyAxis::Horizontal, {0.0, kEnd}, {0.0, units::momentOf(data_.eiUls, kEnd)},
             {u("Sekantensteifigkeit GZT: EI_i = %1 kNm²").arg(plotNumber(roundHalfUp(data_.eiUls, 0))),
              QColor(0, 128, 0), QColor(), Qt::DashLine},
             true);

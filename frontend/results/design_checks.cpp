@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "files/units.h"
 #include "protocol/result_files.h"
 
 namespace key = protocol::key;
@@ -77,7 +78,7 @@ ShearCheck shearCheck(const RunResults &run) {
     const std::optional<double> vPl = run.output().find(key::V_pl_Rd);
     if (vEd) check.vEd = std::fabs(*vEd);
     if (!vEd || !vPl) return check;
-    check.vPl = std::fabs(*vPl) / 1000.0;
+    check.vPl = units::kilonewtons(std::fabs(*vPl));
     check.missing = Missing::None;
     // Equal values fail: the resistance must exceed the action.
     check.verdict = check.vPl > check.vEd ? Verdict::Passed : Verdict::Failed;
@@ -109,8 +110,8 @@ InteractionCheck interactionCheck(const RunResults &run, double mEd, bool moment
     const std::optional<double> mPl = run.output().find(check.sagging ? key::M_max_pl : key::M_min_pl);
     if (mEl && mPl) {
         check.limitsKnown = true;
-        check.mEl = *mEl / 1000000.0;
-        check.mPl = *mPl / 1000000.0;
+        check.mEl = units::kilonewtonMetres(*mEl);
+        check.mPl = units::kilonewtonMetres(*mPl);
         check.range = momentRange(mEd, check.mEl, check.mPl, check.sagging);
     }
     if (!momentKnown) return check;

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <cmath>
 
+#include "files/units.h"
 #include "files/design_file.h"
 #include "protocol/result_files.h"
 #include "results/design_checks.h"
@@ -36,7 +37,7 @@ public:
     std::optional<double> moment(const char *key) const {
         const std::optional<double> value = output_.find(key);
         if (!value) return std::nullopt;
-        return *value / 1000000.0;
+        return units::kilonewtonMetres(*value);
     }
 
 private:

@@ -7,6 +7,7 @@
 #include <locale>
 #include <sstream>
 
+#include "files/units.h"
 #include "protocol/result_files.h"
 #include "results/result_reader.h"
 
@@ -28,8 +29,8 @@ CurvatureMarker limitMarker(const std::string &path, const KeyValues &values, co
                             const char *kappa) {
     CurvatureMarker m;
     if (!hasLineStartingWith(path, moment) || !hasLineStartingWith(path, kappa)) return m;
-    m.kappa = values.value(kappa) * 1000.0;
-    m.moment = values.value(moment) / 1.0e6;
+    m.kappa = units::perMetre(values.value(kappa));
+    m.moment = units::kilonewtonMetres(values.value(moment));
     m.present = finite({m.kappa, m.moment});
     return m;
 }
@@ -56,8 +57,8 @@ StateRow stateRow(const std::string &folder) {
 CurvatureMarker designMarker(const StateRow &row) {
     CurvatureMarker m;
     m.present = row.present;
-    m.kappa = row.kappa * 1000.0;
-    m.moment = row.M / 1.0e6;
+    m.kappa = units::perMetre(row.kappa);
+    m.moment = units::kilonewtonMetres(row.M);
     return m;
 }
 
@@ -83,7 +84,7 @@ std::vector<CurvaturePoint> readCurvaturePoints(const std::string &path) {
         std::string state;
         if (!(fields >> kappa >> zNa >> M >> N >> state)) continue;
         if (!finite({kappa, zNa, M, N})) continue;
-        points.push_back({kappa * 1000.0, M / 1.0e6, zNa, N / 1000.0, state});
+        points.push_back({units::perMetre(kappa), units::kilonewtonMetres(M), zNa, units::kilonewtons(N), state});
     }
     return points;
 }
@@ -100,7 +101,7 @@ MomentCurvatureData readMomentCurvature(const std::string &runFolder) {
     const StateRow uls = stateRow(stateFolder(runFolder, 1, 0));
     d.designUls = designMarker(uls);
     d.eiUlsPresent = uls.present && std::isfinite(uls.EI_i);
-    d.eiUls = uls.EI_i / 1.0e9;
+    d.eiUls = units::kilonewtonSquareMetres(uls.EI_i);
     d.designSls = designMarker(stateRow(stateFolder(runFolder, 0, 0)));
     return d;
 }

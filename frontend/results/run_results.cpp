@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "files/units.h"
 #include "protocol/result_files.h"
 
 namespace results {
@@ -106,13 +107,13 @@ const StateResult &RunResults::state(AnalysedState state) const { return states_
 std::optional<double> RunResults::shearForce(AnalysedState state) const {
     const std::optional<double> v = output_.find(isUltimate(state) ? key::V_Ed_t : key::V_Ed_g);
     if (!v) return std::nullopt;
-    return *v / 1000.0;
+    return units::kilonewtons(*v);
 }
 
 std::optional<double> RunResults::moment(AnalysedState state) const {
     const std::optional<double> m = output_.find(isUltimate(state) ? key::M_Ed_t : key::M_Ed_g);
     if (!m) return std::nullopt;
-    return *m / 1000000.0;
+    return units::kilonewtonMetres(*m);
 }
 
 Missing RunResults::limitMomentsMissing() const {
