@@ -65,6 +65,11 @@ inline constexpr char rolledProfile[] = "Walzprofil";
 extern const std::vector<std::string> profileTypes;      // welded, rolled
 extern const std::vector<std::string> ductilityClasses;  // "A", "B", "C"
 
+// The two tables both programs read, found as shipped data files: the
+// rolled profiles (name, h, b, t_w, t_f, r per row) and the material values.
+inline constexpr char profileTable[] = "IProfile.txt";
+inline constexpr char materialTable[] = "Materialeigenschaften.txt";
+
 // The value of *Baustahl-Typ: that follows the type: the profile name, read
 // only after the type Walzprofil.
 inline constexpr std::size_t profileNameColumn = 1;

@@ -82,7 +82,7 @@ void echoMaterialTable(const DesignInput &in) {
 
 bool readProfileTable(DesignInput &in) {
     if (in.Profiltyp != protocol::input::rolledProfile) return true;
-    std::ifstream file(platform::findDataFile("IProfile.txt"));
+    std::ifstream file(platform::findDataFile(protocol::input::profileTable));
     if (!file) {
         errorLine("FEHLERMELDUNG:keine gueltige Profil-Datei 'IProfile.txt' im Verzeichniss "
                   "vorhanden");
@@ -118,7 +118,7 @@ bool readProfileTable(DesignInput &in) {
 }
 
 bool readMaterialTable(DesignInput &in) {
-    std::ifstream file(platform::findDataFile("Materialeigenschaften.txt"));
+    std::ifstream file(platform::findDataFile(protocol::input::materialTable));
     if (!file) {
         errorLine("FEHLERMELDUNG:keine gueltige Datei 'Materialeigenschaften.txt' im "
                   "Verzeichniss vorhanden");

@@ -74,14 +74,20 @@ EngineRun runEngine(const TempFolder &work, const std::string &input, int runNum
 
 EngineRun runEngine(const TempFolder &work, const std::string &input,
                     const std::string &runFolderName) {
+    const std::string runFolder = work.path() + runFolderName + "/";
+    fs::create_directories(runFolder);
+    writeFile(runFolder + "input.txt", input);
+    EngineRun run = runEngineWith(work, "");
+    run.runFolder = runFolder;
+    return run;
+}
+
+EngineRun runEngineWith(const TempFolder &work, const std::string &arguments) {
     EngineRun run;
-    run.runFolder = work.path() + runFolderName + "/";
-    fs::create_directories(run.runFolder);
-    writeFile(run.runFolder + "input.txt", input);
     const std::string outFile = work.path() + "stdout.log";
     const std::string errFile = work.path() + "stderr.log";
-    const std::string command = "STALVORA_WORK_DIR='" + work.path() + "' '" + STALVORA_EXE +
-                                "' >'" + outFile + "' 2>'" + errFile + "'";
+    const std::string command = "STALVORA_WORK_DIR='" + work.path() + "' '" + STALVORA_EXE + "' " + arguments +
+                                " >'" + outFile + "' 2>'" + errFile + "'";
     const int status = std::system(command.c_str());
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.out = readFile(outFile);

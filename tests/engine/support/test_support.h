@@ -42,6 +42,10 @@ EngineRun runEngine(const TempFolder &work, const std::string &input, int runNum
 EngineRun runEngine(const TempFolder &work, const std::string &input,
                     const std::string &runFolderName);
 
+// Stalvora2 with the given arguments (already quoted for the shell) in a
+// work folder whose run folders the caller prepared.
+EngineRun runEngineWith(const TempFolder &work, const std::string &arguments);
+
 // The same run inside the test process (tables from the current directory),
 // so that a value that is no finite number reaching a file aborts the test.
 EngineRun runInProcess(const TempFolder &work, const std::string &input,
