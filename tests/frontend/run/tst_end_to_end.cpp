@@ -128,9 +128,8 @@ private slots:
                                       u("mm\tEI_i= ") + n(row[4] / 1e9) + u("kNm²");
         }
 
-        // Check panel: the engine's verdicts, each η as Nachweise.txt holds it.
-        // Hand values: V_pl,Rd = 4269.46 * 355 / sqrt(3) = 875.065 kN; sagging
-        // M_pl,Rd(V_Ed) = 982.12 kNm (top concrete at e_cu3, steel yielded).
+        // Check panel: η as Nachweise.txt holds it; hand values V_pl,Rd =
+        // 4269.46 * 355 / sqrt(3) = 875.065 kN, sagging M_pl,Rd(V_Ed) = 982.12 kNm.
         QMap<QString, QStringList> verdicts;
         for (const QString &line : fileLines(run + "Nachweise.txt"))
             if (line.count('\t') == 5) verdicts[line.section('\t', 0, 0)] = line.split('\t');

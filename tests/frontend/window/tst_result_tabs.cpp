@@ -140,7 +140,7 @@ private:
             QVERIFY2(plotchecks::overlappingLabels(plot).isEmpty(),
                      qPrintable(QString("%1x%2 %3").arg(plot->width()).arg(plot->height()).arg(plotchecks::overlappingLabels(plot).join(", "))));
             QCOMPARE(plotchecks::labelsOutsideAxisRect(plot), QStringList());
-            QVERIFY2(plotchecks::hiddenLabels(plot).isEmpty(), qPrintable(QString("%1x%2 ").arg(plot->width()).arg(plot->height()) + plotchecks::hiddenLabels(plot).join(" , ")));
+            QCOMPARE(plotchecks::hiddenLabels(plot), QStringList());
         }
     }
 
@@ -225,11 +225,9 @@ private slots:
         saveScreens(window, name);
     }
 
-    // M_Ed = -600 kNm between M_el,Rd (-530.1 kNm) and M_pl,Rd (-695.5 kNm) at
-    // V_Ed = 300 kN: the hogging section is Class 3 with a Class 1 bottom
-    // flange, so the effective Class 2 web (M_pl,eff,Rd = -641.5 kNm, hand
-    // value -641.54) carries it where the elastic route (η = 1.13) would not.
-    // The Plot tab marks the hole between z = 153.4 and 247.8 mm.
+    // M_Ed = -600 kNm, V_Ed = 300 kN: Class 3 with a Class 1 bottom flange; the
+    // effective Class 2 web (hand value -641.54 kNm) carries it where the
+    // elastic route (600 / 530.1) would not. The Plot tab marks the hole.
     void classThreeHoggingDesignTakesTheEffectiveWeb() {
         QVERIFY(calculate(-1.5));
         MainWindow window;
@@ -249,10 +247,8 @@ private slots:
         QCOMPARE(plotchecks::labelsOutsideAxisRect(mv), QStringList());
         checkLabelsReadable(window);
         saveScreens(window, "class3_hogging");
-        auto *plotView = dynamic_cast<MyGraphicsView *>(showTab(window, "Plot"));
-        QVERIFY(plotView);
         int holeItems = 0;
-        for (QGraphicsItem *item : plotView->scene()->items())
+        for (QGraphicsItem *item : dynamic_cast<MyGraphicsView *>(showTab(window, "Plot"))->scene()->items())
             if (item->data(dimensionPartKey).toString() == "hole") ++holeItems;
         QCOMPARE(holeItems, 2);  // the white web and its label
 
