@@ -17,6 +17,33 @@ const char *const ResultWriter::ultimateFolder = "Tragfaehigkeitkeit";
 const char *const ResultWriter::withoutTsFolder = "spannung_ohne_ts";
 const char *const ResultWriter::withTsFolder = "spannung_mit_ts";
 const char *const ResultWriter::classificationFile = "Querschnittsklasse.txt";
+const char *const ResultWriter::verdictFile = "Nachweise.txt";
+const char *const ResultWriter::class3File = "Klasse3_Nachweis.txt";
+
+const char *const VerdictNames::shear = "querkraft";
+const char *const VerdictNames::bending = "biegung";
+const char *const VerdictNames::bendingShear = "biegung_querkraft";
+const char *const VerdictNames::minimumReinforcement = "mindestbewehrung";
+const char *const VerdictNames::overall = "gesamt";
+const char *const VerdictNames::fulfilled = "erfuellt";
+const char *const VerdictNames::notFulfilled = "nicht_erfuellt";
+const char *const VerdictNames::notDetermined = "nicht_ermittelt";
+const char *const VerdictNames::notGoverning = "nicht_massgebend";
+const char *const VerdictNames::noNumber = "-";
+const char *const VerdictNames::M_el_Rd = "M_el_Rd";
+const char *const VerdictNames::eta_el = "eta_el";
+const char *const VerdictNames::M_pl_Rd = "M_pl_Rd";
+const char *const VerdictNames::M_f_Rd = "M_f_Rd";
+const char *const VerdictNames::eta1 = "eta1";
+const char *const VerdictNames::eta3 = "eta3";
+const char *const VerdictNames::loch_im_steg = "loch_im_steg";
+const char *const VerdictNames::l_flansch = "l_flansch";
+const char *const VerdictNames::l_nullinie = "l_nullinie";
+const char *const VerdictNames::z_loch_u = "z_loch_u";
+const char *const VerdictNames::z_loch_o = "z_loch_o";
+const char *const VerdictNames::Z_pl_eff = "Z_pl_eff";
+const char *const VerdictNames::M_pl_eff_Rd = "M_pl_eff_Rd";
+const char *const VerdictNames::eta_eff = "eta_eff";
 
 namespace {
 const char *const partHeader = "Z_u\tZ_o\tZ_s\te_u\te_o\ts_u\ts_o\tA\tI\tN\tM\tzustand\n";
@@ -25,6 +52,8 @@ const char *const ultimateStateHeader = "M\tV\tkappa\tZ_na\tEI_i\tfyd_red\n";
 const char *const failureLine = "Querschnittsversagen \n";
 const char *const classificationHeader =
     "richtung\teps\tc_t_flansch\tklasse_flansch\talpha\tpsi\tc_t_steg\tklasse_steg\tklasse\n";
+const char *const verdictHeader = "nachweis\tE_d\tR_d\teta\tergebnis\tgrundlage\n";
+const char *const class3Header = "groesse\twert\n";
 
 std::string joinNumbers(std::initializer_list<double> values) {
     std::string line;
@@ -46,6 +75,8 @@ ResultWriter::ResultWriter(const std::string &runFolder) : runFolder_(runFolder)
     createFile(inRun(outputFile), "");
     createStateFolder(runFolder_ + sep + ultimateFolder, withoutTsFolder, true);
     createFile(inRun(classificationFile), classificationHeader);
+    createFile(inRun(verdictFile), verdictHeader);
+    createFile(inRun(class3File), class3Header);
 }
 
 void ResultWriter::createStateFolder(const std::string &stateFolder, const std::string &tsFolder,
@@ -151,6 +182,25 @@ void ResultWriter::writeClassificationRow(const ClassificationRow &row) const {
                row.richtung + '\t' +
                    joinNumbers({row.eps, row.c_t_flansch, row.klasse_flansch, row.alpha, row.psi,
                                 row.c_t_steg, row.klasse_steg, row.klasse}));
+}
+
+void ResultWriter::writeVerdictRows(const std::vector<VerdictRow> &rows) const {
+    auto number = [](const std::optional<double> &value) {
+        return value ? formatNumber(*value) : std::string(VerdictNames::noNumber);
+    };
+    std::string text;
+    for (const VerdictRow &row : rows)
+        text += row.nachweis + '\t' + number(row.E_d) + '\t' + number(row.R_d) + '\t' +
+                number(row.eta) + '\t' +
+                row.ergebnis + '\t' + row.grundlage + '\n';
+    appendText(inRun(verdictFile), text);
+}
+
+void ResultWriter::writeClass3Values(
+    const std::vector<std::pair<std::string, double>> &values) const {
+    std::string text;
+    for (const auto &[key, value] : values) text += key + '\t' + formatNumber(value) + '\n';
+    appendText(inRun(class3File), text);
 }
 
 void ResultWriter::selectServiceability() { stateFolder_ = inRun(serviceabilityFolder); }

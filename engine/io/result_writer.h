@@ -1,5 +1,6 @@
 #pragma once
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +34,37 @@ struct ClassificationRow {
     double alpha = 0.0, psi = 0.0, c_t_steg = 0.0, klasse_steg = 0.0, klasse = 0.0;
 };
 
+// One row of the design checks file: the check, its action E_d, its
+// resistance R_d and the utilisation eta (each missing where the check has
+// no such number, written "-"), the result word and the rule it rests on.
+struct VerdictRow {
+    std::string nachweis;
+    std::optional<double> E_d, R_d, eta;
+    std::string ergebnis, grundlage;
+};
+
+// Names of the design checks file and of the class 3 file: the rows in
+// their order, the result words and the keys of the class 3 values.
+struct VerdictNames {
+    // Rows of "Nachweise.txt".
+    static const char *const shear;               // "querkraft"
+    static const char *const bending;             // "biegung"
+    static const char *const bendingShear;        // "biegung_querkraft"
+    static const char *const minimumReinforcement;  // "mindestbewehrung"
+    static const char *const overall;             // "gesamt"
+    // Result words.
+    static const char *const fulfilled;      // "erfuellt"
+    static const char *const notFulfilled;   // "nicht_erfuellt"
+    static const char *const notDetermined;  // "nicht_ermittelt"
+    static const char *const notGoverning;   // "nicht_massgebend"
+    // A number the check does not have.
+    static const char *const noNumber;  // "-"
+    // Keys of "Klasse3_Nachweis.txt".
+    static const char *const M_el_Rd, *const eta_el, *const M_pl_Rd, *const M_f_Rd,
+        *const eta1, *const eta3, *const loch_im_steg, *const l_flansch, *const l_nullinie,
+        *const z_loch_u, *const z_loch_o, *const Z_pl_eff, *const M_pl_eff_Rd, *const eta_eff;
+};
+
 // Owner of the result files of one run. Creates the folder tree and every file
 // with its header line at construction; afterwards only appends (and rewrites
 // a state output file on cross-section failure). No file stays open between calls.
@@ -64,6 +96,10 @@ public:
     void writePartRow(PartFile part, const PartRow &row) const;
     // Querschnittsklasse.txt: the direction and eight numbers, tab-separated.
     void writeClassificationRow(const ClassificationRow &row) const;
+    // Nachweise.txt: the rows in the order given, all appended at one opening.
+    void writeVerdictRows(const std::vector<VerdictRow> &rows) const;
+    // Klasse3_Nachweis.txt: one "key<TAB>value" line per value, in the order given.
+    void writeClass3Values(const std::vector<std::pair<std::string, double>> &values) const;
 
     void selectServiceability();
     void selectUltimate();
@@ -86,6 +122,8 @@ public:
     static const char *const withoutTsFolder;
     static const char *const withTsFolder;
     static const char *const classificationFile;
+    static const char *const verdictFile;
+    static const char *const class3File;
 
 private:
     void createStateFolder(const std::string &stateFolder, const std::string &tsFolder,

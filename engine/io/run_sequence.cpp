@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "analysis/calculation.h"
-#include "analysis/classification.h"
 #include "io/console.h"
 #include "io/design_input.h"
 #include "io/input_reader.h"
@@ -42,7 +41,7 @@ bool ultimateLimitState(const DesignInput &in, ResultWriter &writer, Calculation
     calc.plasticLimitMoments(1);
     if (!(calc.designState() && calc.writeLimitMoments())) return false;
     calc.momentCurvature();
-    return true;
+    return calc.ultimateBendingResistances();
 }
 
 bool serviceabilityLimitState(const DesignInput &in, ResultWriter &writer, Calculation &calc) {
@@ -82,7 +81,7 @@ void calculate(DesignInput &in) {
     // A value that is no finite number ends the run; it is never written.
     if (!calc.modelValuesFinite()) return;
     // Cross-section classes of both directions, before any shear reduction.
-    if (!writeSectionClassification(calc.section())) return;
+    if (!calc.writeSectionClassification()) return;
     if (!calc.momentShearInteraction(in.V_t >= 0, in.M_t >= 0)) return;
     const bool ultimateShearFailure = calc.shearFails(in.V_t);
     writer->writeBlock("*Querkrafttragf\xE4higkeit", {
@@ -90,6 +89,8 @@ void calculate(DesignInput &in) {
     });
     if (!ultimateLimitState(in, *writer, calc, ultimateShearFailure)) return;
     if (!serviceabilityLimitState(in, *writer, calc)) return;
+    // Every check decided once, from what the stages computed.
+    if (!calc.writeDesignVerdicts()) return;
     errorLine("Berechnung wurde erfolgreich abgeschlossen");
 }
 

@@ -12,6 +12,8 @@
 
 #include "report/report_document.h"
 #include "results/design_report.h"
+#include "results/run_outcome.h"
+#include "results/verdict_texts.h"
 #include "window/mainwindow.h"
 
 namespace {
@@ -21,6 +23,12 @@ const char *const pdfOption = "--pdf";
 // Set in the environment, the batch mode reports on standard error how
 // long writing the PDF took, its pages and its size.
 const char *const timingVariable = "NORVEL_REPORT_TIMING";
+
+// Exit codes: every check erfuellt; a check nicht_erfuellt or nicht_ermittelt;
+// an input or engine error.
+const int allChecksFulfilled = 0;
+const int checksNotFulfilled = 2;
+const int inputOrEngineError = 1;
 
 // Only real errors of Qt reach standard error; the debug traces and the
 // warnings of the off-screen platform would hide the engine's messages.
@@ -72,15 +80,22 @@ public:
         window_.startCalculation(false);
         waitForEngine();
 
-        const QStringList errors = window_.messageLog();
-        printErrors(errors);
-        if (!succeeded) return 1;
+        // The engine's messages are printed; a message of a run that ended
+        // with its success line (the missing minimum reinforcement) is a
+        // result, which the verdicts below carry.
+        printErrors(window_.messageLog());
+        if (!succeeded) return inputOrEngineError;
         if (pdfPath.isEmpty()) {
             std::cout << window_.m_protokoll->toPlainText().toStdString() << std::endl;
         } else if (!writePdf(designFile, pdfPath)) {
-            return 1;
+            return inputOrEngineError;
         }
-        return errors.isEmpty() ? 0 : 1;
+        const results::RunResults run = results::RunResults::read(window_.m_runFolder);
+        if (!run.verdicts().present()) {
+            std::cerr << "Nachweise " << results::verdictsMissingText().toStdString() << '\n';
+            return inputOrEngineError;
+        }
+        return results::RunOutcome::evaluate(run).passed() ? allChecksFulfilled : checksNotFulfilled;
     }
 
 private:
@@ -130,8 +145,11 @@ int runBatchMode(int argc, char *argv[]) {
     QApplication app(argc, argv);
     const bool withPdf = argc == 5 && std::strcmp(argv[3], pdfOption) == 0;
     if (argc != 3 && !withPdf) {
-        std::cerr << "Aufruf: Norvel --batch DATEI [--pdf AUSGABE.pdf]\n";
-        return 1;
+        std::cerr << "Aufruf: Norvel --batch DATEI [--pdf AUSGABE.pdf]\n"
+                     "Rückgabewert: 0 alle Nachweise erfüllt, 2 ein Nachweis nicht erfüllt "
+                     "oder nicht ermittelt,\n"
+                     "1 Fehler in der Eingabe oder im Rechenprogramm\n";
+        return inputOrEngineError;
     }
     MainWindow::setQuietMessages(true);
     MainWindow window;

@@ -1,0 +1,67 @@
+#pragma once
+// The design checks as the engine decided them: "Nachweise.txt" (one row per
+// check with its action E_d, resistance R_d, utilisation eta, result word and
+// the rule it rests on) and, for a Class 3 section, the values of its two
+// routes in "Klasse3_Nachweis.txt". The front end decides nothing: panels,
+// report, status bar, plots and the batch mode show these rows. A run folder
+// without the file (an older run, or a run the engine stopped) has no verdicts.
+#include <QString>
+#include <optional>
+#include <string>
+
+#include "results/result_reader.h"
+
+namespace results {
+
+extern const char *const verdictFile;  // "Nachweise.txt"
+extern const char *const class3File;   // "Klasse3_Nachweis.txt"
+
+// The words of the file: rows, results, and the rules ("grundlage") the
+// texts tell apart.
+namespace verdict {
+extern const char *const shear, *const bending, *const bendingShear,
+    *const minimumReinforcement, *const overall;
+extern const char *const fulfilled, *const notFulfilled, *const notDetermined,
+    *const notGoverning;
+extern const char *const shearBuckling;      // "Schubbeulen"
+extern const char *const plasticClass1, *const plasticClass2, *const elasticClass3,
+    *const effectiveWeb, *const notCoveredClass4;
+extern const char *const tensileZoneTop, *const tensileZoneBottom, *const slabWithoutTension,
+    *const noServiceMoment, *const serviceShearFailure, *const serviceStateFailure;
+}  // namespace verdict
+
+// Keys of "Klasse3_Nachweis.txt".
+namespace class3 {
+extern const char *const M_el_Rd, *const eta_el, *const M_pl_Rd, *const M_f_Rd, *const eta1,
+    *const eta3, *const loch_im_steg, *const l_flansch, *const l_nullinie, *const z_loch_u,
+    *const z_loch_o, *const Z_pl_eff, *const M_pl_eff_Rd, *const eta_eff;
+}
+
+enum class CheckResult { Fulfilled, NotFulfilled, NotDetermined, NotGoverning };
+
+// One row: numbers as written (N, Nmm, mm², or the dimensionless
+// utilisation), each missing where the file says "-".
+struct DesignCheck {
+    bool present = false;
+    std::optional<double> E_d, R_d, eta;
+    CheckResult result = CheckResult::NotDetermined;
+    std::string basis;  // "grundlage"
+};
+
+struct DesignVerdicts {
+    DesignCheck shear, bending, bendingShear, minimum, overall;
+    // Every row of the file was read.
+    bool present() const;
+
+    // A row counts when it names a check, holds a number or "-" in each of
+    // E_d, R_d and eta (a number must be finite), a known result word and a
+    // rule; the last row of a check wins.
+    static DesignVerdicts readFile(const std::string &path);
+    static DesignVerdicts read(const std::string &runFolder);
+};
+
+// "0.41": two decimals, a decimal point whatever the locale; from 1000 on
+// three significant digits ("1.22e+05").
+QString utilisationNumber(double eta);
+
+}  // namespace results
