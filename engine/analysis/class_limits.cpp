@@ -29,6 +29,8 @@ ClassLimits webLimits(double eps, double alpha, double psi) {
     return l;
 }
 
+double shearBucklingLimit(double eps) { return 72.0 * eps; }
+
 int classOf(double c_t, const ClassLimits &limits) {
     if (c_t <= limits.class1) return 1;
     if (c_t <= limits.class2) return 2;

@@ -21,5 +21,10 @@ ClassLimits outstandFlangeLimits(double eps);
 // Only meaningful for alpha > 0.
 ClassLimits webLimits(double eps, double alpha, double psi);
 
+// EN 1993-1-1 6.2.6(6): a web without stiffeners whose h_w / t_w exceeds
+// 72 eps / eta buckles in shear before it reaches V_pl,Rd (eta = 1.0, as
+// 6.2.6(6) permits): 72 eps.
+double shearBucklingLimit(double eps);
+
 // Class 1 to 4 of a part with ratio c/t against its limits.
 int classOf(double c_t, const ClassLimits &limits);

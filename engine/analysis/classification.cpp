@@ -63,18 +63,6 @@ private:
     bool tensionStiffening_;
 };
 
-ClassificationGeometry geometryOf(const SteelSection &s) {
-    ClassificationGeometry g;
-    g.h = s.h;
-    g.t_f1 = s.t_f1;
-    g.t_f2 = s.t_f2;
-    g.b_f1 = s.b_f1;
-    g.b_f2 = s.b_f2;
-    g.t_w = s.t_w;
-    g.r = s.r;
-    return g;
-}
-
 }  // namespace
 
 double classificationEpsilon(double f_yk) { return std::sqrt(235.0 / f_yk); }
@@ -119,6 +107,18 @@ double stressRatio(double kappa, double z0, double z_a, double z_b) {
 int webClass(double c_t, double eps, double alpha, double psi) {
     if (!(alpha > 0.0)) return 1;
     return classOf(c_t, webLimits(eps, alpha, psi));
+}
+
+ClassificationGeometry classificationGeometry(const SteelSection &s) {
+    ClassificationGeometry g;
+    g.h = s.h;
+    g.t_f1 = s.t_f1;
+    g.t_f2 = s.t_f2;
+    g.b_f1 = s.b_f1;
+    g.b_f2 = s.b_f2;
+    g.t_w = s.t_w;
+    g.r = s.r;
+    return g;
 }
 
 WebExtent webExtent(const ClassificationGeometry &g) {
@@ -179,15 +179,18 @@ SectionClassification classifySection(CompositeSection &section, int direction) 
         const UnreducedState unreduced(section);
         elastic = elasticLimit(section, direction);
     }
-    return classifyParts(geometryOf(section.steel), section.steelMaterial.f_yk, z_pl,
+    return classifyParts(classificationGeometry(section.steel), section.steelMaterial.f_yk, z_pl,
                          elastic.kappa, elastic.z0, direction);
 }
 
-bool writeSectionClassification(CompositeSection &section) {
+bool writeSectionClassification(CompositeSection &section, SectionClassification *sagging,
+                                SectionClassification *hogging) {
     outputLine(">>Querschnittsklasse bestimmen\t");
     std::vector<ClassificationRow> rows;
+    SectionClassification classes[2];
     for (int direction : {+1, -1}) {
         const SectionClassification k = classifySection(section, direction);
+        classes[direction > 0 ? 0 : 1] = k;
         // An absurd but permitted input can leave a ratio without a finite
         // value; the run then ends before anything of the class is written.
         if (!allFinite({{"epsilon", k.eps}, {"c/t Flansch", k.c_t_flansch}, {"alpha", k.alpha},
@@ -209,5 +212,7 @@ bool writeSectionClassification(CompositeSection &section) {
         rows.push_back(row);
     }
     for (const ClassificationRow &row : rows) section.writer.writeClassificationRow(row);
+    if (sagging) *sagging = classes[0];
+    if (hogging) *hogging = classes[1];
     return true;
 }

@@ -10,6 +10,7 @@
 #include "analysis/class_limits.h"
 
 class CompositeSection;
+class SteelSection;
 
 // epsilon = sqrt(235 / f_yk), f_yk in N/mm^2.
 double classificationEpsilon(double f_yk);
@@ -56,6 +57,7 @@ struct WebExtent {
     double z_a = 0.0, z_b = 0.0, c = 0.0;
 };
 WebExtent webExtent(const ClassificationGeometry &g);
+ClassificationGeometry classificationGeometry(const SteelSection &steel);
 // Outstand c / t of the bottom flange (hogging) or the top flange (sagging):
 // c = (b_f - t_w - 2r) / 2, t = t_f.
 double flangeSlenderness(const ClassificationGeometry &g, int direction);
@@ -91,7 +93,10 @@ std::vector<PlasticMaterial> plasticMaterialsOf(const CompositeSection &section)
 // restored afterwards.
 SectionClassification classifySection(CompositeSection &section, int direction);
 
-// Both directions into the classification file, rows "positiv" and "negativ".
+// Both directions into the classification file, rows sagging ("positiv") and hogging ("negativ").
 // False (with one FEHLERMELDUNG) when a value of either is no finite number;
-// nothing is written then.
-bool writeSectionClassification(CompositeSection &section);
+// nothing is written then. Where given, `sagging` and `hogging` receive the
+// classifications written.
+bool writeSectionClassification(CompositeSection &section,
+                                SectionClassification *sagging = nullptr,
+                                SectionClassification *hogging = nullptr);

@@ -26,7 +26,7 @@ std::vector<double> interactionShearForces(double V_pl_Rd, bool shearNonNegative
 }
 
 bool momentShearInteraction(CompositeSection &section, bool shearNonNegative,
-                            bool momentNonNegative) {
+                            bool momentNonNegative, InteractionRow *atZeroShear) {
     std::cout << ">>Interaktion Biegung und Querkraft \t" << std::endl;
     const double V_pl_Rd = section.steel.V_pl_Rd;
     const int side = momentNonNegative ? 1 : 0;
@@ -42,6 +42,8 @@ bool momentShearInteraction(CompositeSection &section, bool shearNonNegative,
             return false;
         section.writer.writeInteractionRow(V, section.plasticLimit[side].M,
                                            section.elasticLimit[side].M);
+        if (i == 0 && atZeroShear)
+            *atZeroShear = {V, section.plasticLimit[side].M, section.elasticLimit[side].M};
     }
     section.writer.writeInteractionRow(shearNonNegative ? V_pl_Rd : -V_pl_Rd, 0.0, 0.0);
     section.steel.shearCheck(section.V_Ed);

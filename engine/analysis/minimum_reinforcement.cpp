@@ -19,6 +19,7 @@ MinimumReinforcement minimumReinforcement(const ConcreteSlab &slab, bool topInTe
     }
     MinimumReinforcement result;
     if (z2 <= z1) return result;
+    result.tensileZone = true;
     result.A_ct = slab.concreteStrip(z1, z2).A;
     result.A_s_vor = slab.barStrip(BarLayer::Bottom, z1, z2).A + slab.barStrip(BarLayer::Top, z1, z2).A;
     result.A_s_min = s_s > 0.0 ? k * k_c * slab.f_ct_eff * result.A_ct / s_s : 0.0;

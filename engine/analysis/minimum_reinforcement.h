@@ -9,6 +9,7 @@ struct MinimumReinforcement {
     double A_s_min = 0.0;  // required reinforcement
     double A_s_vor = 0.0;  // bars inside the tensile zone
     bool enough = true;
+    bool tensileZone = false;  // the slab has a tensile zone under the moment
 };
 
 // z_na: neutral-axis height in slab coordinates (above the slab underside).

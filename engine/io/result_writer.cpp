@@ -5,6 +5,7 @@
 #include "io/console.h"
 #include "io/number_format.h"
 #include "platform/platform.h"
+#include "protocol/verdict_files.h"
 
 using namespace protocol;
 
@@ -30,6 +31,8 @@ ResultWriter::ResultWriter(const std::string &runFolder) : runFolder_(runFolder)
     createFile(inRun(outputFile), "");
     createStateFolder(runFolder_ + sep + ultimateFolder, withoutTsFolder, true);
     createFile(inRun(classificationFile), headerLine(classification::columns));
+    createFile(inRun(verdictFile), headerLine(verdict::columns));
+    createFile(inRun(class3File), headerLine(class3::columns));
 }
 
 void ResultWriter::createStateFolder(const std::string &stateFolder, const std::string &tsFolder,
@@ -136,6 +139,25 @@ void ResultWriter::writeClassificationRow(const ClassificationRow &row) const {
                row.richtung + '\t' +
                    joinNumbers({row.eps, row.c_t_flansch, row.klasse_flansch, row.alpha, row.psi,
                                 row.c_t_steg, row.klasse_steg, row.klasse}));
+}
+
+void ResultWriter::writeVerdictRows(const std::vector<VerdictRow> &rows) const {
+    auto number = [](const std::optional<double> &value) {
+        return value ? formatNumber(*value) : std::string(verdict::noNumber);
+    };
+    std::string text;
+    for (const VerdictRow &row : rows)
+        text += row.nachweis + '\t' + number(row.E_d) + '\t' + number(row.R_d) + '\t' +
+                number(row.eta) + '\t' +
+                row.ergebnis + '\t' + row.grundlage + '\n';
+    appendText(inRun(verdictFile), text);
+}
+
+void ResultWriter::writeClass3Values(
+    const std::vector<std::pair<std::string, double>> &values) const {
+    std::string text;
+    for (const auto &[key, value] : values) text += key + '\t' + formatNumber(value) + '\n';
+    appendText(inRun(class3File), text);
 }
 
 void ResultWriter::selectServiceability() { stateFolder_ = inRun(serviceabilityFolder); }

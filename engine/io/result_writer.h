@@ -1,5 +1,6 @@
 #pragma once
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,12 +28,22 @@ struct PartRow {
 enum class PartFile { Concrete, Reinforcement, Steel };
 
 // One row of the cross-section classification file: the bending direction
-// ("positiv" or "negativ"), epsilon, c/t and class of the compression flange,
+// (protocol::classification::sagging or hogging), epsilon, c/t and class of the compression flange,
 // alpha and psi of the web, its c/t and class, and the section class.
 struct ClassificationRow {
     std::string richtung;
     double eps = 0.0, c_t_flansch = 0.0, klasse_flansch = 0.0;
     double alpha = 0.0, psi = 0.0, c_t_steg = 0.0, klasse_steg = 0.0, klasse = 0.0;
+};
+
+// One row of the design checks file (protocol/verdict_files.h): the check,
+// its action E_d, its resistance R_d and the utilisation eta (each missing
+// where the check has no such number, written "-"), the result word and the
+// rule it rests on.
+struct VerdictRow {
+    std::string nachweis;
+    std::optional<double> E_d, R_d, eta;
+    std::string ergebnis, grundlage;
 };
 
 // Owner of the result files of one run. Creates the folder tree and every file
@@ -68,6 +79,10 @@ public:
     void writePartRow(PartFile part, const PartRow &row) const;
     // Querschnittsklasse.txt: the direction and eight numbers, tab-separated.
     void writeClassificationRow(const ClassificationRow &row) const;
+    // Nachweise.txt: the rows in the order given, all appended at one opening.
+    void writeVerdictRows(const std::vector<VerdictRow> &rows) const;
+    // Klasse3_Nachweis.txt: one "key<TAB>value" line per value, in the order given.
+    void writeClass3Values(const std::vector<std::pair<std::string, double>> &values) const;
 
     void selectServiceability();
     void selectUltimate();

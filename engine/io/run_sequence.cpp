@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "analysis/calculation.h"
-#include "analysis/classification.h"
 #include "io/console.h"
 #include "io/design_input.h"
 #include "io/input_reader.h"
@@ -14,15 +13,11 @@
 #include "protocol/console_lines.h"
 #include "protocol/result_files.h"
 #include "protocol/run_folders.h"
+#include "protocol/verdict_files.h"
 
 namespace {
 
 using namespace protocol;
-
-// What the run found that is not met, as far as the engine decides it.
-struct Findings {
-    bool checkNotMet = false;
-};
 
 void writeActionBlocks(const DesignInput &in, const ResultWriter &writer) {
     writer.writeBlock(block::ultimateActions, {
@@ -38,14 +33,13 @@ void writeActionBlocks(const DesignInput &in, const ResultWriter &writer) {
 // The limit states return false when a stage ended the run (one FEHLERMELDUNG
 // line written, see Calculation).
 bool ultimateLimitState(const DesignInput &in, ResultWriter &writer, Calculation &calc,
-                        bool shearFailure, Findings &findings) {
+                        bool shearFailure) {
     writer.selectUltimate();
     writer.selectWithoutTensionStiffening();
     if (shearFailure) {
         calc.writeSectionBlocks();
         writeActionBlocks(in, writer);
         writer.writeFailure();
-        findings.checkNotMet = true;
         return true;
     }
     calc.setActions(in.M_t, in.V_t);
@@ -53,15 +47,12 @@ bool ultimateLimitState(const DesignInput &in, ResultWriter &writer, Calculation
     calc.elasticLimitMoments();
     outputLine(" Plastische Grenzmomente bestimmen\t");
     calc.plasticLimitMoments(1);
-    if (!calc.designState()) return false;
-    if (calc.designStateFailed()) findings.checkNotMet = true;
-    if (!calc.writeLimitMoments()) return false;
+    if (!(calc.designState() && calc.writeLimitMoments())) return false;
     calc.momentCurvature();
-    return true;
+    return calc.ultimateBendingResistances();
 }
 
-bool serviceabilityLimitState(const DesignInput &in, ResultWriter &writer, Calculation &calc,
-                              Findings &findings) {
+bool serviceabilityLimitState(const DesignInput &in, ResultWriter &writer, Calculation &calc) {
     outputLine("Gebrauchstauglichkeit :\t");
     writer.selectServiceability();
     if (calc.shearFails(in.V_g)) {
@@ -71,7 +62,6 @@ bool serviceabilityLimitState(const DesignInput &in, ResultWriter &writer, Calcu
         writer.writeFailure();
         writer.selectWithTensionStiffening();
         writer.writeFailure();
-        findings.checkNotMet = true;
         return true;
     }
     calc.setActions(in.M_g, in.V_g);
@@ -79,17 +69,12 @@ bool serviceabilityLimitState(const DesignInput &in, ResultWriter &writer, Calcu
     calc.plasticLimitMoments(1);
     writer.selectWithoutTensionStiffening();
     if (!calc.designState()) return false;
-    if (calc.designStateFailed()) findings.checkNotMet = true;
     // The face in tension by the sign of M_g; no check without a moment.
     bool enough = true;
     if ((in.M_g > 0 || in.M_g < 0) && !calc.minimumReinforcement(in.M_g < 0, enough)) return false;
-    if (!enough) {
-        errorLine(minimumReinforcementLine);
-        findings.checkNotMet = true;
-    }
+    if (!enough) errorLine(minimumReinforcementLine);
     calc.switchTensionStiffeningOn();
     if (!calc.designState()) return false;
-    if (calc.designStateFailed()) findings.checkNotMet = true;
     calc.writeSectionBlocks();
     writeActionBlocks(in, writer);
     return true;
@@ -102,17 +87,18 @@ RunEnd calculate(DesignInput &in) {
     // A value that is no finite number ends the run; it is never written.
     if (!calc.modelValuesFinite()) return RunEnd::Error;
     // Cross-section classes of both directions, before any shear reduction.
-    if (!writeSectionClassification(calc.section())) return RunEnd::Error;
+    if (!calc.writeSectionClassification()) return RunEnd::Error;
     if (!calc.momentShearInteraction(in.V_t >= 0, in.M_t >= 0)) return RunEnd::Error;
     const bool ultimateShearFailure = calc.shearFails(in.V_t);
     writer->writeBlock(block::shearResistance, {
         {key::V_pl_Rd, calc.V_pl_Rd()},
     });
-    Findings findings;
-    if (!ultimateLimitState(in, *writer, calc, ultimateShearFailure, findings)) return RunEnd::Error;
-    if (!serviceabilityLimitState(in, *writer, calc, findings)) return RunEnd::Error;
+    if (!ultimateLimitState(in, *writer, calc, ultimateShearFailure)) return RunEnd::Error;
+    if (!serviceabilityLimitState(in, *writer, calc)) return RunEnd::Error;
+    // Every check decided once, from what the stages computed.
+    if (!calc.writeDesignVerdicts()) return RunEnd::Error;
     errorLine(successLine);
-    return findings.checkNotMet ? RunEnd::CheckNotMet : RunEnd::Completed;
+    return RunEnd::Completed;
 }
 
 // A run folder named on the command line, without a trailing separator.
@@ -131,19 +117,19 @@ void printUsage(std::ostream &out) {
            "                 (Exit-Code immer 0; Erfolg und Fehler stehen auf der Standardfehlerausgabe)\n"
            "  LAUFORDNER     berechnet diesen Laufordner, auch wenn es neuere gibt; Exit-Code\n"
            "                 0 Berechnung abgeschlossen, alle Nachweise erfuellt\n"
-           "                 2 Berechnung abgeschlossen, ein Nachweis nicht erfuellt\n"
+           "                 2 Berechnung abgeschlossen, ein Nachweis nicht erfuellt oder nicht ermittelt\n"
            "                 1 Fehler (Eingabe oder Berechnung)\n"
            "  --help         diese Hilfe\n"
         << std::flush;
 }
 
-int exitCodeOf(RunEnd end) {
-    switch (end) {
-    case RunEnd::Completed: return exitCompleted;
-    case RunEnd::CheckNotMet: return exitCheckNotMet;
-    case RunEnd::Error: break;
-    }
-    return exitError;
+// A completed run by the overall result of its Nachweise.txt, as every
+// reader of the run folder sees it.
+int exitCodeOf(RunEnd end, const std::string &runFolder) {
+    if (end != RunEnd::Completed) return exitError;
+    verdict::Result overall = verdict::Result::NotDetermined;
+    if (!verdict::readOverall(runFolder + platform::separator() + verdictFile, overall)) return exitError;
+    return overall == verdict::Result::Fulfilled ? exitCompleted : exitCheckNotMet;
 }
 
 }  // namespace
@@ -196,7 +182,8 @@ int runEngine(int argc, const char *const argv[]) {
         errorLine(std::string("FEHLERMELDUNG: unbekannter Aufruf: ") + (argc > 2 ? "zu viele Argumente" : argv[1]));
         printUsage(std::cerr);
     } else {
-        code = exitCodeOf(runInRunFolder(argv[1]));
+        const std::string folder = withoutTrailingSeparator(argv[1]);
+        code = exitCodeOf(runInRunFolder(folder), folder);
     }
     platform::waitMilliseconds(50);
     return code;

@@ -7,14 +7,14 @@ struct DesignInput;
 // its path in the input; false (with the FEHLERMELDUNG line) when there is none.
 bool findRunFolder(DesignInput &input, const std::string &workFolder);
 
-// How a run ended: an error ended it early (one FEHLERMELDUNG line), it
-// completed, or it completed with a check that is not met (a shear or
-// cross-section failure, or missing minimum reinforcement).
-enum class RunEnd { Error, Completed, CheckNotMet };
+// How a run ended: an error ended it early (one FEHLERMELDUNG line), or it
+// completed and wrote every result file (its checks in Nachweise.txt).
+enum class RunEnd { Error, Completed };
 
 // The command line of Stalvora2 (see protocol/console_lines.h):
 //   Stalvora2              the newest run folder of the work folder; exit code 0
-//   Stalvora2 RUNFOLDER    that run folder; exit code 0, 2 (a check not met) or 1
+//   Stalvora2 RUNFOLDER    that run folder; exit code 0 (every check erfuellt), 2 (a
+//                          check nicht_erfuellt or nicht_ermittelt) or 1 (an error)
 //   Stalvora2 --help       the usage
 // Every run waits 50 ms before it returns.
 int runEngine(int argc, const char *const argv[]);

@@ -55,23 +55,29 @@ std::vector<SteelZone> SteelSection::zones() const {
 SteelSection::ZoneTable SteelSection::zoneTable() const {
     const double webTop = h - t_f2;
     ZoneTable t;
+    auto add = [&t](const SteelZone &zone) { t.zone[t.count++] = zone; };
+    // The web with its fillets (true shape, shear area), less the gap.
+    auto addWeb = [this, &add](double z1, double z2) {
+        const double g1 = std::max(webGap.z1, z1), g2 = std::min(webGap.z2, z2);
+        if (webGap.empty() || !(g2 > g1)) return add({z1, z2, 0.0, true});
+        if (g1 > z1) add({z1, g1, 0.0, true});
+        if (z2 > g2) add({g2, z2, 0.0, true});
+    };
     if (!isRolled()) {
-        t.zone[0] = {0.0, t_f1, 0.0, false};
-        t.zone[1] = {t_f1, webTop, 0.0, true};
-        t.zone[2] = {webTop, h, 0.0, false};
-        t.count = 3;
+        add({0.0, t_f1, 0.0, false});
+        addWeb(t_f1, webTop);
+        add({webTop, h, 0.0, false});
         return t;
     }
     // Rolled: the shear area takes the inner flange halves over t_w + 2r.
     const double core = t_w + 2.0 * r;
-    t.zone[0] = {0.0, t_f1 / 2.0, b_f1, false};
-    t.zone[1] = {t_f1 / 2.0, t_f1, b_f1 - core, false};
-    t.zone[2] = {t_f1 / 2.0, t_f1, core, true};
-    t.zone[3] = {t_f1, webTop, 0.0, true};
-    t.zone[4] = {webTop, webTop + t_f2 / 2.0, core, true};
-    t.zone[5] = {webTop, webTop + t_f2 / 2.0, b_f2 - core, false};
-    t.zone[6] = {h - t_f2 / 2.0, h, b_f2, false};
-    t.count = 7;
+    add({0.0, t_f1 / 2.0, b_f1, false});
+    add({t_f1 / 2.0, t_f1, b_f1 - core, false});
+    add({t_f1 / 2.0, t_f1, core, true});
+    addWeb(t_f1, webTop);
+    add({webTop, webTop + t_f2 / 2.0, core, true});
+    add({webTop, webTop + t_f2 / 2.0, b_f2 - core, false});
+    add({h - t_f2 / 2.0, h, b_f2, false});
     return t;
 }
 

@@ -25,6 +25,16 @@ struct SteelZone {
     bool reduced = false;
 };
 
+// Web plate left out of the section between the heights z1 and z2: the hole
+// of an effective Class 2 web (EN 1994-1-1 5.5.2(3)) or the whole web with
+// its fillets (the flanges-only section of M_f,Rd, EN 1993-1-5 7.1). Empty
+// (z2 <= z1) for the whole section. It takes effect in the integration
+// zones only; the gross section values stay those of the whole section.
+struct WebGap {
+    double z1 = 0.0, z2 = 0.0;
+    bool empty() const { return !(z2 > z1); }
+};
+
 class SteelSection {
 public:
     // Dimensions, Profiltyp and V_t from the input (r = 0 for welded sections);
@@ -39,12 +49,15 @@ public:
     double V_Ed = 0.0;                        // design shear force of the ultimate limit state
     ShearState querkraftZustand = ShearState::Holds;
     double fyd_red = 0.0, e_y_red = 0.0;      // = f_yd, e_y until a shear check reduces them
+    WebGap webGap;                            // none unless a resistance of a modified section is sought
 
-    // 7 zones for rolled, 3 for welded sections, from bottom to top.
+    // 7 zones for rolled, 3 for welded sections, from bottom to top; a web
+    // gap removes the web zone's part between its heights (one zone more
+    // where the gap lies inside the web, one less where it takes it all).
     std::vector<SteelZone> zones() const;
     // The same zones in a fixed table (no allocation per section evaluation).
     struct ZoneTable {
-        SteelZone zone[7];
+        SteelZone zone[8];
         int count = 0;
         const SteelZone *begin() const { return zone; }
         const SteelZone *end() const { return zone + count; }

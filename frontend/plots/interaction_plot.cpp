@@ -6,8 +6,8 @@
 #include "plots/label_layout.h"
 #include "plots/plot_setup.h"
 #include "qcustomplot.h"
-#include "results/design_checks.h"
 #include "protocol/result_files.h"
+#include "results/run_results.h"
 #include "results/result_reader.h"
 
 InteractionCurves buildInteractionCurves(const std::vector<std::vector<double>> &rows) {
@@ -78,20 +78,22 @@ void setPlasticNote(QCustomPlot *plot, const QString &note) {
 
 }  // namespace
 
-QString plasticCurveNote(int sectionClass) {
-    if (sectionClass == 3)
+QString plasticCurveNote(const std::string &bendingBasis) {
+    if (bendingBasis == results::verdict::elasticClass3)
         return QString::fromUtf8("Querschnittsklasse 3: pl. Grenzmoment nicht zulässig,\n"
-                                 "nur elastische Bemessung (el. Grenzmoment)");
-    if (sectionClass == 4)
+                                 "elastische Bemessung (el. Grenzmoment ohne Querkraft)");
+    if (bendingBasis == results::verdict::effectiveWeb)
+        return QString::fromUtf8("Querschnittsklasse 3: pl. Grenzmoment nur des wirksamen\n"
+                                 "Querschnitts mit Loch im Steg zulässig");
+    if (bendingBasis == results::verdict::notCoveredClass4)
         return QString::fromUtf8("Querschnittsklasse 4: pl. Grenzmoment nicht zulässig,\n"
                                  "wirksamer Querschnitt nicht abgedeckt");
     return QString();
 }
 
 QString plasticCurveNote(const results::RunResults &run) {
-    const results::UltimateChecks checks = results::checkUltimateLimitState(run);
-    if (!checks.actionsKnown || !checks.interaction.sectionClass.present) return QString();
-    return plasticCurveNote(checks.interaction.sectionClass.klasse);
+    if (!run.verdicts().present()) return QString();
+    return plasticCurveNote(run.verdicts().bending.basis);
 }
 
 QString plasticNoteOf(QCustomPlot *plot) {

@@ -42,10 +42,11 @@ InteractionCurves readInteractionCurves(const std::string &path);
 // applies (the legend then keeps its previous corner).
 std::optional<Qt::Alignment> interactionLegendCorner(const InteractionCurves &curves);
 
-// The note over the plot when the cross-section class of the design
-// direction does not permit the plastic resistance (Class 3 or 4); empty for
-// Class 1 and 2, a class not determined, or a run without design moment.
-QString plasticCurveNote(int sectionClass);
+// The note over the plot when the bending check the engine made does not
+// use the plastic limit of the whole section: a Class 3 section checked
+// elastically or with an effective Class 2 web ("Loch im Steg"), or Class 4;
+// empty for Class 1 and 2 and for a run without verdicts.
+QString plasticCurveNote(const std::string &bendingBasis);
 QString plasticCurveNote(const results::RunResults &run);
 
 // Clears the plot and draws graph 0 "pl. Grenzmoment" and graph 1

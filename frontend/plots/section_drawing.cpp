@@ -326,6 +326,27 @@ void drawSectionDimensions(QGraphicsScene *scene, const SectionGeometry &g, doub
     scene->setSceneRect(scene->itemsBoundingRect().adjusted(-margin, -margin, margin, margin));
 }
 
+void drawWebHole(QGraphicsScene *scene, const SectionGeometry &g, double scale, double z_u,
+                 double z_o) {
+    if (!(scale > 0.0) || !std::isfinite(scale) || !std::isfinite(z_u) || !std::isfinite(z_o) ||
+        !(z_o > z_u))
+        return;
+    const double H = g.totalHeight(), w = g.t_w / 2.0;
+    QPen dashed(Qt::black);
+    dashed.setStyle(Qt::DashLine);
+    dashed.setCosmetic(true);
+    const QRectF hole(QPointF(-w * scale, (H - z_o) * scale), QPointF(w * scale, (H - z_u) * scale));
+    QGraphicsItem *rectangle = scene->addRect(hole, dashed, QBrush(Qt::white));
+    auto *label = scene->addText(QString::fromUtf8("Loch im Steg"));
+    QFont font = label->font();
+    font.setPointSizeF(7.0);
+    label->setFont(font);
+    label->setPos(hole.right() + 4.0, hole.center().y() - label->boundingRect().height() / 2.0);
+    for (QGraphicsItem *item : {rectangle, static_cast<QGraphicsItem *>(label)})
+        item->setData(dimensionPartKey, QStringLiteral("hole"));
+    scene->setSceneRect(scene->itemsBoundingRect());
+}
+
 void drawSectionNote(QGraphicsScene *scene, const QString &text) {
     scene->clear();
     auto *note = new QGraphicsTextItem;

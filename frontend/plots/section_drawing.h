@@ -58,6 +58,15 @@ constexpr int dimensionSymbolKey = 0;
 constexpr int dimensionPartKey = 1;
 void drawSectionDimensions(QGraphicsScene *scene, const SectionGeometry &g, double scale);
 
+// The hole of an effective Class 2 web (EN 1994-1-1 5.5.2(3)) between the
+// heights z_u and z_o (mm above the underside of the steel section), as the
+// engine left it out: the web there drawn white with a dashed outline and
+// the label "Loch im Steg" beside it. Every item carries "hole" as
+// dimensionPartKey. Added to a scene drawn by drawSection at the same scale;
+// nothing for an empty or non-finite hole.
+void drawWebHole(QGraphicsScene *scene, const SectionGeometry &g, double scale, double z_u,
+                 double z_o);
+
 // Clears the scene and shows a short note instead of a section, centred and
 // wrapped into lines of at most 200 scene units.
 void drawSectionNote(QGraphicsScene *scene, const QString &text);

@@ -4,7 +4,20 @@
 
 #include "io/validation_bounds.h"
 #include "protocol/result_files.h"
+#include "results/design_verdicts.h"
 #include "results/result_reader.h"
+
+WebHoleHeights readWebHole(const std::string &runFolder) {
+    const results::KeyValues values = results::KeyValues::read(runFolder + results::class3File);
+    WebHoleHeights hole;
+    const std::optional<double> z_u = values.find(results::class3::z_loch_u);
+    const std::optional<double> z_o = values.find(results::class3::z_loch_o);
+    if (values.value(results::class3::loch_im_steg) != 1.0 || !z_u || !z_o) return hole;
+    hole.hasHole = std::isfinite(*z_u) && std::isfinite(*z_o) && *z_o > *z_u;
+    hole.z_u = *z_u;
+    hole.z_o = *z_o;
+    return hole;
+}
 
 SectionGeometry readSectionGeometry(const std::string &outputFilePath) {
     namespace key = protocol::key;

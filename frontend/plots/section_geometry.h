@@ -25,6 +25,15 @@ struct SectionGeometry {
 // reads as 0.
 SectionGeometry readSectionGeometry(const std::string &outputFilePath);
 
+// The hole in the web of an effective Class 2 web as the engine wrote it into
+// a run folder's Klasse3_Nachweis.txt (heights above the underside of the
+// steel section, mm); hasHole false when the run has none.
+struct WebHoleHeights {
+    bool hasHole = false;
+    double z_u = 0.0, z_o = 0.0;
+};
+WebHoleHeights readWebHole(const std::string &runFolder);
+
 // One dimension of the section, named by its symbol on the input form
 // ("h_c", "b_fo", "e_u", "c_nom,u", ...), with the member it sets.
 struct GeometryValue {

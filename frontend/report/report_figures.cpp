@@ -14,7 +14,6 @@
 #include "plots/section_geometry.h"
 #include "plots/stress_plots.h"
 #include "qcustomplot.h"
-#include "results/design_checks.h"
 #include "results/result_reader.h"
 #include "results/run_results.h"
 #include "protocol/result_files.h"
@@ -79,9 +78,9 @@ PlotRow interactionPlot(const FigureSource &source) {
     // Class 3 and 4: the plastic curve dashed and noted, as on the tab.
     drawInteractionCurves(plot, curves, results::notDetermined(results::Missing::NoCalculation),
                           plasticCurveNote(run));
-    const results::UltimateChecks checks = results::checkUltimateLimitState(run);
-    if (checks.actionsKnown)
-        drawDesignPoint(plot, checks.mEd, checks.vEd, curves.sumV(), curves.sumM(), source.font.family());
+    const std::optional<double> mEd = run.moment(results::AnalysedState::Ultimate);
+    const std::optional<double> vEd = run.shearForce(results::AnalysedState::Ultimate);
+    if (mEd && vEd) drawDesignPoint(plot, *mEd, *vEd, curves.sumV(), curves.sumM(), source.font.family());
     return PlotRow(plot, {plot});
 }
 
@@ -141,7 +140,7 @@ private:
 class SectionFigure : public Figure {
 public:
     explicit SectionFigure(const std::string &runFolder)
-        : geometry_(readSectionGeometry(runFolder + protocol::outputFile)) {}
+        : geometry_(readSectionGeometry(runFolder + protocol::outputFile)), hole_(readWebHole(runFolder)) {}
 
     QString title() const override { return u("Querschnitt"); }
     QString missing() const override {
@@ -184,12 +183,14 @@ private:
     }
     void draw(double scale) const {
         drawSection(&scene_, geometry_, scale);
+        if (hole_.hasHole) drawWebHole(&scene_, geometry_, scale, hole_.z_u, hole_.z_o);
         drawSectionDimensions(&scene_, geometry_, scale);
         for (QGraphicsItem *item : scene_.items())
             if (auto *text = dynamic_cast<QGraphicsTextItem *>(item)) text->setFont(printedFont(text->font()));
     }
 
     SectionGeometry geometry_;
+    WebHoleHeights hole_;
     mutable QGraphicsScene scene_;
     mutable double drawnWidth_ = -1.0;
 };

@@ -3,18 +3,18 @@
 #include <QFileInfo>
 #include <cmath>
 
-#include "files/units.h"
 #include "files/design_file.h"
+#include "files/units.h"
 #include "protocol/result_files.h"
-#include "results/design_checks.h"
 #include "results/run_outcome.h"
 #include "results/section_class.h"
+#include "results/verdict_texts.h"
 
 namespace key = protocol::key;
 
 using results::AnalysedState;
+using results::CheckResult;
 using results::Missing;
-using results::Verdict;
 
 namespace {
 
@@ -106,30 +106,25 @@ void appendInput(QStringList &report, const ReportValues &v) {
            << "\ne_y: " + v.strain(key::e_y) << "\nE_a: " + v.plain(key::E_a, stress);
 }
 
-void appendMinimumReinforcement(QStringList &report, const results::RunResults &run) {
-    using results::MinimumReinforcementVerdict;
-    const results::MinimumReinforcementCheck check = results::checkMinimumReinforcement(run);
-    report << u("\nMindestbewehrung:");
-    switch (check.verdict) {
-    case MinimumReinforcementVerdict::Present:
-        report << "\nA_s,min= " + n(check.required) + u("mm² \t≤\t A_s,vor = ") +
-                      n(check.provided) + u("mm²")
-               << u("\nMINDESTBEWEHRUNG VORHANDEN!");
-        return;
-    case MinimumReinforcementVerdict::Absent:
-        report << "\nA_s,min= " + n(check.required) + u("mm² \t>\t A_s,vor = ") +
-                      n(check.provided) + u("mm²")
-               << u("\nMINDESTBEWEHRUNG NICHT VORHANDEN!");
-        return;
-    case MinimumReinforcementVerdict::FullyCompressed:
-        report << u("\nnicht maßgebend (Betonplatte vollständig überdrückt)");
-        return;
-    case MinimumReinforcementVerdict::NoMoment:
-        report << u("\nnicht maßgebend (kein Biegemoment im GZG)");
-        return;
-    case MinimumReinforcementVerdict::NotDetermined: break;
+// A check's result as the report prints it: verdicts end with "!".
+QString verdictLine(const results::CheckText &check) {
+    switch (check.result) {
+    case CheckResult::Fulfilled:
+    case CheckResult::NotFulfilled: return "\n" + check.verdict + "!";
+    case CheckResult::NotDetermined:
+    case CheckResult::NotGoverning: break;
     }
-    report << "\n" + results::notDetermined(check.missing);
+    return "\n" + check.verdict;
+}
+
+void appendMinimumReinforcement(QStringList &report, const results::RunResults &run) {
+    const results::CheckText check = results::minimumText(run);
+    report << u("\nMindestbewehrung (nach EN 1994-1-1 7.4.2):");
+    if (!check.line.isEmpty()) report << "\n" + check.line;
+    if (!check.present) return;
+    if (check.result == CheckResult::Fulfilled) report << u("\nMINDESTBEWEHRUNG VORHANDEN!");
+    else if (check.result == CheckResult::NotFulfilled) report << u("\nMINDESTBEWEHRUNG NICHT VORHANDEN!");
+    else report << "\n" + check.verdict;
 }
 
 // One limit moment, or "nicht ermittelt".
@@ -170,132 +165,53 @@ void appendStrainStates(QStringList &report, const results::RunResults &run, con
                   "\tM_pl_Rd,min: " + limitText(v, key::M_min_pl);
 }
 
-// EN 1994-1-1 6.2.2.2: the check passes only when V_pl,Rd exceeds |V_Ed|.
-void appendShearVerdict(QStringList &report, const results::UltimateChecks &checks) {
-    const results::ShearCheck &shear = checks.shear;
-    switch (shear.verdict) {
-    case Verdict::Passed:
-        report << "\n|V_Ed| = " + n(shear.vEd) + u("kN\t\t≤\t|V_pl_Rd| =") + n(shear.vPl) + "kN"
-               << u("\nNACHWEIS ERFÜLLT!");
-        return;
-    case Verdict::Failed:
-        report << "\n|V_Ed| = " + n(shear.vEd) + "kN\t\t>\t|V_pl_Rd| =" + n(shear.vPl) + "kN"
-               << u("\nQUERKRAFTVERSAGEN!");
-        return;
-    case Verdict::NotDetermined: break;
-    }
-    const QString missing = results::notDetermined(shear.missing);
-    if (shear.missing == results::Missing::ShearBuckling) {
-        // EN 1993-1-1 6.2.6(6): V_pl,Rd is not the resistance of a slender web.
-        report << "\n|V_Ed| = " + n(shear.vEd) + "kN\t\tV_Rd: " + missing
-               << "\n" + results::webSlendernessText(shear.web) +
-                      u(": Schubbeulen nach EN 1993-1-5 maßgebend,")
-               << "\nim Programm nicht enthalten; |V_pl_Rd| = " + n(shear.vPl) + "kN gilt nicht.";
-        return;
-    }
-    report << (checks.actionsKnown ? "\n|V_Ed| = " + n(shear.vEd) + "kN\t\t|V_pl_Rd|: " + missing
-                                   : "\n" + missing);
-}
-
-void appendShearCheck(QStringList &report, const results::UltimateChecks &checks) {
+// EN 1994-1-1 6.2.2.2: |V_Ed| against V_pl,Rd; a slender web buckles in shear first.
+void appendShearCheck(QStringList &report, const results::RunResults &run) {
     report << u("\nQUERKRAFTTRAGFÄHIGKEIT (nach EN 1994-1-1 6.2.2):");
-    appendShearVerdict(report, checks);
-    report << "\n" + results::utilisationText(checks.shear.utilisation);
+    const results::CheckText check = results::shearText(run);
+    if (!check.line.isEmpty()) report << "\n" + check.line;
+    if (!check.present) return;
+    if (run.verdicts().shear.basis == results::verdict::shearBuckling)
+        report << u("\nEN 1993-1-1 6.2.6(6): h_w/t_w > 72ε, Schubbeulen nach EN 1993-1-5 maßgebend,")
+               << u("\nV_b,Rd ist im Programm nicht enthalten.");
+    report << (check.result == CheckResult::NotFulfilled ? u("\nQUERKRAFTVERSAGEN!") : verdictLine(check));
 }
 
-// The comparison of M_Ed with the limit moment that decides its range.
-QString interactionComparison(const results::UltimateChecks &checks) {
-    const results::InteractionCheck &b = checks.interaction;
-    const QString mEd = n(checks.mEd);
-    if (b.sagging) {
-        switch (b.range) {
-        case results::MomentRange::Elastic:
-            return "\nM_Ed = " + mEd + u("kNm\t\t≤\tM_el_Rd(V_Ed) =") + n(b.mEl) + "kNm";
-        case results::MomentRange::PartlyPlastic:
-            return "\nM_Ed = " + mEd + u("kNm\t\t≤\tM_pl_Rd(V_Ed) =") + n(b.mPl) + "kNm";
-        case results::MomentRange::BeyondPlastic:
-            return "\nM_Ed = " + mEd + "kNm\t\t>\tM_pl_Rd(V_Ed) =" + n(b.mPl) + "kNm";
-        }
-    }
-    switch (b.range) {
-    case results::MomentRange::Elastic:
-        return "\nM_Ed = " + mEd + u("kNm\t\t≥\tM_el_Rd(V_Ed) = ") + n(b.mEl) + "kNm";
-    case results::MomentRange::PartlyPlastic:
-        return "\nM_Ed = " + mEd + u("kNm\t\t≥\tM_pl_Rd(V_Ed) = ") + n(b.mPl) + "kNm";
-    case results::MomentRange::BeyondPlastic: break;
-    }
-    return "\nM_Ed = " + mEd + " kNm\t\t<\tM_pl_Rd(V_Ed) = " + n(b.mPl) + " kNm";
+// Which resistance the engine's bending check used, by the class of M_Ed's direction.
+QString basisLine(const results::RunResults &run) {
+    const std::string &basis = run.verdicts().bending.basis;
+    if (basis == results::verdict::notCoveredClass4)
+        return u("\nQuerschnittsklasse 4: wirksamer Querschnitt nicht abgedeckt – Nachweis nicht möglich");
+    if (basis == results::verdict::elasticClass3 || basis == results::verdict::effectiveWeb)
+        return u("\nQuerschnittsklasse 3: zwei Wege zulässig, der mit der kleineren Ausnutzung gilt");
+    const QString klasse = basis == results::verdict::plasticClass2 ? QStringLiteral("2") : QStringLiteral("1");
+    return "\nQuerschnittsklasse " + klasse + u(": plastische Bemessung, M_Rd = M_pl,Rd(V_Ed)");
 }
 
-// Which resistance the bending check uses, by the class of M_Ed's direction.
-QString basisLine(const results::InteractionCheck &b) {
-    const QString klasse = results::classText(b.sectionClass);
-    switch (b.basis) {
-    case results::BendingBasis::Plastic:
-        return "\nQuerschnittsklasse " + klasse + u(": plastische Bemessung zulässig, M_Rd = M_pl_Rd(V_Ed)");
-    case results::BendingBasis::Elastic:
-        return "\nQuerschnittsklasse " + klasse + u(": Nachweis elastisch, M_Rd = M_el_Rd(V_Ed)");
-    case results::BendingBasis::NotPossible: return "\n" + b.classMessage;
-    case results::BendingBasis::Unclassified: break;
-    }
-    return u("\nQuerschnittsklasse nicht ermittelt: wie bisher M_Rd = M_pl_Rd(V_Ed)");
-}
-
-// Class 3: M_Ed against M_el,Rd(V_Ed) only.
-void appendElasticVerdict(QStringList &report, const results::UltimateChecks &checks) {
-    const results::InteractionCheck &b = checks.interaction;
-    const bool within = b.sagging ? checks.mEd <= b.mEl : checks.mEd >= b.mEl;
-    const QString relation = b.sagging ? (within ? u("≤") : u(">")) : (within ? u("≥") : u("<"));
-    report << "\nM_Ed = " + n(checks.mEd) + "kNm\t\t" + relation + "\tM_el_Rd(V_Ed) = " + n(b.mEl) + "kNm";
-    if (b.sectionFailed) {
-        report << u("\nVERSAGEN! (Querschnittsversagen im GZT)");
-    } else if (within) {
-        report << u("\nNACHWEIS ERFÜLLT!") << u("\nelastische Spannungsverteilung");
-    } else {
-        report << "\n" + b.classMessage;
-        if (b.range == results::MomentRange::PartlyPlastic)
-            report << "\nM_pl_Rd(V_Ed) = " + n(b.mPl) + u("kNm gilt nur für Querschnittsklasse 1 und 2");
-        report << u("\nNACHWEIS NICHT ERFÜLLT!");
-    }
-}
-
-// EN 1994-1-1 6.2.2.4: M_Ed against the limit moments of its sign, reduced for
-// V_Ed, and against the resistance its cross-section class permits.
-void appendInteractionVerdict(QStringList &report, const results::UltimateChecks &checks) {
-    const results::InteractionCheck &b = checks.interaction;
-    if (!checks.actionsKnown) {
-        report << "\n" + results::notDetermined(Missing::NoCalculation);
+// EN 1994-1-1 6.2.1, 6.2.2.4: M_Ed against the resistance its class permits.
+void appendBendingCheck(QStringList &report, const results::RunResults &run) {
+    report << u("\n\nTRAGFÄHIGKEIT: BIEGUNG (nach EN 1994-1-1 6.2.1 und 6.2.2.4):");
+    const results::CheckText check = results::bendingText(run);
+    if (!check.present) {
+        report << "\n" + check.line;
         return;
     }
-    report << basisLine(b);
-    if (b.basis == results::BendingBasis::NotPossible) {
-        if (b.sectionFailed) report << u("\nVERSAGEN! (Querschnittsversagen im GZT)");
-        report << u("\nNACHWEIS NICHT ERFÜLLT!");
-        return;
-    }
-    if (!b.limitsKnown) {
-        report << "\nM_Ed = " + n(checks.mEd) + "kNm\t\tM_Rd(V_Ed): " + results::notDetermined(b.missing);
-        if (b.sectionFailed) report << u("\nVERSAGEN! (Querschnittsversagen im GZT)");
-        return;
-    }
-    if (b.basis == results::BendingBasis::Elastic) return appendElasticVerdict(report, checks);
-    report << interactionComparison(checks);
-    if (b.range == results::MomentRange::BeyondPlastic) {
-        report << u("\nVERSAGEN!");
-    } else if (b.sectionFailed) {
-        // Within the limit moments, yet no strain state carries M_Ed.
-        report << u("\nVERSAGEN! (Querschnittsversagen im GZT)");
-    } else {
-        report << u("\nNACHWEIS ERFÜLLT!")
-               << (b.range == results::MomentRange::Elastic ? u("\nelastische Spannungsverteilung")
-                                                            : u("\nTeilplastische Spannungsverteilung"));
-    }
+    report << basisLine(run);
+    const std::vector<results::RouteText> routes = results::class3Routes(run);
+    if (routes.empty() && !check.line.isEmpty()) report << "\n" + check.line;
+    for (std::size_t i = 0; i < routes.size(); ++i)
+        report << (i == 0 ? u("\nWeg 1 (maßgebend): ") : u("\nWeg 2: ")) + routes[i].name + " " +
+                      routes[i].clauses + ":" << "\n  " + routes[i].comparison;
+    report << verdictLine(check);
 }
 
-void appendInteractionCheck(QStringList &report, const results::UltimateChecks &checks) {
-    report << u("\n\nTRAGFÄHIGKEIT: INTERAKTION BIEGUNG UND QUERKRAFT (nach EN 1994-1-1 6.2.2.4):");
-    appendInteractionVerdict(report, checks);
-    report << "\n" + results::utilisationText(checks.interaction.utilisation);
+// EN 1993-1-5 7.1: bending and shear of a Class 3 section checked elastically.
+void appendBendingShearCheck(QStringList &report, const results::RunResults &run) {
+    report << u("\n\nTRAGFÄHIGKEIT: INTERAKTION BIEGUNG UND QUERKRAFT (nach EN 1993-1-5 7.1):");
+    const results::CheckText check = results::bendingShearText(run);
+    if (!check.line.isEmpty()) report << "\n" + check.line;
+    for (const QString &term : results::bendingShearTerms(run)) report << "\n" + term;
+    if (check.present) report << verdictLine(check);
 }
 
 // "c/t = 4.79259 ≤ 9ε = 7.32255": a part's ratio against the limit that
@@ -330,6 +246,27 @@ void appendClassDirection(QStringList &report, const results::SectionClassRow &r
            << u("\n             α: ") + n(row.alpha) + u(", ψ: ") + n(row.psi);
 }
 
+// EN 1994-1-1 5.5.2(3): the effective Class 2 web of a Class 3 section, as
+// the engine built it: the two parts of 20εt_w kept, the web left out between
+// them, the neutral axis of the effective section and its M_pl,Rd(V_Ed).
+void appendEffectiveWeb(QStringList &report, const results::RunResults &run) {
+    const results::KeyValues &v = run.class3();
+    const std::optional<double> keep = v.find(results::class3::l_flansch),
+                                axis = v.find(results::class3::Z_pl_eff),
+                                mEff = v.find(results::class3::M_pl_eff_Rd);
+    if (!keep || !axis || !mEff) return;
+    const std::optional<double> zU = v.find(results::class3::z_loch_u), zO = v.find(results::class3::z_loch_o);
+    const bool hole = v.value(results::class3::loch_im_steg) == 1.0 && zU && zO;
+    report << u("\nWirksamer Steg der Klasse 2 (EN 1994-1-1 5.5.2(3), „Loch im Steg“):")
+           << u("\n  je 20εt_w = ") + results::lengthText(*keep) +
+                  u(" am Druckgurt und an der plastischen Nulllinie mitwirkend")
+           << (hole ? u("\n  Loch im Steg von z = ") + results::lengthText(*zU) + u(" bis z = ") +
+                          results::lengthText(*zO) + u(" (über UK Stahlträger)")
+                    : u("\n  die beiden Teile stoßen aneinander: kein Loch im Steg"))
+           << u("\n  Nulllinie des wirksamen Querschnitts: z_pl = ") + results::lengthText(*axis)
+           << u("\n  M_pl,eff,Rd(V_Ed) = ") + results::kNmText(*mEff);
+}
+
 // EN 1994-1-1 5.5: both bending directions; the one of M_Ed decides the check.
 void appendSectionClasses(QStringList &report, const results::RunResults &run) {
     const results::SectionClasses &classes = run.sectionClasses();
@@ -347,17 +284,7 @@ void appendSectionClasses(QStringList &report, const results::RunResults &run) {
     const bool designHogging = mEd && *mEd < 0.0;
     appendClassDirection(report, classes.positive, true, designSagging);
     appendClassDirection(report, classes.negative, false, designHogging);
-    // EN 1994-1-1 5.5.2(3): the effective Class 2 web ("hole in the web").
-    for (const results::SectionClassRow *row : {&classes.positive, &classes.negative}) {
-        if (!row->present || row->klasse_steg != 3) continue;
-        report << u("\nHinweis: Steg der Klasse 3 bei ") +
-                      (row == &classes.positive ? u("positivem") : u("negativem")) +
-                      u(" Moment. Nach EN 1994-1-1 5.5.2(3)")
-               << u("\ndarf ein solcher Steg bei Gurten der Klasse 1 oder 2 durch einen wirksamen")
-               << u("\nSteg der Klasse 2 ersetzt werden („Loch im Steg“); der Querschnitt gilt")
-               << u("\ndann als Klasse 2. Dieser Nachweis ist im Programm nicht enthalten")
-               << u("\n(möglicher nächster Schritt).");
-    }
+    appendEffectiveWeb(report, run);
 }
 
 // Labels of the head, padded so that the values line up in a fixed-width font.
@@ -437,9 +364,9 @@ QStringList buildDesignReport(const results::RunResults &run) {
     appendStrainStates(report, run, values);
     appendSectionClasses(report, run);
     report << "\n\n" + separatorLine << u("\nNACHWEISE") << "\n" + separatorLine;
-    const results::UltimateChecks checks = results::checkUltimateLimitState(run);
-    appendShearCheck(report, checks);
-    appendInteractionCheck(report, checks);
+    appendShearCheck(report, run);
+    appendBendingCheck(report, run);
+    appendBendingShearCheck(report, run);
     return report;
 }
 

@@ -6,12 +6,12 @@
 
 #include "files/units.h"
 #include "protocol/result_files.h"
-#include "results/design_checks.h"
 #include "results/run_outcome.h"
+#include "results/verdict_texts.h"
 
 using results::AnalysedState;
+using results::CheckResult;
 using results::Missing;
-using results::Verdict;
 
 namespace {
 
@@ -100,121 +100,63 @@ ValuePanel buildValuePanel(const results::RunResults &run, AnalysedState state) 
 
 namespace {
 
-QString shearCheckText(const results::UltimateChecks &checks) {
-    const results::ShearCheck &shear = checks.shear;
-    switch (shear.verdict) {
-    case Verdict::Passed:
-        return "|VEd| = " + qtText(shear.vEd) + u(" kN ≤ |Vpl,Rd|= ") + qtText(shear.vPl) +
-               u(" kN  ...  NACHWEIS ERFÜLLT");
-    case Verdict::Failed:
-        return red("|VEd| = " + qtText(shear.vEd) + " kN > |Vpl,Rd|= " + qtText(shear.vPl) +
-                   " kN  ...  QUERKRAFTVERSAGEN");
-    case Verdict::NotDetermined: break;
-    }
-    const QString missing = results::notDetermined(shear.missing);
-    if (!checks.actionsKnown) return missing;
-    if (shear.missing == results::Missing::ShearBuckling)
-        return red("|VEd| = " + qtText(shear.vEd) + " kN, VRd: " + missing + " – " +
-                   results::webSlendernessText(shear.web));
-    return "|VEd| = " + qtText(shear.vEd) + " kN, |Vpl,Rd|: " + missing;
+// A failed check in red.
+QString marked(const QString &text, CheckResult result) {
+    return result == CheckResult::NotFulfilled && !text.isEmpty() ? red(text) : text;
 }
 
-struct InteractionVerdict {
-    QString text;
-    QString status;
-};
-
-// Class 3: MEd against Mel,Rd(VEd) only.
-InteractionVerdict elasticVerdict(const results::UltimateChecks &checks) {
-    const results::InteractionCheck &b = checks.interaction;
-    const QString mEd = qtText(checks.mEd), mEl = qtText(b.mEl);
-    const QString elastic = QStringLiteral("ELASTISCHE SPANNUNGSVERTEILUNG");
-    if (b.verdict == Verdict::Passed)
-        return {"MEd= " + mEd + (b.sagging ? u(" kNm ≤ Mel,Rd(VEd)= ") : u(" kNm ≥ Mel,Rd(VEd)= ")) +
-                    mEl + " kNm",
-                elastic};
-    return {red((b.sagging ? "MEd = " + mEd + " kNm > " : "MEd= " + mEd + " kNm < ") +
-                "Mel,Rd(VEd)= " + mEl + u(" kNm  ...  NICHT ERFÜLLT")),
-            red(b.classMessage)};
-}
-
-InteractionVerdict interactionVerdict(const results::UltimateChecks &checks) {
-    const results::InteractionCheck &b = checks.interaction;
-    const bool notPossible = b.basis == results::BendingBasis::NotPossible && b.verdict == Verdict::Failed;
-    if (b.sectionFailed)
-        return {red(QStringLiteral("Versagen des Querschnitts!")),
-                notPossible ? red(b.classMessage) : QString()};
-    if (notPossible) return {red(b.classMessage), QString()};
-    if (b.verdict == Verdict::NotDetermined) {
-        const QString missing = results::notDetermined(b.missing);
-        if (!checks.actionsKnown) return {missing, QString()};
-        return {"Mel,Rd(VEd), Mpl,Rd(VEd): " + missing, QString()};
-    }
-    if (b.basis == results::BendingBasis::Elastic) return elasticVerdict(checks);
-    const QString elastic = QStringLiteral("ELASTISCHE SPANNUNGSVERTEILUNG");
-    const QString partlyPlastic = QStringLiteral("TEILPLASTISCHE SPANNUNGSVERTEILUNG");
-    const QString mEd = qtText(checks.mEd), mEl = qtText(b.mEl), mPl = qtText(b.mPl);
-    if (b.sagging) {
-        switch (b.range) {
-        case results::MomentRange::PartlyPlastic:
-            return {"Mel,Rd(Ved) = " + mEl + " kNm < MEd = " + mEd + u(" kNm ≤ Mpl,Rd(VEd)= ") + mPl +
-                        " kNm",
-                    partlyPlastic};
-        case results::MomentRange::Elastic:
-            return {"MEd= " + mEd + u(" kNm ≤ Mel,Rd(VEd)= ") + mEl + " kNm", elastic};
-        case results::MomentRange::BeyondPlastic:
-            return {red("MEd = " + mEd + " kNm > Mpl,rd(VEd)= " + mPl + " kNm ...  VERSAGEN"),
-                    QString()};
-        }
-    }
-    switch (b.range) {
-    case results::MomentRange::PartlyPlastic:
-        return {"Mel,Rd(VEd) = " + mEl + " kNm > MEd = " + mEd + u(" kNm ≥ Mpl,Rd(VEd)= ") + mPl +
-                    " kNm",
-                partlyPlastic};
-    case results::MomentRange::Elastic:
-        return {"MEd= " + mEd + u(" kNm ≥ Mel,Rd(VEd)= ") + mEl + " kNm", elastic};
-    case results::MomentRange::BeyondPlastic: break;
-    }
-    return {red("MEd= " + mEd + " kNm < Mpl,Rd(VEd)= " + mPl + " kNm  ...  VERSAGEN"), QString()};
-}
-
-// The class of M_Ed's direction and what it permits.
-QString classRowText(const results::RunResults &run, const results::InteractionCheck &b) {
+// The class of M_Ed's direction and the rule the engine checked it by.
+QString classRowText(const results::RunResults &run) {
     if (!run.calculated()) return "Querschnittsklasse: " + results::notDetermined(Missing::NoCalculation);
-    const results::SectionClassRow &k = b.sectionClass;
-    if (!k.present) return u("Querschnittsklasse nicht ermittelt – Nachweis wie bisher plastisch");
+    const std::optional<double> mEd = run.moment(AnalysedState::Ultimate);
+    const bool sagging = !mEd || *mEd >= 0.0;
+    const results::SectionClassRow &k = run.sectionClasses().forMoment(sagging ? 0.0 : -1.0);
+    if (!k.present) return QStringLiteral("Querschnittsklasse: nicht ermittelt");
     QString text = "Querschnittsklasse " + results::classText(k) +
-                   (b.sagging ? " bei positivem Moment (Obergurt " : " bei negativem Moment (Untergurt ") +
+                   (sagging ? " bei positivem Moment (Obergurt " : " bei negativem Moment (Untergurt ") +
                    QString::number(k.klasse_flansch) + ", Steg " + QString::number(k.klasse_steg) + ")";
-    switch (b.basis) {
-    case results::BendingBasis::Plastic: return text + u(" – Nachweis plastisch");
-    case results::BendingBasis::Elastic: return text + u(" – Nachweis elastisch");
-    case results::BendingBasis::NotPossible: return text + u(" – kein Nachweis möglich");
-    case results::BendingBasis::Unclassified: break;
-    }
+    const std::string &basis = run.verdicts().bending.basis;
+    if (basis == results::verdict::elasticClass3) return text + u(" – Nachweis elastisch");
+    if (basis == results::verdict::effectiveWeb) return text + u(" – wirksamer Steg der Klasse 2");
+    if (basis == results::verdict::notCoveredClass4) return text + u(" – kein Nachweis möglich");
+    if (!results::bendingResistanceName(basis).isEmpty()) return text + u(" – Nachweis plastisch");
     return text;
 }
 
-// "Ausnutzung η = …", red when its check failed.
-QString utilisationLine(const results::Utilisation &eta, Verdict verdict) {
-    const QString text = results::utilisationText(eta);
-    return verdict == Verdict::Failed ? red(text) : text;
+// Class 3: the route not taken, "ferner elastisch: …".
+QString otherRoute(const results::RunResults &run) {
+    const std::vector<results::RouteText> routes = results::class3Routes(run);
+    if (routes.size() < 2) return QString();
+    return "ferner " + routes[1].name + ": " + routes[1].comparison;
 }
 
 }  // namespace
 
 CheckPanel buildCheckPanel(const results::RunResults &run) {
-    const results::UltimateChecks checks = results::checkUltimateLimitState(run);
     CheckPanel panel;
-    panel.actionsKnown = checks.actionsKnown;
-    panel.vEd = checks.vEd;
-    panel.mEd = checks.mEd;
-
     const QString noRun = results::notDetermined(Missing::NoCalculation);
     const std::optional<double> vEd = run.shearForce(AnalysedState::Ultimate);
     const std::optional<double> mEd = run.moment(AnalysedState::Ultimate);
-    const InteractionVerdict verdict = interactionVerdict(checks);
+    panel.actionsKnown = vEd && mEd;
+    panel.vEd = vEd.value_or(0.0);
+    panel.mEd = mEd.value_or(0.0);
+
+    const bool calculated = run.calculated();
+    auto check = [&](const results::CheckText &c) {
+        if (!calculated) return std::make_pair(noRun, QString());
+        return std::make_pair(marked(c.line, c.result), marked(c.verdict, c.result));
+    };
+    const auto shear = check(results::shearText(run));
+    const auto bending = check(results::bendingText(run));
+    const results::CheckText interaction = results::bendingShearText(run);
+    // "EN 1993-1-5 7.1: 0.9433 ≤ 1, η = 0.94 – NACHWEIS ERFÜLLT", or
+    // "EN 1993-1-5 7.1: nicht maßgebend (…)".
+    QString interactionLine;
+    if (calculated && !interaction.present) interactionLine = interaction.line;
+    else if (calculated && interaction.line.isEmpty())
+        interactionLine = "EN 1993-1-5 7.1: " + interaction.verdict;
+    else if (calculated)
+        interactionLine = marked(interaction.line + u(" – ") + interaction.verdict, interaction.result);
     panel.lines = {
         {QStringLiteral("Einwirkungen"), checkHeading},
         {vEd ? "Querkraft: VEd=" + qtText(*vEd) + " [kN]" : "Querkraft: VEd: " + noRun, checkLine},
@@ -222,13 +164,14 @@ CheckPanel buildCheckPanel(const results::RunResults &run) {
              : "Bemessungswert Moment: MEd: " + noRun,
          checkLineWide},
         {u("Querkrafttragfähigkeit"), checkHeading},
-        {shearCheckText(checks), checkLine},
-        {utilisationLine(checks.shear.utilisation, checks.shear.verdict), checkLine},
+        {shear.first, checkLine},
+        {shear.second, checkLine},
         {QStringLiteral("Interaktion Biegung und Querkraft"), checkHeading},
-        {classRowText(run, checks.interaction), checkLine},
-        {verdict.text, checkLine},
-        {verdict.status, checkLineWide},
-        {utilisationLine(checks.interaction.utilisation, checks.interaction.verdict), checkLine},
+        {classRowText(run), checkLine},
+        {bending.first, checkLine},
+        {bending.second, checkLine},
+        {otherRoute(run), checkLineWide},
+        {interactionLine, checkLineWide},
     };
     const results::RunOutcome outcome = results::RunOutcome::evaluate(run);
     if (outcome.ultimateFailed()) panel.lines.append({red(outcome.text()), outcomeLine});

@@ -40,18 +40,19 @@ ValuePanel buildValuePanel(const results::RunResults &run, results::AnalysedStat
 
 // The labels of the check panel, top to bottom.
 enum CheckRow {
-    ActionsHeading,           // "Einwirkungen"
-    ShearForceRow,            // "Querkraft: VEd=…"
-    MomentRow,                // "Bemessungswert Moment: MEd=…"
-    ShearHeading,             // "Querkrafttragfähigkeit"
-    ShearRow,                 // |VEd| against Vpl,Rd with the verdict
-    ShearUtilisationRow,      // "Ausnutzung η = …"
-    InteractionHeading,       // "Interaktion Biegung und Querkraft"
-    ClassRow,                 // the cross-section class of M_Ed's direction
-    InteractionRow,           // MEd against the limit moments
-    StatusRow,                // stress distribution, or the class's verdict
-    InteractionUtilisationRow,  // "Ausnutzung η = …"
-    OutcomeRow,               // the outcome, only when the ultimate state fails
+    ActionsHeading,      // "Einwirkungen"
+    ShearForceRow,       // "Querkraft: VEd=…"
+    MomentRow,           // "Bemessungswert Moment: MEd=…"
+    ShearHeading,        // "Querkrafttragfähigkeit"
+    ShearRow,            // |V_Ed| against V_pl,Rd with η
+    ShearVerdictRow,     // "NACHWEIS ERFÜLLT", "NICHT ERFÜLLT", "nicht ermittelt (…)"
+    InteractionHeading,  // "Interaktion Biegung und Querkraft"
+    ClassRow,            // the cross-section class of M_Ed's direction and the rule used
+    BendingRow,          // M_Ed against the governing resistance with η
+    BendingVerdictRow,   // the bending check's result
+    RouteRow,            // Class 3: the route not taken, with its η; empty otherwise
+    BendingShearRow,     // EN 1993-1-5 7.1 with η, or why it does not govern
+    OutcomeRow,          // the outcome, only when the ultimate state fails
 };
 
 struct CheckPanel {
@@ -62,9 +63,7 @@ struct CheckPanel {
     double vEd = 0.0;           // design shear force in kN, with its sign
 };
 
-// Check panel of the ultimate limit state. A failed section keeps the
-// engine's failure text; limit moments the engine did not compute (shear
-// failure) give no interaction verdict. The bending check follows the
-// cross-section class of M_Ed's direction: Class 3 against Mel,Rd(VEd),
-// Class 4 not possible.
+// Check panel of the ultimate limit state: the engine's verdicts
+// (Nachweise.txt), each with the governing line and its own resistance.
+// A run folder without verdicts says so in place of every check.
 CheckPanel buildCheckPanel(const results::RunResults &run);

@@ -34,8 +34,6 @@ QString missingReason(Missing missing) {
     case Missing::ShearFailure: return QStringLiteral("Querkraftversagen");
     case Missing::SectionFailure: return QStringLiteral("Querschnittsversagen");
     case Missing::NoCalculation: return QStringLiteral("keine Berechnung");
-    case Missing::EffectiveSection: return QStringLiteral("Querschnittsklasse 4");
-    case Missing::ShearBuckling: return QStringLiteral("Schubbeulen");
     case Missing::None: break;
     }
     return QString();
@@ -73,8 +71,9 @@ StateSummary StateResult::summary() const {
 
 RunResults::RunResults(KeyValues output, const StateFile &serviceabilityWithoutTs,
                        const StateFile &serviceabilityWithTs, const StateFile &ultimate,
-                       SectionClasses sectionClasses)
-    : output_(std::move(output)), sectionClasses_(sectionClasses) {
+                       SectionClasses sectionClasses, DesignVerdicts verdicts, KeyValues class3)
+    : output_(std::move(output)), sectionClasses_(sectionClasses), verdicts_(std::move(verdicts)),
+      class3_(std::move(class3)) {
     const StateFile *files[] = {&serviceabilityWithoutTs, &serviceabilityWithTs, &ultimate};
     for (AnalysedState state : {AnalysedState::ServiceabilityWithoutTs,
                                 AnalysedState::ServiceabilityWithTs, AnalysedState::Ultimate}) {
@@ -97,7 +96,8 @@ RunResults RunResults::read(const std::string &runFolder) {
     return RunResults(KeyValues::read(runFolder + protocol::outputFile),
                       stateFile(AnalysedState::ServiceabilityWithoutTs),
                       stateFile(AnalysedState::ServiceabilityWithTs),
-                      stateFile(AnalysedState::Ultimate), readSectionClasses(runFolder));
+                      stateFile(AnalysedState::Ultimate), readSectionClasses(runFolder),
+                      DesignVerdicts::read(runFolder), KeyValues::read(runFolder + class3File));
 }
 
 bool RunResults::calculated() const { return output_.has(key::V_pl_Rd); }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "protocol/result_files.h"
+#include "results/design_verdicts.h"
 #include "results/result_reader.h"
 #include "results/section_class.h"
 #include "results/state_summary.h"
@@ -22,12 +23,9 @@ enum class Missing {
     ShearFailure,    // |V_Ed| exceeds V_pl,Rd: the engine skipped the state
     SectionFailure,  // the engine found no strain state for the design moment
     NoCalculation,   // the run folder holds no result of the engine
-    EffectiveSection,  // Class 4: the effective section is not covered
-    ShearBuckling,     // slender web: V_pl,Rd does not apply, V_b,Rd is not covered
 };
 
-// "Querkraftversagen", "Querschnittsversagen", "keine Berechnung",
-// "Querschnittsklasse 4", "Schubbeulen"; empty for None.
+// "Querkraftversagen", "Querschnittsversagen", "keine Berechnung"; empty for None.
 QString missingReason(Missing missing);
 // "nicht ermittelt (Querkraftversagen)"; empty for None.
 QString notDetermined(Missing missing);
@@ -67,7 +65,8 @@ public:
     RunResults() = default;
     RunResults(KeyValues output, const StateFile &serviceabilityWithoutTs,
                const StateFile &serviceabilityWithTs, const StateFile &ultimate,
-               SectionClasses sectionClasses = {});
+               SectionClasses sectionClasses = {}, DesignVerdicts verdicts = {},
+               KeyValues class3 = {});
 
     static RunResults read(const std::string &runFolder);
 
@@ -75,6 +74,11 @@ public:
     // The cross-section classes of both bending directions; rows not present
     // in a run folder without "Querschnittsklasse.txt" (an older run).
     const SectionClasses &sectionClasses() const { return sectionClasses_; }
+    // The engine's design checks (Nachweise.txt); not present in a run
+    // folder without them (an older run, or a run the engine stopped).
+    const DesignVerdicts &verdicts() const { return verdicts_; }
+    // The values of a Class 3 section's two routes (Klasse3_Nachweis.txt).
+    const KeyValues &class3() const { return class3_; }
     // The engine wrote its results into the run folder's output.txt.
     bool calculated() const;
     const StateResult &state(AnalysedState state) const;
@@ -91,6 +95,8 @@ private:
     KeyValues output_;
     std::array<StateResult, 3> states_;
     SectionClasses sectionClasses_;
+    DesignVerdicts verdicts_;
+    KeyValues class3_;
 };
 
 }  // namespace results

@@ -87,23 +87,4 @@ DecidingLimit webLimit(const SectionClassRow &row) {
     return decidingLimit(webLimits(row.eps, row.alpha, row.psi), row.klasse_steg);
 }
 
-BendingCheck bendingCheck(const SectionClassRow &row, double mEd, double mElRd, double mPlRd) {
-    BendingCheck check;
-    const int k = row.present ? row.klasse : 0;
-    if (k == 4) {
-        check.made = false;
-        check.fulfilled = false;
-        check.message = QString::fromUtf8(
-            "Querschnittsklasse 4: wirksamer Querschnitt nicht abgedeckt – Nachweis nicht möglich");
-        return check;
-    }
-    check.elastic = k == 3;
-    check.resistance = check.elastic ? mElRd : mPlRd;
-    // Each direction against the resistance of its own sign.
-    check.fulfilled = mEd >= 0.0 ? mEd <= check.resistance : mEd >= check.resistance;
-    if (check.elastic && !check.fulfilled)
-        check.message = QString::fromUtf8("Querschnittsklasse 3: nur elastische Bemessung zulässig");
-    return check;
-}
-
 }  // namespace results

@@ -1,9 +1,8 @@
 #pragma once
 // Cross-section classes of a run (EN 1994-1-1 5.5), read from the engine's
-// "Querschnittsklasse.txt", and the ultimate bending check that honours them:
-// Class 1 and 2 may use the plastic resistance, Class 3 only the elastic one,
-// and Class 4 needs an effective section that the tool does not build.
-// No widgets: the panels and the report turn these values into text.
+// "Querschnittsklasse.txt", with the limits that decided each part's class.
+// The bending check they govern is the engine's (design_verdicts.h). No
+// widgets: the panels and the report turn these values into text.
 #include <QString>
 #include <string>
 
@@ -53,21 +52,5 @@ struct DecidingLimit {
 };
 DecidingLimit flangeLimit(const SectionClassRow &row, bool sagging);
 DecidingLimit webLimit(const SectionClassRow &row);
-
-// Ultimate bending check of the design direction, all moments in one unit
-// and with their signs (hogging moments and resistances negative).
-struct BendingCheck {
-    bool made = true;         // false: Class 4, the check is not possible
-    bool fulfilled = false;   // a check not made counts as not fulfilled
-    bool elastic = false;     // compared with M_el,Rd(V_Ed) (Class 3)
-    double resistance = 0.0;  // the resistance compared with
-    QString message;          // the class's own verdict text, empty otherwise
-};
-
-// Class 1, 2 or not determined: M_Ed against M_pl,Rd(V_Ed), as before.
-// Class 3: M_Ed against M_el,Rd(V_Ed); beyond it "Querschnittsklasse 3: nur
-// elastische Bemessung zulässig". Class 4: not made, "Querschnittsklasse 4:
-// wirksamer Querschnitt nicht abgedeckt – Nachweis nicht möglich".
-BendingCheck bendingCheck(const SectionClassRow &row, double mEd, double mElRd, double mPlRd);
 
 }  // namespace results

@@ -13,8 +13,11 @@
 #include "files/design_choices.h"
 #include "files/design_file.h"
 #include "platform/platform.h"
+#include "protocol/console_lines.h"
 #include "report/report_document.h"
 #include "results/design_report.h"
+#include "results/run_outcome.h"
+#include "results/verdict_texts.h"
 #include "run/design_run.h"
 
 namespace {
@@ -24,6 +27,12 @@ const char *const pdfOption = "--pdf";
 // Set in the environment, the batch mode reports on standard error how
 // long writing the PDF took, its pages and its size.
 const char *const timingVariable = "NORVEL_REPORT_TIMING";
+
+// Exit codes, those of the engine: every check erfuellt; a check
+// nicht_erfuellt or nicht_ermittelt; an input or engine error.
+const int allChecksFulfilled = protocol::exitCompleted;
+const int checksNotFulfilled = protocol::exitCheckNotMet;
+const int inputOrEngineError = protocol::exitError;
 
 // Only real errors of Qt reach standard error; the debug traces and the
 // warnings of the off-screen platform would hide the engine's messages.
@@ -60,19 +69,19 @@ int runBatch(const QString &designFile, const QString &pdfPath) {
     const QFileInfo file(designFile);
     if (!file.isFile() || !file.isReadable()) {
         std::cerr << "Datei kann nicht gelesen werden: " << designFile.toStdString() << '\n';
-        return 1;
+        return inputOrEngineError;
     }
     // A target that cannot be written is reported before the calculation.
     const QString target = pdfPath.isEmpty() ? QString() : report::pdfTargetProblem(pdfPath);
     if (!target.isEmpty()) {
         std::cerr << target.toStdString() << '\n';
-        return 1;
+        return inputOrEngineError;
     }
     // The whole file is checked against what the form offers, as "Öffnen" does.
     const designfile::ReadResult read = designfile::read(designFile.toStdString(), designchoices::choices());
     if (!read.ok) {
         std::cerr << designfile::faultMessage(read, designFile.toStdString()) << '\n';
-        return 1;
+        return inputOrEngineError;
     }
     design::Design design = read.design;
     // A rolled section is calculated with the plates of its table row.
@@ -80,16 +89,24 @@ int runBatch(const QString &designFile, const QString &pdfPath) {
     // Values outside their ranges are the engine's to report: its messages
     // are the batch mode's output.
     const DesignRun run = runDesign(design, platform::workFolder());
+    // The engine's messages are printed; a message of a run that ended with
+    // its success line (the missing minimum reinforcement) is a result,
+    // which the verdicts below carry.
     printErrors(run.messages);
-    if (!run.succeeded) return 1;
+    if (!run.succeeded) return inputOrEngineError;
     // The report names the design file as given on the command line.
     if (pdfPath.isEmpty()) {
         std::cout << designReportText(run.runFolder, designFile, calculationTime(run.runFolder)).toStdString()
                   << std::endl;
     } else if (!writePdf(run.runFolder, designFile, pdfPath)) {
-        return 1;
+        return inputOrEngineError;
     }
-    return run.messages.isEmpty() ? 0 : 1;
+    const results::RunResults result = results::RunResults::read(run.runFolder);
+    if (!result.verdicts().present()) {
+        std::cerr << "Nachweise " << results::verdictsMissingText().toStdString() << '\n';
+        return inputOrEngineError;
+    }
+    return results::RunOutcome::evaluate(result).passed() ? allChecksFulfilled : checksNotFulfilled;
 }
 
 }  // namespace
@@ -112,8 +129,11 @@ int runBatchMode(int argc, char *argv[]) {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     if (argc != 3 && !withPdf) {
-        std::cerr << "Aufruf: Norvel --batch DATEI [--pdf AUSGABE.pdf]\n";
-        return 1;
+        std::cerr << "Aufruf: Norvel --batch DATEI [--pdf AUSGABE.pdf]\n"
+                     "Rückgabewert: 0 alle Nachweise erfüllt, 2 ein Nachweis nicht erfüllt "
+                     "oder nicht ermittelt,\n"
+                     "1 Fehler in der Eingabe oder im Rechenprogramm\n";
+        return inputOrEngineError;
     }
     return runBatch(QString::fromLocal8Bit(argv[2]), withPdf ? QString::fromLocal8Bit(argv[4]) : QString());
 }

@@ -5,8 +5,10 @@
 // folder with its input file, the engine on that folder) and prints the
 // design report on standard output; "Norvel --batch FILE --pdf OUT.pdf"
 // writes the report as the PDF document of "Protokoll als PDF exportieren…"
-// instead. Errors go to standard error, and the exit code is 1. No display
-// is needed.
+// instead. No display is needed. Exit code from the engine's verdicts
+// (Nachweise.txt): 0 when every check is fulfilled, 2 when a check is not
+// fulfilled or not determined; 1 for an input or engine error, which goes to
+// standard error.
 
 // True when the command line asks for a batch run.
 bool isBatchCommandLine(int argc, char *argv[]);

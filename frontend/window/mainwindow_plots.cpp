@@ -127,6 +127,9 @@ void MainWindow::update_plot() {
     const SectionGeometry geometry = readSectionGeometry(m_runFolder + protocol::outputFile);
     const double scale = plotSceneScale(geometry);
     drawSection(m_plotScene, geometry, scale);
+    // EN 1994-1-1 5.5.2(3): the web the effective section leaves out.
+    const WebHoleHeights hole = readWebHole(m_runFolder);
+    if (hole.hasHole) drawWebHole(m_plotScene, geometry, scale, hole.z_u, hole.z_o);
     drawSectionDimensions(m_plotScene, geometry, scale);
     m_plotView->fitScene(plotMaximumZoom);
 }

@@ -103,8 +103,8 @@ TEST(EngineRun, FailedInputLeavesHeaderOnlyTree) {
 }
 
 // "Stalvora2 RUNFOLDER" calculates that folder even when a newer one exists,
-// which stays untouched, and tells the outcome by its exit code: 0 every
-// check met, 2 a check not met, 1 an error. V_pl,Rd of the IPE 400 by hand:
+// which stays untouched, and tells the outcome of its Nachweise.txt by its
+// exit code: 0 every check met, 2 a check not met or not decided, 1 an error. V_pl,Rd of the IPE 400 by hand:
 // A = 2 180 13.5 + 373 8.6 + (4 - pi) 21² = 8446.4 mm², A_v = A - 2 b t_f +
 // (t_w + 2 r) t_f = 4269.5 mm², V_pl,Rd = A_v 355 / sqrt(3) = 875.07 kN.
 TEST(EngineCommandLine, NamedFolderIsCalculatedAndTellsTheOutcome) {
@@ -119,6 +119,9 @@ TEST(EngineCommandLine, NamedFolderIsCalculatedAndTellsTheOutcome) {
         {"shear: 1000 kN > 875.07 kN", replaceLine(example, "*Tragfaehigkeit:", "*Tragfaehigkeit:\t4e8\t1e6"), 2},
         {"serviceability shear: 900 kN", replaceLine(example, "*Gebrauchstauglichkeit:", "*Gebrauchstauglichkeit:\t2e8\t-9e5"), 2},
         {"no strain state for 1500 kNm", replaceLine(example, "*Tragfaehigkeit:", "*Tragfaehigkeit:\t1.5e9\t3e5"), 2},
+        // Class 3 hogging: -700 kNm beyond M_pl,eff = -641.5 and M_el,Rd = -530.1 kNm.
+        {"Class 3 beyond both routes", replaceLine(example, "*Tragfaehigkeit:", "*Tragfaehigkeit:\t-7e8\t3e5"), 2},
+        {"Class 3 within the effective web", replaceLine(example, "*Tragfaehigkeit:", "*Tragfaehigkeit:\t-6e8\t3e5"), 0},
         {"minimum reinforcement missing",
          replaceLine(replaceLine(example, "*Gebrauchstauglichkeit:", "*Gebrauchstauglichkeit:\t-1e8\t1e5"),
                      "*Geometrie-Bewehrung:", "*Geometrie-Bewehrung:\t6\t6\t1000\t1000\t30\t30"),

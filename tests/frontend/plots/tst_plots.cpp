@@ -385,22 +385,22 @@ private slots:
     // noted above the axes; for Class 1 and 2 (or no class) as before. A
     // refresh removes the note again.
     void plasticCurveByClass_data() {
-        QTest::addColumn<int>("klasse");
+        QTest::addColumn<QString>("basis");  // the bending row's rule in Nachweise.txt
         QTest::addColumn<bool>("permitted");
         QTest::addColumn<QString>("noteStart");
-        QTest::newRow("not determined") << 0 << true << QString();
-        QTest::newRow("class 1") << 1 << true << QString();
-        QTest::newRow("class 2") << 2 << true << QString();
-        QTest::newRow("class 3") << 3 << false << "Querschnittsklasse 3: pl. Grenzmoment nicht zulässig";
-        QTest::newRow("class 4") << 4 << false << "Querschnittsklasse 4: pl. Grenzmoment nicht zulässig";
+        QTest::newRow("no verdicts") << "" << true << QString();
+        QTest::newRow("class 2") << "Klasse2_M_pl,Rd(V_Ed)" << true << QString();
+        QTest::newRow("class 3 elastic") << "Klasse3_M_el,Rd" << false << "Querschnittsklasse 3: pl. Grenzmoment nicht";
+        QTest::newRow("class 3 effective web") << "Klasse2_Loch_im_Steg_M_pl,Rd(V_Ed)" << false << "Querschnittsklasse 3";
+        QTest::newRow("class 4") << "Klasse4_nicht_abgedeckt" << false << "Querschnittsklasse 4: pl. Grenzmoment nicht";
     }
     void plasticCurveByClass() {
-        QFETCH(int, klasse);
+        QFETCH(QString, basis);
         QFETCH(bool, permitted);
         QFETCH(QString, noteStart);
         const InteractionCurves c =
             readInteractionCurves(fixtures::folder("plots/hogging") + "V_M_beziehung.txt");
-        const QString note = plasticCurveNote(klasse);
+        const QString note = plasticCurveNote(basis.toStdString());
         QCOMPARE(note.startsWith(noteStart) && note.isEmpty() == noteStart.isEmpty(), true);
         drawInteractionCurves(mvPlot, c, noRun, note);
         QCOMPARE(graphNames(mvPlot), QStringList({"pl. Grenzmoment", "el. Grenzmoment"}));
@@ -427,30 +427,13 @@ private slots:
         QCOMPARE(noDataNote(mvPlot), noRun);
     }
 
-    // The note follows the class of M_Ed's direction in the run folder.
-    void plasticCurveNoteOfARun_data() {
-        QTest::addColumn<QString>("fixture");
-        QTest::addColumn<fixtures::Edits>("edits");
-        QTest::addColumn<int>("klasse");  // 0: no note
-        const QString classFile = "Querschnittsklasse.txt";
-        QTest::newRow("hogging class 3") << "results/class3_hogging" << fixtures::Edits() << 3;
-        QTest::newRow("hogging class 4")
-            << "results/class3_hogging" << fixtures::Edits{{classFile, "", fixtures::classRows(1, 4)}} << 4;
-        // Sagging M_Ed: the hogging class 3 does not concern the design.
-        QTest::newRow("sagging class 1")
-            << "results/class3_hogging"
-            << fixtures::Edits{{"output.txt", "M_Ed_t", "M_Ed_t\t2.5e+08"}} << 0;
-        QTest::newRow("no class file") << "results/worked_example" << fixtures::Edits() << 0;
-        QTest::newRow("no results") << "results/no_results" << fixtures::Edits() << 0;
-    }
+    // The note follows the engine's bending row, not the class file: the
+    // fixture's hogging Class 3 took the effective web.
     void plasticCurveNoteOfARun() {
-        QFETCH(QString, fixture);
-        QFETCH(fixtures::Edits, edits);
-        QFETCH(int, klasse);
-        QTemporaryDir dir;
-        const results::RunResults run =
-            results::RunResults::read(fixtures::editedRun(dir, fixture, edits));
-        QCOMPARE(plasticCurveNote(run), plasticCurveNote(klasse));
+        const std::pair<const char *, const char *> runs[] = {
+            {"results/class3_hogging", "Klasse2_Loch_im_Steg_M_pl,Rd(V_Ed)"}, {"results/worked_example", ""}};
+        for (const auto &[fixture, basis] : runs)
+            QCOMPARE(plasticCurveNote(results::RunResults::read(fixtures::folder(fixture))), plasticCurveNote(basis));
     }
 
     void negativeRepeatedShearMovesAwayFromZero() {

@@ -61,10 +61,7 @@ QString block(const QString &report, const QString &heading, const QString &end)
 }
 
 const QString classHeading = QString::fromUtf8("\n\nQUERSCHNITTSKLASSE (nach EN 1994-1-1 5.5):");
-const QString interactionHeading =
-    QString::fromUtf8("(nach EN 1994-1-1 6.2.2.4):");
 const QString classFile = QStringLiteral("Querschnittsklasse.txt");
-const QString class3 = QString::fromUtf8("Querschnittsklasse 3: nur elastische Bemessung zulässig");
 
 }  // namespace
 
@@ -103,7 +100,8 @@ private slots:
             u("\nϰ= 0.51234‰/m\tZ_na= 398.765mm\tEI_i= 292774kNm²") +
             "\n\nDEHNUNGSVERTEILUNG IM GZG MIT TENSION STIFFENING:" +
             "\nunter: V_Ed= 60kN \tM_Ed = 150kNm :" + u("\nϰ= 0.62‰/m\tZ_na= 405.1mm\tEI_i= 241935kNm²") +
-            "\nMindestbewehrung:" + u("\nA_s,min= 392.7mm² \t≤\t A_s,vor = 523.599mm²") +
+            u("\nMindestbewehrung (nach EN 1994-1-1 7.4.2):") +
+            u("\nA_s,min = 392.7 mm² ≤ A_s,vor = 523.6 mm², η = 0.75 (Zugzone unten)") +
             "\nMINDESTBEWEHRUNG VORHANDEN!" + "\n\nDEHNUNGSVERTEILUNG IM GZT:" +
             "\nunter: V_Ed= 80kN \tM_Ed = 250kNm :" +
             u("\nϰ= 4.5‰/m\tZ_na= 415.25mm\tEI_i= 55555.6kNm²") + "\n\nGRENZMOMENTE IM GZT:" +
@@ -116,15 +114,15 @@ private slots:
             u("\nDer Biegenachweis wird wie bisher plastisch geführt, ohne Prüfung") +
             u("\nder Querschnittsklasse.") + "\n\n" + D +
             "\nNACHWEISE" + "\n" + D + u("\nQUERKRAFTTRAGFÄHIGKEIT (nach EN 1994-1-1 6.2.2):") +
-            u("\n|V_Ed| = 80kN\t\t≤\t|V_pl_Rd| =500kN") + u("\nNACHWEIS ERFÜLLT!") +
-            u("\nAusnutzung η = 0.16") +
-            u("\n\nTRAGFÄHIGKEIT: INTERAKTION BIEGUNG UND QUERKRAFT (nach EN 1994-1-1 6.2.2.4):") +
-            u("\nQuerschnittsklasse nicht ermittelt: wie bisher M_Rd = M_pl_Rd(V_Ed)") +
-            u("\nM_Ed = 250kNm\t\t≤\tM_pl_Rd(V_Ed) =300kNm") + u("\nNACHWEIS ERFÜLLT!") +
-            "\nTeilplastische Spannungsverteilung" + u("\nAusnutzung η = 0.83");
+            // The engine's verdicts (the fixture's Nachweise.txt).
+            u("\n|V_Ed| = 80 kN ≤ V_pl,Rd = 500 kN, η = 0.16") + u("\nNACHWEIS ERFÜLLT!") +
+            u("\n\nTRAGFÄHIGKEIT: BIEGUNG (nach EN 1994-1-1 6.2.1 und 6.2.2.4):") +
+            u("\nQuerschnittsklasse 1: plastische Bemessung, M_Rd = M_pl,Rd(V_Ed)") +
+            u("\nM_Ed = 250 kNm ≤ M_pl,Rd(V_Ed) = 300 kNm, η = 0.83") + u("\nNACHWEIS ERFÜLLT!") +
+            u("\n\nTRAGFÄHIGKEIT: INTERAKTION BIEGUNG UND QUERKRAFT (nach EN 1993-1-5 7.1):") +
+            u("\nnicht maßgebend (plastischer Nachweis)");
         QCOMPARE(pieces.join(QString()), expected);
         QCOMPARE(pieces.first(), u("\t\t    BEMESSUNGSPROTOKOLL"));
-        QCOMPARE(pieces.last(), u("\nAusnutzung η = 0.83"));
     }
 
     void stateLineOfZeroMomentAndFailedState() {
@@ -140,118 +138,40 @@ private slots:
         QVERIFY(zeroMoment.contains(u("M_Ed = 250kNm :\nVERSAGEN!\n\nGRENZMOMENTE IM GZT:")));
     }
 
-    void minimumReinforcement_data() {
-        QTest::addColumn<QByteArray>("lines");
-        QTest::addColumn<double>("zNa");  // neutral axis of the state without TS; NaN: failure line
-        QTest::addColumn<QString>("expected");
-        // Steel height 400 mm, slab 160 mm: the slab spans Z = 400 ... 560 mm.
-        const QByteArray section = "h\t400\nh_c\t160\nV_Ed_g\t60000\n";
-        const QByteArray sagging = section + "M_Ed_g\t1.5e+08\n";
-        const QByteArray hogging = section + "M_Ed_g\t-1.5e+08\n";
-        const double nan = std::numeric_limits<double>::quiet_NaN();
-        QTest::newRow("equal is present")
-            << sagging + "A_s,min\t392.7\nA_svor\t392.7\n" << 450.0
-            << u("\nA_s,min= 392.7mm² \t≤\t A_s,vor = 392.7mm²\nMINDESTBEWEHRUNG VORHANDEN!");
-        QTest::newRow("less is missing")
-            << sagging + "A_s,min\t392.7\nA_svor\t392.6\n" << 450.0
-            << u("\nA_s,min= 392.7mm² \t>\t A_s,vor = 392.6mm²\nMINDESTBEWEHRUNG NICHT VORHANDEN!");
-        QTest::newRow("no moment, no check")
-            << section + "M_Ed_g\t0\n" << 388.6 << u("\nnicht maßgebend (kein Biegemoment im GZG)");
-        QTest::newRow("sagging, axis below the slab")
-            << sagging + "A_s,min\t0\nA_svor\t0\n" << 388.619
-            << u("\nnicht maßgebend (Betonplatte vollständig überdrückt)");
-        QTest::newRow("sagging, axis at the slab underside")
-            << sagging + "A_s,min\t0\nA_svor\t0\n" << 400.0
-            << u("\nnicht maßgebend (Betonplatte vollständig überdrückt)");
-        // Zeros with the axis inside the slab are the engine's figures, not a missing zone.
-        QTest::newRow("sagging, axis in the slab keeps the figures")
-            << sagging + "A_s,min\t0\nA_svor\t0\n" << 400.5
-            << u("\nA_s,min= 0mm² \t≤\t A_s,vor = 0mm²\nMINDESTBEWEHRUNG VORHANDEN!");
-        QTest::newRow("hogging, axis above the slab top")
-            << hogging + "A_s,min\t0\nA_svor\t0\n" << 560.0
-            << u("\nnicht maßgebend (Betonplatte vollständig überdrückt)");
-        QTest::newRow("hogging, axis in the slab")
-            << hogging + "A_s,min\t510\nA_svor\t226\n" << 420.0
-            << u("\nA_s,min= 510mm² \t>\t A_s,vor = 226mm²\nMINDESTBEWEHRUNG NICHT VORHANDEN!");
-        // |V_Ed,GZG| = 600 kN > V_pl,Rd = 500 kN: the engine skipped the state and the check.
-        QTest::newRow("serviceability shear failure")
-            << section + "M_Ed_g\t1.5e+08\nV_Ed_g\t600000\n" << nan
-            << u("\nnicht ermittelt (Querkraftversagen)");
-        QTest::newRow("serviceability section failure")
-            << sagging + "A_s,min\t0\nA_svor\t0\n" << nan
-            << u("\nnicht ermittelt (Querschnittsversagen)");
-    }
-    void minimumReinforcement() {
-        QFETCH(QByteArray, lines);
-        QFETCH(double, zNa);
-        QFETCH(QString, expected);
-        States states;
-        states.withoutTs = std::isnan(zNa) ? failureLine() : stateRow(1.5e8, 0.001, zNa, 1.5e14);
-        const QString report = reportOf(lines, states);
-        QVERIFY2(report.contains("\nMindestbewehrung:" + expected + "\n\nDEHNUNGSVERTEILUNG IM GZT:"),
-                 qPrintable(report));
-    }
-
-    void shearCheck_data() {
-        QTest::addColumn<QByteArray>("lines");
-        QTest::addColumn<QString>("expected");
-        // 500 / 500 = 1.00 fails: the resistance must exceed the action.
-        QTest::newRow("equal fails")
-            << QByteArray("V_pl_Rd\t500000\nV_Ed_t\t-500000\n")
-            << u("\n|V_Ed| = 500kN\t\t>\t|V_pl_Rd| =500kN\nQUERKRAFTVERSAGEN!\nAusnutzung η = 1.00");
-        // 499.999 / 500 = 0.999998, shown with two decimals.
-        QTest::newRow("negative below passes")
-            << QByteArray("V_pl_Rd\t500000\nV_Ed_t\t-499999\n")
-            << u("\n|V_Ed| = 499.999kN\t\t≤\t|V_pl_Rd| =500kN\nNACHWEIS ERFÜLLT!\nAusnutzung η = 1.00");
-        // 120 / 500 = 0.24
-        QTest::newRow("positive, a quarter")
-            << QByteArray("V_pl_Rd\t500000\nV_Ed_t\t120000\n")
-            << u("\n|V_Ed| = 120kN\t\t≤\t|V_pl_Rd| =500kN\nNACHWEIS ERFÜLLT!\nAusnutzung η = 0.24");
-        QTest::newRow("no shear force, no verdict")
-            << QByteArray("V_pl_Rd\t500000\n")
-            << u("\nnicht ermittelt (keine Berechnung)\nAusnutzung η: nicht ermittelt (keine Berechnung)");
-    }
-    void shearCheck() {
-        QFETCH(QByteArray, lines);
-        QFETCH(QString, expected);
-        QVERIFY(reportOf(lines).contains(u("(nach EN 1994-1-1 6.2.2):") + expected + "\n\nTRAGF"));
-    }
-
-    void interactionCheck_data() {
-        QTest::addColumn<double>("mEd");
-        QTest::addColumn<QString>("expected");
-        const QString passed = u("\nNACHWEIS ERFÜLLT!");
-        // Without classes (older run folder) the check stays plastic and says so.
-        const QString basis = u("\nQuerschnittsklasse nicht ermittelt: wie bisher M_Rd = M_pl_Rd(V_Ed)");
-        // η = |M_Ed| / |M_pl,Rd(V_Ed)|, also within the elastic range.
-        QTest::newRow("0 elastic") << 0.0
-            << basis + u("\nM_Ed = 0kNm\t\t≤\tM_el_Rd(V_Ed) =200kNm") + passed +
-                   "\nelastische Spannungsverteilung" + u("\nAusnutzung η = 0.00");
-        QTest::newRow("= M_el,max elastic") << 2e8  // 200 / 300 = 0.667
-            << basis + u("\nM_Ed = 200kNm\t\t≤\tM_el_Rd(V_Ed) =200kNm") + passed +
-                   "\nelastische Spannungsverteilung" + u("\nAusnutzung η = 0.67");
-        QTest::newRow("= M_pl,max plastic") << 3e8
-            << basis + u("\nM_Ed = 300kNm\t\t≤\tM_pl_Rd(V_Ed) =300kNm") + passed +
-                   "\nTeilplastische Spannungsverteilung" + u("\nAusnutzung η = 1.00");
-        QTest::newRow("> M_pl,max fails") << 3.1e8  // 310 / 300 = 1.033
-            << basis + u("\nM_Ed = 310kNm\t\t>\tM_pl_Rd(V_Ed) =300kNm\nVERSAGEN!\nAusnutzung η = 1.03");
-        QTest::newRow("= M_el,min elastic") << -1.5e8  // 150 / 220 = 0.682
-            << basis + u("\nM_Ed = -150kNm\t\t≥\tM_el_Rd(V_Ed) = -150kNm") + passed +
-                   "\nelastische Spannungsverteilung" + u("\nAusnutzung η = 0.68");
-        QTest::newRow("= M_pl,min plastic") << -2.2e8
-            << basis + u("\nM_Ed = -220kNm\t\t≥\tM_pl_Rd(V_Ed) = -220kNm") + passed +
-                   "\nTeilplastische Spannungsverteilung" + u("\nAusnutzung η = 1.00");
-        QTest::newRow("< M_pl,min fails") << -2.3e8  // 230 / 220 = 1.045
-            << basis + u("\nM_Ed = -230 kNm\t\t<\tM_pl_Rd(V_Ed) = -220 kNm\nVERSAGEN!\nAusnutzung η = 1.05");
-    }
-    void interactionCheck() {
-        QFETCH(double, mEd);
-        QFETCH(QString, expected);
-        QByteArray lines = "M_max_el\t2e+08\nM_max_pl\t3e+08\nM_min_el\t-1.5e+08\nM_min_pl\t-2.2e+08\n"
-                           "V_Ed_t\t1000\n";
-        lines += "M_Ed_t\t" + QByteArray::number(mEd, 'g', 6) + "\n";
-        const QString report = reportOf(lines);
-        QVERIFY2(report.endsWith(u("(nach EN 1994-1-1 6.2.2.4):") + expected), qPrintable(report.right(200)));
+    // Class 3: both routes with their utilisation, the chosen one first,
+    // and the terms of EN 1993-1-5 7.1 where the elastic route takes it.
+    void class3Routes() {
+        const QString effective = editedReport("results/class3_hogging", {});
+        QVERIFY2(effective.endsWith(
+                     u("\nQuerschnittsklasse 3: zwei Wege zulässig, der mit der kleineren Ausnutzung gilt"
+                       "\nWeg 1 (maßgebend): wirksamer Steg (Loch im Steg, EN 1994-1-1 5.5.2(3)):"
+                       "\n  M_Ed = -180 kNm ≥ M_pl,eff,Rd(V_Ed) = -200 kNm, η = 0.90"
+                       "\nWeg 2: elastisch (EN 1994-1-1 6.2.1.5 mit M_el,Rd ohne Querkraft, 6.2.2.4(3)):"
+                       "\n  M_Ed = -180 kNm < M_el,Rd = -150 kNm, η = 1.20\nNACHWEIS ERFÜLLT!"
+                       "\n\nTRAGFÄHIGKEIT: INTERAKTION BIEGUNG UND QUERKRAFT (nach EN 1993-1-5 7.1):"
+                       "\nnicht maßgebend (plastischer Nachweis)")),
+                 qPrintable(effective.right(800)));
+        // The effective web in the classification: parts, hole, axis, M_pl,Rd.
+        QVERIFY(effective.contains(
+            u("\nWirksamer Steg der Klasse 2 (EN 1994-1-1 5.5.2(3), „Loch im Steg“):"
+              "\n  je 20εt_w = 139.9 mm am Druckgurt und an der plastischen Nulllinie mitwirkend"
+              "\n  Loch im Steg von z = 153.4 mm bis z = 230.1 mm (über UK Stahlträger)"
+              "\n  Nulllinie des wirksamen Querschnitts: z_pl = 370 mm\n  M_pl,eff,Rd(V_Ed) = -200 kNm\n")));
+        // Elastic: 120 / 150 = 0.80; 7.1 with eta1 = 0.8182 >= 160 / 220 = 0.7273.
+        const QString elastic = editedReport(
+            "results/class3_hogging",
+            {{"Nachweise.txt", "biegung\t", "biegung\t-1.2e+08\t-1.5e+08\t0.8\terfuellt\tKlasse3_M_el,Rd"},
+             {"Nachweise.txt", "biegung_querkraft\t",
+              "biegung_querkraft\t0.8364\t1\t0.8364\terfuellt\tEN1993-1-5_7.1"},
+             {"Klasse3_Nachweis.txt", "eta_el", "eta_el\t0.8"}});
+        QVERIFY(elastic.contains(u(":\n  M_Ed = -120 kNm ≥ M_el,Rd = -150 kNm, η = 0.80\nWeg 2: wirksamer Steg")));
+        QVERIFY2(elastic.endsWith(u("(nach EN 1993-1-5 7.1):\nEN 1993-1-5 7.1: 0.8364 ≤ 1, η = 0.84"
+                                    "\nη̄1 = M_Ed / M_pl,Rd = 0.8182 (M_pl,Rd = -220 kNm ohne Querkraft), "
+                                    "η̄3 = |V_Ed| / V_pl,Rd = 0.24"
+                                    "\nM_f,Rd = -160 kNm (Gurte allein), M_f,Rd / M_pl,Rd = 0.7273"
+                                    "\nη̄1 ≥ M_f,Rd/M_pl,Rd: η̄1 + (1 − M_f,Rd/M_pl,Rd)(2η̄3 − 1)², sonst η̄3"
+                                    "\nNACHWEIS ERFÜLLT!")),
+                 qPrintable(elastic.right(800)));
     }
 
     void roundingOfStrengthsAndStrains_data() {
@@ -355,18 +275,16 @@ private slots:
             << QStringList{"\nunter: V_Ed= 1000kN \tM_Ed = 400kNm :\nnicht ermittelt (Querkraftversagen)",
                            "\nel. Grenzmomente:  nicht ermittelt (Querkraftversagen)",
                            "\npl. Grenzmomente:  nicht ermittelt (Querkraftversagen)",
-                           "\nQUERKRAFTVERSAGEN!",
-                           "\nM_Ed = 400kNm\t\tM_Rd(V_Ed): nicht ermittelt (Querkraftversagen)",
-                           // η_V = 1000 / 875.065; η_M is no ratio of missing limits.
-                           u("\nQUERKRAFTVERSAGEN!\nAusnutzung η = 1.14\n"),
-                           u("\nAusnutzung η: nicht ermittelt (Querkraftversagen)"),
+                           // η_V = 1000 / 875.065; the bending check has no resistance.
+                           u("\n|V_Ed| = 1000 kN > V_pl,Rd = 875.1 kN, η = 1.14\nQUERKRAFTVERSAGEN!\n"),
+                           u("\nM_Ed = 400 kNm, M_pl,Rd(V_Ed): nicht ermittelt\nnicht ermittelt (Querkraftversagen)"),
                            u("\n\nNICHT ERFÜLLT: Querkraftversagen (Ausnutzung η = 1.14)\n\n"),
-                           u("\nMindestbewehrung:\nnicht maßgebend (Betonplatte vollständig überdrückt)")};
+                           u("(nach EN 1994-1-1 7.4.2):\nnicht maßgebend (Betonplatte ohne Zug)")};
         // M_Ed = 1500 kNm > M_pl,Rd = 982.132 kNm: the limit moments exist.
         QTest::newRow("cross-section failure")
             << "results/section_failure"
             << QStringList{"\nunter: V_Ed= 300kN \tM_Ed = 1500kNm :\nVERSAGEN!",
-                           "\nM_Ed = 1500kNm\t\t>\tM_pl_Rd(V_Ed) =982.132kNm\nVERSAGEN!"};
+                           u("\nM_Ed = 1500 kNm > M_pl,Rd(V_Ed) = 982.1 kNm, η = 1.53\nNACHWEIS NICHT ERFÜLLT!")};
         QTest::newRow("no results")
             << "results/no_results"
             << QStringList{"\n\n" + D + "\nErgebnisse: nicht ermittelt (keine Berechnung)"};
@@ -381,19 +299,13 @@ private slots:
     }
 
     // Both bending directions with c/t, the limit that decided (formula and
-    // value from eps = 0.813617) and the class, alpha and psi; the note on the
-    // effective Class 2 web wherever a web is Class 3. M_Ed is hogging.
+    // value from eps = 0.813617) and the class, alpha and psi. M_Ed is
+    // hogging. (The effective web's block, which follows, is left out here.)
     void sectionClasses_data() {
         QTest::addColumn<QString>("rows");  // the class file's data rows
         QTest::addColumn<QString>("expected");
         const QString header =
             "richtung\teps\tc_t_flansch\tklasse_flansch\talpha\tpsi\tc_t_steg\tklasse_steg\tklasse\n";
-        const QString hint =
-            u("\nHinweis: Steg der Klasse 3 bei negativem Moment. Nach EN 1994-1-1 5.5.2(3)"
-              "\ndarf ein solcher Steg bei Gurten der Klasse 1 oder 2 durch einen wirksamen"
-              "\nSteg der Klasse 2 ersetzt werden („Loch im Steg“); der Querschnitt gilt"
-              "\ndann als Klasse 2. Dieser Nachweis ist im Programm nicht enthalten"
-              "\n(möglicher nächster Schritt).");
         const QString epsLine = u("\nε = √(235/f_yk) = 0.813617");
         const QString sagging1 =
             u("\nPositives Moment: Querschnittsklasse 1"
@@ -408,8 +320,7 @@ private slots:
                    u("\nNegatives Moment (Richtung von M_Ed): Querschnittsklasse 3"
                      "\n  Untergurt: c/t = 4.79259 ≤ 9ε = 7.32255 → Klasse 1"
                      "\n  Steg:      c/t_w = 38.4884 ≤ 42ε/(0.67+0.33ψ) = 64.5059 → Klasse 3"
-                     "\n             α: 1, ψ: -0.425003") +
-                   hint;
+                     "\n             α: 1, ψ: -0.425003");
         // Slender welded bottom flange: 12.5 > 14 eps = 11.3906; web by psi <= -1:
         // 62 eps (1 + 2) sqrt(2) = 214.017.
         QTest::newRow("class 4 by the flange")
@@ -419,8 +330,7 @@ private slots:
                    u("\nNegatives Moment (Richtung von M_Ed): Querschnittsklasse 4"
                      "\n  Untergurt: c/t = 12.5 > 14ε = 11.3906 → Klasse 4"
                      "\n  Steg:      c/t_w = 38.4884 ≤ 62ε(1−ψ)√(−ψ) = 214.017 → Klasse 3"
-                     "\n             α: 1, ψ: -2") +
-                   hint;
+                     "\n             α: 1, ψ: -2");
         // 36 eps / 0.4 = 73.2255; 456 eps / 12 = 30.9174. No Class 3 web, no note.
         QTest::newRow("webs of class 1 and 2")
             << header + "positiv\t0.813617\t4.79259\t1\t0.4\t0.2\t38.4884\t1\t1\n"
@@ -452,59 +362,9 @@ private slots:
     void sectionClasses() {
         QFETCH(QString, rows);
         QFETCH(QString, expected);
-        const QString report =
-            editedReport("results/class3_hogging", {{classFile, "", rows}});
+        const QString report = editedReport("results/class3_hogging",
+                                            {{classFile, "", rows}, {"Klasse3_Nachweis.txt", "", ""}});
         QCOMPARE(block(report, classHeading, "\n\n" + D), expected);
-    }
-
-    // The bending check by the class of M_Ed's direction, in the hogging run
-    // folder: M_el,Rd = 200 / -150 kNm, M_pl,Rd = 300 / -220 kNm.
-    void interactionByClass_data() {
-        QTest::addColumn<fixtures::Edits>("edits");
-        QTest::addColumn<QString>("expected");
-        const QString elastic = u("\nQuerschnittsklasse 3: Nachweis elastisch, M_Rd = M_el_Rd(V_Ed)");
-        auto moment = [](const char *nmm) {
-            return fixtures::Edit{"output.txt", "M_Ed_t", QString("M_Ed_t\t") + nmm};
-        };
-        // 180 / 150 = 1.20; the plastic resistance would have sufficed.
-        QTest::newRow("class 3 between M_el and M_pl")
-            << fixtures::Edits()
-            << elastic + u("\nM_Ed = -180kNm\t\t<\tM_el_Rd(V_Ed) = -150kNm\n") + class3 +
-                   u("\nM_pl_Rd(V_Ed) = -220kNm gilt nur für Querschnittsklasse 1 und 2"
-                     "\nNACHWEIS NICHT ERFÜLLT!\nAusnutzung η = 1.20");
-        // 250 / 150 = 1.67
-        QTest::newRow("class 3 beyond M_pl")
-            << fixtures::Edits{moment("-2.5e+08")}
-            << elastic + u("\nM_Ed = -250kNm\t\t<\tM_el_Rd(V_Ed) = -150kNm\n") + class3 +
-                   u("\nNACHWEIS NICHT ERFÜLLT!\nAusnutzung η = 1.67");
-        QTest::newRow("class 3 at M_el")
-            << fixtures::Edits{moment("-1.5e+08")}
-            << elastic + u("\nM_Ed = -150kNm\t\t≥\tM_el_Rd(V_Ed) = -150kNm\nNACHWEIS ERFÜLLT!"
-                           "\nelastische Spannungsverteilung\nAusnutzung η = 1.00");
-        // 250 / 200 = 1.25 with the sagging class.
-        QTest::newRow("class 3 sagging")
-            << fixtures::Edits{moment("2.5e+08"), {classFile, "", fixtures::classRows(3, 1)}}
-            << elastic + u("\nM_Ed = 250kNm\t\t>\tM_el_Rd(V_Ed) = 200kNm\n") + class3 +
-                   u("\nM_pl_Rd(V_Ed) = 300kNm gilt nur für Querschnittsklasse 1 und 2"
-                     "\nNACHWEIS NICHT ERFÜLLT!\nAusnutzung η = 1.25");
-        QTest::newRow("class 4")
-            << fixtures::Edits{{classFile, "", fixtures::classRows(1, 4)}}
-            << u("\nQuerschnittsklasse 4: wirksamer Querschnitt nicht abgedeckt – Nachweis nicht möglich"
-                 "\nNACHWEIS NICHT ERFÜLLT!\nAusnutzung η: nicht ermittelt (Querschnittsklasse 4)");
-        // 180 / 220 = 0.818
-        QTest::newRow("class 1")
-            << fixtures::Edits{{classFile, "", fixtures::classRows(4, 1)}}
-            << u("\nQuerschnittsklasse 1: plastische Bemessung zulässig, M_Rd = M_pl_Rd(V_Ed)"
-                 "\nM_Ed = -180kNm\t\t≥\tM_pl_Rd(V_Ed) = -220kNm\nNACHWEIS ERFÜLLT!"
-                 "\nTeilplastische Spannungsverteilung\nAusnutzung η = 0.82");
-    }
-    void interactionByClass() {
-        QFETCH(fixtures::Edits, edits);
-        QFETCH(QString, expected);
-        const QString report = editedReport("results/class3_hogging", edits);
-        QVERIFY2(report.endsWith(interactionHeading + expected), qPrintable(report.right(400)));
-        // V_Ed = 120 kN of V_pl,Rd = 500 kN.
-        QVERIFY(report.contains(u("NACHWEIS ERFÜLLT!\nAusnutzung η = 0.24\n\nTRAGF")));
     }
 
     // The whole text as the tab and the batch mode print it: the result line
@@ -514,24 +374,9 @@ private slots:
                                               QDateTime(QDate(2025, 1, 2), QTime(14, 30)));
         QVERIFY(text.startsWith("\t\t    BEMESSUNGSPROTOKOLL\n\nBemessungsdatei:          traeger.txt\n"));
         QVERIFY(text.contains(u("\nTeilsicherheitsbeiwerte:  nicht ermittelt (keine Berechnung)\n\n"
-                                "NICHT ERFÜLLT: Querschnittsklasse 3: nur elastische Bemessung zulässig "
-                                "(Ausnutzung η = 1.20)\n\n") +
+                                "Alle Nachweise erfüllt (maximale Ausnutzung 0.90)\n\n") +
                               D + "\nEINGABE\n"));
-        QCOMPARE(text.count(u("NICHT ERFÜLLT:")), 1);
         QVERIFY(text.indexOf(classHeading) < text.indexOf(u("\nNACHWEISE\n")));
-    }
-
-    // A section failure within the limit moments is no passed check.
-    void failedSectionWithinTheLimitsFails() {
-        States states;
-        states.ultimate = failureLine();
-        const QString report = reportOf(
-            "M_max_el\t2e+08\nM_max_pl\t3e+08\nM_min_el\t-1.5e+08\nM_min_pl\t-2.2e+08\n"
-            "M_Ed_t\t2.5e+08\nV_Ed_t\t1000\n",
-            states);
-        QVERIFY2(report.endsWith(u("\nM_Ed = 250kNm\t\t≤\tM_pl_Rd(V_Ed) =300kNm"
-                                   "\nVERSAGEN! (Querschnittsversagen im GZT)\nAusnutzung η = 0.83")),
-                 qPrintable(report.right(200)));
     }
 };
 

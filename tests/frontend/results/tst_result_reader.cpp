@@ -10,6 +10,7 @@
 #include "protocol/console_lines.h"
 #include "protocol/result_files.h"
 #include "protocol/run_folders.h"
+#include "protocol/verdict_files.h"
 #include "results/moment_curvature_data.h"
 #include "results/run_results.h"
 #include "run/engine_output.h"
@@ -164,9 +165,10 @@ private slots:
         const EngineReport report = console.add(engine.readAllStandardError());
         QVERIFY(report.succeeded && report.errorLines.isEmpty() && report.warningLines.isEmpty());
 
-        std::vector<std::pair<std::string, Columns>> files{{interactionFile, interaction::columns},
-                                                           {curvatureFile, curvature::columns},
-                                                           {classificationFile, classification::columns}};
+        std::vector<std::pair<std::string, Columns>> files{
+            {interactionFile, interaction::columns},       {curvatureFile, curvature::columns},
+            {classificationFile, classification::columns}, {verdictFile, verdict::columns},
+            {class3File, class3::columns}};
         for (AnalysedState state : analysedStates) {
             const std::string folder = stateFolder(state);
             files.push_back({folder + outputFile, state == AnalysedState::Ultimate ? state::columns
@@ -177,9 +179,13 @@ private slots:
         for (const auto &[name, columns] : files) {
             const QString text = formdriver::readText(QString::fromStdString(run + name));
             QCOMPARE(text.section('\n', 0, 0) + '\n', QString::fromStdString(headerLine(columns)));
-            const int numbers = columns.names == zone::columns.names ? zone::numberCount
+            // Rows of numbers where a row begins with one (no Class 3 values when sagging).
+            const int numbers = columns.names == zone::columns.names        ? zone::numberCount
                                 : columns.names == curvature::columns.names ? curvature::numberCount
-                                : columns.names == classification::columns.names ? 0 : int(columns.count);
+                                : columns.names == interaction::columns.names || columns.names == state::columns.names ||
+                                        columns.names == state::serviceabilityColumns.names
+                                    ? int(columns.count)
+                                    : 0;
             if (numbers > 0) QVERIFY2(!results::readNumberRows(run + name, numbers).empty(), name.c_str());
         }
 
@@ -212,6 +218,10 @@ private slots:
         const SectionGeometry g = readSectionGeometry(run + outputFile);
         QCOMPARE(QVector<double>({g.h, g.b_f1, g.t_w, g.r, g.h_c}), QVector<double>({400, 180, 8.6, 21, 160}));
         QVERIFY(result.sectionClasses().positive.present && result.sectionClasses().negative.present);
+        // Every check row, and eta = 300 / 875.065 = 0.343 for the shear row.
+        QVERIFY(result.verdicts().present());
+        QCOMPARE(result.verdicts().overall.result, verdict::Result::Fulfilled);
+        QVERIFY(std::fabs(*result.verdicts().shear.eta - 300.0 / 875.0652) < 1e-5);
         const results::MomentCurvatureData curve = results::readMomentCurvature(run);
         QVERIFY(!curve.empty() && curve.plastic[1].present && curve.elastic[0].present);
         ZoneState state;

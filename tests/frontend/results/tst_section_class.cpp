@@ -1,5 +1,4 @@
-// Reading the cross-section classes of a run and the ultimate bending check
-// that honours them.
+// Reading the cross-section classes of a run and the limits that decided them.
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -10,7 +9,6 @@
 #include "results/section_class.h"
 #include "support/result_fixtures.h"
 
-using results::BendingCheck;
 using results::SectionClasses;
 using results::SectionClassRow;
 
@@ -128,47 +126,6 @@ private slots:
         const SectionClasses k = results::readSectionClasses(dir.filePath("none/").toStdString());
         QVERIFY(!k.positive.present);
         QVERIFY(!k.negative.present);
-    }
-
-    void bendingCheckByClass_data() {
-        QTest::addColumn<int>("klasse");  // 0: not determined
-        QTest::addColumn<double>("mEd");
-        QTest::addColumn<double>("mEl");
-        QTest::addColumn<double>("mPl");
-        QTest::addColumn<bool>("made");
-        QTest::addColumn<bool>("fulfilled");
-        QTest::addColumn<bool>("elastic");
-        QTest::addColumn<double>("resistance");
-        QTest::addColumn<QString>("message");
-        const QString class3 = QString::fromUtf8("Querschnittsklasse 3: nur elastische Bemessung zulässig");
-        const QString class4 = QString::fromUtf8(
-            "Querschnittsklasse 4: wirksamer Querschnitt nicht abgedeckt – Nachweis nicht möglich");
-        // Sagging: M_el = 500, M_pl = 700 kNm.
-        QTest::newRow("class 1, partly plastic") << 1 << 600.0 << 500.0 << 700.0 << true << true << false << 700.0 << QString();
-        QTest::newRow("class 2 beyond M_pl") << 2 << 701.0 << 500.0 << 700.0 << true << false << false << 700.0 << QString();
-        QTest::newRow("class 3 between M_el and M_pl") << 3 << 600.0 << 500.0 << 700.0 << true << false << true << 500.0 << class3;
-        QTest::newRow("class 3 at M_el") << 3 << 500.0 << 500.0 << 700.0 << true << true << true << 500.0 << QString();
-        QTest::newRow("class 4") << 4 << 100.0 << 500.0 << 700.0 << false << false << false << 0.0 << class4;
-        QTest::newRow("not determined: plastic as before") << 0 << 600.0 << 500.0 << 700.0 << true << true << false << 700.0 << QString();
-        // Hogging: M_el = -250, M_pl = -350 kNm.
-        QTest::newRow("hogging class 1") << 1 << -300.0 << -250.0 << -350.0 << true << true << false << -350.0 << QString();
-        QTest::newRow("hogging class 3 beyond M_el") << 3 << -300.0 << -250.0 << -350.0 << true << false << true << -250.0 << class3;
-        QTest::newRow("hogging class 3 within M_el") << 3 << -200.0 << -250.0 << -350.0 << true << true << true << -250.0 << QString();
-        QTest::newRow("hogging class 1 beyond M_pl") << 1 << -351.0 << -250.0 << -350.0 << true << false << false << -350.0 << QString();
-    }
-    void bendingCheckByClass() {
-        QFETCH(int, klasse);
-        QFETCH(double, mEd);
-        QFETCH(double, mEl);
-        QFETCH(double, mPl);
-        SectionClassRow r = row(klasse);
-        r.present = klasse > 0;
-        const BendingCheck c = results::bendingCheck(r, mEd, mEl, mPl);
-        QTEST(c.made, "made");
-        QTEST(c.fulfilled, "fulfilled");
-        QTEST(c.elastic, "elastic");
-        QTEST(c.resistance, "resistance");
-        QTEST(c.message, "message");
     }
 
     void decidingLimits() {

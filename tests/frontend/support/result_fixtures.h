@@ -46,8 +46,8 @@ QString classRows(int sagging, int hogging);
 QStringList zerosShownAsValues(const QString &text);
 
 // Lines of the check panel for the worked-example run folder
-// (fixtures/results/worked_example): partly plastic, shear force -80 kN, no
-// cross-section classes (an older run folder).
+// (fixtures/results/worked_example): its Nachweise.txt (shear force -80 kN,
+// bending against M_pl,Rd(V_Ed) = 300 kNm), no cross-section classes.
 QStringList workedExampleCheckPanel();
 
 }  // namespace fixtures
