@@ -55,12 +55,6 @@ double NumberEdit::value() const {
     return parseNumber(text(), x) ? x : 0.0;
 }
 
-QString NumberEdit::fileText() const {
-    double x = 0.0;
-    if (!parseNumber(text(), x)) return QString();
-    return text().trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
-}
-
 NumberEdit::State NumberEdit::state() const {
     if (text().trimmed().isEmpty()) return State::Empty;
     if (!isValid()) return State::NotANumber;
