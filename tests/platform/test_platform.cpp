@@ -1,0 +1,97 @@
+// The platform layer on the system it was built for: work folder, folder
+// names with umlauts and spaces, run folders, data files, the engine's name.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void setVariable(const char *name, const char *value) {
+#ifdef _WIN32
+    _putenv_s(name, value ? value : "");  // an empty value removes it
+#else
+    if (value) setenv(name, value, 1);
+    else unsetenv(name);
+#endif
+}
+
+// An umlaut as the file functions of this system spell it (ANSI on Windows).
+#ifdef _WIN32
+const std::string ue = "\xFC";
+#else
+const std::string ue = "\xC3\xBC";
+#endif
+
+}  // namespace
+
+TEST(Platform, WorkFolderEndsInOneSeparator) {
+    const std::string sep = platform::separator();
+    const struct {
+        const char *configured;
+        std::string expected;
+    } cases[] = {
+        {"/tmp/work/", "/tmp/work/"},
+        {"/tmp/work", "/tmp/work" + sep},
+#ifdef _WIN32
+        {"C:\\Temp\\x\\", "C:\\Temp\\x\\"},
+        {"C:/Temp/x/", "C:/Temp/x/"},  // no "\" after the "/"
+        {nullptr, "C:\\Temp\\Stalvora_temp\\"},
+#endif
+    };
+    for (const auto &c : cases) {
+        setVariable("STALVORA_WORK_DIR", c.configured);
+        EXPECT_EQ(platform::workFolder(), c.expected) << (c.configured ? c.configured : "unset");
+    }
+#ifndef _WIN32
+    setVariable("STALVORA_WORK_DIR", nullptr);
+    setVariable("XDG_CACHE_HOME", "/c");
+    EXPECT_EQ(platform::workFolder(), "/c/Stalvora_temp/");
+#endif
+}
+
+TEST(Platform, FoldersWithUmlautsAndSpacesAreCreatedListedAndFound) {
+    const std::string sep = platform::separator();
+    const std::string root = (fs::temp_directory_path() / "norvel_platform_test").string() + sep;
+    fs::remove_all(root);
+    const std::string work = root + "Pr" + ue + "fung Tr" + ue + "ger" + sep;
+    ASSERT_TRUE(platform::createFolder(root));
+    ASSERT_TRUE(platform::createFolder(work));
+    EXPECT_TRUE(platform::createFolder(work));  // an existing folder is no error
+    for (const char *run : {"3", "12", "007"}) ASSERT_TRUE(platform::createFolder(work + run));
+    const std::string fileName = "Querschnittsklasse " + ue + ".txt";
+    std::ofstream(work + fileName, std::ios::binary) << "abc";
+
+    std::vector<platform::DirEntry> entries;
+    ASSERT_TRUE(platform::listEntries(work, entries));
+    bool fileListed = false;
+    for (const auto &e : entries)
+        if (e.name == fileName) fileListed = e.size == 3 && !e.isFolder;
+    EXPECT_TRUE(fileListed) << "the listed name opens the same file";
+    platform::RunFolder newest;
+    ASSERT_TRUE(platform::newestRunFolder(work, newest));
+    EXPECT_EQ(newest.name, "12");
+    EXPECT_TRUE(std::ifstream(work + newest.name + sep + ".." + sep + fileName).good());
+    fs::remove_all(root);
+}
+
+TEST(Platform, TablesAndEngineLieBesideTheProgram) {
+    const std::string beside = platform::executableFolder();
+    ASSERT_FALSE(beside.empty());
+    EXPECT_EQ(beside.back(), platform::separator().back());
+    // The build puts every program and the tables into one folder.
+    EXPECT_TRUE(fs::exists(beside + platform::engineProgramName()));
+    EXPECT_EQ(fs::path(STALVORA_EXE).filename().string(), platform::engineProgramName());
+    const fs::path previous = fs::current_path();
+    fs::current_path(fs::temp_directory_path());
+    EXPECT_EQ(platform::findDataFile("IProfile.txt"), beside + "IProfile.txt");
+    EXPECT_EQ(platform::findDataFile("keine_Tabelle.txt"), "keine_Tabelle.txt");
+    fs::current_path(previous);
+}
