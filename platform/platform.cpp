@@ -156,6 +156,14 @@ bool newestRunFolder(const std::string &workFolder, RunFolder &newest) {
     return listEntries(workFolder, entries) && newestRunFolder(entries, newest);
 }
 
+std::string pathToUtf8(const std::string &path) {
+#ifdef _WIN32
+    return toPath(path).u8string();
+#else
+    return path;
+#endif
+}
+
 const std::string &engineProgramName() {
 #ifdef _WIN32
     static const std::string name = "Stalvora2.exe";

@@ -54,6 +54,11 @@ const std::string &engineProgramName();
 // Linux: Windows would write "\r\n" in text mode. Call before any output.
 void useBinaryConsole();
 
+// A path of this layer (workFolder, findDataFile, listEntries: the narrow
+// encoding the C library opens, ANSI on Windows) as UTF-8, the encoding of
+// QString::fromStdString. Linux paths are returned as they are.
+std::string pathToUtf8(const std::string &path);
+
 // Waits the given number of milliseconds.
 void waitMilliseconds(int ms);
 

@@ -79,6 +79,7 @@ TEST(Platform, FoldersWithUmlautsAndSpacesAreCreatedListedAndFound) {
     ASSERT_TRUE(platform::newestRunFolder(work, newest));
     EXPECT_EQ(newest.name, "12");
     EXPECT_TRUE(std::ifstream(work + newest.name + sep + ".." + sep + fileName).good());
+    EXPECT_EQ(platform::pathToUtf8("Pr" + ue + "fung"), "Pr\xC3\xBC" "fung");
     fs::remove_all(root);
 }
 
