@@ -59,7 +59,8 @@ TEST(Platform, WorkFolderEndsInOneSeparator) {
 
 TEST(Platform, FoldersWithUmlautsAndSpacesAreCreatedListedAndFound) {
     const std::string sep = platform::separator();
-    const std::string root = (fs::temp_directory_path() / "norvel_platform_test").string() + sep;
+    // Inside the build folder (the current directory), which no other build shares.
+    const std::string root = (fs::current_path() / "platform_test_folders").string() + sep;
     fs::remove_all(root);
     const std::string work = root + "Pr" + ue + "fung Tr" + ue + "ger" + sep;
     ASSERT_TRUE(platform::createFolder(root));
@@ -91,7 +92,9 @@ TEST(Platform, TablesAndEngineLieBesideTheProgram) {
     EXPECT_TRUE(fs::exists(beside + platform::engineProgramName()));
     EXPECT_EQ(fs::path(STALVORA_EXE).filename().string(), platform::engineProgramName());
     const fs::path previous = fs::current_path();
-    fs::current_path(fs::temp_directory_path());
+    const fs::path elsewhere = previous / "platform_test_cwd";  // holds no tables
+    fs::create_directories(elsewhere);
+    fs::current_path(elsewhere);
     EXPECT_EQ(platform::findDataFile("IProfile.txt"), beside + "IProfile.txt");
     EXPECT_EQ(platform::findDataFile("keine_Tabelle.txt"), "keine_Tabelle.txt");
     fs::current_path(previous);
