@@ -29,6 +29,7 @@ fail() { echo "test-windows: $*" >&2; exit 1; }
 # program starts (a start takes ~0.1 s then instead of ~2 s). wine's own
 # services start here with no pipe attached: started later under ctest, they
 # would keep its output pipe open and ctest would wait for them for ever.
+mkdir -p "$WINEPREFIX"
 "$WINESERVER" -k 2>/dev/null || true
 "$WINESERVER" -p
 trap '"$WINESERVER" -k 2>/dev/null || true' EXIT
