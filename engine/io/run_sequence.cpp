@@ -167,6 +167,8 @@ RunEnd runInRunFolder(const std::string &runFolder) {
 }
 
 int runSequence() {
+    // One console protocol on every system: lines end in "\n" alone.
+    platform::useBinaryConsole();
     runInWorkFolder(platform::workFolder());
     platform::waitMilliseconds(50);
     return exitCompleted;
@@ -174,6 +176,8 @@ int runSequence() {
 
 int runEngine(int argc, const char *const argv[]) {
     if (argc < 2) return runSequence();
+    // One console protocol on every system: lines end in "\n" alone.
+    platform::useBinaryConsole();
     int code = exitError;
     if (argc == 2 && std::strcmp(argv[1], helpOption) == 0) {
         printUsage(std::cout);

@@ -82,7 +82,7 @@ void echoMaterialTable(const DesignInput &in) {
 
 bool readProfileTable(DesignInput &in) {
     if (in.Profiltyp != protocol::input::rolledProfile) return true;
-    std::ifstream file(platform::findDataFile(protocol::input::profileTable));
+    std::ifstream file(platform::findDataFile(protocol::input::profileTable), std::ios::binary);
     if (!file) {
         errorLine("FEHLERMELDUNG:keine gueltige Profil-Datei 'IProfile.txt' im Verzeichniss "
                   "vorhanden");
@@ -118,7 +118,7 @@ bool readProfileTable(DesignInput &in) {
 }
 
 bool readMaterialTable(DesignInput &in) {
-    std::ifstream file(platform::findDataFile(protocol::input::materialTable));
+    std::ifstream file(platform::findDataFile(protocol::input::materialTable), std::ios::binary);
     if (!file) {
         errorLine("FEHLERMELDUNG:keine gueltige Datei 'Materialeigenschaften.txt' im "
                   "Verzeichniss vorhanden");

@@ -5,6 +5,7 @@
 
 #include "files/design_file.h"
 #include "files/units.h"
+#include "platform/platform.h"
 #include "protocol/result_files.h"
 #include "results/run_outcome.h"
 #include "results/section_class.h"
@@ -311,12 +312,12 @@ QString weldedProfile(const design::Design &in) {
 
 std::optional<design::Design> readRunInput(const std::string &runFolder) {
     design::Design input;
-    if (!designfile::readRunInput(runFolder, input)) return std::nullopt;
+    if (!designfile::readRunInput(platform::pathToUtf8(runFolder), input)) return std::nullopt;
     return input;
 }
 
 QDateTime calculationTime(const std::string &runFolder) {
-    const QFileInfo output(QString::fromStdString(runFolder + protocol::outputFile));
+    const QFileInfo output(QString::fromStdString(platform::pathToUtf8(runFolder + protocol::outputFile)));
     return output.exists() ? output.lastModified() : QDateTime();
 }
 

@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "files/design_file.h"
+#include "platform/platform.h"
 #include "protocol/run_folders.h"
 #include "run/engine_process.h"
 
@@ -44,7 +45,7 @@ DesignRun runDesign(const design::Design &design, const std::string &workFolder)
     }
     run.runFolder = protocol::nextRunFolder(workFolder);
     // Without its input file the engine has nothing to calculate.
-    if (!writeInput(design, QString::fromStdString(run.runFolder))) {
+    if (!writeInput(design, QString::fromStdString(platform::pathToUtf8(run.runFolder)))) {
         run.messages << QString::fromUtf8("Schreiben der Datei ist fehlgeschlagen!");
         return run;
     }

@@ -31,7 +31,8 @@ public:
 
     // Starts the engine without arguments: it calculates the newest run folder.
     void startEngine();
-    // Starts the engine on the given run folder, whatever folder is newest.
+    // Starts the engine on the given run folder (a path of the platform
+    // layer), whatever folder is newest.
     void startEngine(const std::string &runFolder);
     const QString &startedProgram() const { return program_; }
 

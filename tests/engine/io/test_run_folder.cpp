@@ -84,10 +84,9 @@ TEST(RunFolder, NoUsableFolderIsReported) {
 TEST(EngineRun, NoRunFolderEndsWithExitCodeZeroAndNoFiles) {
     TempFolder work;
     fs::create_directory(work.path() + "abc");
-    testsupport::EngineRun run;
-    const std::string cmd = "STALVORA_WORK_DIR='" + work.path() + "' '" STALVORA_EXE "' >/dev/null 2>'" +
-                            work.path() + "err'";
-    EXPECT_EQ(std::system(cmd.c_str()), 0);
+    EXPECT_EQ(testsupport::startEngine(STALVORA_EXE, work.path(), work.path() + "out",
+                                       work.path() + "err"),
+              0);
     EXPECT_NE(testsupport::readFile(work.path() + "err").find("kein gueltiger Ordner"), std::string::npos);
     EXPECT_FALSE(fs::exists(work.path() + "abc/output.txt"));
 }
@@ -134,7 +133,7 @@ TEST(EngineCommandLine, NamedFolderIsCalculatedAndTellsTheOutcome) {
         fs::create_directories(work.path() + "2");
         testsupport::writeFile(work.path() + "1/input.txt", c.input);
         testsupport::writeFile(work.path() + "2/input.txt", example);  // newer, left alone
-        const auto run = testsupport::runEngineWith(work, "'" + work.path() + "1/'");
+        const auto run = testsupport::runEngineWith(work, testsupport::shellQuoted(work.path() + "1/"));
         EXPECT_EQ(run.exitCode, c.exitCode) << c.name << "\n" << run.err;
         EXPECT_NE(run.out.find("Aktuelles Verzeichnis: " + work.path() + "1\n"), std::string::npos) << c.name;
         EXPECT_EQ(run.err.find("Berechnung wurde erfolgreich abgeschlossen") != std::string::npos, c.exitCode != 1)
@@ -154,10 +153,10 @@ TEST(EngineCommandLine, ArgumentsOtherThanARunFolder) {
         const char *output;     // the start of standard output, or of standard error
     } cases[] = {
         {"usage", "--help", 0, "Aufruf: Stalvora2 [LAUFORDNER]\n"},
-        {"folder missing", "'{work}9'", 1, "FEHLERMELDUNG: kein gueltiger Ordner {work}9 vorhanden \n"},
-        {"folder without input", "'{work}1'", 1, "Aktuelles Verzeichnis: {work}1\n"},
+        {"folder missing", "{q}{work}9{q}", 1, "FEHLERMELDUNG: kein gueltiger Ordner {work}9 vorhanden \n"},
+        {"folder without input", "{q}{work}1{q}", 1, "Aktuelles Verzeichnis: {work}1\n"},
         {"unknown option", "-v", 1, "FEHLERMELDUNG: unbekannter Aufruf: -v\nAufruf: Stalvora2"},
-        {"two folders", "'{work}1' '{work}1'", 1, "FEHLERMELDUNG: unbekannter Aufruf: zu viele Argumente\n"},
+        {"two folders", "{q}{work}1{q} {q}{work}1{q}", 1, "FEHLERMELDUNG: unbekannter Aufruf: zu viele Argumente\n"},
         {"no argument, input refused", "", 0, "Aktuelles Verzeichnis: {work}3\n"},
     };
     for (const auto &c : cases) {
@@ -166,6 +165,8 @@ TEST(EngineCommandLine, ArgumentsOtherThanARunFolder) {
         fs::create_directories(work.path() + "3");
         testsupport::writeFile(work.path() + "3/input.txt", "*Tragfaehigkeit:\tx\n");
         const auto expand = [&work](std::string text) {
+            const std::string quote = testsupport::shellQuoted("").substr(1);
+            for (std::size_t at; (at = text.find("{q}")) != std::string::npos;) text.replace(at, 3, quote);
             for (std::size_t at; (at = text.find("{work}")) != std::string::npos;) text.replace(at, 6, work.path());
             return text;
         };
