@@ -4,6 +4,8 @@
 #include <locale>
 #include <sstream>
 
+#include "files/units.h"
+#include "protocol/result_files.h"
 #include "results/run_outcome.h"
 #include "results/verdict_texts.h"
 
@@ -69,8 +71,8 @@ ValuePanel buildValuePanel(const results::NumberRow &row) {
     ValuePanel panel;
     panel.summary = StateSummary::fromStateRow(row);
     panel.hasState = true;
-    const double vEd = row.at(1) / 1000.0;
-    const double mEd = panelMoment(row.at(0) / 1000000.0);
+    const double vEd = units::kilonewtons(row.at(protocol::state::V));
+    const double mEd = panelMoment(units::kilonewtonMetres(row.at(protocol::state::M)));
     panel.lines = valueLines("VEd = " + streamText(vEd) + " [kN]",
                              "MEd = " + streamText(mEd) + " [kNm]",
                              u("ϰ = ") + streamText(panel.summary.kappa) + u(" [‰/m]"),

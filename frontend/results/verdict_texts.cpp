@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "files/units.h"
+
 namespace results {
 
 namespace {

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "protocol/result_files.h"
 #include "plots/interaction_plot.h"
 #include "plots/section_drawing.h"
 #include "window/mainwindow.h"
@@ -76,7 +77,7 @@ private:
     // Strain and stress plots of one state against the strain plane
     // eps(z) = kappa (Z_na - z) of the state row: every strain point lies on it.
     void checkStrainPlane(QCustomPlot *epsPlot, const std::string &stateFolder) {
-        const auto rows = results::readNumberRows(stateFolder + results::outputFile, 4);
+        const auto rows = results::readNumberRows(stateFolder + protocol::outputFile, 4);
         QCOMPARE(int(rows.size()), 1);
         const double kappa = rows[0][2];  // per mille per mm
         const double zNa = rows[0][3];
