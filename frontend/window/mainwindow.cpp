@@ -32,6 +32,7 @@
 #include "results/result_reader.h"
 #include "window/report_actions.h"
 #include "window/run_status.h"
+#include "window/shear_connector_group.h"
 #include "protocol/result_files.h"
 
 namespace {
@@ -194,6 +195,9 @@ QWidget *MainWindow::buildEingabeTab() {
     auto *gztLayout = new QVBoxLayout(gzt);
     gztLayout->addLayout(buildTragfaehigkeitRow());
 
+    m_verbundmittel = new ShearConnectorGroup;
+    m_verbundmittel->setStyleSheet(groupBoxStyle);
+
     m_startButton = new QPushButton("Berechnung starten");
     m_startButton->setStyleSheet("font: 12pt; ");
     connect(m_startButton, SIGNAL(clicked()), this, SLOT(onButtonClicked()));
@@ -212,6 +216,7 @@ QWidget *MainWindow::buildEingabeTab() {
     linksLayout->addWidget(geometrie);
     linksLayout->addWidget(gzg);
     linksLayout->addWidget(gzt);
+    linksLayout->addWidget(m_verbundmittel);
     linksLayout->addLayout(buttonRow);
     linksLayout->addWidget(m_konsole);
 

@@ -37,6 +37,7 @@ class QWidget;
 class MyGraphicsView;
 class MomentCurvaturePlot;
 class RunStatus;
+class ShearConnectorGroup;
 class NumberEdit;
 namespace design {
 struct Design;
@@ -212,6 +213,7 @@ private:
     // Engine run and documents
     QProcess *m_process = nullptr;
     QPushButton *m_startButton = nullptr;  // disabled while an engine runs
+    ShearConnectorGroup *m_verbundmittel = nullptr;  // the studs of a partial connection
     std::string m_runFolder;
     QString m_runFolderPath;
     std::string m_dateiName;

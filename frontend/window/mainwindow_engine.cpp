@@ -7,7 +7,9 @@
 #include <QTextEdit>
 
 #include "run/engine_process.h"
+#include "files/design.h"
 #include "window/mainwindow.h"
+#include "window/shear_connector_group.h"
 #include "widgets/numberedit.h"
 #include "platform/platform.h"
 #include "protocol/run_folders.h"
@@ -33,9 +35,12 @@ void MainWindow::onButtonClicked() { startCalculation(true); }
 // keeps the previous run's output.
 void MainWindow::startCalculation(bool checkRanges) {
     QStringList probleme;
+    const bool duebel = m_verbundmittel->partialConnection();
     for (NumberEdit *feld : qAsConst(m_eingabeFelder)) {
         const NumberEdit::State zustand = feld->state();
         if (zustand == NumberEdit::State::Ok) continue;
+        // The studs count only for a design with partial connection.
+        if (!duebel && design::fieldNamed(feld->objectName().toStdString())->stud) continue;
         if (zustand == NumberEdit::State::OutOfRange && !checkRanges) continue;
         probleme << m_feldNamen.value(feld) + ": " + feld->problem();
     }

@@ -19,6 +19,7 @@
 #include "protocol/run_folders.h"
 #include "widgets/numberedit.h"
 #include "window/mainwindow.h"
+#include "window/shear_connector_group.h"
 
 namespace {
 
@@ -81,6 +82,8 @@ design::Design MainWindow::formDesign() const {
     d.set_verfestigung_s = m_bewehrungVerfestigung->isChecked();
     d.Profiltyp = m_baustahlProfiltyp->currentText().toStdString();
     d.Profilname = m_baustahlProfilname->currentText().toStdString();
+    d.partialConnection = m_verbundmittel->partialConnection();
+    d.Rippen = m_verbundmittel->ribs();
     for (const NumberEdit *feld : m_eingabeFelder) {
         const design::FieldInfo &info = infoOf(feld);
         double x = 0.0;
@@ -99,6 +102,8 @@ void MainWindow::showDesign(const design::Design &d) {
     waehleEintrag(m_baustahlProfiltyp, d.Profiltyp);
     // A welded profile has no name; the engine reads none.
     waehleEintrag(m_baustahlProfilname, d.rolled() ? d.Profilname : std::string());
+    m_verbundmittel->setPartialConnection(d.partialConnection);
+    m_verbundmittel->setRibs(d.Rippen);
     for (NumberEdit *feld : qAsConst(m_eingabeFelder)) {
         const design::FieldInfo &info = infoOf(feld);
         const design::Value &wert = d.*info.member;

@@ -84,6 +84,30 @@ private slots:
         QCOMPARE(q(designfile::text(r.design)), example());
     }
 
+    // The studs' line is optional: written after *Tragfaehigkeit: only for a design with partial
+    // connection, read back to the same bytes; without it the file is the example's.
+    void studLineIsOptionalAndRoundTrips() {
+        const QString studs = example() + "\n\n\t\t\t\td\th_sc\tf_u\tn\tL_e\tRippen\tn_r\tt_blech\n"
+                                          "*Verbundmittel:\t\t19\t100\t450\t18\t8000\tquer\t2\t0.88\n";
+        const designfile::ReadResult r = parse(studs);
+        QVERIFY2(r.ok, qPrintable(q(r.reason)));
+        QVERIFY(r.design.partialConnection);
+        QCOMPARE(QVector<double>({*r.design.d, *r.design.h_sc, *r.design.f_u, *r.design.n, *r.design.L_e,
+                                  *r.design.n_r, *r.design.t_blech}),
+                 QVector<double>({19, 100, 450, 18, 8000, 2, 0.88}));
+        QCOMPARE(r.design.Rippen, std::string("quer"));
+        QCOMPARE(q(designfile::text(r.design)), studs);
+        design::Design without = r.design;
+        without.partialConnection = false;
+        QCOMPARE(q(designfile::text(without)), example());
+        // Empty stud fields are missing only where the design has studs.
+        without.d.reset();
+        QVERIFY(design::missingValues(without).empty());
+        without.partialConnection = true;
+        QCOMPARE(int(design::missingValues(without).size()), 1);
+        QCOMPARE(q(design::missingValues(without).front()->formName), QString("m_duebelD"));
+    }
+
     void faultsAreNamedByTheirFirstLine_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("line");  // 0: the whole file
@@ -127,6 +151,11 @@ private slots:
         QTest::newRow("class not offered")
             << replaced("*Eigenschaften-Beton:", "*Eigenschaften-Beton:\t\tC25/30\t1.5\t0.85\tON")
             << lineOf(e, "*Eigenschaften-Beton:") << QString::fromUtf8("Betonfestigkeitsklasse ungültig!");
+        const QString studs = e + "*Verbundmittel:\t19\t100\t450\t18\t8000\t";
+        QTest::newRow("stud ribs not offered") << studs + "schraeg\t1\t0\n" << e.count('\n') + 1
+                                               << QString::fromUtf8("Rippen ungültig");
+        QTest::newRow("stud value missing") << studs + "keine\t1\n" << e.count('\n') + 1
+                                            << QString::fromUtf8("zu wenige Werte: 8 erwartet, 7 gefunden");
         // The first faulty line decides, not the worst one.
         QTest::newRow("two faults")
             << replaced("*Tragfaehigkeit:", "*Tragfaehigkeit:\t\tx\ty").replace("*Eigenschaften-Bewehrung:\t500",
