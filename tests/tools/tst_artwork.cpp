@@ -75,6 +75,7 @@ void TestArtwork::picturesHaveThePanelSizes_data() {
     QTest::newRow("se baustahl") << "se baustahl.png" << QSize(500, 214);
     QTest::newRow("geo sb") << "geo sb.png" << QSize(470, 190);
     QTest::newRow("geo bau") << "geo bau.png" << QSize(434, 404);
+    QTest::newRow("duebel rippe") << "duebel rippe.png" << QSize(190, 130);
     QTest::newRow("icon") << "norvel.png" << QSize(128, 128);
 }
 
