@@ -6,6 +6,7 @@
 #include "files/design_file.h"
 #include "files/units.h"
 #include "platform/platform.h"
+#include "results/connection_report.h"
 #include "protocol/result_files.h"
 #include "results/run_outcome.h"
 #include "results/section_class.h"
@@ -185,7 +186,16 @@ QString basisLine(const results::RunResults &run) {
         return u("\nQuerschnittsklasse 4: wirksamer Querschnitt nicht abgedeckt – Nachweis nicht möglich");
     if (basis == results::verdict::elasticClass3 || basis == results::verdict::effectiveWeb)
         return u("\nQuerschnittsklasse 3: zwei Wege zulässig, der mit der kleineren Ausnutzung gilt");
-    const QString klasse = basis == results::verdict::plasticClass2 ? QStringLiteral("2") : QStringLiteral("1");
+    if (basis == results::verdict::partialNotCoveredClass3)
+        return u("\nQuerschnittsklasse 3 mit Teilverdübelung: nicht abgedeckt (EN 1994-1-1 6.2.1.3(3) "
+                 "verlangt Klasse 1 oder 2)");
+    const bool partial = basis == results::verdict::partialClass1 || basis == results::verdict::partialClass2;
+    const QString klasse = basis == results::verdict::plasticClass2 || basis == results::verdict::partialClass2
+                               ? QStringLiteral("2")
+                               : QStringLiteral("1");
+    if (partial)
+        return "\nQuerschnittsklasse " + klasse +
+               u(": plastische Bemessung mit Teilverdübelung, M_Rd = M_Rd(η)(V_Ed) (6.2.1.3(3))");
     return "\nQuerschnittsklasse " + klasse + u(": plastische Bemessung, M_Rd = M_pl,Rd(V_Ed)");
 }
 
@@ -368,6 +378,7 @@ QStringList buildDesignReport(const results::RunResults &run) {
     appendShearCheck(report, run);
     appendBendingCheck(report, run);
     appendBendingShearCheck(report, run);
+    report << results::shearConnectionReport(run);
     return report;
 }
 

@@ -11,9 +11,12 @@
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "results/result_reader.h"
+#include "results/shear_connection_result.h"
 
 namespace fs = std::filesystem;
 
@@ -81,6 +84,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (++checked > 50) break;  // each look-up reads the whole file
         if (!std::isfinite(values.value(word))) fail("value of " + word);
         if (!results::hasLineStartingWith(path, word)) fail("no line starting with " + word);
+    }
+    // The row of Verduebelung.txt: eight columns, each a finite number or missing.
+    std::istringstream rows(text);
+    for (std::string row; std::getline(rows, row);) {
+        std::vector<std::optional<double>> connection;
+        if (!results::parseConnectionRow(row, connection)) continue;
+        if (connection.size() != 8) fail("connection row of " + std::to_string(connection.size()) + " columns");
+        for (const std::optional<double> &v : connection)
+            if (v && !std::isfinite(*v)) fail("a number that is not finite in the connection row");
     }
     for (const int limitState : {-1, 0, 1, 2})
         for (const int withTs : {-1, 0, 1, 2})
