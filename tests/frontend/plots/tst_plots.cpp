@@ -339,6 +339,31 @@ private slots:
         QCOMPARE(c.sumM(), 521.0);
     }
 
+    // The reduced sagging curve of a partial connection joins the limit curves in kN and kNm, its
+    // repeated closing shear force kept as a step; a header-only file adds nothing.
+    void reducedSaggingCurveOfAPartialConnection() {
+        QTemporaryDir dir;
+        const std::string run = dir.path().toStdString() + "/";
+        fixtures::writeFile(dir.filePath("V_M_beziehung.txt"),
+                            "V\tM_pl\tM_el\n0\t5.21e+08\t3.62e+08\n455995\t4.12e+08\t3.05e+08\n455995\t0\t0\n");
+        for (const bool partial : {true, false}) {
+            fixtures::writeFile(dir.filePath("V_M_Teilverduebelung.txt"),
+                                partial ? "V\tM_Rd_eta\n0\t4.4e+08\n455995\t3.9e+08\n455995\t0\n" : "V\tM_Rd_eta\n");
+            const InteractionCurves c = readRunInteractionCurves(run);
+            drawInteractionCurves(mvPlot, c, noRun);
+            drawDesignPoint(mvPlot, 400, 300, c.sumV(), c.sumM(), "DejaVu Sans");
+            if (!partial) {
+                QCOMPARE(graphNames(mvPlot), QStringList({"pl. Grenzmoment", "el. Grenzmoment", "Belastung: GZT"}));
+                continue;
+            }
+            QCOMPARE(graphNames(mvPlot), QStringList({"pl. Grenzmoment", "el. Grenzmoment",
+                                                      QString::fromUtf8("M_Rd(η) Teilverdübelung"), "Belastung: GZT"}));
+            compareVectors(keys(mvPlot->graph(2)), {0, 455.995, 455.99501});
+            compareVectors(values(mvPlot->graph(2)), {440, 390, 0});
+            compareRange(mvPlot->yAxis->range(), 0, 1.4 * 521);  // the full curves set the ranges
+        }
+    }
+
     void interactionLegendCorners_data() {
         QTest::addColumn<QString>("run");
         QTest::addColumn<int>("corner");
@@ -393,6 +418,8 @@ private slots:
         QTest::newRow("class 3 elastic") << "Klasse3_M_el,Rd" << false << "Querschnittsklasse 3: pl. Grenzmoment nicht";
         QTest::newRow("class 3 effective web") << "Klasse2_Loch_im_Steg_M_pl,Rd(V_Ed)" << false << "Querschnittsklasse 3";
         QTest::newRow("class 4") << "Klasse4_nicht_abgedeckt" << false << "Querschnittsklasse 4: pl. Grenzmoment nicht";
+        QTest::newRow("partial connection") << "Klasse1_Teilverduebelung_M_Rd(eta)" << false
+                                            << QString::fromUtf8("Teilverdübelung: pl. Grenzmoment nur");
     }
     void plasticCurveByClass() {
         QFETCH(QString, basis);
