@@ -241,7 +241,7 @@ void TestInfoPanels::eachTriggerShowsItsPanel() {
     // name selector only for a rolled one.
     QComboBox *typ = selector(*m_window, "m_baustahlProfiltyp");
     const bool rolledName = sender == "m_baustahlProfilname";
-    typ->setCurrentText(rolledName ? "Walzprofil" : "Schweissprofil");
+    typ->setCurrentText(rolledName ? QString("Walzprofil") : QString::fromUtf8("Schweißprofil"));
     QVERIFY(invoke(*m_window, "set_Enabled"));
 
     // Start from a different panel, so the trigger must replace it.
@@ -251,7 +251,7 @@ void TestInfoPanels::eachTriggerShowsItsPanel() {
 
     trigger(sender);
 
-    QCOMPARE(infoBox(*m_window)->title(), title);
+    QCOMPARE(m_window->findChild<QLabel *>("m_infoTitel")->text(), title);
     QCOMPARE(panelWidgets(*m_window).size(), widgets);
     QCOMPARE(panelPictureSize(*m_window), picture);
     QVERIFY2(previous.isNull(), "the previous panel's widgets are deleted");
@@ -401,7 +401,7 @@ void TestInfoPanels::aboutBoxStatesTheApplication() {
 
     m_window = std::make_unique<MainWindow>();
     m_window->clearMessageLog();
-    QAction *info = menuAction(*m_window, "Info...");
+    QAction *info = menuAction(*m_window, "&Info...");
     QVERIFY(info);
     info->trigger();
     QCOMPARE(m_window->messageLog(), QStringList({aboutText()}));
@@ -411,7 +411,7 @@ void TestInfoPanels::menuOpensManualAndMaterialTable() {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("file", &catcher, "open");
     m_window = std::make_unique<MainWindow>();
-    menuAction(*m_window, "Hilfe")->trigger();
+    menuAction(*m_window, "&Hilfe")->trigger();
     menuAction(*m_window, "&Materialeigenschaften bearbeiten...")->trigger();
     QDesktopServices::unsetUrlHandler("file");
 
