@@ -2,6 +2,7 @@
 // their table values and pictures, and the dimensioned sketches of slab and
 // steel section. Each trigger rebuilds the panel completely.
 #include <QGroupBox>
+#include <algorithm>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPixmap>
@@ -41,8 +42,11 @@ QTableWidget *panelTable(const QStringList &columns, const QStringList &rows, in
     table->setStyleSheet("font: 8pt");
     table->setHorizontalHeaderLabels(columns);
     table->setVerticalHeaderLabels(rows);
-    // As wide as its columns need; in a narrow column it scrolls sideways itself.
-    table->setMaximumWidth(width);
+    // As wide as its columns need (at least `width`); in a narrow column it
+    // scrolls sideways itself.
+    const int needed = table->verticalHeader()->sizeHint().width() + columns.size() * columnWidth +
+                       2 * table->frameWidth();
+    table->setMaximumWidth(std::max(width, needed));
     table->setMinimumWidth(0);
     for (int c = 0; c < columns.size(); ++c) table->setColumnWidth(c, columnWidth);
     table->verticalHeader()->setMinimumSectionSize(20);

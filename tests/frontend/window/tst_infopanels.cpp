@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QTabWidget>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
@@ -280,7 +281,7 @@ void TestInfoPanels::concretePanelShowsTheStrainLimitsPerClass() {
     QCOMPARE(row(table, 0), QStringList({"1.71", "1.72", "1.73", "1.74", "1.75", "1.76", "1.77", "1.81", "1.99"}));
     QCOMPARE(row(table, 1), QStringList({"3.51", "3.52", "3.53", "3.54", "3.55", "3.56", "3.57", "3.11", "2.91"}));
     QCOMPARE(table->item(0, 0)->flags(), Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    QCOMPARE(table->width(), 488);
+    QCOMPARE(table->horizontalScrollBar()->maximum(), 0);  // every class in sight
     QCOMPARE(table->columnWidth(8), 48);
     QCOMPARE(table->rowHeight(1), 20);
     QVERIFY(!table->verticalHeader()->isHidden());
@@ -300,7 +301,7 @@ void TestInfoPanels::reinforcementPanelShowsTheDuctilityClasses() {
     QCOMPARE(headers(table, Qt::Vertical), QStringList({"k [-]", "εuk [‰]"}));
     QCOMPARE(row(table, 0), QStringList({"1.05", "1.08", "1.15"}));
     QCOMPARE(row(table, 1), QStringList({"25", "50", "75"}));
-    QCOMPARE(table->width(), 372);
+    QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
     QCOMPARE(table->columnWidth(0), 105);
     // Heading, picture, modulus text, table, formula.
     const QList<QWidget *> widgets = panelWidgets(*m_window);
