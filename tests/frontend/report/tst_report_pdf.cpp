@@ -376,12 +376,11 @@ private slots:
         QVERIFY(!QFileInfo::exists(QDir(work).filePath("1")));
     }
 
-    // Without a display and without Qt's platform: an answer that built a
-    // window would abort instead.
+    // Without a display or Qt's platform: an answer that built a window would abort.
     void helpAndVersionNeedNoWindow_data() {
         QTest::addColumn<QString>("option");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("expected");  // the start of standard output, or of standard error
+        QTest::addColumn<QString>("start");  // of standard output, or of standard error
         QTest::newRow("--help") << "--help" << 0 << "Aufruf:\n  Norvel ";
         QTest::newRow("-h") << "-h" << 0 << "Aufruf:\n  Norvel ";
         QTest::newRow("--version") << "--version" << 0 << "Norvel " NORVEL_VERSION "\n";
@@ -391,11 +390,10 @@ private slots:
     void helpAndVersionNeedNoWindow() {
         QFETCH(QString, option);
         QFETCH(int, exitCode);
-        QFETCH(QString, expected);
+        QFETCH(QString, start);
         const ProgramRun run = runProgram(NORVEL_BUILD_DIR "/Norvel", {option}, batchEnvironment(temp.filePath("w")));
         QCOMPARE(run.exitCode, exitCode);
-        QVERIFY2((exitCode == 0 ? run.out : run.err).startsWith(expected), qPrintable(run.out + run.err));
-        if (option != "--version") QVERIFY((run.out + run.err).contains("Norvel --batch DATEI --pdf AUSGABE.pdf"));
+        QVERIFY2((exitCode == 0 ? run.out : run.err).startsWith(start), qPrintable(run.out + run.err));
     }
 
     void incompleteCommandLineShowsTheUsage() {

@@ -332,16 +332,12 @@ void TestForms::clearLayoutEmptiesNestedLayouts() {
 // 2e+08 Nmm and 300000 N shown as 200 kNm and 300 kN), a design without a
 // file; without a readable example every field is empty and marked, never 0.
 void TestForms::neuShowsTheExampleAsANewDesign() {
-    const QMap<QString, QString> example = {
-        {"m_betonGamma", "1.5"}, {"m_betonAlpha", "0.85"}, {"m_bewehrungForce", "500"},
-        {"m_bewehrungGamma", "1.15"}, {"m_baustahlForce", "355"}, {"m_baustahlGamma", "1"},
-        {"m_betonHoeheC", "160"}, {"m_betonBreiteE", "2000"}, {"m_betonHoeheP", "0"}, {"m_betonBreiteP", "0"},
-        {"m_bewehrungDU", "10"}, {"m_bewehrungDO", "12"}, {"m_bewehrungAbstandUnten", "150"},
-        {"m_bewehrungAbstandOben", "150"}, {"m_bewehrungCnormU", "30"}, {"m_bewehrungCnormO", "30"},
-        {"m_baustahlHoehe", "400"}, {"m_baustahlTfu", "13.5"}, {"m_baustahlTfo", "13.5"},
-        {"m_baustahlBfu", "180"}, {"m_baustahlBfc", "180"}, {"m_baustahlTw", "8.6"},
-        {"m_momen_g", "200"}, {"m_querkraft_g", "150"}, {"m_k_c", "0.4"}, {"m_k", "0.8"}, {"m_s_s", "320"},
-        {"m_momen_t", "400"}, {"m_querkraft_t", "300"}};
+    // In the order of the field table: γ_c, f_cd,RedFak, f_sk, γ_s, f_yk, γ_M, h_c, h_p, b_e, b_p, d_u, d_o,
+    // e_u, e_o, c_nom,u, c_nom,o, h, t_fu, t_fo, b_fu, b_fo, t_w, M_k, V_k, k, k_c, σ_s, M_d, V_d.
+    const QStringList values = QString("1.5 0.85 500 1.15 355 1 160 0 2000 0 10 12 150 150 30 30 400 13.5 13.5 "
+                                       "180 180 8.6 200 150 0.8 0.4 320 400 300").split(' ');
+    QMap<QString, QString> example;
+    for (int i = 0; i < values.size(); ++i) example.insert(design::fields().at(i).formName, values[i]);
     for (const bool withExample : {true, false}) {
         QTemporaryDir elsewhere;  // a broken example in the current folder comes first
         if (!withExample) {
@@ -367,44 +363,35 @@ void TestForms::neuShowsTheExampleAsANewDesign() {
 
 // σ_s follows f_sk only while it has not been typed, and only a number.
 void TestForms::sigmaFollowsFskUntilTyped_data() {
-    QTest::addColumn<QString>("start");   // "follows": σ_s = f_sk; "own": σ_s = 320 beside f_sk = 500
-    QTest::addColumn<QStringList>("steps");  // "f:TEXT" typed into f_sk, "s:TEXT" typed into σ_s
+    QTest::addColumn<QString>("sigmaInFile");  // 500 = f_sk: follows; 320: its own value
+    QTest::addColumn<QStringList>("typed");    // "f:TEXT" into f_sk, "s:TEXT" into σ_s
     QTest::addColumn<QString>("sigma");
-    QTest::addColumn<bool>("told");  // the status bar says why σ_s changed
-    QTest::newRow("following") << "follows" << QStringList{"f:550"} << "550" << true;
-    QTest::newRow("decimal comma") << "follows" << QStringList{"f:452,5"} << "452.5" << true;
-    QTest::newRow("no number: unchanged") << "follows" << QStringList{"f:abc"} << "500" << false;
-    QTest::newRow("empty: unchanged") << "follows" << QStringList{"f:"} << "500" << false;
-    QTest::newRow("own value stays") << "own" << QStringList{"f:550"} << "320" << false;
-    QTest::newRow("typed, then f_sk") << "follows" << QStringList{"s:280", "f:550"} << "280" << false;
-    QTest::newRow("f_sk, typed, f_sk") << "follows" << QStringList{"f:450", "s:300", "f:600"} << "300" << true;
+    QTest::newRow("following") << "500" << QStringList{"f:550"} << "550";
+    QTest::newRow("decimal comma") << "500" << QStringList{"f:452,5"} << "452.5";
+    QTest::newRow("no number: unchanged") << "500" << QStringList{"f:abc"} << "500";
+    QTest::newRow("own value stays") << "320" << QStringList{"f:550"} << "320";
+    QTest::newRow("typed, then f_sk") << "500" << QStringList{"s:280", "f:550"} << "280";
+    QTest::newRow("f_sk, typed, f_sk") << "500" << QStringList{"f:450", "s:300", "f:600"} << "300";
 }
 
 void TestForms::sigmaFollowsFskUntilTyped() {
-    QFETCH(QString, start);
-    QFETCH(QStringList, steps);
+    QFETCH(QString, sigmaInFile);
+    QFETCH(QStringList, typed);
     QFETCH(QString, sigma);
-    QFETCH(bool, told);
-    const QString sigmaLine = start == "own" ? "0.4\t0.8\t320" : "0.4\t0.8\t500";
-    loadText(withLine(exampleInputText(), "*Mindestbewehrung:", "*Mindestbewehrung:\t\t" + sigmaLine));
-    NumberEdit *fsk = field(*m_window, "m_bewehrungForce");
-    NumberEdit *sigmaField = field(*m_window, "m_s_s");
+    loadText(withLine(exampleInputText(), "*Mindestbewehrung:", "*Mindestbewehrung:\t\t0.4\t0.8\t" + sigmaInFile));
     m_window->statusBar()->clearMessage();
-    for (const QString &step : steps) {
-        NumberEdit *typedInto = step.startsWith("f:") ? fsk : sigmaField;
-        typedInto->selectAll();
-        if (step.size() > 2)
-            QTest::keyClicks(typedInto, step.mid(2));
-        else
-            QTest::keyClick(typedInto, Qt::Key_Delete);
+    for (const QString &step : typed) {
+        NumberEdit *f = field(*m_window, step.startsWith("f:") ? "m_bewehrungForce" : "m_s_s");
+        f->selectAll();
+        QTest::keyClicks(f, step.mid(2));
     }
-    QCOMPARE(sigmaField->text(), sigma);
-    const QString message = m_window->statusBar()->currentMessage();
-    QCOMPARE(message.startsWith(u("σ_s = ")), told);
-    if (told) QVERIFY2(message.contains(u("σ_s folgt f_sk")), qPrintable(message));
-    // Set by the program (opening a file) f_sk moves nothing.
-    fsk->setText("410");
-    QCOMPARE(sigmaField->text(), sigma);
+    QCOMPARE(field(*m_window, "m_s_s")->text(), sigma);
+    // The status bar says why σ_s changed by itself.
+    const bool followed = sigma != sigmaInFile && !typed.join(' ').contains("s:");
+    QCOMPARE(m_window->statusBar()->currentMessage().contains(u("σ_s = ") + sigma + u(" N/mm² gesetzt: σ_s folgt f_sk")),
+             followed);
+    field(*m_window, "m_bewehrungForce")->setText("410");  // set by the program, not typed
+    QCOMPARE(field(*m_window, "m_s_s")->text(), sigma);
 }
 
 void TestForms::profileTypeSwitchesTheSteelFields() {
