@@ -101,8 +101,8 @@ private slots:
         chosen = QStringList{path("ex3.txt")};
         QVERIFY(invoke(*window, "speichernunterClicked"));
         typeIn("m_momen_t", Qt::Key_F5, Qt::NoModifier);
-        QVERIFY(MainWindowProbe(*window).process());
-        QVERIFY(MainWindowProbe(*window).waitForEngineEnd());
+        QVERIFY(MainWindowProbe(*window).process() && MainWindowProbe(*window).waitForEngineEnd());
+        QVERIFY(!MainWindowProbe(*window).console()->toPlainText().contains("festig_klasse"));  // no echo lines
         QTextEdit *report = MainWindowProbe(*window).report();
         QVERIFY(report->toPlainText().contains(path("ex3.txt") + "\n"));
 
