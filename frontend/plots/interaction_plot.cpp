@@ -162,7 +162,7 @@ AxisSpan spanWithPoint(AxisSpan span, double value) {
 }
 
 QString designPointText(double vEd, double mEd) {
-    return plotNumber(roundHalfUp(vEd, 1)) + "kN / " + plotNumber(roundHalfUp(mEd, 1)) + "kNm";
+    return plotNumber(roundHalfUp(vEd, 1)) + " kN / " + plotNumber(roundHalfUp(mEd, 1)) + " kNm";
 }
 
 namespace {

@@ -83,9 +83,10 @@ QString timeText(const QDateTime &time) {
                           : results::notDetermined(results::Missing::NoCalculation);
 }
 
-QString footerName(const QString &designFile) {
-    return designFile.isEmpty() ? QStringLiteral("Bemessungsdatei: nicht gespeichert")
-                                : QFileInfo(designFile).fileName();
+QString footerName(const report::ReportSource &source) {
+    return source.designFile.isEmpty()
+               ? QStringLiteral("Bemessungsdatei: nicht gespeichert")
+               : designFileText(QFileInfo(source.designFile).fileName(), source.designFileChanged);
 }
 
 // The reason a PDF file cannot be written, as far as the file system tells it.
@@ -135,7 +136,8 @@ struct ReportDocument::Layout {
 };
 
 ReportDocument::ReportDocument(const ReportSource &source)
-    : source_(source), text_(designReportText(source.runFolder, source.designFile, source.calculated)),
+    : source_(source),
+      text_(designReportText(source.runFolder, source.designFile, source.calculated, source.designFileChanged)),
       figures_(buildReportFigures(FigureSource{source.runFolder, sansFont(10)})) {}
 
 ReportDocument::~ReportDocument() = default;
@@ -246,7 +248,7 @@ void ReportDocument::paintPage(QCPPainter &painter, const Layout &layout, int pa
             const double labelWidth = 150.0;
             const QString rows[3][2] = {
                 {u("Bemessungsdatei:"),
-                 source_.designFile.isEmpty() ? u("nicht gespeichert") : QDir::toNativeSeparators(source_.designFile)},
+                 designFileText(QDir::toNativeSeparators(source_.designFile), source_.designFileChanged)},
                 {u("Berechnet am:"), timeText(source_.calculated)},
                 {u("Erstellt am:"), timeText(source_.created)},
             };
@@ -298,7 +300,7 @@ void ReportDocument::paintPage(QCPPainter &painter, const Layout &layout, int pa
     painter.drawLine(QPointF(0.0, top - 4.0), QPointF(layout.width, top - 4.0));
     painter.setFont(sansFont(footerPixels));
     const QRectF footer(0.0, top, layout.width, 16.0);
-    drawText(painter, footer, Qt::AlignLeft | Qt::AlignVCenter, programName() + u(" – ") + footerName(source_.designFile));
+    drawText(painter, footer, Qt::AlignLeft | Qt::AlignVCenter, programName() + u(" – ") + footerName(source_));
     drawText(painter, footer, Qt::AlignRight | Qt::AlignVCenter,
              QString("Seite %1 von %2").arg(page + 1).arg(layout.pages.size()));
 }
@@ -337,7 +339,7 @@ bool ReportDocument::writePdf(const QString &path, QString *error) const {
         QPdfWriter writer(&file);
         writer.setPageLayout(reportPageLayout());
         writer.setCreator(programName());
-        writer.setTitle(u("Bemessungsprotokoll – ") + footerName(source_.designFile));
+        writer.setTitle(u("Bemessungsprotokoll – ") + footerName(source_));
         if (!print(&writer)) {
             file.cancelWriting();
             return fail(writeProblem(path));

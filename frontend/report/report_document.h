@@ -27,6 +27,7 @@ struct ReportSource {
     QString designFile;     // as the report names it; empty when not saved
     QDateTime calculated;   // when the run was calculated
     QDateTime created;      // when the document is made (title block)
+    bool designFileChanged = false;  // the design file no longer holds the run's input
 };
 
 // A4 portrait, 20 mm left, 15 mm top, right and bottom.

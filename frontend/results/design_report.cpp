@@ -331,11 +331,14 @@ QDateTime calculationTime(const std::string &runFolder) {
     return output.exists() ? output.lastModified() : QDateTime();
 }
 
+QString designFileText(const QString &designFile, bool changedAfterRun) {
+    if (designFile.isEmpty()) return QStringLiteral("nicht gespeichert");
+    return changedAfterRun ? designFile + u(" (nach der Berechnung geändert)") : designFile;
+}
+
 QStringList reportHeadLines(const ReportHead &head) {
     QStringList lines;
-    lines << "\n" + headLine(QStringLiteral("Bemessungsdatei:"),
-                             head.designFile.isEmpty() ? QStringLiteral("nicht gespeichert")
-                                                       : head.designFile);
+    lines << "\n" + headLine(QStringLiteral("Bemessungsdatei:"), designFileText(head.designFile, head.designFileChanged));
     // Digits only: the text does not depend on the user's locale.
     lines << headLine(QStringLiteral("Berechnet am:"),
                       head.time.isValid() ? head.time.toString("dd.MM.yyyy, HH:mm") + " Uhr"
@@ -390,7 +393,7 @@ QStringList buildDesignReport(const results::RunResults &run, const ReportHead &
 }
 
 QString designReportText(const std::string &runFolder, const QString &designFile,
-                         const QDateTime &time) {
-    const ReportHead head{designFile, time, readRunInput(runFolder)};
+                         const QDateTime &time, bool designFileChanged) {
+    const ReportHead head{designFile, time, readRunInput(runFolder), designFileChanged};
     return buildDesignReport(results::RunResults::read(runFolder), head).join(QString());
 }

@@ -19,7 +19,13 @@ struct ReportHead {
     QString designFile;  // the saved design file; empty when not saved
     QDateTime time;      // when the run was calculated
     std::optional<design::Design> input;  // the run folder's input.txt
+    bool designFileChanged = false;  // the file no longer holds the run's input
 };
+
+// How the report names its design file: "nicht gespeichert", the path, or
+// the path followed by " (nach der Berechnung geändert)" once the file holds
+// other values than the run's input.
+QString designFileText(const QString &designFile, bool changedAfterRun);
 
 // The run folder's input.txt as the front end wrote it, as far as it reads;
 // nothing when missing.
@@ -40,4 +46,4 @@ QStringList buildDesignReport(const results::RunResults &run, const ReportHead &
 
 // The whole report of a run folder with its head.
 QString designReportText(const std::string &runFolder, const QString &designFile,
-                         const QDateTime &time);
+                         const QDateTime &time, bool designFileChanged = false);

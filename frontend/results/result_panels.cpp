@@ -76,7 +76,7 @@ ValuePanel buildValuePanel(const results::NumberRow &row) {
     panel.lines = valueLines("VEd = " + streamText(vEd) + " [kN]",
                              "MEd = " + streamText(mEd) + " [kNm]",
                              u("ϰ = ") + streamText(panel.summary.kappa) + u(" [‰/m]"),
-                             "Nullinie: Z = " + streamText(panel.summary.z_na) + " [mm]",
+                             "Nulllinie: Z = " + streamText(panel.summary.z_na) + " [mm]",
                              "EIi = " + streamText(panel.summary.ei_i) + u(" [kNm²]"));
     return panel;
 }
@@ -94,7 +94,7 @@ ValuePanel buildValuePanel(const results::RunResults &run, AnalysedState state) 
     panel.lines = valueLines(vEd ? "VEd = " + streamText(*vEd) + " [kN]" : "VEd: " + noRun,
                              mEd ? "MEd = " + streamText(panelMoment(*mEd)) + " [kNm]"
                                  : "MEd: " + noRun,
-                             u("ϰ: ") + missing, "Nullinie: " + missing, "EIi: " + missing);
+                             u("ϰ: ") + missing, "Nulllinie: " + missing, "EIi: " + missing);
     return panel;
 }
 

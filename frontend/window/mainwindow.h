@@ -14,10 +14,12 @@
 #include <string>
 
 #include "results/state_summary.h"
+#include "window/design_document.h"
 #include "window/file_dialogs.h"
 #include "window/shown_run.h"
 #include "window/unsaved_changes.h"
 
+class FollowingFields;
 class InputGuide;
 class QCheckBox;
 class QCloseEvent;
@@ -26,6 +28,7 @@ class QCustomPlot;
 class QGraphicsScene;
 class QGroupBox;
 class QHBoxLayout;
+class QLabel;
 class QLayout;
 class QMenu;
 class QProcess;
@@ -39,6 +42,7 @@ class MomentCurvaturePlot;
 class RunStatus;
 class ShearConnectorGroup;
 class NumberEdit;
+class WindowActions;
 namespace design {
 struct Design;
 }
@@ -64,6 +68,9 @@ public:
         m_messageLog.clear();
         m_messageTitles.clear();
     }
+
+    // The menu "Berechnung"; further calculation commands are added at its end.
+    QMenu *calculationMenu() const;
 
 signals:
     void werteGeaendert();
@@ -106,7 +113,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // Construction (mainwindow.cpp)
+    // Construction (mainwindow.cpp): the menus and the tool bar of
+    // window/window_actions.h, each action wired to its slot.
     void createMenus();
     QWidget *buildEingabeTab();
     QWidget *buildRechteSpalte();
@@ -144,11 +152,13 @@ private:
     bool speichereDokument(bool neuerName);
     bool oeffneDokument(const QString &pfad);
     QString dateiWaehlen(filedialogs::Mode modus);
-    QString dokumentName() const;
     QString formStand() const;
     void formGeaendert();
-    void merkeGespeichert();
+    // The form is the document `datei` holds (empty: a new design).
+    void merkeGespeichert(const QString &datei);
     void fuelleZuletztMenu();
+    // The design "Neu" and the start show (files/design_choices.h).
+    void zeigeNeuenEntwurf();
 
     // Tooltips and range marks of the input fields (mainwindow_guide.cpp)
     void installInputGuide();
@@ -158,6 +168,8 @@ private:
     void startCalculation(bool checkRanges);
     void startEngine();
     void engineStopped(QProcess *process);
+    // The start button and the start action are disabled while an engine runs.
+    void setStartEnabled(bool enabled);
     void refreshResults();
 
     void showCritical(const QString &title, const QString &text);
@@ -216,9 +228,9 @@ private:
     ShearConnectorGroup *m_verbundmittel = nullptr;  // the studs of a partial connection
     std::string m_runFolder;
     QString m_runFolderPath;
-    std::string m_dateiName;
-    QString m_gespeicherterStand;  // the form as last opened or saved (formStand)
-    QMenu *m_zuletztMenu = nullptr;
+    DesignDocument m_document;  // the design file of the form (window/design_document.h)
+    WindowActions *m_actions = nullptr;
+    FollowingFields *m_following = nullptr;  // σ_s follows f_sk (window/following_fields.h)
     unsavedchanges::Prompt m_unsavedPrompt;  // empty: the dialog (quiet: discard)
     filedialogs::Chooser m_fileChooser;      // empty: the file dialog
     InputGuide *m_guide = nullptr;
@@ -229,6 +241,7 @@ private:
 
     // Input tab
     QTextEdit *m_konsole = nullptr;
+    QLabel *m_infoTitel = nullptr;  // the title of the information panel shown
     QGroupBox *m_infoBox = nullptr;
     QVBoxLayout *m_infoLayout = nullptr;
     MyGraphicsView *m_querschnittView = nullptr;

@@ -120,7 +120,7 @@ private slots:
                 "MEd = " + n(std::floor(row[0] / 1e6 * 10.0 + 0.5) / 10.0) + " [kNm]",
                 "Dehnung:",
                 u("ϰ = ") + n(row[2] * 1000.0) + u(" [‰/m]"),
-                "Nullinie: Z = " + n(row[3]) + " [mm]",
+                "Nulllinie: Z = " + n(row[3]) + " [mm]",
                 "Ideelle Biegesteifigkeit:",
                 "EIi = " + n(row[4] / 1e9) + u(" [kNm²]")};
             QCOMPARE(probe().panelTexts(state.panel), expected);

@@ -302,7 +302,7 @@ private slots:
         runAndWait();
         QCOMPARE(probe().panelTexts(Panel::Gzt),
                  (QStringList{"Einwirkungen:", "VEd = -80 [kN]", "MEd = 250 [kNm]", "Dehnung:",
-                              u("ϰ = 4.5 [‰/m]"), "Nullinie: Z = 415.25 [mm]",
+                              u("ϰ = 4.5 [‰/m]"), "Nulllinie: Z = 415.25 [mm]",
                               "Ideelle Biegesteifigkeit:", u("EIi = 55555.6 [kNm²]")}));
         QCOMPARE(probe().panelTexts(Panel::GzgOhneTs).at(4), u("ϰ = 0.51234 [‰/m]"));
         QCOMPARE(probe().panelTexts(Panel::GzgMitTs).at(4), u("ϰ = 0.62 [‰/m]"));
@@ -387,7 +387,7 @@ private slots:
         const QString missing = "nicht ermittelt (Querschnittsversagen)";
         QCOMPARE(probe().panelTexts(Panel::Gzt),
                  (QStringList{"Einwirkungen:", "VEd = -80 [kN]", "MEd = 250 [kNm]", "Dehnung:",
-                              u("ϰ: ") + missing, "Nullinie: " + missing,
+                              u("ϰ: ") + missing, "Nulllinie: " + missing,
                               "Ideelle Biegesteifigkeit:", "EIi: " + missing}));
     }
 

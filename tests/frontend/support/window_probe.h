@@ -39,7 +39,7 @@ public:
     // Answers instead of the file dialog and the unsaved-changes question.
     void setFileChooser(filedialogs::Chooser chooser);
     void setUnsavedPrompt(unsavedchanges::Prompt prompt);
-    const std::string &documentPath() const;
+    std::string documentPath() const;
     InputGuide *guide() const;
     // Waits until the start button is enabled again (engine finished or
     // failed to start); false when that does not happen within the time.
