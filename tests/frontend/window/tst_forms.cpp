@@ -352,8 +352,13 @@ void TestForms::neuShowsTheExampleAsANewDesign() {
         QDir::setCurrent(NORVEL_BUILD_DIR);
         QCOMPARE(m_window->windowTitle(), u("Unbenannt[*] – Norvel"));
         QVERIFY(!m_window->isWindowModified());
-        QCOMPARE(m_window->findChildren<NumberEdit *>().size(), example.size());
+        QCOMPARE(m_window->findChildren<NumberEdit *>().size(), example.size() + 7);
         for (NumberEdit *f : m_window->findChildren<NumberEdit *>()) {
+            // The example has no studs: their seven fields stay empty.
+            if (design::fieldNamed(f->objectName().toStdString())->stud) {
+                QVERIFY(f->text().isEmpty() && !f->isEnabled());
+                continue;
+            }
             // The plates of the IPE400 that stays selected come from the profile table.
             const bool shown = withExample || !f->isEnabled();
             QCOMPARE(f->text(), shown ? example.value(f->objectName()) : QString());
