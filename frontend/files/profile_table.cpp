@@ -29,6 +29,16 @@ QVector<QStringList> tableRows(const QString &path) {
 
 }  // namespace
 
+double area(const Dimensions &d) {
+    const double pi = 3.14159265358979323846;
+    return 2.0 * d.b * d.t_f + (d.h - 2.0 * d.t_f) * d.t_w + (4.0 - pi) * d.r * d.r;
+}
+
+double massPerMetre(const Dimensions &d) {
+    const double steelDensity = 7850.0;  // kg/m³
+    return area(d) * 1e-6 * steelDensity;
+}
+
 QString tablePath() { return dataFilePath(protocol::input::profileTable); }
 
 QStringList profileNames(const QString &path) {

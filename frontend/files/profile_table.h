@@ -14,6 +14,12 @@ struct Dimensions {
     double r = 0.0;    // root radius; 0 when the row has none
 };
 
+// Area of the rolled section: both flanges, the web between them and the
+// four root fillets, (4 - pi) r^2 together, in mm².
+double area(const Dimensions &dimensions);
+// Mass per metre of structural steel with 7850 kg/m³, in kg/m.
+double massPerMetre(const Dimensions &dimensions);
+
 // Path of the table: the working directory first, then beside the program,
 // then the installed data folder.
 QString tablePath();
