@@ -19,11 +19,17 @@ struct ReportHead {
     QString designFile;  // the saved design file; empty when not saved
     QDateTime time;      // when the run was calculated
     std::optional<design::Design> input;  // the run folder's input.txt
+    QString profileChoice;  // how the profile was chosen; empty when by hand
 };
 
 // The run folder's input.txt as the front end wrote it, as far as it reads;
 // nothing when missing.
 std::optional<design::Design> readRunInput(const std::string &runFolder);
+
+// The note of a profile taken from the profile search, kept in the run
+// folder beside its input; empty when there is none.
+QString readProfileChoice(const std::string &runFolder);
+bool writeProfileChoice(const std::string &runFolder, const QString &note);
 
 // When the engine wrote the run folder's output.txt; invalid when missing.
 QDateTime calculationTime(const std::string &runFolder);

@@ -167,8 +167,13 @@ void MainWindow::createMenus() {
     });
     addAction(berechnen);
 
+    // The lightest rolled profile for the form's slab and actions (window/profile_search_dialog.h).
+    auto *berechnung = new QMenu("&Berechnung", this);
+    berechnung->addAction(QString::fromUtf8("Profil suchen…"), this, &MainWindow::profilSuchenClicked);
+
     auto *bar = new QMenuBar;
     bar->addMenu(datei);
+    bar->addMenu(berechnung);
     bar->addMenu(hilfe);
     setMenuBar(bar);
 }
