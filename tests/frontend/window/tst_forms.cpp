@@ -138,8 +138,8 @@ void TestForms::windowHasTabsMenusAndShortcuts() {
 
     QStringList menus;
     for (QAction *menu : m_window->menuBar()->actions()) menus << menu->text();
-    // Alt+D and Alt+H open the menus.
-    QCOMPARE(menus, QStringList({"&Datei", "&Hilfe"}));
+    // Alt+D, Alt+B and Alt+H open the menus.
+    QCOMPARE(menus, QStringList({"&Datei", "&Berechnung", "&Hilfe"}));
 
     const QMenu *datei = m_window->menuBar()->actions().at(0)->menu();
     QStringList entries;
