@@ -20,9 +20,6 @@
 
 namespace {
 
-// The width of the profile search's button [px].
-const int profilSuchenBreite = 70;
-
 QLabel *rowHead(const QString &text) {
     auto *label = new QLabel(text);
     label->setStyleSheet("font: 10pt;");
@@ -241,10 +238,9 @@ QWidget *MainWindow::buildGeometriePanel() {
     profilSuchen->setObjectName("profilSuchen");
     profilSuchen->setToolTip(QString::fromUtf8("Profil suchen: das leichteste Walzprofil, das für diese Platte "
                                                "und diese Einwirkungen alle Nachweise erfüllt"));
-    profilSuchen->setFixedWidth(profilSuchenBreite);
     connect(profilSuchen, &QPushButton::clicked, this, &MainWindow::profilSuchenClicked);
     row5->addWidget(profilSuchen);
-    auto *nachSuchen = new QSpacerItem(238 - profilSuchenBreite, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
+    auto *nachSuchen = new QSpacerItem(0, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
     row5->addSpacerItem(nachSuchen);
     addSymbol(row5, "b", "fu");
     row5->addWidget(m_baustahlBfu);
@@ -272,10 +268,13 @@ QWidget *MainWindow::buildGeometriePanel() {
     layout->addLayout(row4);
     layout->addSpacing(15);
     layout->addLayout(row5);
-    // The row's spacing is known once it lies in the panel: the button and the
+    // The row's spacing is known once it lies in the panel: the button (as
+    // wide as its text needs, within the room the sketch leaves) and the
     // spacing before it take the place of the spacer they shorten.
-    nachSuchen->changeSize(238 - profilSuchenBreite - std::max(0, row5->spacing()), 0, QSizePolicy::Fixed,
-                           QSizePolicy::Minimum);
+    const int abstand = std::max(0, row5->spacing());
+    const int breite = std::clamp(profilSuchen->sizeHint().width(), 60, 238 - 2 * abstand);
+    profilSuchen->setFixedWidth(breite);
+    nachSuchen->changeSize(238 - breite - abstand, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
     layout->addStretch(1);
 
     connect(m_baustahlProfiltyp, SIGNAL(activated(int)), this, SLOT(set_Enabled()));

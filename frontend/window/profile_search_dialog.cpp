@@ -43,7 +43,9 @@ ProfileSearchDialog::ProfileSearchDialog(const design::Design &design, const QSt
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // Every column as wide as its texts; the reason takes the rest.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(Grund, QHeaderView::Stretch);
 
     progress_ = new QProgressBar;
     status_ = new QLabel;
@@ -66,7 +68,7 @@ ProfileSearchDialog::ProfileSearchDialog(const design::Design &design, const QSt
     layout->addLayout(top);
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);
-    resize(900, 560);
+    resize(1100, 600);
 
     connect(series_, QOverload<int>::of(&QComboBox::activated), this, &ProfileSearchDialog::startSearch);
     connect(stop_, &QPushButton::clicked, &search_, &ProfileSearch::cancel);
