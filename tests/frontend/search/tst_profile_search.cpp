@@ -177,6 +177,57 @@ private slots:
         QCOMPARE(folderNames(memory), QStringList());
     }
 
+    // Rows lightest first as "name:state" (p passed, f failed, o open): the
+    // lightest passing row counts only once every lighter row has finished.
+    void lightestWaitsForLighterRows_data() {
+        QTest::addColumn<QStringList>("states");
+        QTest::addColumn<int>("lightest");
+        QTest::newRow("first passes") << QStringList{"p", "f", "p"} << 0;
+        QTest::newRow("after failures") << QStringList{"f", "f", "p", "p"} << 2;
+        QTest::newRow("lighter one open") << QStringList{"f", "o", "p"} << -1;
+        QTest::newRow("heavier one open") << QStringList{"f", "p", "o"} << 1;
+        QTest::newRow("none passes") << QStringList{"f", "f"} << -1;
+    }
+    void lightestWaitsForLighterRows() {
+        QFETCH(QStringList, states);
+        std::vector<profilesearch::SearchRow> rows(states.size());
+        for (int i = 0; i < states.size(); ++i) {
+            rows[i].finished = states[i] != "o";
+            rows[i].calculated = rows[i].finished;
+            rows[i].result = states[i] == "p" ? results::CheckResult::Fulfilled : results::CheckResult::NotFulfilled;
+            rows[i].kg_m = 10.0 * (i + 1);
+        }
+        QTEST(profilesearch::lightestPassing(rows), "lightest");
+    }
+
+    // A reason with a comma stays one CSV field; a missing eta is "-".
+    void csvQuotesTextsAndMarksMissingNumbers() {
+        profilesearch::SearchRow row;
+        row.profile = "HEA200";
+        row.kg_m = 42.25;
+        row.finished = row.calculated = true;
+        row.eta_shear = 1.5;
+        row.result = results::CheckResult::NotFulfilled;
+        row.reason = QString::fromUtf8("Querkraftversagen, \"Biegung\" nicht erfüllt");
+        QCOMPARE(profilesearch::csvText({row}).split('\n').value(1),
+                 QString::fromUtf8("HEA200,42.25,-,1.5,-,-,-,nicht_erfuellt,"
+                                   "\"Querkraftversagen, \"\"Biegung\"\" nicht erfüllt\""));
+    }
+
+    // "Abbrechen" stops the engines at once and removes the temporary folder.
+    void stoppedSearchLeavesNothing() {
+        ProfileSearchDialog dialog(designOf(formdriver::exampleInputText()), "IPE400");
+        dialog.seriesBox()->setCurrentIndex(dialog.seriesBox()->findText("alle"));
+        dialog.startSearch();
+        QTRY_VERIFY(dialog.search().finishedCount() >= 2);
+        QVERIFY(dialog.stopButton()->isEnabled());
+        dialog.stopButton()->click();
+        QVERIFY(!dialog.search().running() && dialog.search().cancelled());
+        QVERIFY(dialog.search().finishedCount() < 90);
+        QVERIFY(!dialog.stopButton()->isEnabled());
+        QCOMPARE(folderNames(memory), QStringList());
+    }
+
     void commandLineErrors_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("no file") << QStringList();
