@@ -66,12 +66,14 @@ bool rowDimensions(const QStringList &row, Dimensions &dimensions, bool &hasRadi
 
 }  // namespace
 
-QStringList usableProfileNames(const QString &path) {
+QVector<Profile> usableProfiles(const QString &path) {
     const QVector<QStringList> rows = tableRows(path);
-    QStringList names;
+    QStringList seen;
+    QVector<Profile> profiles;
     for (int i = 0; i < rows.size(); ++i) {
         const QString name = rows[i].first();
-        if (names.contains(name)) continue;
+        if (seen.contains(name)) continue;
+        seen << name;
         // The engine takes the last row of a name.
         int last = i;
         for (int j = i + 1; j < rows.size(); ++j)
@@ -79,8 +81,14 @@ QStringList usableProfileNames(const QString &path) {
         Dimensions d;
         bool hasRadius = false;
         if (!rowDimensions(rows[last], d, hasRadius) || !hasRadius) continue;
-        if (bounds::profileRowFault(d.h, d.b, d.t_w, d.t_f, d.r) == nullptr) names << name;
+        if (bounds::profileRowFault(d.h, d.b, d.t_w, d.t_f, d.r) == nullptr) profiles.append({name, d});
     }
+    return profiles;
+}
+
+QStringList usableProfileNames(const QString &path) {
+    QStringList names;
+    for (const Profile &profile : usableProfiles(path)) names << profile.name;
     return names;
 }
 

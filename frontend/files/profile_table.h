@@ -3,6 +3,7 @@
 // h, b, t_w, t_f and r in mm; lines whose first word is "//" are comments.
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 namespace profiletable {
 
@@ -30,6 +31,14 @@ QStringList profileNames(const QString &path);
 // Names of the profiles the engine accepts: those whose row (the last row of
 // that name) reads as five numbers that bounds::profileRowFault lets pass.
 QStringList usableProfileNames(const QString &path);
+
+// The same profiles with the dimensions of that row, in table order, from
+// one reading of the table.
+struct Profile {
+    QString name;
+    Dimensions dimensions;
+};
+QVector<Profile> usableProfiles(const QString &path);
 
 // Dimensions of the named profile. As in the engine, the last row of that
 // name counts. False when no row has the name or its numbers do not read.

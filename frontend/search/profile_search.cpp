@@ -26,12 +26,13 @@ std::string platformPath(const QString &folder) {
     return QFile::encodeName(QDir::toNativeSeparators(folder)).toStdString() + platform::separator();
 }
 
-// The design with the profile of the table in place of its own section.
-design::Design withProfile(const design::Design &design, const QString &profile) {
+// The design with the profile of the table in place of its own section:
+// every other line of the design stays as it is.
+design::Design withProfile(const design::Design &design, const Candidate &profile) {
     design::Design variant = design;
     variant.Profiltyp = protocol::input::rolledProfile;
-    variant.Profilname = profile.toStdString();
-    designchoices::takeProfilePlates(variant);
+    variant.Profilname = profile.name.toStdString();
+    designchoices::setProfilePlates(variant, profile.dimensions);
     return variant;
 }
 
@@ -60,7 +61,7 @@ bool ProfileSearch::start(const design::Design &design, profilesearch::Series se
     }
     // The numbers every run needs, but the plates: those come from the table.
     QStringList missing;
-    for (const design::FieldInfo *field : design::missingValues(withProfile(design, candidates_.front().name)))
+    for (const design::FieldInfo *field : design::missingValues(withProfile(design, candidates_.front())))
         missing << QString::fromStdString(design::label(*field)) + u(": leeres Feld");
     if (!missing.isEmpty()) {
         error_ = u("Die Profilsuche wurde nicht gestartet. Bitte diese Eingaben prüfen:\n") + missing.join('\n');
@@ -104,7 +105,7 @@ void ProfileSearch::launchNext() {
     while (running_ && next_ < total && static_cast<int>(engines_.size()) < engineLimit()) {
         const int index = next_++;
         const QString folder = QString::fromStdString(platform::pathToUtf8(runFolders_[index]));
-        if (!writeRunInput(withProfile(design_, rows_[index].profile), folder)) {
+        if (!writeRunInput(withProfile(design_, candidates_[index]), folder)) {
             error_ = u("Die Eingabedatei der Profilsuche kann nicht geschrieben werden: ") + folder;
             cancel();
             return;

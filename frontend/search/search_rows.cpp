@@ -86,12 +86,10 @@ const std::vector<Series> &allSeries() {
 
 std::vector<Candidate> candidates(const QString &tablePath, Series series) {
     std::vector<Candidate> list;
-    for (const QString &name : profiletable::usableProfileNames(tablePath)) {
-        if (series != Series::All && seriesOf(name) != series) continue;
-        profiletable::Dimensions d;
-        if (!profiletable::findProfile(tablePath, name, d)) continue;
-        const double kg_m = profiletable::massPerMetre(d);
-        if (std::isfinite(kg_m)) list.push_back({name, kg_m});
+    for (const profiletable::Profile &profile : profiletable::usableProfiles(tablePath)) {
+        if (series != Series::All && seriesOf(profile.name) != series) continue;
+        const double kg_m = profiletable::massPerMetre(profile.dimensions);
+        if (std::isfinite(kg_m)) list.push_back({profile.name, kg_m, profile.dimensions});
     }
     std::stable_sort(list.begin(), list.end(),
                      [](const Candidate &a, const Candidate &b) { return a.kg_m < b.kg_m; });

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "files/profile_table.h"
 #include "results/design_verdicts.h"
 
 namespace profilesearch {
@@ -31,6 +32,7 @@ const std::vector<Series> &allSeries();
 struct Candidate {
     QString name;
     double kg_m = 0.0;  // mass per metre, kg/m
+    profiletable::Dimensions dimensions;  // its row of the table
 };
 
 // The profiles of the series the engine accepts (files/profile_table.h),
