@@ -2,6 +2,7 @@
 
 #include "run/batch_mode.h"
 #include "run/command_line.h"
+#include "search/search_mode.h"
 #include "window/german_texts.h"
 #include "window/mainwindow.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char *argv[]) {
     using commandline::Request;
     const Request request = commandline::requestOf(argc, argv);
     if (request == Request::Batch) return runBatchMode(argc, argv);
+    if (request == Request::ProfileSearch) return runProfileSearchMode(argc, argv);
     if (request != Request::Window) return commandline::answer(request, argc, argv);
     QApplication app(argc, argv);
     // Before the window is built: its dialogs and context menus are German.

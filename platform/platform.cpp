@@ -98,6 +98,18 @@ std::string workFolder() {
 #endif
 }
 
+std::string memoryFolder() {
+#ifdef _WIN32
+    return std::string();
+#else
+    const char *runtime = std::getenv("XDG_RUNTIME_DIR");
+    for (const std::string &candidate : {std::string(runtime ? runtime : ""), std::string("/dev/shm")})
+        if (!candidate.empty() && isFolder(candidate) && access(candidate.c_str(), W_OK | X_OK) == 0)
+            return withTrailingSeparator(candidate);
+    return std::string();
+#endif
+}
+
 bool listEntries(const std::string &folder, std::vector<DirEntry> &entries) {
     entries.clear();
     std::error_code ec;

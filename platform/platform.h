@@ -26,6 +26,12 @@ struct DirEntry {
 // Names are in the narrow encoding the file functions open (Windows: ANSI).
 bool listEntries(const std::string &folder, std::vector<DirEntry> &entries);
 
+// A folder in memory for many short-lived files, with a trailing separator:
+// $XDG_RUNTIME_DIR, else /dev/shm on Linux, when it is a folder this program
+// may write; empty when there is none (Windows), and the caller takes the
+// system's temporary folder. Run folders of a search there never reach the disk.
+std::string memoryFolder();
+
 // True when the path names an existing folder.
 bool isFolder(const std::string &path);
 

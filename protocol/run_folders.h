@@ -12,6 +12,9 @@ namespace protocol {
 
 // The design input of a run, in the run folder.
 inline constexpr char inputFile[] = "input.txt";
+// The front end's note that the run's profile was taken from the profile
+// search (one UTF-8 line, for the report); the engine does not read it.
+inline constexpr char profileChoiceFile[] = "Profilsuche.txt";
 
 // Number of a run folder: true when the whole name reads as a decimal integer
 // by stream extraction ("7" counts; "7a", "a7" and "abc" do not).

@@ -171,6 +171,9 @@ int runSequence() {
     // One console protocol on every system: lines end in "\n" alone.
     platform::useBinaryConsole();
     runInWorkFolder(platform::workFolder());
+    // The window reads the result files when the success line arrives on
+    // standard error, while the engine still runs: the process stays a
+    // moment longer, as it always has, for that reader.
     platform::waitMilliseconds(50);
     return exitCompleted;
 }
@@ -187,8 +190,11 @@ int runEngine(int argc, const char *const argv[]) {
         errorLine(std::string("FEHLERMELDUNG: unbekannter Aufruf: ") + (argc > 2 ? "zu viele Argumente" : argv[1]));
         printUsage(std::cerr);
     } else {
+        // A caller that names the run folder waits for the process to end and
+        // reads the result files and the console afterwards: every file is
+        // closed by then, so no closing wait is needed here.
         const std::string folder = withoutTrailingSeparator(argv[1]);
-        code = exitCodeOf(runInRunFolder(folder), folder);
+        return exitCodeOf(runInRunFolder(folder), folder);
     }
     platform::waitMilliseconds(50);
     return code;

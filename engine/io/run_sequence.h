@@ -16,7 +16,8 @@ enum class RunEnd { Error, Completed };
 //   Stalvora2 RUNFOLDER    that run folder; exit code 0 (every check erfuellt), 2 (a
 //                          check nicht_erfuellt or nicht_ermittelt) or 1 (an error)
 //   Stalvora2 --help       the usage
-// Every run waits 50 ms before it returns.
+// Without an argument, and for --help and a wrong call, the engine waits
+// 50 ms before it returns; a named run folder returns at once.
 int runEngine(int argc, const char *const argv[]);
 
 // One complete engine run in the newest run folder: run folder, result files,

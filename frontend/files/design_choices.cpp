@@ -49,13 +49,17 @@ bool takeProfilePlates(design::Design &design) {
     if (!design.rolled() ||
         !profiletable::findProfile(profiletable::tablePath(), QString::fromStdString(design.Profilname), d))
         return false;
-    design.h = d.h;
-    design.b_f1 = d.b;
-    design.b_f2 = d.b;
-    design.t_w = d.t_w;
-    design.t_f1 = d.t_f;
-    design.t_f2 = d.t_f;
+    setProfilePlates(design, d);
     return true;
+}
+
+void setProfilePlates(design::Design &design, const profiletable::Dimensions &row) {
+    design.h = row.h;
+    design.b_f1 = row.b;
+    design.b_f2 = row.b;
+    design.t_w = row.t_w;
+    design.t_f1 = row.t_f;
+    design.t_f2 = row.t_f;
 }
 
 }  // namespace designchoices

@@ -8,6 +8,7 @@
 
 #include "files/design.h"
 #include "files/design_file.h"
+#include "files/profile_table.h"
 
 namespace designchoices {
 
@@ -31,5 +32,7 @@ design::Design newDesign(const design::Design &current, const designfile::Choice
 // profile table (both flanges alike). False, with the design unchanged, when
 // the design is welded or the profile has no usable row.
 bool takeProfilePlates(design::Design &design);
+// The plates of a row of the profile table, read before.
+void setProfilePlates(design::Design &design, const profiletable::Dimensions &row);
 
 }  // namespace designchoices

@@ -29,6 +29,16 @@ QVector<QStringList> tableRows(const QString &path) {
 
 }  // namespace
 
+double area(const Dimensions &d) {
+    const double pi = 3.14159265358979323846;
+    return 2.0 * d.b * d.t_f + (d.h - 2.0 * d.t_f) * d.t_w + (4.0 - pi) * d.r * d.r;
+}
+
+double massPerMetre(const Dimensions &d) {
+    const double steelDensity = 7850.0;  // kg/m³
+    return area(d) * 1e-6 * steelDensity;
+}
+
 QString tablePath() { return dataFilePath(protocol::input::profileTable); }
 
 QStringList profileNames(const QString &path) {
@@ -56,12 +66,14 @@ bool rowDimensions(const QStringList &row, Dimensions &dimensions, bool &hasRadi
 
 }  // namespace
 
-QStringList usableProfileNames(const QString &path) {
+QVector<Profile> usableProfiles(const QString &path) {
     const QVector<QStringList> rows = tableRows(path);
-    QStringList names;
+    QStringList seen;
+    QVector<Profile> profiles;
     for (int i = 0; i < rows.size(); ++i) {
         const QString name = rows[i].first();
-        if (names.contains(name)) continue;
+        if (seen.contains(name)) continue;
+        seen << name;
         // The engine takes the last row of a name.
         int last = i;
         for (int j = i + 1; j < rows.size(); ++j)
@@ -69,8 +81,14 @@ QStringList usableProfileNames(const QString &path) {
         Dimensions d;
         bool hasRadius = false;
         if (!rowDimensions(rows[last], d, hasRadius) || !hasRadius) continue;
-        if (bounds::profileRowFault(d.h, d.b, d.t_w, d.t_f, d.r) == nullptr) names << name;
+        if (bounds::profileRowFault(d.h, d.b, d.t_w, d.t_f, d.r) == nullptr) profiles.append({name, d});
     }
+    return profiles;
+}
+
+QStringList usableProfileNames(const QString &path) {
+    QStringList names;
+    for (const Profile &profile : usableProfiles(path)) names << profile.name;
     return names;
 }
 

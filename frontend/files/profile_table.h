@@ -3,6 +3,7 @@
 // h, b, t_w, t_f and r in mm; lines whose first word is "//" are comments.
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 namespace profiletable {
 
@@ -14,6 +15,12 @@ struct Dimensions {
     double r = 0.0;    // root radius; 0 when the row has none
 };
 
+// Area of the rolled section: both flanges, the web between them and the
+// four root fillets, (4 - pi) r^2 together, in mm².
+double area(const Dimensions &dimensions);
+// Mass per metre of structural steel with 7850 kg/m³, in kg/m.
+double massPerMetre(const Dimensions &dimensions);
+
 // Path of the table: the working directory first, then beside the program,
 // then the installed data folder.
 QString tablePath();
@@ -24,6 +31,14 @@ QStringList profileNames(const QString &path);
 // Names of the profiles the engine accepts: those whose row (the last row of
 // that name) reads as five numbers that bounds::profileRowFault lets pass.
 QStringList usableProfileNames(const QString &path);
+
+// The same profiles with the dimensions of that row, in table order, from
+// one reading of the table.
+struct Profile {
+    QString name;
+    Dimensions dimensions;
+};
+QVector<Profile> usableProfiles(const QString &path);
 
 // Dimensions of the named profile. As in the engine, the last row of that
 // name counts. False when no row has the name or its numbers do not read.

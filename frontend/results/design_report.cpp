@@ -1,5 +1,6 @@
 #include "results/design_report.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <cmath>
 
@@ -8,6 +9,7 @@
 #include "platform/platform.h"
 #include "results/connection_report.h"
 #include "protocol/result_files.h"
+#include "protocol/run_folders.h"
 #include "results/run_outcome.h"
 #include "results/section_class.h"
 #include "results/verdict_texts.h"
@@ -326,6 +328,19 @@ std::optional<design::Design> readRunInput(const std::string &runFolder) {
     return input;
 }
 
+QString readProfileChoice(const std::string &runFolder) {
+    QFile file(QString::fromStdString(platform::pathToUtf8(runFolder + protocol::profileChoiceFile)));
+    if (!file.open(QIODevice::ReadOnly)) return QString();
+    // One line of text; anything beyond it is no note of this program.
+    return QString::fromUtf8(file.readLine(400)).trimmed();
+}
+
+bool writeProfileChoice(const std::string &runFolder, const QString &note) {
+    QFile file(QString::fromStdString(platform::pathToUtf8(runFolder + protocol::profileChoiceFile)));
+    const QByteArray line = note.toUtf8() + '\n';
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(line) == line.size() && file.flush();
+}
+
 QDateTime calculationTime(const std::string &runFolder) {
     const QFileInfo output(QString::fromStdString(platform::pathToUtf8(runFolder + protocol::outputFile)));
     return output.exists() ? output.lastModified() : QDateTime();
@@ -352,6 +367,7 @@ QStringList reportHeadLines(const ReportHead &head) {
     }
     const design::Design &in = *head.input;
     lines << headLine(QStringLiteral("Profil:"), in.rolled() ? word(in.Profilname) : weldedProfile(in));
+    if (in.rolled() && !head.profileChoice.isEmpty()) lines << headLine(QString(), head.profileChoice);
     lines << headLine(QStringLiteral("Beton:"), word(in.festig_klasse));
     lines << headLine(QStringLiteral("Betonstahl:"),
                       "f_sk = " + word(in.f_sk) + u(" N/mm², Duktilitätsklasse ") + word(in.klasse_s));
@@ -394,6 +410,7 @@ QStringList buildDesignReport(const results::RunResults &run, const ReportHead &
 
 QString designReportText(const std::string &runFolder, const QString &designFile,
                          const QDateTime &time, bool designFileChanged) {
-    const ReportHead head{designFile, time, readRunInput(runFolder), designFileChanged};
+    const ReportHead head{designFile, time, readRunInput(runFolder), designFileChanged,
+                          readProfileChoice(runFolder)};
     return buildDesignReport(results::RunResults::read(runFolder), head).join(QString());
 }

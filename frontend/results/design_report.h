@@ -20,6 +20,7 @@ struct ReportHead {
     QDateTime time;      // when the run was calculated
     std::optional<design::Design> input;  // the run folder's input.txt
     bool designFileChanged = false;  // the file no longer holds the run's input
+    QString profileChoice;  // how the profile was chosen; empty when by hand
 };
 
 // How the report names its design file: "nicht gespeichert", the path, or
@@ -30,6 +31,11 @@ QString designFileText(const QString &designFile, bool changedAfterRun);
 // The run folder's input.txt as the front end wrote it, as far as it reads;
 // nothing when missing.
 std::optional<design::Design> readRunInput(const std::string &runFolder);
+
+// The note of a profile taken from the profile search, kept in the run
+// folder beside its input; empty when there is none.
+QString readProfileChoice(const std::string &runFolder);
+bool writeProfileChoice(const std::string &runFolder, const QString &note);
 
 // When the engine wrote the run folder's output.txt; invalid when missing.
 QDateTime calculationTime(const std::string &runFolder);

@@ -22,6 +22,8 @@ public:
     // erfüllt", "Mindestbewehrung nicht vorhanden", "Mindestverdübelungsgrad
     // nicht eingehalten".
     const QStringList &failures() const { return failures_; }
+    // Checks without a verdict, each with its reason: "Biegung nicht ermittelt (…)".
+    const QStringList &undetermined() const { return undetermined_; }
     // The largest utilisation of the checks ("gesamt"); missing when none has one.
     const std::optional<double> &maximumUtilisation() const { return maximum_; }
     // A check of the ultimate limit state (shear, bending, their interaction) failed.

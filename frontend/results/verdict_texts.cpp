@@ -89,9 +89,13 @@ QString lengthText(double mm) { return fourDigits(mm) + " mm"; }
 
 QString etaText(const std::optional<double> &eta) {
     if (!eta) return u("η: nicht ermittelt");
+    return u("η = ") + utilisationValue(*eta);
+}
+
+QString utilisationValue(double eta) {
     // Just above or below 1 two decimals would both read 1.00.
-    const bool nearOne = std::fabs(*eta - 1.0) < 0.005 && *eta != 1.0;
-    return u("η = ") + (nearOne ? QString::number(*eta, 'f', 3) : utilisationNumber(*eta));
+    const bool nearOne = std::fabs(eta - 1.0) < 0.005 && eta != 1.0;
+    return nearOne ? QString::number(eta, 'f', 3) : utilisationNumber(eta);
 }
 
 QString verdictsMissingText() { return QStringLiteral("nicht ermittelt (keine Nachweisdatei)"); }

@@ -20,6 +20,8 @@ QString areaText(double mm2);
 QString lengthText(double mm);
 // "η = 0.41"; "η: nicht ermittelt" without a number.
 QString etaText(const std::optional<double> &eta);
+// The number of etaText: two decimals, three just beside 1.
+QString utilisationValue(double eta);
 
 struct CheckText {
     QString line;     // the comparison with its utilisation, or why there is none

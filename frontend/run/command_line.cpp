@@ -12,17 +12,29 @@ Request requestOf(int argc, char *argv[]) {
     if (argc < 2) return Request::Window;
     const char *option = argv[1];
     if (std::strcmp(option, "--batch") == 0) return Request::Batch;
+    if (std::strcmp(option, "--profile-search") == 0) return Request::ProfileSearch;
     if (std::strcmp(option, "--help") == 0 || std::strcmp(option, "-h") == 0) return Request::Help;
     if (std::strcmp(option, "--version") == 0) return Request::Version;
     if (std::strncmp(option, "--", 2) == 0) return Request::Unknown;
     return Request::Window;
 }
 
+std::string profileSearchUsage() {
+    return "  Norvel --profile-search DATEI [--series IPE|HEA|HEB|HEM|all] [--csv AUSGABE.csv]\n"
+           "      rechnet die Bemessung aus DATEI mit jedem Walzprofil der Reihe (ohne --series: alle)\n"
+           "      und gibt die Tabelle nach Masse je Meter geordnet aus; --csv schreibt sie zusätzlich\n"
+           "      als CSV. Rückgabewert: " +
+           std::to_string(protocol::exitCompleted) + " ein Profil erfüllt alle Nachweise, " +
+           std::to_string(protocol::exitCheckNotMet) + " keines, " + std::to_string(protocol::exitError) +
+           " Fehler\n";
+}
+
 std::string usageText() {
     return "Aufruf:\n"
            "  Norvel                                 Programmfenster\n"
            "  Norvel --batch DATEI                   DATEI ohne Fenster berechnen, Protokoll als Text ausgeben\n"
-           "  Norvel --batch DATEI --pdf AUSGABE.pdf Protokoll als PDF-Datei schreiben\n"
+           "  Norvel --batch DATEI --pdf AUSGABE.pdf Protokoll als PDF-Datei schreiben\n" +
+           profileSearchUsage() +
            "  Norvel --help                          diese Hilfe\n"
            "  Norvel --version                       Programmversion\n"
            "\n"

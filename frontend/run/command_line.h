@@ -1,6 +1,7 @@
 #pragma once
 // The command line of Norvel: without an option the window; "--batch" the
-// calculation without a window (run/batch_mode.h); "--help" (or "-h") the
+// calculation without a window (run/batch_mode.h); "--profile-search" the
+// profile search without a window (search/search_mode.h); "--help" (or "-h") the
 // usage and "--version" the program and its version, both on standard
 // output with exit code 0, without a window and without a display. Any
 // other option beginning with "--" is refused with the usage on standard
@@ -9,12 +10,15 @@
 
 namespace commandline {
 
-enum class Request { Window, Batch, Help, Version, Unknown };
+enum class Request { Window, Batch, ProfileSearch, Help, Version, Unknown };
 
 Request requestOf(int argc, char *argv[]);
 
 // The usage text: the window, the batch mode with its exit codes, the options.
 std::string usageText();
+// The lines of the usage text about --profile-search, also shown when its
+// arguments are wrong.
+std::string profileSearchUsage();
 // "Norvel 1.0".
 std::string versionText();
 

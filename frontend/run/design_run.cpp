@@ -22,7 +22,9 @@ void takeReport(const QByteArray &standardError, DesignRun &run) {
     }
 }
 
-bool writeInput(const design::Design &design, const QString &folder) {
+}  // namespace
+
+bool writeRunInput(const design::Design &design, const QString &folder) {
     if (!QDir().mkpath(folder)) return false;
     QFile file(QDir(folder).filePath(protocol::inputFile));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
@@ -30,8 +32,6 @@ bool writeInput(const design::Design &design, const QString &folder) {
     return file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
            file.flush();
 }
-
-}  // namespace
 
 DesignRun runDesign(const design::Design &design, const std::string &workFolder) {
     DesignRun run;
@@ -45,7 +45,7 @@ DesignRun runDesign(const design::Design &design, const std::string &workFolder)
     }
     run.runFolder = protocol::nextRunFolder(workFolder);
     // Without its input file the engine has nothing to calculate.
-    if (!writeInput(design, QString::fromStdString(platform::pathToUtf8(run.runFolder)))) {
+    if (!writeRunInput(design, QString::fromStdString(platform::pathToUtf8(run.runFolder)))) {
         run.messages << QString::fromUtf8("Schreiben der Datei ist fehlgeschlagen!");
         return run;
     }

@@ -20,6 +20,10 @@ struct DesignRun {
     int exitCode = -1;       // the engine's exit code; -1 when it did not run to its end
 };
 
+// Writes the design as the run folder's input file, creating the folder;
+// false when the folder or the file cannot be written. `folder` is UTF-8.
+bool writeRunInput(const design::Design &design, const QString &folder);
+
 // Every number the run needs must be present; else nothing is written and
 // the message lists the missing fields. `workFolder` ends with a separator.
 DesignRun runDesign(const design::Design &design, const std::string &workFolder);

@@ -139,6 +139,8 @@ void MainWindow::createMenus() {
         if (m_startButton && m_startButton->isEnabled()) onButtonClicked();
     });
     connect(m_actions->fileMenu(), &QMenu::aboutToShow, this, &MainWindow::fuelleZuletztMenu);
+    // The lightest rolled profile for the form's slab and actions (window/profile_search_dialog.h).
+    calculationMenu()->addAction(QString::fromUtf8("&Profil suchen…"), this, &MainWindow::profilSuchenClicked);
 }
 
 QMenu *MainWindow::calculationMenu() const { return m_actions->calculationMenu(); }

@@ -108,6 +108,7 @@ private slots:
     void set_s_s();
     void set_geo_bau();
     void set_materialeigenschaften();
+    void profilSuchenClicked();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -162,6 +163,11 @@ private:
 
     // Tooltips and range marks of the input fields (mainwindow_guide.cpp)
     void installInputGuide();
+
+    // Profile search (mainwindow_search.cpp): the dialog's profile into the
+    // form, and its report note for a run of exactly that form.
+    void profilUebernehmen(const QString &profil, const QString &hinweis);
+    void profilsucheVermerken();
 
     // Engine run and results refresh (mainwindow_engine.cpp). Without the
     // range check the engine reports values outside their ranges (tests).
@@ -238,6 +244,9 @@ private:
     // status bar's line about it (window/shown_run.h, window/run_status.h).
     ShownRun m_shownRun;
     RunStatus *m_runStatus = nullptr;
+    // The form as a profile from the search left it, and the report's note.
+    QString m_profilsucheStand;
+    QString m_profilsucheHinweis;
 
     // Input tab
     QTextEdit *m_konsole = nullptr;

@@ -68,6 +68,7 @@ void MainWindow::startCalculation(bool checkRanges) {
     // folder again and report success for a design that was never written.
     if (!QFile::exists(m_runFolderPath + protocol::inputFile)) return;
     m_shownRun.calculationStarted(formStand(), m_document.fileHolding(formStand()));
+    profilsucheVermerken();
     startEngine();
 }
 

@@ -7,7 +7,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "files/data_file.h"
 #include "files/design_choices.h"
@@ -230,7 +232,16 @@ QWidget *MainWindow::buildGeometriePanel() {
     auto *row5 = new QHBoxLayout;
     row5->addWidget(new QLabel("Profilname"));
     row5->addWidget(m_baustahlProfilname);
-    row5->addSpacing(238);
+    // The profile search beside the selector; the spacing after it shrinks by
+    // its width, so the fields keep their places on the sketch.
+    auto *profilSuchen = new QPushButton(QString::fromUtf8("Suchen…"));
+    profilSuchen->setObjectName("profilSuchen");
+    profilSuchen->setToolTip(QString::fromUtf8("Profil suchen: das leichteste Walzprofil, das für diese Platte "
+                                               "und diese Einwirkungen alle Nachweise erfüllt"));
+    connect(profilSuchen, &QPushButton::clicked, this, &MainWindow::profilSuchenClicked);
+    row5->addWidget(profilSuchen);
+    auto *nachSuchen = new QSpacerItem(0, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
+    row5->addSpacerItem(nachSuchen);
     addSymbol(row5, "b", "fu");
     row5->addWidget(m_baustahlBfu);
     row5->addSpacing(25);
@@ -257,6 +268,13 @@ QWidget *MainWindow::buildGeometriePanel() {
     layout->addLayout(row4);
     layout->addSpacing(15);
     layout->addLayout(row5);
+    // The row's spacing is known once it lies in the panel: the button (as
+    // wide as its text needs, within the room the sketch leaves) and the
+    // spacing before it take the place of the spacer they shorten.
+    const int abstand = std::max(0, row5->spacing());
+    const int breite = std::clamp(profilSuchen->sizeHint().width(), 60, 238 - 2 * abstand);
+    profilSuchen->setFixedWidth(breite);
+    nachSuchen->changeSize(238 - breite - abstand, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
     layout->addStretch(1);
 
     connect(m_baustahlProfiltyp, SIGNAL(activated(int)), this, SLOT(set_Enabled()));

@@ -153,7 +153,7 @@ void TestForms::windowHasTabsMenusAndShortcuts() {
                                    "Ctrl+S, Speichern &unter... Ctrl+Shift+S, |, Protokoll als PDF &exportieren… "
                                    "Ctrl+E, &Drucken… Ctrl+P, |, &Materialeigenschaften bearbeiten... , |, "
                                    "&Beenden Ctrl+Q"),
-                                 u("&Berechnung: Berechnung &starten F5, &letzte Berechnung... "),
+                                 u("&Berechnung: Berechnung &starten F5, &letzte Berechnung... , &Profil suchen… "),
                                  u("&Hilfe: &Info... , &Hilfe F1")}));
 
     // The shortcut entry Neu really resets the form: to the example's γ_c.

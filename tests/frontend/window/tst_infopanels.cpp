@@ -459,8 +459,8 @@ void TestInfoPanels::geometryFieldsSitOnTheDimensionLines() {
     QVERIFY2(missed.isEmpty(), qPrintable(missed.join("; ")));
 }
 
-// The fields, their symbols, the two selectors and the hint each keep a
-// place of their own inside the panel.
+// The fields, their symbols, the two selectors, the search button and the
+// hint each keep a place of their own inside the panel.
 void TestInfoPanels::geometryPanelWidgetsDoNotOverlap() {
     m_window = std::make_unique<MainWindow>();
     m_window->showNormal();
@@ -469,7 +469,8 @@ void TestInfoPanels::geometryPanelWidgetsDoNotOverlap() {
     auto *panel = m_window->findChild<QWidget *>("geometriePanel");
     QVERIFY(panel);
     const QList<QWidget *> widgets = panel->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-    QCOMPARE(widgets.size(), 16 * 2 + 5);  // fields with symbols, two selectors with labels, the hint
+    // Fields with symbols, two selectors with labels, the profile search's button, the hint.
+    QCOMPARE(widgets.size(), 16 * 2 + 6);
     QStringList problems;
     for (int i = 0; i < widgets.size(); ++i) {
         const QRect a = widgets.at(i)->geometry();

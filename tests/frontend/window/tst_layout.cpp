@@ -169,7 +169,7 @@ void LayoutTest::everyInputCanBeScrolledIntoView_data() {
     for (const QSize &size : screenSizes) QTest::newRow(qPrintable(sizeName(size))) << size;
 }
 
-// Each field, selector, check box and the start button can be scrolled
+// Each field, selector, check box and button can be scrolled
 // into the visible part of the form, and the form needs no sideways
 // scrolling from 1280 px on.
 void LayoutTest::everyInputCanBeScrolledIntoView() {
@@ -179,7 +179,7 @@ void LayoutTest::everyInputCanBeScrolledIntoView() {
     QVERIFY(area);
     QCOMPARE(area->horizontalScrollBar()->maximum(), 0);
     const QList<QWidget *> widgets = inputWidgets(area);
-    QCOMPARE(widgets.size(), 36 + 5 + 3 + 1);  // fields, selectors, check boxes, start button
+    QCOMPARE(widgets.size(), 36 + 5 + 3 + 2);  // fields, selectors, check boxes, start and search buttons
     QStringList hidden;
     for (QWidget *w : widgets) {
         // The whole widget: ensureWidgetVisible brings a line edit's text cursor alone into view.
