@@ -2,6 +2,7 @@
 // result file; it is read the way the panels, plots and report read theirs.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -86,14 +87,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (!results::hasLineStartingWith(path, word)) fail("no line starting with " + word);
     }
     // The row of Verduebelung.txt: eight columns, each a finite number or missing.
-    std::istringstream rows(text);
-    for (std::string row; std::getline(rows, row);) {
-        std::vector<std::optional<double>> connection;
-        if (!results::parseConnectionRow(row, connection)) continue;
-        if (connection.size() != 8) fail("connection row of " + std::to_string(connection.size()) + " columns");
-        for (const std::optional<double> &v : connection)
-            if (v && !std::isfinite(*v)) fail("a number that is not finite in the connection row");
-    }
+    std::vector<std::optional<double>> connection;
+    for (std::istringstream rows(text); std::getline(rows, line);)
+        if (results::parseConnectionRow(line, connection) &&
+            (connection.size() != 8 || !std::all_of(connection.begin(), connection.end(),
+                                                    [](auto v) { return !v || std::isfinite(*v); })))
+            fail("connection row");
     for (const int limitState : {-1, 0, 1, 2})
         for (const int withTs : {-1, 0, 1, 2})
             if (results::stateFolder(path, limitState, withTs).rfind(path, 0) != 0)

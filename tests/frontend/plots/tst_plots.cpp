@@ -343,24 +343,17 @@ private slots:
     // repeated closing shear force kept as a step; a header-only file adds nothing.
     void reducedSaggingCurveOfAPartialConnection() {
         QTemporaryDir dir;
-        const std::string run = dir.path().toStdString() + "/";
-        fixtures::writeFile(dir.filePath("V_M_beziehung.txt"),
-                            "V\tM_pl\tM_el\n0\t5.21e+08\t3.62e+08\n455995\t4.12e+08\t3.05e+08\n455995\t0\t0\n");
-        for (const bool partial : {true, false}) {
-            fixtures::writeFile(dir.filePath("V_M_Teilverduebelung.txt"),
-                                partial ? "V\tM_Rd_eta\n0\t4.4e+08\n455995\t3.9e+08\n455995\t0\n" : "V\tM_Rd_eta\n");
-            const InteractionCurves c = readRunInteractionCurves(run);
+        fixtures::writeFile(dir.filePath("V_M_beziehung.txt"), "V\tM_pl\tM_el\n0\t5.21e+08\t3.62e+08\n455995\t0\t0\n");
+        for (const QByteArray &rows : {QByteArray("0\t4.4e+08\n455995\t3.9e+08\n455995\t0\n"), QByteArray()}) {
+            fixtures::writeFile(dir.filePath("V_M_Teilverduebelung.txt"), "V\tM_Rd_eta\n" + rows);
+            const InteractionCurves c = readRunInteractionCurves(dir.path().toStdString() + "/");
             drawInteractionCurves(mvPlot, c, noRun);
             drawDesignPoint(mvPlot, 400, 300, c.sumV(), c.sumM(), "DejaVu Sans");
-            if (!partial) {
-                QCOMPARE(graphNames(mvPlot), QStringList({"pl. Grenzmoment", "el. Grenzmoment", "Belastung: GZT"}));
-                continue;
-            }
-            QCOMPARE(graphNames(mvPlot), QStringList({"pl. Grenzmoment", "el. Grenzmoment",
-                                                      QString::fromUtf8("M_Rd(η) Teilverdübelung"), "Belastung: GZT"}));
+            QCOMPARE(graphNames(mvPlot).size(), rows.isEmpty() ? 3 : 4);
+            if (rows.isEmpty()) continue;
+            QCOMPARE(graphNames(mvPlot).at(2), QString::fromUtf8("M_Rd(η) Teilverdübelung"));
             compareVectors(keys(mvPlot->graph(2)), {0, 455.995, 455.99501});
             compareVectors(values(mvPlot->graph(2)), {440, 390, 0});
-            compareRange(mvPlot->yAxis->range(), 0, 1.4 * 521);  // the full curves set the ranges
         }
     }
 
