@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "plots/interaction_plot.h"
+#include "plots/label_layout.h"
 #include "plots/section_drawing.h"
 #include "window/mainwindow.h"
 #include "widgets/mygraphicsview.h"
@@ -223,6 +224,103 @@ private slots:
 
         checkLabelsReadable(window);
         saveScreens(window, name);
+    }
+
+    // The extreme values of steel, concrete and each bar layer stay labelled
+    // at every window size from 1280 x 720 up, for the example (sagging) and
+    // for M_Ed = -600 kNm (hogging, both bar layers in tension): every key
+    // label is shown and apart from the others, every stress of the engine's
+    // zone files that is a material's extreme is among them (each bar layer:
+    // both edges), and the legend names each material once.
+    void keyValuesLabelledAtEverySize_data() {
+        QTest::addColumn<double>("momentFactor");
+        QTest::addColumn<QSize>("size");
+        for (double factor : {1.0, -1.5})
+            for (const QSize &size : {QSize(1280, 720), QSize(1366, 768), QSize(1920, 1080)})
+                QTest::newRow(qPrintable(QString("%1 %2x%3").arg(factor > 0 ? "example" : "hogging")
+                                             .arg(size.width()).arg(size.height())))
+                    << factor << size;
+    }
+    void keyValuesLabelledAtEverySize() {
+        QFETCH(double, momentFactor);
+        QFETCH(QSize, size);
+        QVERIFY(calculate(momentFactor));
+        MainWindow window;
+        sizeWindow(window, size);
+        QVERIFY(QMetaObject::invokeMethod(&window, "oeffnenLetzteClicked"));
+        const std::string run = lastRunFolder();
+        const QString tag = QString("keys_%1_%2x%3_").arg(momentFactor > 0 ? "example" : "hogging")
+                                .arg(size.width()).arg(size.height());
+        struct StatePlots {
+            const char *tab;
+            int stress, limitState, withTs;
+        };
+        const StatePlots states[] = {{"Gebrauchstauglichkeit", 0, 0, 0},
+                                     {"Gebrauchstauglichkeit", 2, 0, 1},
+                                     {"Tragfähigkeit", 1, 1, 0}};
+        for (const StatePlots &state : states) {
+            const QList<QCustomPlot *> tabPlots = plotsOfTab(window, tabText(state.tab));
+            QVERIFY(tabPlots.size() > state.stress + 1);
+            QCustomPlot *sigma = tabPlots[state.stress];
+            QCustomPlot *eps = tabPlots[state.stress + 1];
+            QStringList shownStresses;
+            for (QCustomPlot *plot : {sigma, eps}) {
+                plot->replot();
+                int keys = 0;
+                for (QCPItemText *label : plotchecks::valueLabels(plot)) {
+                    if (!LabelLayout::of(plot).isKey(label)) continue;
+                    ++keys;
+                    QVERIFY2(label->visible(), qPrintable(label->text()));
+                    QVERIFY2(QRectF(plot->rect()).contains(plotchecks::boxOf(label)), qPrintable(label->text()));
+                    if (plot == sigma) shownStresses << label->text();
+                }
+                QVERIFY(keys >= 4);
+                // Labels led out keep the order of their points: of two labels
+                // above each other, the one of the higher point is not below.
+                QList<QCPItemText *> shown;
+                for (QCPItemText *label : plotchecks::valueLabels(plot))
+                    if (label->visible()) shown << label;
+                for (QCPItemText *a : shown)
+                    for (QCPItemText *b : shown)
+                        if (LabelLayout::of(plot).anchorOf(a).y() > LabelLayout::of(plot).anchorOf(b).y() + 20.0 &&
+                            plotchecks::boxOf(a).left() < plotchecks::boxOf(b).right() &&
+                            plotchecks::boxOf(b).left() < plotchecks::boxOf(a).right())
+                            QVERIFY2(plotchecks::boxOf(a).top() <= plotchecks::boxOf(b).top(),
+                                     qPrintable(a->text() + " below " + b->text()));
+                QCOMPARE(plotchecks::overlappingLabels(plot), QStringList());
+                QStringList materials = plotchecks::legendNames(plot);
+                materials.removeAll("f_yd,red");
+                QCOMPARE(materials, QStringList({"Baustahl", "Beton", "Bewehrung"}));
+            }
+            // Each bar layer with both edges; steel and concrete with their
+            // largest and smallest stress, as the zone files hold them.
+            const std::string folder = results::stateFolder(run, state.limitState, state.withTs);
+            QStringList expected;
+            const auto stressText = [](double s) { return QString::number(s + 0.0, 'g', 4); };
+            for (const auto &row : results::readNumberRows(folder + results::reinforcementStressFile, 7))
+                expected << stressText(row[5]) << stressText(row[6]);
+            QCOMPARE(expected.size(), 4);
+            for (const char *file : {results::steelStressFile, results::concreteStressFile}) {
+                double low = 1e300, high = -1e300;
+                for (const auto &row : results::readNumberRows(folder + file, 7)) {
+                    low = std::min({low, row[5], row[6]});
+                    high = std::max({high, row[5], row[6]});
+                }
+                expected << stressText(low) << stressText(high);
+            }
+            // A label reads "408.6 N/mm²", a bar layer "408.6 / 388.3 N/mm²".
+            QStringList shownNumbers;
+            for (const QString &text : shownStresses)
+                shownNumbers << text.chopped(tabText(" N/mm²").size()).split(" / ");
+            for (const QString &text : expected)
+                QVERIFY2(shownNumbers.contains(text),
+                         qPrintable(text + " not among " + shownStresses.join(", ")));
+        }
+        for (const char *tab : {"Gebrauchstauglichkeit", "Tragfähigkeit"}) {
+            QVERIFY(showTab(window, tabText(tab)));
+            QVERIFY(window.grab().save(
+                QDir(NORVEL_BUILD_DIR).filePath("screen_" + tag + (tab[0] == 'G' ? "gzg" : "gzt") + ".png")));
+        }
     }
 
     // M_Ed = -600 kNm, V_Ed = 300 kN: Class 3 with a Class 1 bottom flange; the
