@@ -187,6 +187,45 @@ QVector<int> extremeStressPoints(const DistributionCurve &curve) {
     return iMax == iMin ? QVector<int>{iMax} : QVector<int>{iMax, iMin};
 }
 
+QVector<DistributionPoint> distributionPoints(const StressDistribution &d) {
+    QVector<DistributionPoint> points;
+    const auto add = [&points](const QString &zone, const DistributionCurve &c, int i) {
+        points.append({zone, c.z[i], c.eps[i], c.sigma[i]});
+    };
+    // "UK"/"OK": the lower and the upper edge (Unterkante, Oberkante).
+    const auto material = [&](const QString &name, const DistributionCurve &c) {
+        if (c.z.isEmpty()) return;
+        const int last = c.z.size() - 1;
+        add(name + " UK", c, 0);
+        for (int i : extremeStressPoints(c))
+            if (i != 0 && i != last) add(name + " (Extremwert)", c, i);
+        add(name + " OK", c, last);
+    };
+    material(QStringLiteral("Baustahl"), d.steel);
+    material(QStringLiteral("Beton"), d.concrete);
+    // The bar layers by height: with two, the lower is the bottom layer; a
+    // single one by the half of the slab it lies in.
+    std::vector<const DistributionCurve *> layers;
+    for (const DistributionCurve *c : {&d.barsFirst, &d.barsSecond})
+        if (!c->z.isEmpty()) layers.push_back(c);
+    const auto middle = [](const DistributionCurve &c) { return (c.z.first() + c.z.last()) / 2.0; };
+    std::sort(layers.begin(), layers.end(),
+              [&middle](const DistributionCurve *a, const DistributionCurve *b) { return middle(*a) < middle(*b); });
+    for (std::size_t k = 0; k < layers.size(); ++k) {
+        const DistributionCurve &c = *layers[k];
+        bool lower = k == 0;
+        if (layers.size() == 1 && !d.concrete.z.isEmpty())
+            lower = middle(c) < (d.concrete.z.first() + d.concrete.z.last()) / 2.0;
+        else if (layers.size() == 1)
+            lower = true;
+        const QString name = lower ? QStringLiteral("Bewehrung untere Lage") : QStringLiteral("Bewehrung obere Lage");
+        const bool upward = c.z.last() >= c.z.first();
+        add(name + " UK", c, upward ? 0 : c.z.size() - 1);
+        add(name + " OK", c, upward ? c.z.size() - 1 : 0);
+    }
+    return points;
+}
+
 bool StressDistribution::empty() const {
     return steel.z.isEmpty() && concrete.z.isEmpty() && barsFirst.z.isEmpty() &&
            barsSecond.z.isEmpty();

@@ -49,6 +49,18 @@ StressDistribution buildStressDistribution(const ResultRows &stateRows, const Re
 // index when all stresses are equal.
 QVector<int> extremeStressPoints(const DistributionCurve &curve);
 
+// A labelled point of the distribution as the report's value table lists
+// it: the zone ("Baustahl UK", "Bewehrung obere Lage OK", ...), its height Z
+// (mm), strain (‰) and stress (N/mm²).
+struct DistributionPoint {
+    QString zone;
+    double z, eps, sigma;
+};
+
+// The ends of steel and concrete, a stress extreme inside either, and both
+// edges of each bar layer, from the bottom up within each material.
+QVector<DistributionPoint> distributionPoints(const StressDistribution &distribution);
+
 // Reads the state folder (with trailing separator) and builds its distribution.
 StressDistribution readStressDistribution(const std::string &stateFolder);
 
