@@ -154,6 +154,10 @@ private:
     void startEngine();
     void engineStopped(QProcess *process);
     void refreshResults();
+    // The minimum-reinforcement check under the serviceability plots.
+    void updateMinimumPanel();
+    // The engine's warnings of the run, shown once its results are shown.
+    void showPendingWarnings();
 
     void showCritical(const QString &title, const QString &text);
     void showWarning(const QString &title, const QString &text);
@@ -250,6 +254,8 @@ private:
     QVBoxLayout *m_textGzgMitTs = nullptr;
     QVBoxLayout *m_textGzt = nullptr;
     QVBoxLayout *m_textNachweis = nullptr;
+    QVBoxLayout *m_textMindestbewehrung = nullptr;
+    QStringList m_pendingWarnings;  // engine warnings of the running calculation
     QTextEdit *m_protokoll = nullptr;
     StateSummary m_zustandGzgOhneTs;
     StateSummary m_zustandGzgMitTs;

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "results/design_report.h"
+#include "results/minimum_panel.h"
 #include "window/mainwindow.h"
 #include "results/result_panels.h"
 #include "results/result_reader.h"
@@ -47,6 +48,18 @@ void MainWindow::update_txt_t() {
     clearLayout(m_textNachweis, true);
     addPanelLabels(m_textNachweis, panel.lines, Qt::AlignCenter);
     if (panel.actionsKnown) update_Item_M_V(panel.mEd, panel.vEd);
+}
+
+void MainWindow::updateMinimumPanel() {
+    const results::RunResults run = results::RunResults::read(m_runFolder);
+    clearLayout(m_textMindestbewehrung, true);
+    addPanelLabels(m_textMindestbewehrung,
+                   results::buildMinimumPanel(run, results::minimumInputOf(m_runFolder)), Qt::Alignment());
+    // One line each across the page: wrapped labels would ask for the height
+    // of a narrow column.
+    for (int i = 0; i < m_textMindestbewehrung->count(); ++i)
+        if (auto *label = qobject_cast<QLabel *>(m_textMindestbewehrung->itemAt(i)->widget()))
+            label->setWordWrap(false);
 }
 
 void MainWindow::update_protokoll() {

@@ -26,6 +26,7 @@ QVBoxLayout *MainWindowProbe::panelLayout(Panel panel) const {
     case Panel::GzgMitTs: return window_.m_textGzgMitTs;
     case Panel::Gzt: return window_.m_textGzt;
     case Panel::Nachweis: return window_.m_textNachweis;
+    case Panel::Mindestbewehrung: return window_.m_textMindestbewehrung;
     }
     return nullptr;
 }

@@ -26,7 +26,7 @@ public:
     // The message the status bar shows now.
     QString statusMessage() const;
 
-    enum class Panel { GzgOhneTs, GzgMitTs, Gzt, Nachweis };
+    enum class Panel { GzgOhneTs, GzgMitTs, Gzt, Nachweis, Mindestbewehrung };
     // Texts of the panel's labels, top to bottom.
     QStringList panelTexts(Panel panel) const;
     QVBoxLayout *panelLayout(Panel panel) const;
