@@ -135,7 +135,7 @@ struct ReportDocument::Layout {
 };
 
 ReportDocument::ReportDocument(const ReportSource &source)
-    : source_(source), text_(designReportText(source.runFolder, source.designFile, source.calculated)),
+    : source_(source), text_(designReportText(source.runFolder, source.designFile, source.calculated, true)),
       figures_(buildReportFigures(FigureSource{source.runFolder, sansFont(10)})) {}
 
 ReportDocument::~ReportDocument() = default;

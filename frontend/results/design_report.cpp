@@ -268,9 +268,7 @@ void appendSectionClasses(QStringList &report, const results::RunResults &run) {
     const results::SectionClasses &classes = run.sectionClasses();
     report << u("\n\nQUERSCHNITTSKLASSE (nach EN 1994-1-1 5.5):");
     if (!classes.positive.present && !classes.negative.present) {
-        report << u("\nnicht ermittelt (der Berechnungsordner enthält keine Querschnittsklassen)")
-               << u("\nDer Biegenachweis wird wie bisher plastisch geführt, ohne Prüfung")
-               << u("\nder Querschnittsklasse.");
+        report << u("\nnicht ermittelt (der Berechnungsordner enthält keine Querschnittsklassen)");
         return;
     }
     const results::SectionClassRow &any = classes.positive.present ? classes.positive : classes.negative;
@@ -377,13 +375,22 @@ QStringList buildDesignReport(const results::RunResults &run) {
 
 QStringList buildDesignReport(const results::RunResults &run, const ReportHead &head) {
     QStringList report = buildDesignReport(run);
-    const QStringList headLines = reportHeadLines(head);
-    for (int i = 0; i < headLines.size(); ++i) report.insert(1 + i, headLines[i]);
+    QStringList headLines = reportHeadLines(head);
+    int at = 1;
+    if (head.titleBlock) {
+        // The title block names the report, the design file and the time.
+        report.removeFirst();
+        headLines = headLines.mid(2);
+        if (!headLines.isEmpty() && headLines.first().startsWith('\n')) headLines.first().remove(0, 1);
+        at = 0;
+    }
+    for (int i = 0; i < headLines.size(); ++i) report.insert(at + i, headLines[i]);
     return report;
 }
 
 QString designReportText(const std::string &runFolder, const QString &designFile,
-                         const QDateTime &time) {
-    const ReportHead head{designFile, time, readRunInput(runFolder)};
+                         const QDateTime &time, bool titleBlock) {
+    ReportHead head{designFile, time, readRunInput(runFolder)};
+    head.titleBlock = titleBlock;
     return buildDesignReport(results::RunResults::read(runFolder), head).join(QString());
 }

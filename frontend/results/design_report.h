@@ -19,6 +19,9 @@ struct ReportHead {
     QString designFile;  // the saved design file; empty when not saved
     QDateTime time;      // when the run was calculated
     std::optional<inputfile::Values> input;  // the run folder's input.txt
+    // A document that prints the title, the design file and the time in its
+    // own title block: the text leaves them out, so the head appears once.
+    bool titleBlock = false;
 };
 
 // The run folder's input.txt as the front end wrote it; nothing when missing.
@@ -37,6 +40,7 @@ QStringList reportHeadLines(const ReportHead &head);
 QStringList buildDesignReport(const results::RunResults &run);
 QStringList buildDesignReport(const results::RunResults &run, const ReportHead &head);
 
-// The whole report of a run folder with its head.
+// The whole report of a run folder with its head; for a document with its
+// own title block without the title, the design file and the time.
 QString designReportText(const std::string &runFolder, const QString &designFile,
-                         const QDateTime &time);
+                         const QDateTime &time, bool titleBlock = false);

@@ -217,12 +217,16 @@ private slots:
                  qPrintable(block));
     }
 
-    // Every line of the report text is in the PDF, whitespace aside.
+    // Every line of the report text is in the PDF, whitespace aside; the
+    // head (design file, time) once, in the title block.
     void holdsTheReportText_data() { addDesignRows(); }
     void holdsTheReportText() {
         QFETCH(QString, name);
         const Design &d = design(name);
-        const QString text = designReportText(d.runFolder, d.file, calculationTime(d.runFolder));
+        const QString text = designReportText(d.runFolder, d.file, calculationTime(d.runFolder), true);
+        QCOMPARE(QString(d.pdf.text).count("Bemessungsdatei:"), 1);
+        QCOMPARE(QString(d.pdf.text).count("Berechnet am:"), 1);
+        QCOMPARE(QString(d.pdf.text).count(QRegularExpression("Bemessungsprotokoll", QRegularExpression::CaseInsensitiveOption)), 1);
         const QString pdfText = QString(d.pdf.text).replace('\f', '\n').simplified();
         int lines = 0;
         for (const QString &line : text.split('\n')) {

@@ -107,11 +107,9 @@ private slots:
             "\nunter: V_Ed= 80kN: " +
             "\nel. Grenzmomente:  M_el_Rd,max= 200kNm\tM_el_Rd,min: -150kNm" +
             "\npl. Grenzmomente:  M_pl_Rd,max= 300kNm\tM_pl_Rd,min: -220kNm" +
-            // An older run folder: no classes, the bending check stays plastic and says so.
+            // An older run folder: no classes.
             u("\n\nQUERSCHNITTSKLASSE (nach EN 1994-1-1 5.5):") +
-            u("\nnicht ermittelt (der Berechnungsordner enthält keine Querschnittsklassen)") +
-            u("\nDer Biegenachweis wird wie bisher plastisch geführt, ohne Prüfung") +
-            u("\nder Querschnittsklasse.") + "\n\n" + D +
+            u("\nnicht ermittelt (der Berechnungsordner enthält keine Querschnittsklassen)") + "\n\n" + D +
             "\nNACHWEISE" + "\n" + D + u("\nQUERKRAFTTRAGFÄHIGKEIT (nach EN 1994-1-1 6.2.2):") +
             // The engine's verdicts (the fixture's Nachweise.txt).
             u("\n|V_Ed| = 80 kN ≤ V_pl,Rd = 500 kN, η = 0.16") + u("\nNACHWEIS ERFÜLLT!") +
@@ -354,9 +352,7 @@ private slots:
         // An older run folder, or a run stopped by validation (header only).
         QTest::newRow("header only")
             << header
-            << u("\nnicht ermittelt (der Berechnungsordner enthält keine Querschnittsklassen)"
-                 "\nDer Biegenachweis wird wie bisher plastisch geführt, ohne Prüfung"
-                 "\nder Querschnittsklasse.");
+            << u("\nnicht ermittelt (der Berechnungsordner enthält keine Querschnittsklassen)");
     }
     void sectionClasses() {
         QFETCH(QString, rows);

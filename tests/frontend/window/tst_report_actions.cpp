@@ -162,7 +162,7 @@ private slots:
         QVERIFY(QFile::exists(exported));
         QVERIFY2(suggested.endsWith(".pdf"), qPrintable(suggested));
         const QString text = tool("pdftotext", {"-layout", exported, "-"});
-        QVERIFY(text.contains("BEMESSUNGSPROTOKOLL"));
+        QVERIFY(text.contains("Bemessungsprotokoll"));
         QVERIFY(text.contains("nicht ermittelt (Querkraftversagen)"));
         const int pages = pdfPages(exported);
         QVERIFY(pages >= 2);
