@@ -2,13 +2,15 @@
 BUILD_DIR ?= build
 FUZZ_BUILD_DIR ?= build-fuzz
 SANITIZE_BUILD_DIR ?= build-sanitize
+WINDOWS_BUILD_DIR ?= build-windows
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Seconds per harness for `make fuzz`.
 FUZZ_SECONDS ?= 60
 FUZZERS = fuzz_input_file fuzz_profile_table fuzz_material_table fuzz_design_file \
 	fuzz_result_folder
 
-.PHONY: deps build run test bench clean fuzz-deps fuzz fuzz-build fuzz-merge fuzz-coverage sanitize
+.PHONY: deps build run test bench clean fuzz-deps fuzz fuzz-build fuzz-merge fuzz-coverage sanitize \
+	windows-deps windows test-windows dist
 
 deps:
 	@sh tools/install-deps.sh
@@ -67,5 +69,28 @@ sanitize: deps
 	@$(SANITIZER_OPTIONS) cmake --build $(SANITIZE_BUILD_DIR) -j $(JOBS)
 	@cd $(SANITIZE_BUILD_DIR) && $(SANITIZER_OPTIONS) ctest --output-on-failure -j $(JOBS)
 
+# The engine, the platform layer and their tests cross-built for 64-bit
+# Windows with mingw-w64 (static, no DLL), the tables beside Stalvora2.exe.
+windows-deps:
+	@sh tools/install-deps.sh windows
+
+windows: windows-deps
+	@cmake -S . -B $(WINDOWS_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake >/dev/null
+	@cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS)
+
+# The Windows test suites under wine64, then the Windows engine against the
+# Linux engine on the example and the test designs (every result file).
+test-windows: deps windows
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target Stalvora2 norvel_data norvel_compare_runs
+	@sh tools/test-windows.sh $(BUILD_DIR) $(WINDOWS_BUILD_DIR)
+
+# Release archives in dist/: the Linux programs with everything they use,
+# and the Windows engine with tables, example and a README.
+dist: build windows
+	@sh tools/make-dist.sh $(BUILD_DIR) $(WINDOWS_BUILD_DIR) dist
+
 clean:
-	@rm -rf $(BUILD_DIR) $(FUZZ_BUILD_DIR) $(SANITIZE_BUILD_DIR) $(COVERAGE_BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(FUZZ_BUILD_DIR) $(SANITIZE_BUILD_DIR) $(COVERAGE_BUILD_DIR) \
+		$(WINDOWS_BUILD_DIR) dist

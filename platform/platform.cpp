@@ -9,7 +9,11 @@
 #include <thread>
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
+
+#include <cstdio>
 #else
 #include <unistd.h>
 #endif
@@ -27,9 +31,55 @@ const std::string &separator() {
     return sep;
 }
 
+// Windows accepts "/" as a separator too (a work folder given as C:/Temp/x/).
+static bool endsWithSeparator(const std::string &path) {
+    if (path.empty()) return false;
+#ifdef _WIN32
+    if (path.back() == '/') return true;
+#endif
+    return path.back() == separator().back();
+}
+
 static std::string withTrailingSeparator(std::string path) {
-    if (path.empty() || path.back() != separator().back()) path += separator();
+    if (!endsWithSeparator(path)) path += separator();
     return path;
+}
+
+// A narrow path as the C library opens it. On Windows the narrow text is in
+// the ANSI code page (getenv, GetModuleFileNameA, fopen); the library's
+// path(std::string) would read its bytes as Latin-1 instead.
+static fs::path toPath(const std::string &narrow) {
+#ifdef _WIN32
+    if (narrow.empty()) return {};
+    const int n = MultiByteToWideChar(CP_ACP, 0, narrow.data(), static_cast<int>(narrow.size()),
+                                      nullptr, 0);
+    if (n <= 0) return fs::path(narrow);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, narrow.data(), static_cast<int>(narrow.size()), wide.data(), n);
+    return fs::path(wide);
+#else
+    return fs::path(narrow);
+#endif
+}
+
+// A path's last part as the narrow text the C library opens. On Windows that
+// is the ANSI code page, as getenv and GetModuleFileNameA give it; the
+// library's path::string() gives UTF-8 instead, which a later open of a name
+// with an umlaut would not find.
+static std::string narrowName(const fs::path &path) {
+#ifdef _WIN32
+    const std::wstring wide = path.filename().native();
+    if (wide.empty()) return {};
+    const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                      nullptr, 0, nullptr, nullptr);
+    if (n <= 0) return {};
+    std::string narrow(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), narrow.data(), n,
+                        nullptr, nullptr);
+    return narrow;
+#else
+    return path.filename().string();
+#endif
 }
 
 std::string workFolder() {
@@ -53,11 +103,11 @@ std::string workFolder() {
 bool listEntries(const std::string &folder, std::vector<DirEntry> &entries) {
     entries.clear();
     std::error_code ec;
-    fs::directory_iterator it(folder, ec);
+    fs::directory_iterator it(toPath(folder), ec);
     if (ec) return false;
     for (const fs::directory_entry &e : it) {
         DirEntry entry;
-        entry.name = e.path().filename().string();
+        entry.name = narrowName(e.path());
         std::error_code dirEc;
         entry.isFolder = e.is_directory(dirEc);
         if (!entry.isFolder) {
@@ -72,8 +122,9 @@ bool listEntries(const std::string &folder, std::vector<DirEntry> &entries) {
 
 bool createFolder(const std::string &path) {
     std::error_code ec;
-    if (fs::is_directory(path, ec)) return true;
-    return fs::create_directory(path, ec);
+    const fs::path folder = toPath(path);
+    if (fs::is_directory(folder, ec)) return true;
+    return fs::create_directory(folder, ec);
 }
 
 bool parseRunNumber(const std::string &name, long long &number) {
@@ -105,6 +156,32 @@ bool newestRunFolder(const std::string &workFolder, RunFolder &newest) {
     return listEntries(workFolder, entries) && newestRunFolder(entries, newest);
 }
 
+std::string pathToUtf8(const std::string &path) {
+#ifdef _WIN32
+    return toPath(path).u8string();
+#else
+    return path;
+#endif
+}
+
+const std::string &engineProgramName() {
+#ifdef _WIN32
+    static const std::string name = "Stalvora2.exe";
+#else
+    static const std::string name = "Stalvora2";
+#endif
+    return name;
+}
+
+void useBinaryConsole() {
+#ifdef _WIN32
+    std::fflush(stdout);
+    std::fflush(stderr);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+}
+
 void waitMilliseconds(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 std::string executableFolder() {
@@ -112,7 +189,11 @@ std::string executableFolder() {
     char buffer[MAX_PATH];
     const DWORD n = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
     if (n == 0 || n == MAX_PATH) return {};
-    return withTrailingSeparator(fs::path(std::string(buffer, n)).parent_path().string());
+    // Cut the text itself: a round trip through fs::path would return the
+    // folder in UTF-8, which the ANSI open calls do not find.
+    const std::string exe(buffer, n);
+    const std::size_t cut = exe.find_last_of("\\/");
+    return cut == std::string::npos ? std::string() : exe.substr(0, cut + 1);
 #else
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
@@ -122,16 +203,19 @@ std::string executableFolder() {
 }
 
 std::string findDataFile(const std::string &name) {
-    std::error_code ec;
-    if (fs::is_regular_file(name, ec)) return name;
+    const auto isFile = [](const std::string &path) {
+        std::error_code ec;
+        return fs::is_regular_file(toPath(path), ec);
+    };
+    if (isFile(name)) return name;
     const std::string beside = executableFolder();
-    if (!beside.empty() && fs::is_regular_file(beside + name, ec)) return beside + name;
+    if (!beside.empty() && isFile(beside + name)) return beside + name;
     // Installed tree <prefix>/bin and <prefix>/share/norvel, wherever the prefix was moved.
     const std::string relocated = beside + ".." + separator() + "share" + separator() + "norvel" + separator() + name;
-    if (!beside.empty() && fs::is_regular_file(relocated, ec)) return relocated;
+    if (!beside.empty() && isFile(relocated)) return relocated;
 #ifdef NORVEL_DATA_DIR
     const std::string installed = withTrailingSeparator(NORVEL_DATA_DIR) + name;
-    if (fs::is_regular_file(installed, ec)) return installed;
+    if (isFile(installed)) return installed;
 #endif
     return name;
 }

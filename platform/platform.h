@@ -22,6 +22,7 @@ struct DirEntry {
 };
 
 // Entries of a folder with their sizes; false when the folder cannot be listed.
+// Names are in the narrow encoding the file functions open (Windows: ANSI).
 bool listEntries(const std::string &folder, std::vector<DirEntry> &entries);
 
 // Creates one folder level; an existing folder is no error.
@@ -45,6 +46,18 @@ bool newestRunFolder(const std::vector<DirEntry> &entries, RunFolder &newest);
 
 // The same for the entries of a work folder; false also when it cannot be listed.
 bool newestRunFolder(const std::string &workFolder, RunFolder &newest);
+
+// File name of the engine program: "Stalvora2.exe" on Windows, else "Stalvora2".
+const std::string &engineProgramName();
+
+// Standard output and standard error end their lines with "\n" alone, as on
+// Linux: Windows would write "\r\n" in text mode. Call before any output.
+void useBinaryConsole();
+
+// A path of this layer (workFolder, findDataFile, listEntries: the narrow
+// encoding the C library opens, ANSI on Windows) as UTF-8, the encoding of
+// QString::fromStdString. Linux paths are returned as they are.
+std::string pathToUtf8(const std::string &path);
 
 // Waits the given number of milliseconds.
 void waitMilliseconds(int ms);

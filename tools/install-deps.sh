@@ -5,12 +5,18 @@
 # With the argument "fuzz" it installs what `make fuzz` needs besides:
 # clang with libFuzzer and the sanitizer runtimes, and the LLVM tools
 # (symbolizer for readable stack traces, llvm-cov for the coverage report).
+# With "windows" it installs what `make windows` and `make test-windows` need
+# besides: the mingw-w64 cross compiler (posix threads), wine64 to run the
+# result, the GoogleTest sources to build for Windows, and zip for `make dist`.
 set -e
 PACKAGES="build-essential cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev \
 qtbase5-dev libqcustomplot-dev qttranslations5-l10n fonts-dejavu-core \
 poppler-utils"
 if [ "$1" = "fuzz" ]; then
     PACKAGES="$PACKAGES clang-14 libclang-rt-14-dev llvm-14"
+fi
+if [ "$1" = "windows" ]; then
+    PACKAGES="$PACKAGES g++-mingw-w64-x86-64-posix wine64 googletest zip"
 fi
 missing=""
 for p in $PACKAGES; do

@@ -129,6 +129,31 @@ CurvatureRow rowOf(const LimitPoint &p) {
 
 }  // namespace
 
+namespace {
+
+// x^n by repeated multiplication.
+double power(double x, int n) {
+    double p = 1.0;
+    for (int i = 0; i < n; ++i) p *= x;
+    return p;
+}
+
+// The n-th root of q > 1 by bisection with the four basic operations only,
+// which IEEE arithmetic rounds alike on every system; the C libraries' pow
+// differ in the last bit, and so would the curvature grid of Linux and
+// Windows. Ends when no double lies between the bounds (at most 2100 halvings).
+double nthRoot(double q, int n) {
+    double lo = 1.0, hi = q;
+    for (int i = 0; i < 2100; ++i) {
+        const double mid = lo + (hi - lo) / 2.0;
+        if (!(mid > lo && mid < hi)) break;
+        (power(mid, n) < q ? lo : hi) = mid;
+    }
+    return hi;
+}
+
+}  // namespace
+
 std::vector<double> branchCurvatures(double knee, double end, int linear, int geometric) {
     std::vector<double> k;
     if (!(knee > 0.0) || !(end > knee) || !std::isfinite(end) || linear < 1 || geometric < 1)
@@ -136,8 +161,8 @@ std::vector<double> branchCurvatures(double knee, double end, int linear, int ge
     k.reserve(linear + geometric);
     for (int i = 1; i < linear; ++i) k.push_back(knee * i / linear);
     k.push_back(knee);
-    const double ratio = std::pow(end / knee, 1.0 / geometric);
-    for (int i = 1; i < geometric; ++i) k.push_back(knee * std::pow(ratio, i));
+    const double ratio = nthRoot(end / knee, geometric);
+    for (int i = 1; i < geometric; ++i) k.push_back(knee * power(ratio, i));
     k.push_back(end);
     return k;
 }

@@ -144,7 +144,9 @@ void echoSteelGeometryLines(const DesignInput &in) { echoSteelGeometry(in); }
 bool readInput(DesignInput &in) {
     const std::string path = in.runFolder + platform::separator() + "input.txt";
     {
-        std::ifstream file(path);
+        // Binary, as on Linux: a CR of a CRLF line reads as white space, and a
+        // Ctrl-Z byte does not end the file early as in Windows text mode.
+        std::ifstream file(path, std::ios::binary);
         if (!file) {
             errorLine("FEHLERMELDUNG: kein gueltige Inputdatei im Verzeichniss " + in.runFolder +
                       " vorhanden ");

@@ -116,6 +116,8 @@ void runInWorkFolder(const std::string &workFolder) {
 }
 
 int runSequence() {
+    // One console protocol on every system: lines end in "\n" alone.
+    platform::useBinaryConsole();
     runInWorkFolder(platform::workFolder());
     platform::waitMilliseconds(50);
     return 0;

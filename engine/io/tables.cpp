@@ -81,7 +81,7 @@ void echoMaterialTable(const DesignInput &in) {
 
 bool readProfileTable(DesignInput &in) {
     if (in.Profiltyp != "Walzprofil") return true;
-    std::ifstream file(platform::findDataFile("IProfile.txt"));
+    std::ifstream file(platform::findDataFile("IProfile.txt"), std::ios::binary);
     if (!file) {
         errorLine("FEHLERMELDUNG:keine gueltige Profil-Datei 'IProfile.txt' im Verzeichniss "
                   "vorhanden");
@@ -117,7 +117,7 @@ bool readProfileTable(DesignInput &in) {
 }
 
 bool readMaterialTable(DesignInput &in) {
-    std::ifstream file(platform::findDataFile("Materialeigenschaften.txt"));
+    std::ifstream file(platform::findDataFile("Materialeigenschaften.txt"), std::ios::binary);
     if (!file) {
         errorLine("FEHLERMELDUNG:keine gueltige Datei 'Materialeigenschaften.txt' im "
                   "Verzeichniss vorhanden");

@@ -13,10 +13,24 @@ struct CircleIntegrals {
     double second;  // int u^2 w du
 };
 
+// asin with the four basic operations and sqrt only, which IEEE arithmetic
+// rounds alike on every system (the C libraries' asin differ in the last
+// bit): asin(s) = 2 atan(t) with t = s / (1 + sqrt(1 - s^2)); three halvings
+// atan(t) = 2 atan(t / (1 + sqrt(1 + t^2))) bring |t| below tan(pi/32), where
+// 14 terms of the arctangent series are exact to the last bit.
+double portableAsin(double s) {
+    double t = s / (1.0 + std::sqrt((1.0 - s) * (1.0 + s)));
+    for (int i = 0; i < 3; ++i) t = t / (1.0 + std::sqrt(1.0 + t * t));
+    const double t2 = t * t;
+    double term = t, sum = 0.0;
+    for (int k = 0; k < 14; ++k, term *= -t2) sum += term / (2 * k + 1);
+    return 16.0 * sum;
+}
+
 CircleIntegrals circleUpTo(double r, double u) {
     const double s = u / r;
     const double root = std::sqrt(std::max(0.0, r * r - u * u));
-    const double angle = std::asin(std::clamp(s, -1.0, 1.0));
+    const double angle = portableAsin(std::clamp(s, -1.0, 1.0));
     const double halfPi = std::acos(-1.0) / 2.0;
     CircleIntegrals c;
     c.area = u * root + r * r * (angle + halfPi);

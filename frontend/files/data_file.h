@@ -5,4 +5,4 @@
 
 #include "platform/platform.h"
 
-inline QString dataFilePath(const char *name) { return QString::fromStdString(platform::findDataFile(name)); }
+inline QString dataFilePath(const char *name) { return QString::fromStdString(platform::pathToUtf8(platform::findDataFile(name))); }

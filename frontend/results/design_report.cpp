@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <cmath>
 
+#include "platform/platform.h"
 #include "results/run_outcome.h"
 #include "results/section_class.h"
 #include "results/verdict_texts.h"
@@ -307,13 +308,13 @@ QString weldedProfile(const inputfile::Values &input) {
 }  // namespace
 
 std::optional<inputfile::Values> readRunInput(const std::string &runFolder) {
-    QFile file(QString::fromStdString(runFolder + "input.txt"));
+    QFile file(QString::fromStdString(platform::pathToUtf8(runFolder + "input.txt")));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
     return inputfile::parseText(QString::fromUtf8(file.readAll()));
 }
 
 QDateTime calculationTime(const std::string &runFolder) {
-    const QFileInfo output(QString::fromStdString(runFolder + results::outputFile));
+    const QFileInfo output(QString::fromStdString(platform::pathToUtf8(runFolder + results::outputFile)));
     return output.exists() ? output.lastModified() : QDateTime();
 }
 

@@ -5,9 +5,12 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "platform/platform.h"
+
 namespace {
 
-const char *const engineName = "Stalvora2";
+// "Stalvora2.exe" on Windows: a name without it is no executable file there.
+QString engineName() { return QString::fromStdString(platform::engineProgramName()); }
 
 QString &programOverride() {
     static QString program;
@@ -20,9 +23,9 @@ EngineProcess::EngineProcess(QObject *parent) : QProcess(parent) {}
 
 QString EngineProcess::engineProgram() {
     if (!programOverride().isEmpty()) return programOverride();
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(engineName);
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(engineName());
     if (QFileInfo(beside).isExecutable()) return beside;
-    const QString onPath = QStandardPaths::findExecutable(engineName);
+    const QString onPath = QStandardPaths::findExecutable(engineName());
     return onPath.isEmpty() ? beside : onPath;
 }
 

@@ -89,7 +89,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     showMaximized();
 
     set_Enabled();
-    oeffnen(platform::findDataFile("inputstart.txt"));
+    oeffnen(platform::pathToUtf8(platform::findDataFile("inputstart.txt")));
     merkeGespeichert();
 }
 

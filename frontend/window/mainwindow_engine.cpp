@@ -56,7 +56,7 @@ void MainWindow::startCalculation(bool checkRanges) {
     m_zustandGzt = StateSummary();
 
     m_runFolder = nextRunFolder(platform::workFolder());
-    m_runFolderPath = QString::fromStdString(m_runFolder);
+    m_runFolderPath = QString::fromStdString(platform::pathToUtf8(m_runFolder));
     speichern(m_runFolderPath, 1);
     // Without its input file the engine would calculate the previous run
     // folder again and report success for a design that was never written.
@@ -143,7 +143,8 @@ void MainWindow::oeffnenLetzteClicked() {
     // A refused input file leaves the form as it was (one message): the run's
     // results are then not shown beside a design they do not belong to. A run
     // folder without an input file still shows what it holds.
-    const std::string eingabe = runFolder + "input.txt";
+    // The form reads UTF-8 names; the run folder is in the platform's encoding.
+    const std::string eingabe = platform::pathToUtf8(runFolder + "input.txt");
     if (!oeffnen(eingabe) && QFile::exists(QString::fromStdString(eingabe))) return;
     m_runFolder = runFolder;
     m_shownRun.runShown(runFolder, formStand(), isWindowModified() ? QString() : QString::fromStdString(m_dateiName));

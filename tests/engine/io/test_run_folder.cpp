@@ -84,10 +84,9 @@ TEST(RunFolder, NoUsableFolderIsReported) {
 TEST(EngineRun, NoRunFolderEndsWithExitCodeZeroAndNoFiles) {
     TempFolder work;
     fs::create_directory(work.path() + "abc");
-    testsupport::EngineRun run;
-    const std::string cmd = "STALVORA_WORK_DIR='" + work.path() + "' '" STALVORA_EXE "' >/dev/null 2>'" +
-                            work.path() + "err'";
-    EXPECT_EQ(std::system(cmd.c_str()), 0);
+    EXPECT_EQ(testsupport::startEngine(STALVORA_EXE, work.path(), work.path() + "out",
+                                       work.path() + "err"),
+              0);
     EXPECT_NE(testsupport::readFile(work.path() + "err").find("kein gueltiger Ordner"), std::string::npos);
     EXPECT_FALSE(fs::exists(work.path() + "abc/output.txt"));
 }

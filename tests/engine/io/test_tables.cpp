@@ -17,6 +17,7 @@
 #include "support/test_support.h"
 #include "io/validation.h"
 #include "io/validation_bounds.h"
+#include "platform/platform.h"
 
 namespace fs = std::filesystem;
 using testsupport::TempFolder;
@@ -388,7 +389,7 @@ public:
     IsolatedEngine() {
         fs::create_directories(bin());
         fs::create_directories(cwd());
-        fs::copy_file(STALVORA_EXE, bin() + "Stalvora2");
+        fs::copy_file(STALVORA_EXE, bin() + platform::engineProgramName());
     }
     std::string bin() const { return folder_.path() + "bin/"; }
     std::string cwd() const { return folder_.path() + "cwd/"; }
@@ -398,10 +399,9 @@ public:
         r.runFolder = work.path() + "1/";
         fs::create_directories(r.runFolder);
         writeFile(r.runFolder + "input.txt", input);
-        const std::string command = "cd '" + cwd() + "' && STALVORA_WORK_DIR='" + work.path() +
-                                    "' '" + bin() + "Stalvora2' >'" + work.path() +
-                                    "out.log' 2>'" + work.path() + "err.log'";
-        r.exitCode = std::system(command.c_str());
+        r.exitCode = testsupport::startEngine(bin() + platform::engineProgramName(), work.path(),
+                                              work.path() + "out.log", work.path() + "err.log",
+                                              cwd());
         r.out = testsupport::readFile(work.path() + "out.log");
         r.err = testsupport::readFile(work.path() + "err.log");
         return r;

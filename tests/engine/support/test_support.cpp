@@ -1,6 +1,8 @@
 #include "support/test_support.h"
 
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +13,10 @@
 
 #include "io/number_format.h"
 #include "io/run_sequence.h"
+
+#ifdef _WIN32
+#include <process.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -23,9 +29,19 @@ const bool strictNumbers = (setNonFiniteNumbers(NonFiniteNumbers::Abort), true);
 namespace testsupport {
 
 TempFolder::TempFolder() {
+#ifdef _WIN32
+    static unsigned counter = 0;
+    const std::string base = (fs::temp_directory_path() / "norvel_test_").string();
+    for (int attempt = 0; attempt < 1000 && path_.empty(); ++attempt) {
+        const std::string name = base + std::to_string(_getpid()) + "_" + std::to_string(++counter);
+        std::error_code ec;
+        if (fs::create_directory(name, ec)) path_ = name + "/";
+    }
+#else
     std::string pattern = (fs::temp_directory_path() / "norvel_test_XXXXXX").string();
     char *made = mkdtemp(pattern.data());
     path_ = std::string(made ? made : pattern.c_str()) + "/";
+#endif
 }
 
 TempFolder::~TempFolder() {
@@ -80,15 +96,29 @@ EngineRun runEngine(const TempFolder &work, const std::string &input,
     writeFile(run.runFolder + "input.txt", input);
     const std::string outFile = work.path() + "stdout.log";
     const std::string errFile = work.path() + "stderr.log";
-    const std::string command = "STALVORA_WORK_DIR='" + work.path() + "' '" + STALVORA_EXE +
-                                "' >'" + outFile + "' 2>'" + errFile + "'";
-    const int status = std::system(command.c_str());
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.exitCode = startEngine(STALVORA_EXE, work.path(), outFile, errFile);
     run.out = readFile(outFile);
     run.err = readFile(errFile);
     fs::remove(outFile);
     fs::remove(errFile);
     return run;
+}
+
+int startEngine(const std::string &program, const std::string &workFolder,
+                const std::string &outFile, const std::string &errFile, const std::string &cwd) {
+#ifdef _WIN32
+    // cmd.exe strips the outer quotes of the whole line and keeps the inner ones.
+    _putenv_s("STALVORA_WORK_DIR", workFolder.c_str());
+    const std::string command = "\"" + (cwd.empty() ? "" : "cd /d \"" + cwd + "\" && ") + "\"" +
+                                program + "\" >\"" + outFile + "\" 2>\"" + errFile + "\"\"";
+    return std::system(command.c_str());
+#else
+    const std::string command = (cwd.empty() ? "" : "cd '" + cwd + "' && ") +
+                                "STALVORA_WORK_DIR='" + workFolder + "' '" + program + "' >'" +
+                                outFile + "' 2>'" + errFile + "'";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
 }
 
 EngineRun runInProcess(const TempFolder &work, const std::string &input,

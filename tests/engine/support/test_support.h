@@ -42,6 +42,13 @@ EngineRun runEngine(const TempFolder &work, const std::string &input, int runNum
 EngineRun runEngine(const TempFolder &work, const std::string &input,
                     const std::string &runFolderName);
 
+// Starts `program` with STALVORA_WORK_DIR set to `workFolder` (in `cwd` when
+// given), its standard output and error into the files; the exit code, -1
+// when it did not end normally. A POSIX shell line, or cmd.exe on Windows.
+int startEngine(const std::string &program, const std::string &workFolder,
+                const std::string &outFile, const std::string &errFile,
+                const std::string &cwd = "");
+
 // The same run inside the test process (tables from the current directory),
 // so that a value that is no finite number reaching a file aborts the test.
 EngineRun runInProcess(const TempFolder &work, const std::string &input,
