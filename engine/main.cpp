@@ -1,3 +1,3 @@
 #include "io/run_sequence.h"
 
-int main() { return runSequence(); }
+int main(int argc, char *argv[]) { return runEngine(argc, argv); }

@@ -3,8 +3,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <locale>
-#include <sstream>
 #include <system_error>
 #include <thread>
 
@@ -120,40 +118,16 @@ bool listEntries(const std::string &folder, std::vector<DirEntry> &entries) {
     return true;
 }
 
+bool isFolder(const std::string &path) {
+    std::error_code ec;
+    return !path.empty() && fs::is_directory(path, ec);
+}
+
 bool createFolder(const std::string &path) {
     std::error_code ec;
     const fs::path folder = toPath(path);
     if (fs::is_directory(folder, ec)) return true;
     return fs::create_directory(folder, ec);
-}
-
-bool parseRunNumber(const std::string &name, long long &number) {
-    std::istringstream in(name);
-    in.imbue(std::locale::classic());
-    in >> number;
-    return in && in.eof();
-}
-
-bool newestRunFolder(const std::vector<DirEntry> &entries, RunFolder &newest) {
-    bool found = false;
-    for (const DirEntry &e : entries) {
-        if (e.size != 0 || e.name.empty() || e.name[0] == '.') continue;
-        long long number = 0;
-        if (!parseRunNumber(e.name, number)) continue;
-        const bool better =
-            !found || number > newest.number ||
-            (number == newest.number &&
-             (e.name.size() < newest.name.size() ||
-              (e.name.size() == newest.name.size() && e.name < newest.name)));
-        if (better) newest = {e.name, number};
-        found = true;
-    }
-    return found;
-}
-
-bool newestRunFolder(const std::string &workFolder, RunFolder &newest) {
-    std::vector<DirEntry> entries;
-    return listEntries(workFolder, entries) && newestRunFolder(entries, newest);
 }
 
 std::string pathToUtf8(const std::string &path) {

@@ -1,7 +1,8 @@
 #pragma once
 // Operating-system layer shared by the engine and the front end: the work
 // folder, listing and creating folders, the short wait at the end of a run
-// and the lookup of shipped data files.
+// and the lookup of shipped data files. The run folders within the work
+// folder are the contract's (protocol/run_folders.h).
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,27 +26,11 @@ struct DirEntry {
 // Names are in the narrow encoding the file functions open (Windows: ANSI).
 bool listEntries(const std::string &folder, std::vector<DirEntry> &entries);
 
+// True when the path names an existing folder.
+bool isFolder(const std::string &path);
+
 // Creates one folder level; an existing folder is no error.
 bool createFolder(const std::string &path);
-
-// Number of a run folder: true when the whole name reads as a decimal integer
-// by stream extraction ("7" counts; "7a", "a7" and "abc" do not).
-bool parseRunNumber(const std::string &name, long long &number);
-
-// A run folder of the work folder: an entry of size 0 (folders report 0)
-// whose name does not begin with "." and reads as a run number.
-struct RunFolder {
-    std::string name;  // as it stands on disk: "007" stays "007"
-    long long number = 0;
-};
-
-// The run folder with the largest number among the entries. Of names with
-// the same number ("7" and "007") the shortest, then the first in byte order
-// wins. False when no entry is a run folder.
-bool newestRunFolder(const std::vector<DirEntry> &entries, RunFolder &newest);
-
-// The same for the entries of a work folder; false also when it cannot be listed.
-bool newestRunFolder(const std::string &workFolder, RunFolder &newest);
 
 // File name of the engine program: "Stalvora2.exe" on Windows, else "Stalvora2".
 const std::string &engineProgramName();

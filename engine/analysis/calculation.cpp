@@ -14,6 +14,7 @@
 #include "analysis/strain_solver.h"
 #include "analysis/verification.h"
 #include "io/finite_values.h"
+#include "protocol/verdict_files.h"
 
 Calculation::Calculation(const DesignInput &input, ResultWriter &writer)
     : input_(input),
@@ -52,31 +53,32 @@ bool Calculation::designState() { return determineDesignState(composite_); }
 bool Calculation::writeLimitMoments() { return writeLimitMomentBlock(composite_); }
 void Calculation::momentCurvature() { writeMomentCurvature(composite_); }
 
-bool Calculation::minimumReinforcement(const std::string &side, std::string &enough) {
+bool Calculation::minimumReinforcement(bool topInTension, bool &enough) {
     // Neutral axis of the serviceability state without tension stiffening, in
     // slab coordinates (the steel height is the slab underside).
     const double z0 = composite_.design.z0;
     const MinimumReinforcement check = ::minimumReinforcement(
-        slab_, side == "oben", z0 - composite_.h_a, input_.k_c, input_.k_min, input_.s_s);
+        slab_, topInTension, z0 - composite_.h_a, input_.k_c, input_.k_min, input_.s_s);
     std::cout << "Mindestbewehrung :\t" << std::endl;
     echoValue("Z_na :", z0, " [mm]\t");
     echoValue("A_ct :", check.A_ct, " [mm^2]\t");
     echoValue("A_s_min :", check.A_s_min, " [mm^2]\t");
     echoValue("A_s :", check.A_s_vor, " [mm^2]\t");
-    if (!allFinite({{"A_s,min", check.A_s_min}, {"A_svor", check.A_s_vor}})) return false;
-    writer_.writeBlock("*Mindestbewehrung", {
-        {"A_s,min", check.A_s_min},
-        {"A_svor", check.A_s_vor},
+    if (!allFinite({{protocol::key::A_s_min, check.A_s_min}, {protocol::key::A_svor, check.A_s_vor}}))
+        return false;
+    writer_.writeBlock(protocol::block::minimumReinforcement, {
+        {protocol::key::A_s_min, check.A_s_min},
+        {protocol::key::A_svor, check.A_s_vor},
     });
-    enough = check.enough ? "true" : "false";
+    enough = check.enough;
     minimumMade_ = true;
-    minimumTop_ = side == "oben";
+    minimumTop_ = topInTension;
     A_s_min_ = check.A_s_min;
     A_s_vor_ = check.A_s_vor;
     // A check on a state that was not found tells nothing.
-    minimum_ = composite_.design.state == "ver" ? MinimumCheck::StateFailure
-               : check.tensileZone             ? MinimumCheck::Made
-                                               : MinimumCheck::NoTensileZone;
+    minimum_ = composite_.design.state == protocol::ZoneState::Failed ? MinimumCheck::StateFailure
+               : check.tensileZone                                   ? MinimumCheck::Made
+                                                                     : MinimumCheck::NoTensileZone;
     return true;
 }
 void Calculation::switchTensionStiffeningOn() { concrete_.switchTensionStiffeningOn(slab_); }
@@ -96,7 +98,7 @@ bool Calculation::ultimateBendingResistances() {
     const int side = direction > 0 ? 1 : 0;
     ultimate_.made = true;
     ultimate_.M_pl_Rd_V = composite_.plasticLimit[side].M;
-    ultimate_.designStateFailed = composite_.design.state == "ver";
+    ultimate_.designStateFailed = composite_.design.state == ZoneState::Failed;
     const SectionClassification &k = sectionClass_[side];
     if (k.klasse != 3) return true;
     outputLine(">>Querschnittsklasse 3: M_f_Rd und wirksamer Steg bestimmen\t");
@@ -126,7 +128,7 @@ namespace {
 std::vector<std::pair<std::string, double>> class3Values(const DesignCheckInput &in,
                                                          const Class3Utilisation &u,
                                                          const std::optional<EffectiveWeb> &web) {
-    using N = VerdictNames;
+    namespace N = protocol::class3;
     std::vector<std::pair<std::string, double>> values;
     auto add = [&values](const char *key, const std::optional<double> &value) {
         if (value) values.emplace_back(key, *value);

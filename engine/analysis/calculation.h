@@ -61,9 +61,9 @@ public:
     // M_Ed's direction and, for a Class 3 section, M_f,Rd and the effective
     // Class 2 web, kept for the design checks.
     bool ultimateBendingResistances();
-    // Minimum reinforcement for the tensioned face "oben" or "unten": `enough`
-    // becomes "true" or "false".
-    bool minimumReinforcement(const std::string &side, std::string &enough);
+    // Minimum reinforcement with the top or the bottom face of the slab in
+    // tension: `enough` tells whether the bars provided suffice.
+    bool minimumReinforcement(bool topInTension, bool &enough);
     // At the end of a run: the design checks into Nachweise.txt and, for a
     // Class 3 section, its routes into Klasse3_Nachweis.txt.
     bool writeDesignVerdicts();

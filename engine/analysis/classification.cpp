@@ -45,7 +45,7 @@ public:
         steel_.fyd_red = steel_.f_yd;
         steel_.e_y_red = steel_.e_y;
         slab_.e_ct = 0.0;
-        slab_.tensionStiffening.clear();
+        slab_.tensionStiffening = false;
     }
     ~UnreducedState() {
         steel_.fyd_red = fyd_red_;
@@ -60,7 +60,7 @@ private:
     SteelSection &steel_;
     ConcreteSlab &slab_;
     double fyd_red_, e_y_red_, e_ct_;
-    std::string tensionStiffening_;
+    bool tensionStiffening_;
 };
 
 }  // namespace
@@ -196,7 +196,8 @@ bool writeSectionClassification(CompositeSection &section, SectionClassification
         if (!allFinite({{"epsilon", k.eps}, {"c/t Flansch", k.c_t_flansch}, {"alpha", k.alpha},
                         {"psi", k.psi}, {"c/t Steg", k.c_t_steg}}))
             return false;
-        const std::string richtung = direction > 0 ? "positiv" : "negativ";
+        const std::string richtung =
+            direction > 0 ? protocol::classification::sagging : protocol::classification::hogging;
         echoValue("_Querschnittsklasse_" + richtung + " :", k.klasse, "\t");
         ClassificationRow row;
         row.richtung = richtung;

@@ -93,7 +93,7 @@ std::vector<PlasticMaterial> plasticMaterialsOf(const CompositeSection &section)
 // restored afterwards.
 SectionClassification classifySection(CompositeSection &section, int direction);
 
-// Both directions into the classification file, rows "positiv" and "negativ".
+// Both directions into the classification file, rows sagging ("positiv") and hogging ("negativ").
 // False (with one FEHLERMELDUNG) when a value of either is no finite number;
 // nothing is written then. Where given, `sagging` and `hogging` receive the
 // classifications written.

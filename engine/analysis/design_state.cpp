@@ -76,7 +76,7 @@ void writePartRows(CompositeSection &section, double kappa, double z0) {
 }
 
 bool determineDesignState(CompositeSection &section) {
-    outputLine(section.slab.tensionStiffening == "ON"
+    outputLine(section.slab.tensionStiffening
                    ? ">>Dehnung bestimmen: mit Tension Stiffening"
                    : ">>Dehnung bestimmen: ohne Tension Stiffening");
     const DesignState d = solveDesignState(section);
@@ -100,7 +100,7 @@ bool determineDesignState(CompositeSection &section) {
                    missText(check, p, section.M_Ed, section.tolN, section.tolM) +
                    "; ausgewiesen als Querschnittsversagen");
         section.design = LimitPoint();
-        section.design.state = "ver";
+        section.design.state = ZoneState::Failed;
         section.writer.writeFailure();
         return true;
     }

@@ -2,27 +2,28 @@
 
 #include <cmath>
 
-const char *const plasticClass1 = "Klasse1_M_pl,Rd(V_Ed)";
-const char *const plasticClass2 = "Klasse2_M_pl,Rd(V_Ed)";
-const char *const elasticClass3 = "Klasse3_M_el,Rd";
-const char *const effectiveWeb = "Klasse2_Loch_im_Steg_M_pl,Rd(V_Ed)";
-const char *const notCoveredClass4 = "Klasse4_nicht_abgedeckt";
+#include "protocol/verdict_files.h"
 
 namespace {
 
-using N = VerdictNames;
+namespace N = protocol::verdict;
 
-// The rules of the other rows.
-const char *const plasticShear = "V_pl,Rd";
-const char *const shearBuckling = "Schubbeulen";
-const char *const interactionRule = "EN1993-1-5_7.1";
-const char *const tensileZoneTop = "Zugzone_oben";
-const char *const tensileZoneBottom = "Zugzone_unten";
-const char *const slabWithoutTension = "Platte_ohne_Zug";
-const char *const noServiceMoment = "M_Ed_GZG_null";
-const char *const serviceShearFailure = "Querkraftversagen_GZG";
-const char *const serviceStateFailure = "Querschnittsversagen_GZG";
-const char *const noUtilisation = "keine_Ausnutzung";
+// The rules the rows rest on.
+using N::effectiveWeb;
+using N::elasticClass3;
+using N::interactionRule;
+using N::noServiceMoment;
+using N::notCoveredClass4;
+using N::noUtilisation;
+using N::plasticClass1;
+using N::plasticClass2;
+using N::plasticShear;
+using N::serviceShearFailure;
+using N::serviceStateFailure;
+using N::shearBuckling;
+using N::slabWithoutTension;
+using N::tensileZoneBottom;
+using N::tensileZoneTop;
 
 // erfuellt up to eta = 1; a check without a finite utilisation under an
 // action (no resistance) is not fulfilled.

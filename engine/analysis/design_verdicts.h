@@ -13,6 +13,7 @@
 //   mindestbewehrung   EN 1994-1-1 7.4.2: A_s,min <= A_s provided in the tensile zone
 //   gesamt             the largest utilisation and the worst result
 // Pure: no files and no section; forces in N, moments in Nmm, areas in mm^2.
+// The names of rows, results and rules are those of protocol/verdict_files.h.
 #include <optional>
 #include <string>
 #include <utility>
@@ -51,13 +52,6 @@ struct DesignCheckInput {
     bool topInTension = false;  // the tensile zone lies at the top (hogging)
     double A_s_min = 0.0, A_s_vor = 0.0;
 };
-
-// The rules a bending row rests on (its "grundlage").
-extern const char *const plasticClass1;   // "Klasse1_M_pl,Rd(V_Ed)"
-extern const char *const plasticClass2;   // "Klasse2_M_pl,Rd(V_Ed)"
-extern const char *const elasticClass3;   // "Klasse3_M_el,Rd"
-extern const char *const effectiveWeb;    // "Klasse2_Loch_im_Steg_M_pl,Rd(V_Ed)"
-extern const char *const notCoveredClass4;  // "Klasse4_nicht_abgedeckt"
 
 // The utilisations of the two routes of a Class 3 section (each missing
 // where it has no finite value) and of the terms of EN 1993-1-5 7.1.

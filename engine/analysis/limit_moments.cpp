@@ -30,8 +30,10 @@ PointAtCurvature pointsOf(const CompositeSection &section) {
     };
 }
 
-int staysElastic(const LimitPoint &p) { return p.state == "ver" || p.state == "nel" ? -1 : 1; }
-int holds(const LimitPoint &p) { return p.state == "ver" ? -1 : 1; }
+int staysElastic(const LimitPoint &p) {
+    return p.state == ZoneState::Failed || p.state == ZoneState::Yielded ? -1 : 1;
+}
+int holds(const LimitPoint &p) { return p.state == ZoneState::Failed ? -1 : 1; }
 
 LimitSearch searchOf(const CompositeSection &section, double step) {
     LimitSearch s;
@@ -240,7 +242,7 @@ LimitPoint plasticLimit(const CompositeSection &section, int direction) {
     const bool nearby = previous.kappa * direction > 0.0 && std::isfinite(previous.z0);
     const LimitPoint probe =
         pointAt(direction * plasticProbe, nearby ? previous.z0 : section.Z_el_na);
-    if (probe.state != "ver") return probe;
+    if (probe.state != ZoneState::Failed) return probe;
     LimitSearch search = searchOf(section, direction * plasticStep);
     search.predict = [&section, direction](const LimitPoint &p) {
         return firstLimitCurvature(section, p.z0, direction, LimitKind::Plastic);
@@ -259,23 +261,24 @@ void computePlasticLimits(CompositeSection &section, int flag) {
 }
 
 bool writeLimitMomentBlock(const CompositeSection &section) {
+    namespace key = protocol::key;
     const struct {
         const LimitPoint &point;
         const char *M;
         const char *kappa;
-    } rows[] = {{section.elasticLimit[0], "M_min_el", "kappa_min_el"},
-                {section.elasticLimit[1], "M_max_el", "kappa_max_el"},
-                {section.plasticLimit[0], "M_min_pl", "kappa_min_pl"},
-                {section.plasticLimit[1], "M_max_pl", "kappa_max_pl"}};
+    } rows[] = {{section.elasticLimit[0], key::M_min_el, key::kappa_min_el},
+                {section.elasticLimit[1], key::M_max_el, key::kappa_max_el},
+                {section.plasticLimit[0], key::M_min_pl, key::kappa_min_pl},
+                {section.plasticLimit[1], key::M_max_pl, key::kappa_max_pl}};
     for (const auto &row : rows)
         if (!limitFound(row.M, row.point, section.tolN)) return false;
     const ResultWriter &w = section.writer;
-    w.writeHeading("*Grenzmomente");
-    w.writeValue("V_ed", section.V_Ed);
+    w.writeHeading(protocol::block::limitMoments);
+    w.writeValue(key::V_ed, section.V_Ed);
     for (const auto &row : rows) {
         w.writeValue(row.M, row.point.M);
         w.writeValue(row.kappa, row.point.kappa);
-        w.writeValue("Zna", row.point.z0);
+        w.writeValue(key::Zna, row.point.z0);
     }
     return true;
 }

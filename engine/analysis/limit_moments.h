@@ -36,9 +36,9 @@ LimitPoint marchAndBisect(const PointAtCurvature &pointAt, const LimitCriterion 
                           const LimitPoint &start, const LimitSearch &search);
 
 // The curvature, of sign `direction`, at which the first fibre of the
-// section reaches the strain where its state leaves "el" (elastic: concrete
+// section reaches the strain where its state leaves elastic (elastic: concrete
 // e_c3, bars e_sd, steel e_y, also in the shear area, whose state follows the
-// unreduced law) or becomes "ver" (plastic: concrete e_cu3, bars e_ud) when
+// unreduced law) or becomes failed (plastic: concrete e_cu3, bars e_ud) when
 // the plane rotates about the height z0; parts without area count not. Not
 // finite when no fibre reaches a limit.
 enum class LimitKind { Elastic, Plastic };

@@ -86,7 +86,7 @@ std::vector<LimitPoint> branch(const CompositeSection &section, int direction,
     const bool elasticInside = onBranch(elasticLimit, direction, section) &&
                                std::fabs(elasticLimit.kappa) < std::fabs(plastic.kappa);
     const LimitPoint *elastic = elasticInside ? &elasticLimit : nullptr;
-    const bool probe = plastic.state != "ver" && std::fabs(plastic.kappa) >= probeCurvature;
+    const bool probe = plastic.state != ZoneState::Failed && std::fabs(plastic.kappa) >= probeCurvature;
     const LimitPoint end =
         probe ? plateauEnd(section, direction, plastic, origin, elastic) : plastic;
     if (!onBranch(end, direction, section)) return points;
@@ -96,7 +96,7 @@ std::vector<LimitPoint> branch(const CompositeSection &section, int direction,
     std::vector<double> curvatures = branchCurvatures(knee, endKappa, linearRows, geometricRows);
     // The design state of this side joins the curvatures as a row of its own.
     const LimitPoint &design = section.design;
-    const bool designInside = design.state != "ver" && onBranch(design, direction, section) &&
+    const bool designInside = design.state != ZoneState::Failed && onBranch(design, direction, section) &&
                               std::fabs(design.kappa) < endKappa;
     if (designInside) {
         const double k = std::fabs(design.kappa);

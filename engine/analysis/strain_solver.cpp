@@ -165,7 +165,7 @@ ZeroAxialForce neutralAxisForZeroN(const SectionEvaluator &evaluate, double kapp
     if (!bracketed) {
         result.z0 = zb;
         result.response = rb;
-        result.response.state = "ver";
+        result.response.state = ZoneState::Failed;
         result.found = false;
         return result;
     }
@@ -293,10 +293,10 @@ DesignState solveDesignState(const CompositeSection &section) {
     } else {
         d.failed = true;
     }
-    if (!d.failed && d.point.state == "ver") d.failed = true;
+    if (!d.failed && d.point.state == ZoneState::Failed) d.failed = true;
     if (d.failed) {
         d.point = LimitPoint();
-        d.point.state = "ver";
+        d.point.state = ZoneState::Failed;
         return d;
     }
     d.EI_i = d.point.kappa == 0.0 ? EI_f : d.point.M / (d.point.kappa / 1000.0);

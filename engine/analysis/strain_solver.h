@@ -28,7 +28,7 @@ NeutralAxisSearch neutralAxisSearchOf(const CompositeSection &section);
 // extrapolation, at most 50 mm) until N changes sign, then the Illinois
 // variant of false position inside that bracket until |N| <= tolN. `found`
 // is false when the axial force keeps its sign over the whole search range;
-// the response then carries the state "ver".
+// the response then carries the failed state.
 struct ZeroAxialForce {
     double z0 = 0.0;
     SectionResult response;
@@ -69,7 +69,7 @@ LimitPoint curvatureForMoment(const CompositeSection &section, double M_Ed, Limi
 // range directly, between the elastic range and the plastic limit by
 // curvatureForMoment (false position on the curvature), beyond the plastic
 // limit failure. `failed` is also set when no equilibrium state could be
-// found; the point then holds zeros and "ver". EI_i is the secant stiffness
+// found; the point then holds zeros and the failed state. EI_i is the secant stiffness
 // M / (kappa / 1000), or the uncracked stiffness E_c I_f* at kappa = 0 (its
 // limit for M -> 0).
 struct DesignState {

@@ -3,7 +3,6 @@
 #include <fstream>
 #include <iostream>
 #include <locale>
-#include <set>
 #include <sstream>
 
 #include "io/console.h"
@@ -11,20 +10,14 @@
 #include "platform/platform.h"
 #include "io/tables.h"
 #include "io/validation.h"
+#include "protocol/input_lines.h"
+#include "protocol/run_folders.h"
+
+using namespace protocol::input;
 
 namespace {
 
-const std::string rolled = "Walzprofil";
-const std::string welded = "Schweissprofil";
-
-// The keyword lines in file order. Each is required; the steel geometry only
-// for a welded section (a rolled one takes it from the profile table).
-const char *const keywords[] = {
-    "*Eigenschaften-Beton:", "*Eigenschaften-Bewehrung:", "*Eigenschaften-Baustahl:",
-    "*Geometrie-Beton:",     "*Geometrie-Bewehrung:",     "*Baustahl-Typ:",
-    "*Geometrie-Baustahl:",  "*Gebrauchstauglichkeit:",   "*Mindestbewehrung:",
-    "*Tragfaehigkeit:"};
-const std::string weldedGeometry = "*Geometrie-Baustahl:";
+const char *keywordOf(Line line) { return keywordLine(line).keyword; }
 
 // Extracts every target in order; false as soon as one does not parse.
 template <typename... T>
@@ -37,8 +30,10 @@ bool fail(const std::string &section) {
     return false;
 }
 
+bool fail(Line line) { return fail(lineName(line)); }
+
 void echoSteelGeometry(const DesignInput &in) {
-    std::cout << "*Geometrie-Baustahl:" << std::endl;
+    std::cout << keywordOf(GeometrieBaustahl) << std::endl;
     std::cout << "h : " << in.h << " [mm]\t" << "t_f1 : " << in.t_f1 << " [mm]\t"
               << "t_f2 : " << in.t_f2 << " [mm]\t" << "b_f1 : " << in.b_f1 << " [mm]\t"
               << "b_f2 : " << in.b_f2 << " [mm]\t" << "t_w: " << in.t_w << " [mm]\t"
@@ -47,91 +42,97 @@ void echoSteelGeometry(const DesignInput &in) {
 
 // Reads one keyword line (the keyword already taken from the stream).
 // Returns false after writing the message of the first failure.
-bool readKeywordLine(const std::string &key, std::istream &line, DesignInput &in) {
+bool readKeywordLine(Line key, std::istream &line, DesignInput &in) {
     std::ostream &out = std::cout;
-    if (key == "*Eigenschaften-Beton:") {
-        if (!extract(line, in.festig_klasse, in.gamma_c, in.alpha_c, in.set_e_cu3))
-            return fail("Eigenschaften-Beton");
+    switch (key) {
+    case EigenschaftenBeton:
+        if (!extract(line, in.festig_klasse, in.gamma_c, in.alpha_c, in.set_e_cu3)) return fail(key);
         out << "_festig_klasse: " << in.festig_klasse << std::endl;
-    } else if (key == "*Eigenschaften-Bewehrung:") {
-        if (!extract(line, in.f_sk, in.gamma_s, in.klasse_s, in.set_verfestigung_s))
-            return fail("Eigenschaften-Bewehrung");
+        break;
+    case EigenschaftenBewehrung:
+        if (!extract(line, in.f_sk, in.gamma_s, in.klasse_s, in.set_verfestigung_s)) return fail(key);
         if (!checkReinforcementInput(in.klasse_s, in.set_verfestigung_s, in.f_sk, in.gamma_s))
             return false;
-        out << "*Eigenschaften-Bewehrung:" << std::endl;
+        out << keywordOf(key) << std::endl;
         out << "f_sk : " << in.f_sk << " [N/mm^2]\t" << "gamma_s : " << in.gamma_s << " [-]\t"
             << "klasse_s : " << in.klasse_s << "\t" << "set_verfestigung_s : "
             << in.set_verfestigung_s << std::endl;
-    } else if (key == "*Eigenschaften-Baustahl:") {
-        if (!extract(line, in.f_yk, in.gamma_M)) return fail("Eigenschaften-Baustahl");
+        break;
+    case EigenschaftenBaustahl:
+        if (!extract(line, in.f_yk, in.gamma_M)) return fail(key);
         if (!checkSteelInput(in.f_yk, in.gamma_M)) return false;
-        out << "*Eigenschaften-Baustahl:" << std::endl;
+        out << keywordOf(key) << std::endl;
         out << "f_yk : " << in.f_yk << " [N/mm^2]\t" << "gamma_M :" << in.gamma_M << " [-]"
             << std::endl;
-    } else if (key == "*Geometrie-Beton:") {
-        if (!extract(line, in.h_c, in.b_e, in.h_profilblech, in.b_p))
-            return fail("Geometrie-Beton");
-        out << "*Geometrie-Beton:" << std::endl;
+        break;
+    case GeometrieBeton:
+        if (!extract(line, in.h_c, in.b_e, in.h_profilblech, in.b_p)) return fail(key);
+        out << keywordOf(key) << std::endl;
         out << "h_c : " << in.h_c << " [mm]\t" << "b_e : " << in.b_e << " [mm]\t"
             << "h_profilblech : " << in.h_profilblech << " [mm]\t" << "b_p : " << in.b_p
             << " [mm]" << std::endl;
-    } else if (key == "*Geometrie-Bewehrung:") {
+        break;
+    case GeometrieBewehrung:
         if (!extract(line, in.d_u, in.d_o, in.AbstanduntereLage, in.AbstandobereLage, in.c_nom_u,
                      in.c_nom_o))
-            return fail("Geometrie-Bewehrung");
-        out << "*Geometrie-Bewehrung:" << std::endl;
+            return fail(key);
+        out << keywordOf(key) << std::endl;
         out << "d_u : " << in.d_u << " [mm]\t" << "d_o : " << in.d_o << " [mm]\t"
             << "AbstanduntereLage: " << in.AbstanduntereLage << " [mm]\t"
             << "AbstandobereLage: " << in.AbstandobereLage << " [mm]\t" << "c_nom_u: "
             << in.c_nom_u << " [mm]\t" << "c_nom_o: " << in.c_nom_o << " [mm]" << std::endl;
-    } else if (key == "*Baustahl-Typ:") {
-        if (!extract(line, in.Profiltyp)) return fail("Baustahl-Typ");
-        if (in.Profiltyp == rolled && !extract(line, in.Profilname)) return fail("Baustahl-Typ");
+        break;
+    case BaustahlTyp:
+        if (!extract(line, in.Profiltyp)) return fail(key);
+        if (in.Profiltyp == rolledProfile && !extract(line, in.Profilname)) return fail(key);
         if (!checkProfileType(in.Profiltyp)) return false;
-        out << "*Geometrie-Baustahl:" << std::endl;
+        // Echoed under the heading of the steel geometry.
+        out << keywordOf(GeometrieBaustahl) << std::endl;
         out << "Profiltyp " << in.Profiltyp << "\t" << "Profilname " << in.Profilname
             << std::endl;
-    } else if (key == "*Geometrie-Baustahl:") {
-        if (in.Profiltyp != welded) return true;  // rolled: dimensions come from the table
-        if (!extract(line, in.h, in.t_f1, in.t_f2, in.b_f1, in.b_f2, in.t_w))
-            return fail("Geometrie-Baustahl");
+        break;
+    case GeometrieBaustahl:
+        if (in.Profiltyp != weldedProfile) return true;  // rolled: dimensions come from the table
+        if (!extract(line, in.h, in.t_f1, in.t_f2, in.b_f1, in.b_f2, in.t_w)) return fail(key);
         in.r = 0.0;
         echoSteelGeometry(in);
-    } else if (key == "*Gebrauchstauglichkeit:") {
+        break;
+    case Gebrauchstauglichkeit:
         if (!extract(line, in.M_g, in.V_g)) return fail("Schnittgroe\xDF" "en");
-        out << "*Gebrauchstauglichkeit:" << std::endl;
+        out << keywordOf(key) << std::endl;
         out << "M_g " << in.M_g << " [Nmm]\t" << "V_g " << in.V_g << " [N]" << std::endl;
-    } else if (key == "*Tragfaehigkeit:") {
+        break;
+    case Tragfaehigkeit:
         if (!extract(line, in.M_t, in.V_t)) return fail("Schnittgroe\xDF" "en");
-        out << "*Tragfaehigkeit:" << std::endl;
+        out << keywordOf(key) << std::endl;
         out << "M_t " << in.M_t << " [Nmm]\t" << "V_t " << in.V_t << " [N]" << std::endl;
-    } else if (key == "*Mindestbewehrung:") {
-        if (!extract(line, in.k_c, in.k_min, in.s_s))
-            return fail("Angaben zu Mindestbewehrung");
-        out << "*Mindestbewehrung:" << std::endl;
+        break;
+    case Mindestbewehrung:
+        if (!extract(line, in.k_c, in.k_min, in.s_s)) return fail("Angaben zu Mindestbewehrung");
+        out << keywordOf(key) << std::endl;
         out << "_k_c " << in.k_c << " [-]\t" << "_k " << in.k_min << " [-]\t" << "_s_s "
             << in.s_s << " [N/mm^2]" << std::endl;
         if (!checkMinimumReinforcementInput(in.k_c, in.k_min, in.s_s)) return false;
+        break;
+    case lineCount: break;
     }
     return true;
 }
 
 // A keyword line counts as read once its values were taken: the steel
 // geometry only after a welded type.
-bool takesValues(const std::string &key, const DesignInput &in) {
-    for (const char *keyword : keywords)
-        if (key == keyword) return key != weldedGeometry || in.Profiltyp == welded;
-    return false;
+bool takesValues(Line key, const DesignInput &in) {
+    return key != GeometrieBaustahl || in.Profiltyp == weldedProfile;
 }
 
 // The first required keyword line (in file order) that was not read names
 // itself: "FEHLERMELDUNG: Eigenschaften-Baustahl fehlt in der Inputdatei".
-bool requiredLinesRead(const std::set<std::string> &read, const DesignInput &in) {
-    for (const std::string keyword : keywords) {
-        if (keyword == weldedGeometry && in.Profiltyp != welded) continue;
-        if (read.count(keyword)) continue;
-        const std::string name = keyword.substr(1, keyword.size() - 2);  // without '*' and ':'
-        errorLine("FEHLERMELDUNG: " + name + " fehlt in der Inputdatei");
+bool requiredLinesRead(const bool (&read)[lineCount], const DesignInput &in) {
+    for (int l = 0; l < lineCount; ++l) {
+        const Line line = static_cast<Line>(l);
+        if (line == GeometrieBaustahl && in.Profiltyp != weldedProfile) continue;
+        if (read[l] || keywordLine(line).optional) continue;
+        errorLine("FEHLERMELDUNG: " + lineName(line) + " fehlt in der Inputdatei");
         return false;
     }
     return true;
@@ -142,7 +143,7 @@ bool requiredLinesRead(const std::set<std::string> &read, const DesignInput &in)
 void echoSteelGeometryLines(const DesignInput &in) { echoSteelGeometry(in); }
 
 bool readInput(DesignInput &in) {
-    const std::string path = in.runFolder + platform::separator() + "input.txt";
+    const std::string path = in.runFolder + platform::separator() + protocol::inputFile;
     {
         // Binary, as on Linux: a CR of a CRLF line reads as white space, and a
         // Ctrl-Z byte does not end the file early as in Windows text mode.
@@ -152,15 +153,17 @@ bool readInput(DesignInput &in) {
                       " vorhanden ");
             return false;
         }
-        std::set<std::string> read;
+        bool read[lineCount] = {};
         std::string text;
         while (std::getline(file, text)) {
             std::istringstream line(text);
             line.imbue(std::locale::classic());
-            std::string key;
-            if (!(line >> key)) continue;
+            std::string word;
+            if (!(line >> word)) continue;
+            const Line key = lineOfKeyword(word);
+            if (key == lineCount) continue;
             if (!readKeywordLine(key, line, in)) return false;
-            if (takesValues(key, in)) read.insert(key);
+            if (takesValues(key, in)) read[key] = true;
         }
         if (!requiredLinesRead(read, in)) return false;
     }
@@ -168,7 +171,7 @@ bool readInput(DesignInput &in) {
     // A rolled section's plates passed the profile-table check; the plate
     // bounds are those of a welded section.
     const bool geometryValid =
-        in.Profiltyp == rolled
+        in.Profiltyp == rolledProfile
             ? checkSlabGeometry(in.h_c, in.b_e, in.h_profilblech, in.b_p, in.d_u, in.d_o,
                                 in.AbstanduntereLage, in.AbstandobereLage, in.c_nom_u,
                                 in.c_nom_o, in.b_f2)
@@ -178,7 +181,7 @@ bool readInput(DesignInput &in) {
     if (!geometryValid) return false;
     if (!readMaterialTable(in)) return false;
     if (!checkConcreteInput(in.set_e_cu3, in.f_ck, in.gamma_c, in.alpha_c)) return false;
-    std::cout << "*Eigenschaften-Beton:" << std::endl;
+    std::cout << keywordOf(EigenschaftenBeton) << std::endl;
     std::cout << "f_ck : " << in.f_ck << " [N/mm^2]\t" << "gamma_c :" << in.gamma_c << " [-]\t"
               << "alpha_c: " << in.alpha_c << " [-]\t" << "set_e_cu3: " << in.set_e_cu3
               << std::endl;

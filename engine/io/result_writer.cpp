@@ -5,55 +5,11 @@
 #include "io/console.h"
 #include "io/number_format.h"
 #include "platform/platform.h"
+#include "protocol/verdict_files.h"
 
-const char *const ResultWriter::kappaFile = "kappa_M_beziehung.txt";
-const char *const ResultWriter::interactionFile = "V_M_beziehung.txt";
-const char *const ResultWriter::outputFile = "output.txt";
-const char *const ResultWriter::concreteFile = "spannung_c.txt";
-const char *const ResultWriter::reinforcementFile = "spannung_s.txt";
-const char *const ResultWriter::steelFile = "spannung_a.txt";
-const char *const ResultWriter::serviceabilityFolder = "Gebrauchstauglichkeit";
-const char *const ResultWriter::ultimateFolder = "Tragfaehigkeitkeit";
-const char *const ResultWriter::withoutTsFolder = "spannung_ohne_ts";
-const char *const ResultWriter::withTsFolder = "spannung_mit_ts";
-const char *const ResultWriter::classificationFile = "Querschnittsklasse.txt";
-const char *const ResultWriter::verdictFile = "Nachweise.txt";
-const char *const ResultWriter::class3File = "Klasse3_Nachweis.txt";
-
-const char *const VerdictNames::shear = "querkraft";
-const char *const VerdictNames::bending = "biegung";
-const char *const VerdictNames::bendingShear = "biegung_querkraft";
-const char *const VerdictNames::minimumReinforcement = "mindestbewehrung";
-const char *const VerdictNames::overall = "gesamt";
-const char *const VerdictNames::fulfilled = "erfuellt";
-const char *const VerdictNames::notFulfilled = "nicht_erfuellt";
-const char *const VerdictNames::notDetermined = "nicht_ermittelt";
-const char *const VerdictNames::notGoverning = "nicht_massgebend";
-const char *const VerdictNames::noNumber = "-";
-const char *const VerdictNames::M_el_Rd = "M_el_Rd";
-const char *const VerdictNames::eta_el = "eta_el";
-const char *const VerdictNames::M_pl_Rd = "M_pl_Rd";
-const char *const VerdictNames::M_f_Rd = "M_f_Rd";
-const char *const VerdictNames::eta1 = "eta1";
-const char *const VerdictNames::eta3 = "eta3";
-const char *const VerdictNames::loch_im_steg = "loch_im_steg";
-const char *const VerdictNames::l_flansch = "l_flansch";
-const char *const VerdictNames::l_nullinie = "l_nullinie";
-const char *const VerdictNames::z_loch_u = "z_loch_u";
-const char *const VerdictNames::z_loch_o = "z_loch_o";
-const char *const VerdictNames::Z_pl_eff = "Z_pl_eff";
-const char *const VerdictNames::M_pl_eff_Rd = "M_pl_eff_Rd";
-const char *const VerdictNames::eta_eff = "eta_eff";
+using namespace protocol;
 
 namespace {
-const char *const partHeader = "Z_u\tZ_o\tZ_s\te_u\te_o\ts_u\ts_o\tA\tI\tN\tM\tzustand\n";
-const char *const stateHeader = "M\tV\tkappa\tZ_na\tEI_i\n";
-const char *const ultimateStateHeader = "M\tV\tkappa\tZ_na\tEI_i\tfyd_red\n";
-const char *const failureLine = "Querschnittsversagen \n";
-const char *const classificationHeader =
-    "richtung\teps\tc_t_flansch\tklasse_flansch\talpha\tpsi\tc_t_steg\tklasse_steg\tklasse\n";
-const char *const verdictHeader = "nachweis\tE_d\tR_d\teta\tergebnis\tgrundlage\n";
-const char *const class3Header = "groesse\twert\n";
 
 std::string joinNumbers(std::initializer_list<double> values) {
     std::string line;
@@ -67,16 +23,16 @@ std::string joinNumbers(std::initializer_list<double> values) {
 
 ResultWriter::ResultWriter(const std::string &runFolder) : runFolder_(runFolder) {
     const std::string &sep = platform::separator();
-    createFile(inRun(kappaFile), "kappa\tZ_na\tsum_M\tsum_N\tzustand\n");
+    createFile(inRun(curvatureFile), headerLine(curvature::columns));
     const std::string service = runFolder_ + sep + serviceabilityFolder;
     createStateFolder(service, withoutTsFolder, false);
     createStateFolder(service, withTsFolder, false);
-    createFile(inRun(interactionFile), "V\tM_pl\tM_el\n");
+    createFile(inRun(interactionFile), headerLine(interaction::columns));
     createFile(inRun(outputFile), "");
     createStateFolder(runFolder_ + sep + ultimateFolder, withoutTsFolder, true);
-    createFile(inRun(classificationFile), classificationHeader);
-    createFile(inRun(verdictFile), verdictHeader);
-    createFile(inRun(class3File), class3Header);
+    createFile(inRun(classificationFile), headerLine(classification::columns));
+    createFile(inRun(verdictFile), headerLine(verdict::columns));
+    createFile(inRun(class3File), headerLine(class3::columns));
 }
 
 void ResultWriter::createStateFolder(const std::string &stateFolder, const std::string &tsFolder,
@@ -86,8 +42,9 @@ void ResultWriter::createStateFolder(const std::string &stateFolder, const std::
     const std::string folder = stateFolder + sep + tsFolder;
     platform::createFolder(folder);
     for (const char *name : {concreteFile, reinforcementFile, steelFile})
-        createFile(folder + sep + name, partHeader);
-    createFile(folder + sep + outputFile, withFydRed ? ultimateStateHeader : stateHeader);
+        createFile(folder + sep + name, headerLine(zone::columns));
+    createFile(folder + sep + outputFile,
+               headerLine(withFydRed ? state::columns : state::serviceabilityColumns));
 }
 
 void ResultWriter::createFile(const std::string &path, const std::string &content) const {
@@ -140,8 +97,8 @@ void ResultWriter::writeInteractionRow(double V, double M_pl, double M_el) const
 void ResultWriter::writeCurvatureRows(const std::vector<CurvatureRow> &rows) const {
     std::string text;
     for (const CurvatureRow &row : rows)
-        text += joinNumbers({row.kappa, row.Z_na, row.sum_M, row.sum_N}) + '\t' + row.zustand + '\n';
-    appendText(inRun(kappaFile), text);
+        text += joinNumbers({row.kappa, row.Z_na, row.sum_M, row.sum_N}) + '\t' + stateWord(row.zustand) + '\n';
+    appendText(inRun(curvatureFile), text);
 }
 
 void ResultWriter::writeStateRow(double M, double V, double kappa, double Z_na, double EI_i,
@@ -151,7 +108,7 @@ void ResultWriter::writeStateRow(double M, double V, double kappa, double Z_na, 
 
 void ResultWriter::writeFailure() const {
     std::ofstream file(currentStateFile(outputFile), std::ios::out | std::ios::trunc | std::ios::binary);
-    if (file) file << failureLine;
+    if (file) file << failureLine << '\n';
 }
 
 namespace {
@@ -160,7 +117,7 @@ std::string partLine(const PartRow &row) {
     for (double v : {row.Z_u, row.Z_o, row.Z_s, row.e_u, row.e_o, row.s_u, row.s_o, row.A, row.I,
                      row.N, row.M})
         line += formatNumber(v) + '\t';
-    return line + row.zustand + '\n';
+    return line + stateWord(row.zustand) + '\n';
 }
 }  // namespace
 
@@ -186,7 +143,7 @@ void ResultWriter::writeClassificationRow(const ClassificationRow &row) const {
 
 void ResultWriter::writeVerdictRows(const std::vector<VerdictRow> &rows) const {
     auto number = [](const std::optional<double> &value) {
-        return value ? formatNumber(*value) : std::string(VerdictNames::noNumber);
+        return value ? formatNumber(*value) : std::string(verdict::noNumber);
     };
     std::string text;
     for (const VerdictRow &row : rows)

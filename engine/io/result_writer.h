@@ -5,18 +5,20 @@
 #include <utility>
 #include <vector>
 
+#include "protocol/result_files.h"
+
 // One row of the moment-curvature relation: curvature (per mille per mm),
 // neutral-axis height above the steel underside (mm), moment (Nmm) and axial
-// force (N) of the section in that plane, and the section's state text.
+// force (N) of the section in that plane, and the section's state.
 struct CurvatureRow {
     double kappa = 0.0, Z_na = 0.0, sum_M = 0.0, sum_N = 0.0;
-    std::string zustand;
+    protocol::ZoneState zustand = protocol::ZoneState::Elastic;
 };
 
 // One row of a stress file: a sub-zone of concrete, reinforcement or steel.
 // Heights in mm above the underside of the steel section, strains in per mille.
 struct PartRow {
-    std::string zustand;
+    protocol::ZoneState zustand = protocol::ZoneState::Elastic;
     double Z_u = 0.0, Z_o = 0.0, Z_s = 0.0;
     double e_u = 0.0, e_o = 0.0;
     double s_u = 0.0, s_o = 0.0;
@@ -26,7 +28,7 @@ struct PartRow {
 enum class PartFile { Concrete, Reinforcement, Steel };
 
 // One row of the cross-section classification file: the bending direction
-// ("positiv" or "negativ"), epsilon, c/t and class of the compression flange,
+// (protocol::classification::sagging or hogging), epsilon, c/t and class of the compression flange,
 // alpha and psi of the web, its c/t and class, and the section class.
 struct ClassificationRow {
     std::string richtung;
@@ -34,40 +36,21 @@ struct ClassificationRow {
     double alpha = 0.0, psi = 0.0, c_t_steg = 0.0, klasse_steg = 0.0, klasse = 0.0;
 };
 
-// One row of the design checks file: the check, its action E_d, its
-// resistance R_d and the utilisation eta (each missing where the check has
-// no such number, written "-"), the result word and the rule it rests on.
+// One row of the design checks file (protocol/verdict_files.h): the check,
+// its action E_d, its resistance R_d and the utilisation eta (each missing
+// where the check has no such number, written "-"), the result word and the
+// rule it rests on.
 struct VerdictRow {
     std::string nachweis;
     std::optional<double> E_d, R_d, eta;
     std::string ergebnis, grundlage;
 };
 
-// Names of the design checks file and of the class 3 file: the rows in
-// their order, the result words and the keys of the class 3 values.
-struct VerdictNames {
-    // Rows of "Nachweise.txt".
-    static const char *const shear;               // "querkraft"
-    static const char *const bending;             // "biegung"
-    static const char *const bendingShear;        // "biegung_querkraft"
-    static const char *const minimumReinforcement;  // "mindestbewehrung"
-    static const char *const overall;             // "gesamt"
-    // Result words.
-    static const char *const fulfilled;      // "erfuellt"
-    static const char *const notFulfilled;   // "nicht_erfuellt"
-    static const char *const notDetermined;  // "nicht_ermittelt"
-    static const char *const notGoverning;   // "nicht_massgebend"
-    // A number the check does not have.
-    static const char *const noNumber;  // "-"
-    // Keys of "Klasse3_Nachweis.txt".
-    static const char *const M_el_Rd, *const eta_el, *const M_pl_Rd, *const M_f_Rd,
-        *const eta1, *const eta3, *const loch_im_steg, *const l_flansch, *const l_nullinie,
-        *const z_loch_u, *const z_loch_o, *const Z_pl_eff, *const M_pl_eff_Rd, *const eta_eff;
-};
-
 // Owner of the result files of one run. Creates the folder tree and every file
 // with its header line at construction; afterwards only appends (and rewrites
-// a state output file on cross-section failure). No file stays open between calls.
+// a state output file on cross-section failure). No file stays open between
+// calls. File names, headers and state words are those of protocol/result_files.h;
+// a state is written as its word only here.
 class ResultWriter {
 public:
     explicit ResultWriter(const std::string &runFolder);
@@ -82,7 +65,7 @@ public:
     // V_M_beziehung.txt: V, M_pl, M_el.
     void writeInteractionRow(double V, double M_pl, double M_el) const;
     // kappa_M_beziehung.txt: one line per row (kappa, Z_na, sum_M, sum_N and
-    // the state text, tab-separated), all appended at one opening of the file.
+    // the state word, tab-separated), all appended at one opening of the file.
     void writeCurvatureRows(const std::vector<CurvatureRow> &rows) const;
     // Current state/TS output.txt: one strain-state row of six numbers.
     void writeStateRow(double M, double V, double kappa, double Z_na, double EI_i,
@@ -92,7 +75,7 @@ public:
     // Current state/TS stress file of the part: the rows, appended at one
     // opening of the file (see writePartRow).
     void writePartRows(PartFile part, const std::vector<PartRow> &rows) const;
-    // Current state/TS stress file of the part: eleven numbers and the state text.
+    // Current state/TS stress file of the part: eleven numbers and the state word.
     void writePartRow(PartFile part, const PartRow &row) const;
     // Querschnittsklasse.txt: the direction and eight numbers, tab-separated.
     void writeClassificationRow(const ClassificationRow &row) const;
@@ -109,21 +92,6 @@ public:
     const std::string &runFolder() const { return runFolder_; }
     // Full path of a file in the current state and TS folder ("output.txt", "spannung_c.txt", ...).
     std::string currentStateFile(const std::string &fileName) const;
-
-    // File and folder names as they appear below the run folder.
-    static const char *const kappaFile;
-    static const char *const interactionFile;
-    static const char *const outputFile;
-    static const char *const concreteFile;
-    static const char *const reinforcementFile;
-    static const char *const steelFile;
-    static const char *const serviceabilityFolder;
-    static const char *const ultimateFolder;
-    static const char *const withoutTsFolder;
-    static const char *const withTsFolder;
-    static const char *const classificationFile;
-    static const char *const verdictFile;
-    static const char *const class3File;
 
 private:
     void createStateFolder(const std::string &stateFolder, const std::string &tsFolder,

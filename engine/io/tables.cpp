@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "io/validation.h"
 #include "io/validation_bounds.h"
+#include "protocol/input_lines.h"
 
 namespace {
 
@@ -80,8 +81,8 @@ void echoMaterialTable(const DesignInput &in) {
 }  // namespace
 
 bool readProfileTable(DesignInput &in) {
-    if (in.Profiltyp != "Walzprofil") return true;
-    std::ifstream file(platform::findDataFile("IProfile.txt"), std::ios::binary);
+    if (in.Profiltyp != protocol::input::rolledProfile) return true;
+    std::ifstream file(platform::findDataFile(protocol::input::profileTable), std::ios::binary);
     if (!file) {
         errorLine("FEHLERMELDUNG:keine gueltige Profil-Datei 'IProfile.txt' im Verzeichniss "
                   "vorhanden");
@@ -117,7 +118,7 @@ bool readProfileTable(DesignInput &in) {
 }
 
 bool readMaterialTable(DesignInput &in) {
-    std::ifstream file(platform::findDataFile("Materialeigenschaften.txt"), std::ios::binary);
+    std::ifstream file(platform::findDataFile(protocol::input::materialTable), std::ios::binary);
     if (!file) {
         errorLine("FEHLERMELDUNG:keine gueltige Datei 'Materialeigenschaften.txt' im "
                   "Verzeichniss vorhanden");

@@ -1,9 +1,12 @@
 #include "io/validation.h"
 
+#include <algorithm>
 #include <iostream>
+#include <vector>
 
 #include "io/console.h"
 #include "io/validation_bounds.h"
+#include "protocol/input_lines.h"
 
 // The ranges and their messages are those of io/validation_bounds.h. A value
 // that is no finite number lies outside every range.
@@ -15,7 +18,13 @@ bool reject(const std::string &message) {
     return false;
 }
 
-bool isOnOrOff(const std::string &text) { return text == "ON" || text == "OFF"; }
+bool isOnOrOff(const std::string &text) {
+    return text == protocol::input::on || text == protocol::input::off;
+}
+
+bool isOneOf(const std::string &text, const std::vector<std::string> &words) {
+    return std::find(words.begin(), words.end(), text) != words.end();
+}
 
 // Tests one value against its range; on a violation writes the range's message.
 bool within(const bounds::Range &range, double x) {
@@ -32,7 +41,7 @@ bool checkReinforcementInput(const std::string &klasse_s, const std::string &set
                              double f_sk, double gamma_s) {
     if (!within(bounds::f_sk, f_sk)) return false;
     if (!within(bounds::gamma_s, gamma_s)) return false;
-    if (!(klasse_s == "A" || klasse_s == "B" || klasse_s == "C"))
+    if (!isOneOf(klasse_s, protocol::input::ductilityClasses))
         return reject("FEHLERMELDUNG: moegliche Duktilitaetsklassen: A, B, C ");
     if (!isOnOrOff(set_verfestigung_s))
         return reject(
@@ -45,7 +54,7 @@ bool checkSteelInput(double f_yk, double gamma_M) {
 }
 
 bool checkProfileType(const std::string &Profiltyp) {
-    if (!(Profiltyp == "Schweissprofil" || Profiltyp == "Walzprofil"))
+    if (!isOneOf(Profiltyp, protocol::input::profileTypes))
         return reject("FEHLERMELDUNG: moegliche Profiltypen: Schweissprofil, Walzprofil ");
     return true;
 }

@@ -4,6 +4,7 @@
 #include "io/console.h"
 #include "io/design_input.h"
 #include "io/result_writer.h"
+#include "protocol/input_lines.h"
 
 namespace {
 // Strains this close to a branch limit are taken as the limit itself.
@@ -16,10 +17,10 @@ MaterialPoint concreteStress(double eps, double f_cd, double e_c3, double e_cu3,
                              double E_c) {
     if (e_c3 - snap <= eps && eps < e_c3 + snap) eps = e_c3;
     if (e_ct - snap < eps && eps <= e_ct + snap) eps = e_ct;
-    if (e_c3 <= eps && eps <= e_ct) return {eps * 0.001 * E_c, "el"};
-    if (e_cu3 <= eps && eps < e_c3) return {f_cd, "nel"};
-    if (eps > e_ct) return {0.0, "riss"};
-    return {f_cd, "ver"};
+    if (e_c3 <= eps && eps <= e_ct) return {eps * 0.001 * E_c, ZoneState::Elastic};
+    if (e_cu3 <= eps && eps < e_c3) return {f_cd, ZoneState::Yielded};
+    if (eps > e_ct) return {0.0, ZoneState::Cracked};
+    return {f_cd, ZoneState::Failed};
 }
 
 ConcreteMaterial::ConcreteMaterial(const DesignInput &input, ResultWriter &writer)
@@ -40,8 +41,8 @@ ConcreteMaterial::ConcreteMaterial(const DesignInput &input, ResultWriter &write
     e_ct = f_ct / E_c * 1000.0;
     echoValue("_e_ct :", e_ct, " [/1000]\t");
     outputLine("set_e_cu3 :" + input.set_e_cu3 + "\t");
-    if (input.set_e_cu3 == "ON") e_cu3 = -input.e_cu3;
-    else if (input.set_e_cu3 == "OFF") e_cu3 = unlimitedStrain;
+    if (input.set_e_cu3 == protocol::input::on) e_cu3 = -input.e_cu3;
+    else if (input.set_e_cu3 == protocol::input::off) e_cu3 = unlimitedStrain;
     echoValue("_e_cu3 :", e_cu3, " [/1000]\t");
 }
 
@@ -54,20 +55,21 @@ void ConcreteMaterial::switchTensionStiffeningOn(ConcreteSlab &slab) {
     e_ct = f_ct / E_c * 1000.0;
     echoValue("_e_ct :", e_ct, " [/1000]\t");
     slab.e_ct = e_ct;
-    slab.tensionStiffening = "ON";
+    slab.tensionStiffening = true;
     writer_.selectWithTensionStiffening();
 }
 
 void ConcreteMaterial::writeBlock() const {
-    writer_.writeBlock("*Eigenschaften Beton", {
-        {"f_ck", f_ck},
-        {"_f_cd", f_cd},
-        {"_f_ct_eff", f_ct_eff},
-        {"_e_c3", e_c3},
-        {"_e_cu3", e_cu3},
-        {"_e_ct_eff", e_ct_eff},
-        {"_alpha_c", alpha_c},
-        {"_gamma_c", gamma_c},
-        {"_E_c", E_c},
+    namespace key = protocol::key;
+    writer_.writeBlock(protocol::block::concreteProperties, {
+        {key::f_ck, f_ck},
+        {key::f_cd, f_cd},
+        {key::f_ct_eff, f_ct_eff},
+        {key::e_c3, e_c3},
+        {key::e_cu3, e_cu3},
+        {key::e_ct_eff, e_ct_eff},
+        {key::alpha_c, alpha_c},
+        {key::gamma_c, gamma_c},
+        {key::E_c, E_c},
     });
 }

@@ -28,7 +28,7 @@ public:
     MaterialPoint stress(double eps) const;
 
     // Concrete takes tension up to f_ctm: updates the slab's copy of e_ct, sets
-    // the slab flag "ON" and points the writer at the results with tension stiffening.
+    // the slab's tension-stiffening flag and points the writer at the results with tension stiffening.
     void switchTensionStiffeningOn(ConcreteSlab &slab);
 
     // "*Eigenschaften Beton" block of output.txt.

@@ -1,12 +1,15 @@
 #pragma once
 // Stress and state of one material point, and the pure design stress laws.
 // Strains in per mille, stresses in N/mm^2, compression negative.
+#include "protocol/result_files.h"
 
-// State texts: "el" linear, "nel" yielded or on a plateau, "ver" failure,
-// "riss" cracked concrete.
+// The state of a point: linear, yielded or on a plateau, beyond its strain
+// limit, or cracked concrete. The result files write it as a word.
+using protocol::ZoneState;
+
 struct MaterialPoint {
     double sigma = 0.0;
-    const char *state = "el";
+    ZoneState state = ZoneState::Elastic;
 };
 
 // Concrete, EN 1992-1-1 3.1.7(2) bilinear law with an optional linear tensile

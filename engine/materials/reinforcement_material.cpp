@@ -3,6 +3,7 @@
 #include "io/console.h"
 #include "io/design_input.h"
 #include "io/result_writer.h"
+#include "protocol/input_lines.h"
 
 namespace {
 // Strains this close beyond the yield strain are taken as the yield strain.
@@ -15,11 +16,11 @@ MaterialPoint reinforcementStress(double eps, double f_sd, double e_sd, double e
                                   double E_s2) {
     if (-e_sd - snap <= eps && eps < -e_sd) eps = -e_sd;
     if (e_sd < eps && eps <= e_sd + snap) eps = e_sd;
-    if (-e_sd <= eps && eps <= e_sd) return {eps * 0.001 * E_s, "el"};
-    if (e_sd < eps && eps <= e_ud) return {f_sd + (eps - e_sd) * 0.001 * E_s2, "nel"};
-    if (-e_ud <= eps && eps < -e_sd) return {(eps + e_sd) * 0.001 * E_s2 - f_sd, "nel"};
+    if (-e_sd <= eps && eps <= e_sd) return {eps * 0.001 * E_s, ZoneState::Elastic};
+    if (e_sd < eps && eps <= e_ud) return {f_sd + (eps - e_sd) * 0.001 * E_s2, ZoneState::Yielded};
+    if (-e_ud <= eps && eps < -e_sd) return {(eps + e_sd) * 0.001 * E_s2 - f_sd, ZoneState::Yielded};
     const double f_ud = f_sd + (e_ud - e_sd) * 0.001 * E_s2;
-    return {eps > 0.0 ? f_ud : -f_ud, "ver"};
+    return {eps > 0.0 ? f_ud : -f_ud, ZoneState::Failed};
 }
 
 ReinforcementMaterial::ReinforcementMaterial(const DesignInput &input, ResultWriter &writer)
@@ -31,7 +32,7 @@ ReinforcementMaterial::ReinforcementMaterial(const DesignInput &input, ResultWri
     e_sd = f_sd / E_s * 1000.0;
     echoValue("_e_sd :", e_sd, " [/1000]\t");
     outputLine("set_verfestigung_s :" + set_verfestigung_s + "\t");
-    if (set_verfestigung_s == "ON") {
+    if (set_verfestigung_s == protocol::input::on) {
         e_ud = 0.9 * e_uk;
         f_t = input.k * f_sk / gamma_s;
         // A yield strain at or beyond e_uk (absurdly small gamma_s) leaves no
@@ -43,7 +44,7 @@ ReinforcementMaterial::ReinforcementMaterial(const DesignInput &input, ResultWri
         echoValue("_e_ud :", e_ud, " [/1000]\t");
         echoValue("_E_s2 :", E_s2, " [N/mm^2]\t");
         echoValue("_f_ud :", f_ud, " [N/mm^2]\t");
-    } else if (set_verfestigung_s == "OFF") {
+    } else if (set_verfestigung_s == protocol::input::off) {
         e_ud = unlimitedStrain;
         E_s2 = 0.0;
         f_ud = f_sd;
@@ -57,13 +58,14 @@ MaterialPoint ReinforcementMaterial::stress(double eps) const {
 }
 
 void ReinforcementMaterial::writeBlock() const {
-    writer_.writeBlock("*Eigenschaften Bewehrungsstahl", {
-        {"f_sk", f_sk},
-        {"f_sd", f_sd},
-        {"f_ud", f_ud},
-        {"e_sd", e_sd},
-        {"e_uk", e_uk},
-        {"e_ud", e_ud},
-        {"E_s", E_s},
+    namespace key = protocol::key;
+    writer_.writeBlock(protocol::block::reinforcementProperties, {
+        {key::f_sk, f_sk},
+        {key::f_sd, f_sd},
+        {key::f_ud, f_ud},
+        {key::e_sd, e_sd},
+        {key::e_uk, e_uk},
+        {key::e_ud, e_ud},
+        {key::E_s, E_s},
     });
 }

@@ -7,9 +7,9 @@
 MaterialPoint steelStress(double eps, double f_yd, double e_y, double E_a, bool reduced,
                           double fyd_red) {
     MaterialPoint p;
-    if (-e_y < eps && eps < e_y) p = {eps * 0.001 * E_a, "el"};
-    else p = {eps >= e_y ? f_yd : -f_yd, "nel"};
-    // EN 1994-1-1 6.2.2.4: (1 - rho) f_yd in the shear area; the state text stays.
+    if (-e_y < eps && eps < e_y) p = {eps * 0.001 * E_a, ZoneState::Elastic};
+    else p = {eps >= e_y ? f_yd : -f_yd, ZoneState::Yielded};
+    // EN 1994-1-1 6.2.2.4: (1 - rho) f_yd in the shear area; the state stays.
     if (reduced) {
         if (p.sigma > fyd_red) p.sigma = fyd_red;
         else if (p.sigma < -fyd_red) p.sigma = -fyd_red;
@@ -29,10 +29,11 @@ MaterialPoint SteelMaterial::stress(double eps) const {
 }
 
 void SteelMaterial::writeBlock() const {
-    writer_.writeBlock("*Eigenschaften Baustahl", {
-        {"f_yk", f_yk},
-        {"f_yd", f_yd},
-        {"e_y", e_y},
-        {"E_a", E_a},
+    namespace key = protocol::key;
+    writer_.writeBlock(protocol::block::steelProperties, {
+        {key::f_yk, f_yk},
+        {key::f_yd, f_yd},
+        {key::e_y, e_y},
+        {key::E_a, E_a},
     });
 }

@@ -4,6 +4,8 @@
 // tolerances, the uncracked transformed section and the solver's records.
 #include <string>
 
+#include "materials/material_point.h"
+
 class ConcreteMaterial;
 class ReinforcementMaterial;
 class SteelMaterial;
@@ -12,10 +14,10 @@ class SteelSection;
 class ResultWriter;
 
 // One evaluated strain state: curvature (per mille per mm), neutral-axis
-// height above the steel underside (mm), moment and axial force sums, state text.
+// height above the steel underside (mm), moment and axial force sums, state.
 struct LimitPoint {
     double kappa = 0.0, z0 = 0.0, M = 0.0, N = 0.0;
-    std::string state;
+    ZoneState state = ZoneState::Elastic;
 };
 
 class CompositeSection {

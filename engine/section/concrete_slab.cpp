@@ -120,31 +120,33 @@ ConcreteSlab::ZoneTable ConcreteSlab::concreteZoneTable() const {
 }
 
 void ConcreteSlab::writeGeometryBlocks() const {
-    writer_.writeBlock("*Geometrie Betonquerschnitt", {
-        {"h_c", h_c},
-        {"b_e", b_e},
-        {"h_profilblech", h_profilblech},
-        {"b_p", b_p},
+    namespace key = protocol::key;
+    writer_.writeBlock(protocol::block::slabGeometry, {
+        {key::h_c, h_c},
+        {key::b_e, b_e},
+        {key::h_profilblech, h_profilblech},
+        {key::b_p, b_p},
     });
-    writer_.writeBlock("*Geometrie Bewehrungsstahl", {
-        {"c_nom_u", bars.c_nom_u},
-        {"c_nom_o", bars.c_nom_o},
-        {"d_u", bars.d_u},
-        {"d_o", bars.d_o},
-        {"AbstandobereLage", bars.AbstandobereLage},
-        {"AbstanduntereLage", bars.AbstanduntereLage},
+    writer_.writeBlock(protocol::block::barGeometry, {
+        {key::c_nom_u, bars.c_nom_u},
+        {key::c_nom_o, bars.c_nom_o},
+        {key::d_u, bars.d_u},
+        {key::d_o, bars.d_o},
+        {key::AbstandobereLage, bars.AbstandobereLage},
+        {key::AbstanduntereLage, bars.AbstanduntereLage},
     });
 }
 
 void ConcreteSlab::writeValuesBlocks() const {
-    writer_.writeBlock("*Querschnittswerte Beton", {
-        {"A_c", A_c},
-        {"z_sc", z_sc},
-        {"I_c", I_c},
+    namespace key = protocol::key;
+    writer_.writeBlock(protocol::block::concreteValues, {
+        {key::A_c, A_c},
+        {key::z_sc, z_sc},
+        {key::I_c, I_c},
     });
-    writer_.writeBlock("*Querschnittswerte Bewehrungsstahl", {
-        {"A_s", bars.A_s},
-        {"z_ss", bars.z_ss},
-        {"I_s", bars.I_s},
+    writer_.writeBlock(protocol::block::barValues, {
+        {key::A_s, bars.A_s},
+        {key::z_ss, bars.z_ss},
+        {key::I_s, bars.I_s},
     });
 }

@@ -41,7 +41,7 @@ public:
            e_ct_eff = 0.0, E_c = 0.0;
     double A_c = 0.0, z_sc = 0.0, I_c = 0.0;  // net of the bars
     double h_a = 0.0;                         // steel height, stored when the stress files are written
-    std::string tensionStiffening;            // "" or "ON"
+    bool tensionStiffening = false;           // concrete between cracks carries tension
     ReinforcementLayers bars;
 
     // Concrete between z1 and z2 net of all bar parts inside, with the true

@@ -54,7 +54,7 @@ PartSums slabResponse(const ConcreteSlab &slab, double eps_b, double kappa,
     sums.N = concreteSums.N + barSums.N;
     sums.M = concreteSums.M + barSums.M;
     sums.state = worseState(concreteSums.state, barSums.state);
-    if (slab.tensionStiffening == "ON") {
+    if (slab.tensionStiffening) {
         for (BarLayer layer : {BarLayer::Bottom, BarLayer::Top}) {
             const TensionStiffeningForce ts = tensionStiffeningForce(slab, layer, eps_b, kappa);
             sums.N += ts.F;

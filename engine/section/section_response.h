@@ -19,7 +19,7 @@ struct SectionZones {
 
 // Slab for the strain eps_b at its underside and the curvature kappa: N and M
 // about the slab underside, including the tension-stiffening forces when the
-// slab's tension stiffening is "ON".
+// slab's tension stiffening is on.
 PartSums slabResponse(const ConcreteSlab &slab, double eps_b, double kappa,
                       std::vector<SubZone> *concrete = nullptr,
                       std::vector<SubZone> *bars = nullptr);
@@ -31,11 +31,11 @@ PartSums steelResponse(const SteelSection &steel, double eps0, double kappa,
 
 // Whole section for the plane eps(z) = kappa (z0 - z), z above the steel
 // underside (the slab starts at h_a): N = N_a + N_c, M = M_a + M_c - h_a N_c
-// about the steel underside; state "ver" if a part fails, else "nel" if a
-// part has yielded, else "el".
+// about the steel underside; state failed if a part fails, else yielded if a
+// part has yielded, else elastic.
 struct SectionResult {
     double N = 0.0, M = 0.0;
-    const char *state = "el";
+    ZoneState state = ZoneState::Elastic;
 };
 SectionResult evaluateSection(const ConcreteSlab &slab, const SteelSection &steel, double h_a,
                               double kappa, double z0, SectionZones *zones = nullptr);

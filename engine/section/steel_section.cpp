@@ -8,8 +8,6 @@
 #include "io/result_writer.h"
 #include "materials/steel_material.h"
 
-const char *const SteelSection::rolled = "Walzprofil";
-const char *const SteelSection::welded = "Schweissprofil";
 
 namespace {
 const double pi = std::acos(-1.0);
@@ -18,7 +16,7 @@ const double pi = std::acos(-1.0);
 SteelSection::SteelSection(const DesignInput &input, const SteelMaterial &material,
                            ResultWriter &writer)
     : h(input.h), b_f1(input.b_f1), b_f2(input.b_f2), t_w(input.t_w), t_f1(input.t_f1),
-      t_f2(input.t_f2), r(input.Profiltyp == rolled ? input.r : 0.0),
+      t_f2(input.t_f2), r(input.Profiltyp == protocol::input::rolledProfile ? input.r : 0.0),
       Profiltyp(input.Profiltyp), f_yd(material.f_yd), e_y(material.e_y), E_a(material.E_a),
       V_Ed(input.V_t), fyd_red(material.f_yd), e_y_red(material.e_y), writer_(writer) {
     A_f1 = b_f1 * t_f1;
@@ -117,10 +115,10 @@ MaterialPoint SteelSection::law(double eps, bool reduced) const {
 bool SteelSection::shearCheck(double V) {
     const double absV = std::sqrt(V * V);
     if (absV > V_pl_Rd) {
-        querkraftZustand = "ver";
+        querkraftZustand = ShearState::Fails;
         return true;
     }
-    querkraftZustand = "n_ver";
+    querkraftZustand = ShearState::Holds;
     // EN 1994-1-1 6.2.2.4(2): reduce f_yd in the shear area by rho.
     if (absV >= 0.5 * V_pl_Rd && V_pl_Rd > 0.0) {
         const double rho = (2.0 * absV / V_pl_Rd - 1.0) * (2.0 * absV / V_pl_Rd - 1.0);
@@ -133,21 +131,23 @@ bool SteelSection::shearCheck(double V) {
 }
 
 void SteelSection::writeGeometryBlock() const {
-    writer_.writeBlock("*Geometrie Baustahlquerschnitt", {
-        {"r", r},
-        {"t_f1", t_f1},
-        {"t_f2", t_f2},
-        {"b_f1", b_f1},
-        {"b_f2", b_f2},
-        {"t_w", t_w},
-        {"h", h},
+    namespace key = protocol::key;
+    writer_.writeBlock(protocol::block::steelGeometry, {
+        {key::r, r},
+        {key::t_f1, t_f1},
+        {key::t_f2, t_f2},
+        {key::b_f1, b_f1},
+        {key::b_f2, b_f2},
+        {key::t_w, t_w},
+        {key::h, h},
     });
 }
 
 void SteelSection::writeValuesBlock() const {
-    writer_.writeBlock("*Querschnittswerte Baustahlquerschnitt", {
-        {"A_a", A_a},
-        {"z_sa", z_sa},
-        {"I_a", I_a},
+    namespace key = protocol::key;
+    writer_.writeBlock(protocol::block::steelValues, {
+        {key::A_a, A_a},
+        {key::z_sa, z_sa},
+        {key::I_a, I_a},
     });
 }

@@ -6,11 +6,15 @@
 #include <vector>
 
 #include "materials/material_point.h"
+#include "protocol/input_lines.h"
 #include "section/strip.h"
 
 struct DesignInput;
 class ResultWriter;
 class SteelMaterial;
+
+// Outcome of the shear check of the steel section.
+enum class ShearState { Holds, Fails };
 
 // One integration zone between z1 and z2. width 0: the true shape (web with
 // fillets, or the flange itself); otherwise a rectangle of that width.
@@ -33,9 +37,6 @@ struct WebGap {
 
 class SteelSection {
 public:
-    static const char *const rolled;  // "Walzprofil"
-    static const char *const welded;  // "Schweissprofil"
-
     // Dimensions, Profiltyp and V_t from the input (r = 0 for welded sections);
     // f_yd, e_y, E_a from the material. Echoes the section values.
     SteelSection(const DesignInput &input, const SteelMaterial &material, ResultWriter &writer);
@@ -46,7 +47,7 @@ public:
     double A_v = 0.0, V_pl_Rd = 0.0;
     double f_yd = 0.0, e_y = 0.0, E_a = 0.0;
     double V_Ed = 0.0;                        // design shear force of the ultimate limit state
-    std::string querkraftZustand = "n_ver";  // "ver" / "n_ver"
+    ShearState querkraftZustand = ShearState::Holds;
     double fyd_red = 0.0, e_y_red = 0.0;      // = f_yd, e_y until a shear check reduces them
     WebGap webGap;                            // none unless a resistance of a modified section is sought
 
@@ -66,11 +67,11 @@ public:
     // rectangle of the forced width when width > 0.
     StripProps strip(double z1, double z2, double width = 0.0) const;
     MaterialPoint law(double eps, bool reduced) const;
-    // EN 1993-1-1 6.2.6 / EN 1994-1-1 6.2.2.4: "ver" when |V| > V_pl_Rd, else
-    // reduces f_yd of the shear area by rho once |V| >= V_pl_Rd / 2. True when "ver".
+    // EN 1993-1-1 6.2.6 / EN 1994-1-1 6.2.2.4: fails when |V| > V_pl_Rd, else
+    // reduces f_yd of the shear area by rho once |V| >= V_pl_Rd / 2. True when it fails.
     bool shearCheck(double V);
 
-    bool isRolled() const { return Profiltyp == rolled; }
+    bool isRolled() const { return Profiltyp == protocol::input::rolledProfile; }
 
     // "*Geometrie Baustahlquerschnitt" and "*Querschnittswerte Baustahlquerschnitt".
     void writeGeometryBlock() const;

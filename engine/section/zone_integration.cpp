@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 double roundTo(double value, int decimals) {
     if (value == 0.0 || !std::isfinite(value)) return value;
@@ -20,34 +19,34 @@ double roundTo(double value, int decimals) {
 
 namespace {
 
-int severity(const char *state) {
-    if (isState(state, "ver")) return 2;
-    if (isState(state, "nel")) return 1;
+int severity(ZoneState state) {
+    if (state == ZoneState::Failed) return 2;
+    if (state == ZoneState::Yielded) return 1;
     return 0;
 }
 
 // Concrete and reinforcement: failure wins, two linear ends stay linear, a
 // yielded end makes the sub-zone yielded; what remains has a cracked end and
 // is carried without stress.
-const char *concreteOrBarState(const char *a, const char *b, bool &cracked) {
+ZoneState concreteOrBarState(ZoneState a, ZoneState b, bool &cracked) {
     cracked = false;
-    if (isState(a, "ver") || isState(b, "ver")) return "ver";
-    if (isState(a, "el") && isState(b, "el")) return "el";
-    if (isState(a, "nel") || isState(b, "nel")) return "nel";
+    if (a == ZoneState::Failed || b == ZoneState::Failed) return ZoneState::Failed;
+    if (a == ZoneState::Elastic && b == ZoneState::Elastic) return ZoneState::Elastic;
+    if (a == ZoneState::Yielded || b == ZoneState::Yielded) return ZoneState::Yielded;
     cracked = true;
-    return "el";
+    return ZoneState::Elastic;
 }
 
 // Structural steel: a sub-zone counts as yielded only when both ends have yielded.
-const char *steelState(const char *a, const char *b) {
-    if (isState(a, "ver") || isState(b, "ver")) return "ver";
-    if (isState(a, "el") || isState(b, "el")) return "el";
-    return "nel";
+ZoneState steelState(ZoneState a, ZoneState b) {
+    if (a == ZoneState::Failed || b == ZoneState::Failed) return ZoneState::Failed;
+    if (a == ZoneState::Elastic || b == ZoneState::Elastic) return ZoneState::Elastic;
+    return ZoneState::Yielded;
 }
 
 }  // namespace
 
-const char *worseState(const char *a, const char *b) { return severity(b) > severity(a) ? b : a; }
+ZoneState worseState(ZoneState a, ZoneState b) { return severity(b) > severity(a) ? b : a; }
 
 ZoneCuts cutZone(const IntegrationZone &zone, const StrainPlane &plane) {
     ZoneCuts cuts;

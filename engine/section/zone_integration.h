@@ -5,7 +5,6 @@
 // z, so the net area, centroid and own second moment integrate it exactly.
 // Heights in mm in the part's own coordinate, strains in per mille,
 // stresses in N/mm^2, compression negative.
-#include <cstring>
 #include <vector>
 
 #include "materials/material_point.h"
@@ -39,25 +38,21 @@ struct SubZone {
     double z1 = 0.0, z2 = 0.0;
     double e1 = 0.0, e2 = 0.0;
     double s1 = 0.0, s2 = 0.0;
-    const char *state = "el";
+    ZoneState state = ZoneState::Elastic;
     StripProps net;
     double N = 0.0, M_own = 0.0;
 };
 
 // Sums of a part about its reference height z = 0 and its state:
-// "ver" if any sub-zone with area fails, else "nel" if any has yielded, else "el".
+// failed if any sub-zone with area fails, else yielded if any has yielded, else elastic.
 struct PartSums {
     double N = 0.0, M = 0.0;
-    const char *state = "el";
+    ZoneState state = ZoneState::Elastic;
 };
 
-inline bool isState(const char *state, const char *text) {
-    // The state texts differ in their first letters; compare in full only
-    // when those agree.
-    return state[0] == text[0] && std::strcmp(state, text) == 0;
-}
-// The worse of two states in the order el < nel < ver.
-const char *worseState(const char *a, const char *b);
+// The worse of two states in the order elastic < yielded < failed (a cracked
+// state counts as elastic).
+ZoneState worseState(ZoneState a, ZoneState b);
 
 // Sub-zone heights of a zone: z1, the cut heights inside (ascending), z2.
 // At a cut height the strain is the branch limit itself, so that the law

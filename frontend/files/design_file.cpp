@@ -1,177 +1,267 @@
 #include "files/design_file.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <cmath>
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <system_error>
+
+#include "protocol/run_folders.h"
 
 namespace designfile {
+
 namespace {
 
+using namespace protocol::input;
+using design::ColumnMember;
+using design::Design;
+
 // A design file is a few hundred bytes; anything far larger is no design.
-const qint64 largestDesignFile = 1024 * 1024;
+const std::uintmax_t largestDesignFile = 1024 * 1024;
 
-// What one value of a keyword line must be.
-enum class Kind {
-    FieldNumber,      // a number, or "-" for a field that was empty when saved
-    Number,           // a number (forces, moments, minimum-reinforcement factors)
-    ConcreteClass,
-    DuctilityClass,
-    Status,           // ON or OFF
-    ProfileType,
-    ProfileName       // only after the type Walzprofil
-};
+// The actions and the minimum-reinforcement factors are numbers the form
+// always writes: a file never holds "-" in their place.
+bool alwaysNumber(design::Value Design::*member) { return design::fieldOf(member)->rounded; }
 
-QList<Kind> kindsOf(inputfile::Section section) {
-    using namespace inputfile;
-    const Kind f = Kind::FieldNumber;
-    const Kind n = Kind::Number;
-    switch (section) {
-    case EigenschaftenBeton: return {Kind::ConcreteClass, f, f, Kind::Status};
-    case EigenschaftenBewehrung: return {f, f, Kind::DuctilityClass, Kind::Status};
-    case EigenschaftenBaustahl: return {f, f};
-    case GeometrieBeton: return {f, f, f, f};
-    case GeometrieBewehrung: return {f, f, f, f, f, f};
-    case BaustahlTyp: return {Kind::ProfileType};
-    case GeometrieBaustahl: return {f, f, f, f, f, f};
-    case Gebrauchstauglichkeit: return {n, n};
-    case Mindestbewehrung: return {n, n, n};
-    case Tragfaehigkeit: return {n, n};
-    case SectionCount: break;
-    }
-    return {};
+std::vector<std::string> words(const std::string &line) {
+    std::istringstream in(line);
+    std::vector<std::string> result;
+    std::string word;
+    while (in >> word) result.push_back(word);
+    return result;
 }
 
-bool isNumber(const QString &word) {
-    bool ok = false;
-    const double x = word.toDouble(&ok);
-    return ok && std::isfinite(x);
+bool contains(const std::vector<std::string> &list, const std::string &word) {
+    return std::find(list.begin(), list.end(), word) != list.end();
 }
 
-QString statusReason(inputfile::Section section) {
-    return section == inputfile::EigenschaftenBeton
-               ? QString::fromUtf8("ungültiger Status: Begrenzug der Bruchdehnung von Beton")
-               : QString::fromUtf8("ungültiger Status: Verfestigung von Bewehrung");
+std::string quoted(const std::string &word) { return "„" + word + "“"; }
+
+// The choices a word column must be one of.
+const std::vector<std::string> *choicesOf(std::string Design::*member, const Choices &choices) {
+    if (member == &Design::festig_klasse) return &choices.concreteClasses;
+    if (member == &Design::klasse_s) return &choices.ductilityClasses;
+    if (member == &Design::Profiltyp) return &choices.profileTypes;
+    if (member == &Design::Profilname) return &choices.profileNames;
+    return nullptr;
 }
 
-// Empty when the word fits; else the reason.
-QString checkWord(Kind kind, const QString &word, const Choices &choices, inputfile::Section section) {
-    switch (kind) {
-    case Kind::FieldNumber:
-        if (word == "-" || isNumber(word)) return QString();
-        return QString::fromUtf8("„%1“ ist keine Zahl").arg(word);
-    case Kind::Number:
-        if (isNumber(word)) return QString();
-        return QString::fromUtf8("„%1“ ist keine Zahl").arg(word);
-    case Kind::ConcreteClass:
-        return choices.concreteClasses.contains(word) ? QString()
-                                                      : QString::fromUtf8("Betonfestigkeitsklasse ungültig!");
-    case Kind::DuctilityClass:
-        return choices.ductilityClasses.contains(word) ? QString()
-                                                       : QString::fromUtf8("Duktilitätsklasse ungültig!");
-    case Kind::Status:
-        return word == "ON" || word == "OFF" ? QString() : statusReason(section);
-    case Kind::ProfileType:
-        return choices.profileTypes.contains(word) ? QString() : QString::fromUtf8("Profiltyp ungültig!");
-    case Kind::ProfileName:
-        return choices.profileNames.contains(word) ? QString() : QString::fromUtf8("Profilname ungültig!");
-    }
-    return QString();
+std::string notOffered(std::string Design::*member) {
+    if (member == &Design::festig_klasse) return "Betonfestigkeitsklasse ungültig!";
+    if (member == &Design::klasse_s) return "Duktilitätsklasse ungültig!";
+    if (member == &Design::Profiltyp) return "Profiltyp ungültig!";
+    return "Profilname ungültig!";
 }
 
-// Empty when every value of the keyword line fits; else the reason.
-QString checkLine(inputfile::Section section, const QStringList &words, const Choices &choices) {
-    QList<Kind> kinds = kindsOf(section);
-    if (section == inputfile::BaustahlTyp && words.value(0) == "Walzprofil") kinds.append(Kind::ProfileName);
-    for (int i = 0; i < kinds.size(); ++i) {
-        if (i >= words.size()) {
-            if (kinds[i] == Kind::ProfileName) return QString::fromUtf8("Profilname ungültig!");
-            return QString::fromUtf8("zu wenige Werte: %1 erwartet, %2 gefunden").arg(kinds.size()).arg(words.size());
+std::string badSwitch(bool Design::*member) {
+    return member == &Design::set_e_cu3 ? "ungültiger Status: Begrenzug der Bruchdehnung von Beton"
+                                        : "ungültiger Status: Verfestigung von Bewehrung";
+}
+
+// The columns a line must hold: the profile name only after the type Walzprofil.
+std::size_t expectedColumns(Line line, const std::vector<std::string> &values) {
+    const std::size_t all = keywordLine(line).columns.size();
+    if (line == BaustahlTyp && (values.empty() || values[0] != rolledProfile)) return profileNameColumn;
+    return all;
+}
+
+// Takes the values of one keyword line into the design. With choices, every
+// value must fit (else the reason, nothing taken); without, what does not
+// read stays empty.
+std::string take(Line line, const std::vector<std::string> &values, const Choices *choices, Design &d) {
+    const std::vector<ColumnMember> &members = design::membersOf(line);
+    const std::size_t expected = expectedColumns(line, values);
+    Design taken = d;
+    for (std::size_t c = 0; c < members.size(); ++c) {
+        const ColumnMember &m = members[c];
+        const bool present = c < values.size() && c < expected;
+        if (choices && !present && c < expected) {
+            if (m.word == &Design::Profilname) return notOffered(m.word);
+            return "zu wenige Werte: " + std::to_string(expected) + " erwartet, " +
+                   std::to_string(values.size()) + " gefunden";
         }
-        const QString reason = checkWord(kinds[i], words[i], choices, section);
-        if (!reason.isEmpty()) return reason;
+        const std::string word = present ? values[c] : std::string();
+        if (m.number) {
+            double x = 0.0;
+            if (present && design::parseNumber(word, x)) taken.*m.number = x;
+            else if (!choices || (word == "-" && !alwaysNumber(m.number))) (taken.*m.number).reset();
+            else return quoted(word) + " ist keine Zahl";
+        } else if (m.word) {
+            const std::vector<std::string> *offered = choices ? choicesOf(m.word, *choices) : nullptr;
+            if (offered && present && !contains(*offered, word)) return notOffered(m.word);
+            taken.*m.word = word;
+        } else if (m.onOff) {
+            if (word == on || word == off) taken.*m.onOff = word == on;
+            else if (choices) return badSwitch(m.onOff);
+        }
     }
-    return QString();
+    d = taken;
+    return std::string();
 }
 
-ReadResult fault(int line, const QString &text, const QString &reason) {
+// The line as a message shows it: trimmed, tabs and carriage returns as
+// blanks, at most 80 bytes (cut between characters).
+std::string shownLine(const std::string &line) {
+    std::string shown = line;
+    std::replace(shown.begin(), shown.end(), '\t', ' ');
+    std::replace(shown.begin(), shown.end(), '\r', ' ');
+    const std::size_t first = shown.find_first_not_of(" \n\v\f");
+    if (first == std::string::npos) return std::string();
+    shown = shown.substr(first, shown.find_last_not_of(" \n\v\f") - first + 1);
+    if (shown.size() > 80) {
+        std::size_t cut = 77;
+        while (cut > 0 && (static_cast<unsigned char>(shown[cut]) & 0xC0) == 0x80) --cut;
+        shown = shown.substr(0, cut) + "...";
+    }
+    return shown;
+}
+
+ReadResult fault(int line, const std::string &text, const std::string &reason) {
     ReadResult result;
     result.faultLine = line;
-    QString shown = text.trimmed();
-    shown.replace('\t', ' ');
-    shown.replace('\r', ' ');
-    if (shown.size() > 80) shown = shown.left(77) + "...";
-    result.lineText = shown;
+    result.lineText = shownLine(text);
     result.reason = reason;
     return result;
 }
 
-}  // namespace
+std::vector<std::string> lines(const std::string &text) {
+    std::vector<std::string> result;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = text.find('\n', start);
+        result.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return result;
+}
 
-ReadResult parse(const QString &text, const Choices &choices) {
+// Reads every keyword line; with choices the whole-file check.
+ReadResult parseText(const std::string &text, const Choices *choices) {
     ReadResult result;
-    bool seen[inputfile::SectionCount] = {};
+    bool seen[lineCount] = {};
     int firstOtherLine = 0;
-    QString firstOtherText;
-    const QStringList lines = text.split('\n');
-    for (int i = 0; i < lines.size(); ++i) {
-        QStringList words;
-        const inputfile::Section section = inputfile::parseLine(lines[i], words);
-        if (section == inputfile::SectionCount) {
-            if (firstOtherLine == 0 && !lines[i].trimmed().isEmpty()) {
-                firstOtherLine = i + 1;
-                firstOtherText = lines[i];
+    std::string firstOtherText;
+    const std::vector<std::string> all = lines(text);
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        std::vector<std::string> values = words(all[i]);
+        const Line line = values.empty() ? lineCount : lineOfKeyword(values.front());
+        if (line == lineCount) {
+            if (firstOtherLine == 0 && !values.empty()) {
+                firstOtherLine = static_cast<int>(i) + 1;
+                firstOtherText = all[i];
             }
             continue;
         }
-        const QString reason = checkLine(section, words, choices);
-        if (!reason.isEmpty()) return fault(i + 1, lines[i], reason);
+        values.erase(values.begin());
         // As in the engine, a later line of the same keyword wins.
-        result.values[section] = words;
-        seen[section] = true;
+        const std::string reason = take(line, values, choices, result.design);
+        if (!reason.empty()) return fault(static_cast<int>(i) + 1, all[i], reason);
+        seen[line] = true;
     }
-    bool any = false;
-    for (bool s : seen) any = any || s;
-    if (!any) {
-        if (firstOtherLine == 0) return fault(0, QString(), QString::fromUtf8("Die Datei ist leer."));
+    if (!choices) {
+        result.ok = true;
+        return result;
+    }
+    if (std::none_of(std::begin(seen), std::end(seen), [](bool s) { return s; })) {
+        if (firstOtherLine == 0) return fault(0, std::string(), "Die Datei ist leer.");
         return fault(firstOtherLine, firstOtherText,
-                     QString::fromUtf8("keine Zeile einer Eingabedatei (sie beginnt mit keinem Schlüsselwort "
-                                       "wie „*Eigenschaften-Beton:“)"));
+                     "keine Zeile einer Eingabedatei (sie beginnt mit keinem Schlüsselwort wie „" +
+                         std::string(keywordLine(EigenschaftenBeton).keyword) + "“)");
     }
     // A rolled section takes its plates from the profile table.
-    if (result.values[inputfile::BaustahlTyp].value(0) == "Walzprofil") seen[inputfile::GeometrieBaustahl] = true;
-    for (int s = 0; s < inputfile::SectionCount; ++s) {
-        if (!seen[s])
-            return fault(0, QString(),
-                         QString::fromUtf8("Die Zeile „%1“ fehlt.")
-                             .arg(inputfile::keyword(static_cast<inputfile::Section>(s))));
+    if (result.design.rolled()) seen[GeometrieBaustahl] = true;
+    for (int l = 0; l < lineCount; ++l) {
+        const KeywordLine &keyword = keywordLine(static_cast<Line>(l));
+        if (!seen[l] && !keyword.optional)
+            return fault(0, std::string(), "Die Zeile „" + std::string(keyword.keyword) + "“ fehlt.");
     }
     result.ok = true;
     return result;
 }
 
-ReadResult read(const QString &path, const Choices &choices) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fault(0, QString(), QString::fromUtf8("Die Datei kann nicht gelesen werden."));
-    if (file.size() > largestDesignFile)
-        return fault(0, QString(), QString::fromUtf8("Die Datei ist zu groß für eine Eingabedatei."));
-    return parse(QString::fromUtf8(file.readAll()), choices);
+bool readWhole(const std::string &path, std::string &text) {
+    std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
+    if (!file) return false;
+    std::ostringstream content;
+    content << file.rdbuf();
+    text = content.str();
+    return true;
 }
 
-QString faultMessage(const ReadResult &result, const QString &path) {
-    QString message = QString::fromUtf8("Die Datei „%1“ ist keine gültige Eingabedatei. "
-                                        "Das Formular bleibt unverändert.\n\n")
-                          .arg(QFileInfo(path).fileName());
+}  // namespace
+
+ReadResult parse(const std::string &text, const Choices &choices) { return parseText(text, &choices); }
+
+design::Design parseLeniently(const std::string &text) { return parseText(text, nullptr).design; }
+
+ReadResult read(const std::string &path, const Choices &choices) {
+    std::error_code ec;
+    const std::filesystem::path file = std::filesystem::u8path(path);
+    if (!std::filesystem::is_regular_file(file, ec))
+        return fault(0, std::string(), "Die Datei kann nicht gelesen werden.");
+    if (std::filesystem::file_size(file, ec) > largestDesignFile && !ec)
+        return fault(0, std::string(), "Die Datei ist zu groß für eine Eingabedatei.");
+    std::string text;
+    if (!readWhole(path, text)) return fault(0, std::string(), "Die Datei kann nicht gelesen werden.");
+    return parse(text, choices);
+}
+
+bool readRunInput(const std::string &runFolder, design::Design &design) {
+    std::string text;
+    std::error_code ec;
+    const std::string path = runFolder + protocol::inputFile;
+    if (std::filesystem::file_size(std::filesystem::u8path(path), ec) > largestDesignFile && !ec) return false;
+    if (!readWhole(path, text)) return false;
+    design = parseText(text, nullptr).design;
+    return true;
+}
+
+std::string text(const design::Design &d) {
+    std::string out;
+    for (int l = 0; l < lineCount; ++l) {
+        const Line line = static_cast<Line>(l);
+        const KeywordLine &keyword = keywordLine(line);
+        out += l == 0 ? "\n" : "\n\n";
+        out += std::string("\t\t\t\t") + keyword.caption + "\n";
+        out += std::string(keyword.keyword) + keyword.gap;
+        const std::vector<ColumnMember> &members = design::membersOf(line);
+        for (std::size_t c = 0; c < members.size(); ++c) {
+            const ColumnMember &m = members[c];
+            if (c > 0) out += '\t';
+            if (m.number) {
+                const design::Value &value = d.*m.number;
+                const design::FieldInfo &field = *design::fieldOf(m.number);
+                out += value ? design::fieldText(field, *value) : field.rounded ? "0" : "-";
+            } else if (m.word) {
+                out += d.*m.word;
+            } else if (m.onOff) {
+                out += d.*m.onOff ? on : off;
+            }
+        }
+        if (keyword.endsLine) out += "\n";
+    }
+    return out;
+}
+
+std::string faultMessage(const ReadResult &result, const std::string &path) {
+    const std::string fileName = std::filesystem::u8path(path).filename().u8string();
+    std::string message = "Die Datei " + quoted(fileName) +
+                          " ist keine gültige Eingabedatei. Das Formular bleibt unverändert.\n\n";
     if (result.faultLine > 0)
-        message += QString::fromUtf8("Zeile %1: „%2“\n").arg(result.faultLine).arg(result.lineText);
+        message += "Zeile " + std::to_string(result.faultLine) + ": " + quoted(result.lineText) + "\n";
     return message + result.reason;
 }
 
-QString withDesignSuffix(const QString &path) {
-    if (path.isEmpty()) return path;
-    const QFileInfo info(path);
-    if (!info.suffix().isEmpty()) return path;
-    return path.endsWith('.') ? path + "txt" : path + ".txt";
+std::string withDesignSuffix(const std::string &path) {
+    if (path.empty()) return path;
+    const std::string name = std::filesystem::u8path(path).filename().u8string();
+    if (!name.empty() && name.back() == '.') return path + "txt";
+    const std::size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos && dot + 1 < name.size()) return path;
+    return path + ".txt";
 }
 
 }  // namespace designfile

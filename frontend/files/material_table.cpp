@@ -5,6 +5,7 @@
 #include <QTextStream>
 
 #include "files/data_file.h"
+#include "protocol/input_lines.h"
 
 namespace materialtable {
 
@@ -25,7 +26,7 @@ const QStringList &ductilityClasses() {
     return classes;
 }
 
-QString tablePath() { return dataFilePath("Materialeigenschaften.txt"); }
+QString tablePath() { return dataFilePath(protocol::input::materialTable); }
 
 PanelTexts readPanelTexts(const QString &path) {
     PanelTexts texts;

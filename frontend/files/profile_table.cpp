@@ -7,6 +7,7 @@
 
 #include "files/data_file.h"
 #include "io/validation_bounds.h"
+#include "protocol/input_lines.h"
 
 namespace profiletable {
 namespace {
@@ -28,7 +29,7 @@ QVector<QStringList> tableRows(const QString &path) {
 
 }  // namespace
 
-QString tablePath() { return dataFilePath("IProfile.txt"); }
+QString tablePath() { return dataFilePath(protocol::input::profileTable); }
 
 QStringList profileNames(const QString &path) {
     QStringList names;

@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include "files/data_file.h"
+#include "protocol/input_lines.h"
 
 namespace shippedfiles {
 namespace {
@@ -16,8 +17,8 @@ struct Shipped {
 };
 
 const Shipped shipped[] = {
-    {"IProfile.txt", "Profiltabelle"},
-    {"Materialeigenschaften.txt", "Materialtabelle"},
+    {protocol::input::profileTable, "Profiltabelle"},
+    {protocol::input::materialTable, "Materialtabelle"},
     {"inputstart.txt", "Beispiel-Eingabedatei"},
 };
 

@@ -2,21 +2,24 @@
 
 #include <algorithm>
 
+#include "files/units.h"
 #include "plots/label_layout.h"
 #include "plots/plot_setup.h"
 #include "qcustomplot.h"
+#include "protocol/result_files.h"
 #include "results/run_results.h"
 #include "results/result_reader.h"
 
 InteractionCurves buildInteractionCurves(const std::vector<std::vector<double>> &rows) {
     InteractionCurves c;
     for (const auto &row : rows) {
-        if (row.size() < 3) continue;
-        c.mPl << row[1] / 1.0e6;
-        c.mEl << row[2] / 1.0e6;
-        double V = row[0];
-        if (!c.v.isEmpty() && V / 1000.0 == c.v.last()) V += V >= 0.0 ? 0.01 : -0.01;
-        c.v << V / 1000.0;
+        if (row.size() < protocol::interaction::columnCount) continue;
+        c.mPl << units::kilonewtonMetres(row[protocol::interaction::M_pl]);
+        c.mEl << units::kilonewtonMetres(row[protocol::interaction::M_el]);
+        double V = row[protocol::interaction::V];
+        // A repeated shear force is moved by 0.01 N, so that the curve keeps its step.
+        if (!c.v.isEmpty() && units::kilonewtons(V) == c.v.last()) V += V >= 0.0 ? 0.01 : -0.01;
+        c.v << units::kilonewtons(V);
     }
     for (double v : c.v) {
         c.vMax = std::max(c.vMax, v);
@@ -30,7 +33,7 @@ InteractionCurves buildInteractionCurves(const std::vector<std::vector<double>> 
 }
 
 InteractionCurves readInteractionCurves(const std::string &path) {
-    return buildInteractionCurves(results::readNumberRows(path, 3));
+    return buildInteractionCurves(results::readNumberRows(path, protocol::interaction::columnCount));
 }
 
 std::optional<Qt::Alignment> interactionLegendCorner(const InteractionCurves &c) {

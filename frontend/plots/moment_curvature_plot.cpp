@@ -8,8 +8,10 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "files/units.h"
 #include "plots/plot_export.h"
 #include "plots/plot_setup.h"
+#include "protocol/result_files.h"
 #include "results/run_results.h"
 #include "qcustomplot.h"
 
@@ -26,11 +28,17 @@ const double hoverReach = 10.0;  // px
 
 QString u(const char *text) { return QString::fromUtf8(text); }
 
-QString stateText(const std::string &state) {
-    if (state == "el") return u("el (elastisch)");
-    if (state == "nel") return u("nel (nicht elastisch)");
-    if (state == "ver") return u("ver (Versagen)");
-    return QString::fromStdString(state);
+QString stateText(const std::string &word) {
+    protocol::ZoneState state;
+    const QString shown = QString::fromStdString(word);
+    if (!protocol::parseState(word, state)) return shown;
+    switch (state) {
+    case protocol::ZoneState::Elastic: return shown + u(" (elastisch)");
+    case protocol::ZoneState::Yielded: return shown + u(" (nicht elastisch)");
+    case protocol::ZoneState::Failed: return shown + u(" (Versagen)");
+    case protocol::ZoneState::Cracked: break;
+    }
+    return shown;
 }
 
 // Marker graph: the present points, drawn as symbols without a line. With
@@ -156,10 +164,10 @@ void MomentCurvaturePlot::draw(const results::MomentCurvatureData &data,
         const double side = data_.designUls.kappa < 0.0 ? -1.0 : 1.0;
         double kEnd = side > 0.0 ? extent.kMax : extent.kMin;
         const double mEdge = side > 0.0 ? extent.mMax : extent.mMin;
-        if (std::fabs(data_.eiUls * kEnd / 1000.0) > std::fabs(mEdge))
-            kEnd = mEdge * 1000.0 / data_.eiUls;
+        if (std::fabs(units::momentOf(data_.eiUls, kEnd)) > std::fabs(mEdge))
+            kEnd = units::curvatureOf(mEdge, data_.eiUls);
         QCPGraph *secant = addResultGraph(
-            plot_, KeyAxis::Horizontal, {0.0, kEnd}, {0.0, data_.eiUls * kEnd / 1000.0},
+            plot_, KeyAxis::Horizontal, {0.0, kEnd}, {0.0, units::momentOf(data_.eiUls, kEnd)},
             {u("Sekantensteifigkeit GZT: EI_i = %1 kNm²").arg(plotNumber(roundHalfUp(data_.eiUls, 0))),
              QColor(0, 128, 0), QColor(), Qt::DashLine},
             true);

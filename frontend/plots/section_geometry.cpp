@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "io/validation_bounds.h"
+#include "protocol/result_files.h"
 #include "results/design_verdicts.h"
 #include "results/result_reader.h"
 
@@ -19,25 +20,26 @@ WebHoleHeights readWebHole(const std::string &runFolder) {
 }
 
 SectionGeometry readSectionGeometry(const std::string &outputFilePath) {
+    namespace key = protocol::key;
     const results::KeyValues values = results::KeyValues::read(outputFilePath);
     SectionGeometry g;
-    g.h_c = values.value("h_c");
-    g.b_e = values.value("b_e");
-    g.h_profilblech = values.value("h_profilblech");
-    g.b_p = values.value("b_p");
-    g.h = values.value("h");
-    g.t_f1 = values.value("t_f1");
-    g.b_f1 = values.value("b_f1");
-    g.t_f2 = values.value("t_f2");
-    g.b_f2 = values.value("b_f2");
-    g.t_w = values.value("t_w");
-    g.r = values.value("r");
-    g.d_u = values.value("d_u");
-    g.d_o = values.value("d_o");
-    g.AbstanduntereLage = values.value("AbstanduntereLage");
-    g.AbstandobereLage = values.value("AbstandobereLage");
-    g.c_nom_u = values.value("c_nom_u");
-    g.c_nom_o = values.value("c_nom_o");
+    g.h_c = values.value(key::h_c);
+    g.b_e = values.value(key::b_e);
+    g.h_profilblech = values.value(key::h_profilblech);
+    g.b_p = values.value(key::b_p);
+    g.h = values.value(key::h);
+    g.t_f1 = values.value(key::t_f1);
+    g.b_f1 = values.value(key::b_f1);
+    g.t_f2 = values.value(key::t_f2);
+    g.b_f2 = values.value(key::b_f2);
+    g.t_w = values.value(key::t_w);
+    g.r = values.value(key::r);
+    g.d_u = values.value(key::d_u);
+    g.d_o = values.value(key::d_o);
+    g.AbstanduntereLage = values.value(key::AbstanduntereLage);
+    g.AbstandobereLage = values.value(key::AbstandobereLage);
+    g.c_nom_u = values.value(key::c_nom_u);
+    g.c_nom_o = values.value(key::c_nom_o);
     return g;
 }
 

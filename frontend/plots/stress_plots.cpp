@@ -8,15 +8,21 @@
 #include "qcustomplot.h"
 #include "results/readable_numbers.h"
 #include "results/result_reader.h"
+#include "protocol/result_files.h"
 
 namespace {
 
-// Columns of a zone row: Z_u, Z_o, Z_s, e_u, e_o, s_u, s_o.
-enum ZoneColumn { Z_u = 0, Z_o = 1, e_u = 3, e_o = 4, s_u = 5, s_o = 6 };
-constexpr int zoneColumns = 7;
-// Columns of a state row: M, V, kappa, Z_na, EI_i, fyd_red.
-enum StateColumn { M = 0, fyd_red = 5 };
-constexpr int stateColumns = 6;
+// Columns of a zone row up to the stresses, and of a state row up to fyd_red.
+using protocol::zone::Z_u;
+using protocol::zone::Z_o;
+using protocol::zone::e_u;
+using protocol::zone::e_o;
+using protocol::zone::s_u;
+using protocol::zone::s_o;
+constexpr int zoneColumns = s_o + 1;
+using protocol::state::M;
+using protocol::state::fyd_red;
+constexpr int stateColumns = fyd_red + 1;
 
 void appendZone(DistributionCurve &curve, double zLower, double zUpper, const std::vector<double> &row) {
     curve.z << zLower << zUpper;
@@ -253,10 +259,10 @@ StressDistribution buildStressDistribution(const ResultRows &stateRows, const Re
 
 StressDistribution readStressDistribution(const std::string &stateFolder) {
     return buildStressDistribution(
-        results::readNumberRows(stateFolder + results::outputFile, stateColumns),
-        results::readNumberRows(stateFolder + results::steelStressFile, zoneColumns),
-        results::readNumberRows(stateFolder + results::concreteStressFile, zoneColumns),
-        results::readNumberRows(stateFolder + results::reinforcementStressFile, zoneColumns));
+        results::readNumberRows(stateFolder + protocol::outputFile, stateColumns),
+        results::readNumberRows(stateFolder + protocol::steelFile, zoneColumns),
+        results::readNumberRows(stateFolder + protocol::concreteFile, zoneColumns),
+        results::readNumberRows(stateFolder + protocol::reinforcementFile, zoneColumns));
 }
 
 AxisSpan balanceTwoThirds(AxisSpan span) {

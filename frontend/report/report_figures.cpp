@@ -19,6 +19,7 @@
 #include "results/readable_numbers.h"
 #include "results/result_reader.h"
 #include "results/run_results.h"
+#include "protocol/result_files.h"
 
 namespace report {
 
@@ -87,7 +88,7 @@ PlotRow statePlots(const FigureSource &source, results::AnalysedState state) {
 // curve included where the section class forbids it.
 PlotRow interactionPlot(const FigureSource &source) {
     QCustomPlot *plot = createResultPlot("V [kN]", "M [kNm]", source.font, LegendPlacement::ChosenPerRefresh);
-    const InteractionCurves curves = readInteractionCurves(source.runFolder + results::interactionFile);
+    const InteractionCurves curves = readInteractionCurves(source.runFolder + protocol::interactionFile);
     const results::RunResults run = results::RunResults::read(source.runFolder);
     // Class 3 and 4: the plastic curve dashed and noted, as on the tab.
     drawInteractionCurves(plot, curves, results::notDetermined(results::Missing::NoCalculation),
@@ -190,7 +191,7 @@ private:
 class SectionFigure : public Figure {
 public:
     explicit SectionFigure(const std::string &runFolder)
-        : geometry_(readSectionGeometry(runFolder + results::outputFile)), hole_(readWebHole(runFolder)) {}
+        : geometry_(readSectionGeometry(runFolder + protocol::outputFile)), hole_(readWebHole(runFolder)) {}
 
     QString title() const override { return u("Querschnitt"); }
     QString missing() const override {

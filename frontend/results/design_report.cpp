@@ -1,13 +1,17 @@
 #include "results/design_report.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <cmath>
 
+#include "files/design_file.h"
+#include "files/units.h"
 #include "platform/platform.h"
+#include "protocol/result_files.h"
 #include "results/run_outcome.h"
 #include "results/section_class.h"
 #include "results/verdict_texts.h"
+
+namespace key = protocol::key;
 
 using results::AnalysedState;
 using results::CheckResult;
@@ -34,7 +38,7 @@ public:
     std::optional<double> moment(const char *key) const {
         const std::optional<double> value = output_.find(key);
         if (!value) return std::nullopt;
-        return *value / 1000000.0;
+        return units::kilonewtonMetres(*value);
     }
 
 private:
@@ -75,32 +79,32 @@ void appendInput(QStringList &report, const ReportValues &v) {
     const QString stress = u("N/mm²");
     report << "\n\n" + separatorLine << u("\nEINGABE") << "\n" + separatorLine
            << u("\nGEOMETRIE:") << u("\nStahlbetonquerschnitt:");
-    report << "\nh_c: " + v.plain("h_c", mm) + "\t\tb_e: " + v.plain("b_e", mm) + "\t\th_p: " +
-                  v.plain("h_profilblech", mm)
-           << "\nb_p: " + v.plain("b_p", mm) + "\t\td_u: " + v.plain("d_u", mm) + "\t\td_o: " +
-                  v.plain("d_o", mm)
-           << "\ne_u: " + v.plain("AbstanduntereLage", mm) + "\t\te_o: " +
-                  v.plain("AbstandobereLage", mm)
-           << "\nc_nom,u: " + v.plain("c_nom_u", mm) + "\tc_nom,o: " + v.plain("c_nom_o", mm);
+    report << "\nh_c: " + v.plain(key::h_c, mm) + "\t\tb_e: " + v.plain(key::b_e, mm) + "\t\th_p: " +
+                  v.plain(key::h_profilblech, mm)
+           << "\nb_p: " + v.plain(key::b_p, mm) + "\t\td_u: " + v.plain(key::d_u, mm) + "\t\td_o: " +
+                  v.plain(key::d_o, mm)
+           << "\ne_u: " + v.plain(key::AbstanduntereLage, mm) + "\t\te_o: " +
+                  v.plain(key::AbstandobereLage, mm)
+           << "\nc_nom,u: " + v.plain(key::c_nom_u, mm) + "\tc_nom,o: " + v.plain(key::c_nom_o, mm);
     report << u("\nBaustahlquerschnitt:")
-           << "\nh: " + v.plain("h", " mm") + "\t\tt_fu: " + v.plain("t_f1", mm) + "\tt_fo: " +
-                  v.plain("t_f2", mm)
-           << "\nb_fu: " + v.plain("b_f1", mm) + "\t\tb_fo: " + v.plain("b_f2", mm)
-           << "\nt_w: " + v.plain("t_w", mm) + "\t\tr: " + v.plain("r", mm);
+           << "\nh: " + v.plain(key::h, " mm") + "\t\tt_fu: " + v.plain(key::t_f1, mm) + "\tt_fo: " +
+                  v.plain(key::t_f2, mm)
+           << "\nb_fu: " + v.plain(key::b_f1, mm) + "\t\tb_fo: " + v.plain(key::b_f2, mm)
+           << "\nt_w: " + v.plain(key::t_w, mm) + "\t\tr: " + v.plain(key::r, mm);
     report << u("\n\nMATERIALEIGENSCHAFTEN:") << u("\nBeton:")
-           << "\nf_ck: " + v.strength("f_ck", stress) + "\tf_cd: " + v.strength("_f_cd", stress) +
-                  "\tf_ct_eff: " + v.strength("_f_ct_eff", stress)
-           << "\ne_c: " + v.strain("_e_c3") + "\t\te_cu: " + v.strain("_e_cu3") + "\te_ct_eff: " +
-                  v.strain("_e_ct_eff")
-           << "\nE_c: " + v.plain("_E_c", stress);
+           << "\nf_ck: " + v.strength(key::f_ck, stress) + "\tf_cd: " + v.strength(key::f_cd, stress) +
+                  "\tf_ct_eff: " + v.strength(key::f_ct_eff, stress)
+           << "\ne_c: " + v.strain(key::e_c3) + "\t\te_cu: " + v.strain(key::e_cu3) + "\te_ct_eff: " +
+                  v.strain(key::e_ct_eff)
+           << "\nE_c: " + v.plain(key::E_c, stress);
     report << u("\nBewehrungsstahl:")
-           << "\nf_sk: " + v.strength("f_sk", stress) + "\tf_sd: " + v.strength("f_sd", stress) +
-                  "\tf_ud: " + v.strength("f_ud", stress)
-           << "\ne_sd: " + v.strain("e_sd") + "\t\te_ud: " + v.strain("e_ud")
-           << "\nE_s: " + v.plain("E_s", stress);
+           << "\nf_sk: " + v.strength(key::f_sk, stress) + "\tf_sd: " + v.strength(key::f_sd, stress) +
+                  "\tf_ud: " + v.strength(key::f_ud, stress)
+           << "\ne_sd: " + v.strain(key::e_sd) + "\t\te_ud: " + v.strain(key::e_ud)
+           << "\nE_s: " + v.plain(key::E_s, stress);
     report << u("\nBaustahl:")
-           << "\nf_yk: " + v.plain("f_yk", stress) + "\tf_yd: " + v.strength("f_yd", stress)
-           << "\ne_y: " + v.strain("e_y") << "\nE_a: " + v.plain("E_a", stress);
+           << "\nf_yk: " + v.plain(key::f_yk, stress) + "\tf_yd: " + v.strength(key::f_yd, stress)
+           << "\ne_y: " + v.strain(key::e_y) << "\nE_a: " + v.plain(key::E_a, stress);
 }
 
 // A check's result as the report prints it: verdicts end with "!".
@@ -133,8 +137,8 @@ QString limitText(const ReportValues &v, const char *key) {
 void appendStrainStates(QStringList &report, const results::RunResults &run, const ReportValues &v) {
     report << "\n\n" + separatorLine << u("\nAUSGABE") << "\n" + separatorLine
            << u("\nQUERSCHNITTSFLÄCHE:") << u("\nBeton\t\tBewehrung\t\tBaustahl")
-           << "\nA_c: " + v.plain("A_c", u("mm²")) + "\tA_s: " + v.plain("A_s", u("mm²")) +
-                  "\tA_a: " + v.plain("A_a", u("mm²"));
+           << "\nA_c: " + v.plain(key::A_c, u("mm²")) + "\tA_s: " + v.plain(key::A_s, u("mm²")) +
+                  "\tA_a: " + v.plain(key::A_a, u("mm²"));
     report << u("\n\nDEHNUNGSVERTEILUNG IM GZG OHNE TENSION STIFFENING:")
            << actionsLine(run, AnalysedState::ServiceabilityWithoutTs)
            << stateLine(run.state(AnalysedState::ServiceabilityWithoutTs))
@@ -150,16 +154,16 @@ void appendStrainStates(QStringList &report, const results::RunResults &run, con
            << (vEd ? "\nunter: V_Ed= " + n(std::fabs(*vEd)) + "kN: "
                    : "\nunter: V_Ed: " + results::notDetermined(Missing::NoCalculation));
     const Missing missing = run.limitMomentsMissing();
-    if (missing != Missing::None && !v.moment("M_max_el") && !v.moment("M_min_el") &&
-        !v.moment("M_max_pl") && !v.moment("M_min_pl")) {
+    if (missing != Missing::None && !v.moment(key::M_max_el) && !v.moment(key::M_min_el) &&
+        !v.moment(key::M_max_pl) && !v.moment(key::M_min_pl)) {
         report << "\nel. Grenzmomente:  " + results::notDetermined(missing)
                << "\npl. Grenzmomente:  " + results::notDetermined(missing);
         return;
     }
-    report << "\nel. Grenzmomente:  M_el_Rd,max= " + limitText(v, "M_max_el") +
-                  "\tM_el_Rd,min: " + limitText(v, "M_min_el")
-           << "\npl. Grenzmomente:  M_pl_Rd,max= " + limitText(v, "M_max_pl") +
-                  "\tM_pl_Rd,min: " + limitText(v, "M_min_pl");
+    report << "\nel. Grenzmomente:  M_el_Rd,max= " + limitText(v, key::M_max_el) +
+                  "\tM_el_Rd,min: " + limitText(v, key::M_min_el)
+           << "\npl. Grenzmomente:  M_pl_Rd,max= " + limitText(v, key::M_max_pl) +
+                  "\tM_pl_Rd,min: " + limitText(v, key::M_min_pl);
 }
 
 // EN 1994-1-1 6.2.2.2: |V_Ed| against V_pl,Rd; a slender web buckles in shear first.
@@ -287,39 +291,35 @@ QString headLine(const QString &label, const QString &value) {
     return "\n" + label.leftJustified(26, QLatin1Char(' ')) + value;
 }
 
-QString inputWord(const inputfile::Values &input, inputfile::Section section, int index) {
-    const QString word = inputfile::textFromFile(input[section].value(index));
-    return word.isEmpty() ? QStringLiteral("nicht angegeben") : word;
+// A value of the run's input as the head shows it.
+QString word(const std::string &text) {
+    return text.empty() ? QStringLiteral("nicht angegeben") : QString::fromStdString(text);
+}
+QString word(const design::Value &value) {
+    return value ? QString::fromStdString(design::numberText(*value)) : QStringLiteral("nicht angegeben");
 }
 
 // A welded section by its plates: top flange, web, bottom flange (width × thickness).
-QString weldedProfile(const inputfile::Values &input) {
-    const QStringList &g = input[inputfile::GeometrieBaustahl];  // h, t_f1, t_f2, b_f1, b_f2, t_w
-    const auto word = [&input](int i) { return inputWord(input, inputfile::GeometrieBaustahl, i); };
-    bool hOk = false, t1Ok = false, t2Ok = false;
-    const double h = g.value(0).toDouble(&hOk);
-    const double t_f1 = g.value(1).toDouble(&t1Ok);
-    const double t_f2 = g.value(2).toDouble(&t2Ok);
-    const QString web = hOk && t1Ok && t2Ok ? n(h - t_f1 - t_f2) : QStringLiteral("?");
-    return u("Schweißprofil: Obergurt ") + word(4) + u(" × ") + word(2) + u(" mm, Steg ") + web +
-           u(" × ") + word(5) + u(" mm, Untergurt ") + word(3) + u(" × ") + word(1) + " mm";
+QString weldedProfile(const design::Design &in) {
+    const QString web = in.h && in.t_f1 && in.t_f2 ? n(*in.h - *in.t_f1 - *in.t_f2) : QStringLiteral("?");
+    return u("Schweißprofil: Obergurt ") + word(in.b_f2) + u(" × ") + word(in.t_f2) + u(" mm, Steg ") + web +
+           u(" × ") + word(in.t_w) + u(" mm, Untergurt ") + word(in.b_f1) + u(" × ") + word(in.t_f1) + " mm";
 }
 
 }  // namespace
 
-std::optional<inputfile::Values> readRunInput(const std::string &runFolder) {
-    QFile file(QString::fromStdString(platform::pathToUtf8(runFolder + "input.txt")));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
-    return inputfile::parseText(QString::fromUtf8(file.readAll()));
+std::optional<design::Design> readRunInput(const std::string &runFolder) {
+    design::Design input;
+    if (!designfile::readRunInput(platform::pathToUtf8(runFolder), input)) return std::nullopt;
+    return input;
 }
 
 QDateTime calculationTime(const std::string &runFolder) {
-    const QFileInfo output(QString::fromStdString(platform::pathToUtf8(runFolder + results::outputFile)));
+    const QFileInfo output(QString::fromStdString(platform::pathToUtf8(runFolder + protocol::outputFile)));
     return output.exists() ? output.lastModified() : QDateTime();
 }
 
 QStringList reportHeadLines(const ReportHead &head) {
-    using namespace inputfile;
     QStringList lines;
     lines << "\n" + headLine(QStringLiteral("Bemessungsdatei:"),
                              head.designFile.isEmpty() ? QStringLiteral("nicht gespeichert")
@@ -335,20 +335,15 @@ QStringList reportHeadLines(const ReportHead &head) {
             lines << headLine(QString::fromLatin1(label), missing);
         return lines;
     }
-    const Values &in = *head.input;
-    const bool rolled = in[BaustahlTyp].value(0) == QLatin1String("Walzprofil");
-    lines << headLine(QStringLiteral("Profil:"),
-                      rolled ? inputWord(in, BaustahlTyp, 1) : weldedProfile(in));
-    lines << headLine(QStringLiteral("Beton:"), inputWord(in, EigenschaftenBeton, 0));
+    const design::Design &in = *head.input;
+    lines << headLine(QStringLiteral("Profil:"), in.rolled() ? word(in.Profilname) : weldedProfile(in));
+    lines << headLine(QStringLiteral("Beton:"), word(in.festig_klasse));
     lines << headLine(QStringLiteral("Betonstahl:"),
-                      "f_sk = " + inputWord(in, EigenschaftenBewehrung, 0) +
-                          u(" N/mm², Duktilitätsklasse ") + inputWord(in, EigenschaftenBewehrung, 2));
-    lines << headLine(QStringLiteral("Baustahl:"),
-                      "f_yk = " + inputWord(in, EigenschaftenBaustahl, 0) + u(" N/mm²"));
+                      "f_sk = " + word(in.f_sk) + u(" N/mm², Duktilitätsklasse ") + word(in.klasse_s));
+    lines << headLine(QStringLiteral("Baustahl:"), "f_yk = " + word(in.f_yk) + u(" N/mm²"));
     lines << headLine(QStringLiteral("Teilsicherheitsbeiwerte:"),
-                      u("γ_c = ") + inputWord(in, EigenschaftenBeton, 1) + u(", γ_s = ") +
-                          inputWord(in, EigenschaftenBewehrung, 1) + u(", γ_M = ") +
-                          inputWord(in, EigenschaftenBaustahl, 1));
+                      u("γ_c = ") + word(in.gamma_c) + u(", γ_s = ") + word(in.gamma_s) + u(", γ_M = ") +
+                          word(in.gamma_M));
     return lines;
 }
 

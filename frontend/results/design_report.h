@@ -12,20 +12,21 @@
 #include <optional>
 #include <string>
 
-#include "files/input_file.h"
+#include "files/design.h"
 #include "results/run_results.h"
 
 struct ReportHead {
     QString designFile;  // the saved design file; empty when not saved
     QDateTime time;      // when the run was calculated
-    std::optional<inputfile::Values> input;  // the run folder's input.txt
+    std::optional<design::Design> input;  // the run folder's input.txt
     // A document that prints the title, the design file and the time in its
     // own title block: the text leaves them out, so the head appears once.
     bool titleBlock = false;
 };
 
-// The run folder's input.txt as the front end wrote it; nothing when missing.
-std::optional<inputfile::Values> readRunInput(const std::string &runFolder);
+// The run folder's input.txt as the front end wrote it, as far as it reads;
+// nothing when missing.
+std::optional<design::Design> readRunInput(const std::string &runFolder);
 
 // When the engine wrote the run folder's output.txt; invalid when missing.
 QDateTime calculationTime(const std::string &runFolder);

@@ -9,35 +9,20 @@
 #include <optional>
 #include <string>
 
+#include "protocol/verdict_files.h"
 #include "results/result_reader.h"
 
 namespace results {
 
-extern const char *const verdictFile;  // "Nachweise.txt"
-extern const char *const class3File;   // "Klasse3_Nachweis.txt"
+// The file names, the words of the file (rows, results, and the rules
+// ("grundlage") the texts tell apart) and the keys of the Class 3 file are
+// the protocol's.
+using protocol::class3File;
+using protocol::verdictFile;
+namespace verdict = protocol::verdict;
+namespace class3 = protocol::class3;
 
-// The words of the file: rows, results, and the rules ("grundlage") the
-// texts tell apart.
-namespace verdict {
-extern const char *const shear, *const bending, *const bendingShear,
-    *const minimumReinforcement, *const overall;
-extern const char *const fulfilled, *const notFulfilled, *const notDetermined,
-    *const notGoverning;
-extern const char *const shearBuckling;      // "Schubbeulen"
-extern const char *const plasticClass1, *const plasticClass2, *const elasticClass3,
-    *const effectiveWeb, *const notCoveredClass4;
-extern const char *const tensileZoneTop, *const tensileZoneBottom, *const slabWithoutTension,
-    *const noServiceMoment, *const serviceShearFailure, *const serviceStateFailure;
-}  // namespace verdict
-
-// Keys of "Klasse3_Nachweis.txt".
-namespace class3 {
-extern const char *const M_el_Rd, *const eta_el, *const M_pl_Rd, *const M_f_Rd, *const eta1,
-    *const eta3, *const loch_im_steg, *const l_flansch, *const l_nullinie, *const z_loch_u,
-    *const z_loch_o, *const Z_pl_eff, *const M_pl_eff_Rd, *const eta_eff;
-}
-
-enum class CheckResult { Fulfilled, NotFulfilled, NotDetermined, NotGoverning };
+using CheckResult = protocol::verdict::Result;
 
 // One row: numbers as written (N, Nmm, mm², or the dimensionless
 // utilisation), each missing where the file says "-".

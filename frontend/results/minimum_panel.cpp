@@ -1,6 +1,5 @@
 #include "results/minimum_panel.h"
 
-#include <cmath>
 
 #include "results/design_report.h"
 #include "results/readable_numbers.h"
@@ -30,14 +29,10 @@ bool fallsShort(const RunResults &run) {
 
 MinimumInput minimumInputOf(const std::string &runFolder) {
     MinimumInput input;
-    const std::optional<inputfile::Values> values = readRunInput(runFolder);
-    if (!values) return input;
-    const QStringList &words = (*values)[inputfile::Mindestbewehrung];
-    std::optional<double> *targets[] = {&input.k_c, &input.k, &input.s_s};
-    for (int i = 0; i < 3; ++i) {
-        bool ok = false;
-        const double value = words.value(i).toDouble(&ok);
-        if (ok && std::isfinite(value)) *targets[i] = value;
+    if (const std::optional<design::Design> design = readRunInput(runFolder)) {
+        input.k_c = design->k_c;
+        input.k = design->k_min;
+        input.s_s = design->s_s;
     }
     return input;
 }

@@ -7,11 +7,13 @@
 #include <locale>
 #include <sstream>
 
+#include "files/units.h"
+#include "protocol/result_files.h"
 #include "results/result_reader.h"
 
 namespace results {
 
-const char *const curvatureFile = "kappa_M_beziehung.txt";
+namespace key = protocol::key;
 
 namespace {
 
@@ -27,26 +29,27 @@ CurvatureMarker limitMarker(const std::string &path, const KeyValues &values, co
                             const char *kappa) {
     CurvatureMarker m;
     if (!hasLineStartingWith(path, moment) || !hasLineStartingWith(path, kappa)) return m;
-    m.kappa = values.value(kappa) * 1000.0;
-    m.moment = values.value(moment) / 1.0e6;
+    m.kappa = units::perMetre(values.value(kappa));
+    m.moment = units::kilonewtonMetres(values.value(moment));
     m.present = finite({m.kappa, m.moment});
     return m;
 }
 
-// The data row of a state output.txt: M (Nmm), V (N), kappa (‰/mm), Z_na, EI_i (Nmm²).
+// The data row of a state output.txt: M (Nmm), kappa (‰/mm), EI_i (Nmm²).
 struct StateRow {
     bool present = false;
     double M = 0.0, kappa = 0.0, EI_i = 0.0;
 };
 
 StateRow stateRow(const std::string &folder) {
+    namespace column = protocol::state;
     StateRow row;
-    for (const NumberRow &r : readNumberRows(folder + outputFile, 5)) {
-        if (!finite({r[0], r[2], r[4]})) continue;
+    for (const NumberRow &r : readNumberRows(folder + protocol::outputFile, column::EI_i + 1)) {
+        if (!finite({r[column::M], r[column::kappa], r[column::EI_i]})) continue;
         row.present = true;
-        row.M = r[0];
-        row.kappa = r[2];
-        row.EI_i = r[4];
+        row.M = r[column::M];
+        row.kappa = r[column::kappa];
+        row.EI_i = r[column::EI_i];
     }
     return row;
 }
@@ -54,8 +57,8 @@ StateRow stateRow(const std::string &folder) {
 CurvatureMarker designMarker(const StateRow &row) {
     CurvatureMarker m;
     m.present = row.present;
-    m.kappa = row.kappa * 1000.0;
-    m.moment = row.M / 1.0e6;
+    m.kappa = units::perMetre(row.kappa);
+    m.moment = units::kilonewtonMetres(row.M);
     return m;
 }
 
@@ -76,28 +79,29 @@ std::vector<CurvaturePoint> readCurvaturePoints(const std::string &path) {
     while (std::getline(file, line)) {
         std::istringstream fields(line);
         fields.imbue(std::locale::classic());
+        // The columns of protocol::curvature in their order.
         double kappa = 0.0, zNa = 0.0, M = 0.0, N = 0.0;
         std::string state;
         if (!(fields >> kappa >> zNa >> M >> N >> state)) continue;
         if (!finite({kappa, zNa, M, N})) continue;
-        points.push_back({kappa * 1000.0, M / 1.0e6, zNa, N / 1000.0, state});
+        points.push_back({units::perMetre(kappa), units::kilonewtonMetres(M), zNa, units::kilonewtons(N), state});
     }
     return points;
 }
 
 MomentCurvatureData readMomentCurvature(const std::string &runFolder) {
     MomentCurvatureData d;
-    d.points = readCurvaturePoints(runFolder + curvatureFile);
-    const std::string output = runFolder + outputFile;
+    d.points = readCurvaturePoints(runFolder + protocol::curvatureFile);
+    const std::string output = runFolder + protocol::outputFile;
     const KeyValues values = KeyValues::read(output);
-    d.elastic[0] = limitMarker(output, values, "M_min_el", "kappa_min_el");
-    d.elastic[1] = limitMarker(output, values, "M_max_el", "kappa_max_el");
-    d.plastic[0] = limitMarker(output, values, "M_min_pl", "kappa_min_pl");
-    d.plastic[1] = limitMarker(output, values, "M_max_pl", "kappa_max_pl");
+    d.elastic[0] = limitMarker(output, values, key::M_min_el, key::kappa_min_el);
+    d.elastic[1] = limitMarker(output, values, key::M_max_el, key::kappa_max_el);
+    d.plastic[0] = limitMarker(output, values, key::M_min_pl, key::kappa_min_pl);
+    d.plastic[1] = limitMarker(output, values, key::M_max_pl, key::kappa_max_pl);
     const StateRow uls = stateRow(stateFolder(runFolder, 1, 0));
     d.designUls = designMarker(uls);
     d.eiUlsPresent = uls.present && std::isfinite(uls.EI_i);
-    d.eiUls = uls.EI_i / 1.0e9;
+    d.eiUls = units::kilonewtonSquareMetres(uls.EI_i);
     d.designSls = designMarker(stateRow(stateFolder(runFolder, 0, 0)));
     return d;
 }

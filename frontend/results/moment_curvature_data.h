@@ -9,14 +9,12 @@
 
 namespace results {
 
-extern const char *const curvatureFile;  // "kappa_M_beziehung.txt"
-
 struct CurvaturePoint {
     double kappa = 0.0;       // ‰/m
     double moment = 0.0;      // kNm
     double zNa = 0.0;         // height of the neutral axis above the steel underside, mm
     double axialForce = 0.0;  // kN
-    std::string state;        // "el", "nel", ...
+    std::string state;        // the state word of the row (protocol::stateWord)
 };
 
 // A point of the files that may be missing: then `present` is false.

@@ -4,6 +4,8 @@
 #include <locale>
 #include <sstream>
 
+#include "files/units.h"
+#include "protocol/result_files.h"
 #include "results/readable_numbers.h"
 #include "results/run_outcome.h"
 #include "results/verdict_texts.h"
@@ -62,8 +64,8 @@ ValuePanel buildValuePanel(const results::NumberRow &row) {
     ValuePanel panel;
     panel.summary = StateSummary::fromStateRow(row);
     panel.hasState = true;
-    const double vEd = row.at(1) / 1000.0;
-    const double mEd = row.at(0) / 1000000.0;
+    const double vEd = units::kilonewtons(row.at(protocol::state::V));
+    const double mEd = units::kilonewtonMetres(row.at(protocol::state::M));
     panel.lines = valueLines("VEd = " + fourDigits(vEd) + " [kN]",
                              "MEd = " + fourDigits(mEd) + " [kNm]",
                              u("ϰ = ") + threeDigits(panel.summary.kappa) + u(" [‰/m]"),

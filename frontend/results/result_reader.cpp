@@ -5,14 +5,9 @@
 #include <sstream>
 
 #include "platform/platform.h"
+#include "protocol/result_files.h"
 
 namespace results {
-
-const char *const outputFile = "output.txt";
-const char *const interactionFile = "V_M_beziehung.txt";
-const char *const concreteStressFile = "spannung_c.txt";
-const char *const reinforcementStressFile = "spannung_s.txt";
-const char *const steelStressFile = "spannung_a.txt";
 
 namespace {
 
@@ -76,10 +71,10 @@ bool hasLineStartingWith(const std::string &path, const std::string &word) {
 std::string stateFolder(const std::string &runFolder, int limitState, int withTs) {
     const std::string &sep = platform::separator();
     std::string folder = runFolder;
-    if (limitState == 0) folder += "Gebrauchstauglichkeit" + sep;
-    else if (limitState == 1) folder += "Tragfaehigkeitkeit" + sep;
-    if (withTs == 0) folder += "spannung_ohne_ts" + sep;
-    else if (withTs == 1) folder += "spannung_mit_ts" + sep;
+    if (limitState == 0) folder += protocol::serviceabilityFolder + sep;
+    else if (limitState == 1) folder += protocol::ultimateFolder + sep;
+    if (withTs == 0) folder += protocol::withoutTsFolder + sep;
+    else if (withTs == 1) folder += protocol::withTsFolder + sep;
     return folder;
 }
 

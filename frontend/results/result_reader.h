@@ -18,7 +18,8 @@ using NumberRow = std::vector<double>;
 std::vector<NumberRow> readNumberRows(const std::string &path, int count);
 
 // Labelled values of the run folder's output.txt ("label<TAB>number" lines).
-// A label that occurs more than once keeps its last value. value() reads a
+// A label that occurs more than once keeps its last value. The labels are
+// the keys of protocol/result_files.h. value() reads a
 // label that never occurs as 0; find() and has() tell a missing label from a
 // written 0, so that a result the engine did not compute is not shown as one.
 class KeyValues {
@@ -39,14 +40,8 @@ bool hasLineStartingWith(const std::string &path, const std::string &word);
 
 // Folder of one analysed state below the run folder (with trailing separator):
 // limitState 0 serviceability, 1 ultimate limit state; withTs 0 without,
-// 1 with tension stiffening. Any other value leaves that piece out.
+// 1 with tension stiffening. Any other value leaves that piece out. The
+// file and folder names are those of protocol/result_files.h.
 std::string stateFolder(const std::string &runFolder, int limitState, int withTs);
-
-// File names below the run folder and below a state folder.
-extern const char *const outputFile;
-extern const char *const interactionFile;
-extern const char *const concreteStressFile;
-extern const char *const reinforcementStressFile;
-extern const char *const steelStressFile;
 
 }  // namespace results

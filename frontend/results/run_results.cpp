@@ -2,11 +2,14 @@
 
 #include <cmath>
 
+#include "files/units.h"
+#include "protocol/result_files.h"
+
 namespace results {
 
-namespace {
+namespace key = protocol::key;
 
-const char *const failureWord = "Querschnittsversagen";
+namespace {
 
 std::size_t indexOf(AnalysedState state) { return static_cast<std::size_t>(state); }
 
@@ -16,10 +19,10 @@ bool isUltimate(AnalysedState state) { return state == AnalysedState::Ultimate; 
 // resistance (|V| > V_pl,Rd, EN 1994-1-1 6.2.2.2) and writes only the failure
 // line; any other failure line means that no strain state was found.
 Missing whyStateMissing(const KeyValues &output, const StateFile &file, AnalysedState state) {
-    const std::optional<double> vPl = output.find("V_pl_Rd");
+    const std::optional<double> vPl = output.find(key::V_pl_Rd);
     if (!vPl) return Missing::NoCalculation;
     if (!file.failureLine) return Missing::NoCalculation;
-    const std::optional<double> v = output.find(isUltimate(state) ? "V_Ed_t" : "V_Ed_g");
+    const std::optional<double> v = output.find(isUltimate(state) ? key::V_Ed_t : key::V_Ed_g);
     if (v && std::fabs(*v) > *vPl) return Missing::ShearFailure;
     return Missing::SectionFailure;
 }
@@ -54,8 +57,11 @@ int tensionStiffeningIndex(AnalysedState state) {
 
 StateFile StateFile::read(const std::string &stateFolder) {
     StateFile file;
-    file.rows = readNumberRows(stateFolder + outputFile, 5);
-    file.failureLine = hasLineStartingWith(stateFolder + outputFile, failureWord);
+    const std::string path = stateFolder + protocol::outputFile;
+    file.rows = readNumberRows(path, protocol::state::EI_i + 1);
+    // The failure line as its first word ("Querschnittsversagen").
+    const std::string failureLine = protocol::failureLine;
+    file.failureLine = hasLineStartingWith(path, failureLine.substr(0, failureLine.find(' ')));
     return file;
 }
 
@@ -87,32 +93,32 @@ RunResults RunResults::read(const std::string &runFolder) {
         return StateFile::read(
             stateFolder(runFolder, limitStateIndex(state), tensionStiffeningIndex(state)));
     };
-    return RunResults(KeyValues::read(runFolder + outputFile),
+    return RunResults(KeyValues::read(runFolder + protocol::outputFile),
                       stateFile(AnalysedState::ServiceabilityWithoutTs),
                       stateFile(AnalysedState::ServiceabilityWithTs),
                       stateFile(AnalysedState::Ultimate), readSectionClasses(runFolder),
                       DesignVerdicts::read(runFolder), KeyValues::read(runFolder + class3File));
 }
 
-bool RunResults::calculated() const { return output_.has("V_pl_Rd"); }
+bool RunResults::calculated() const { return output_.has(key::V_pl_Rd); }
 
 const StateResult &RunResults::state(AnalysedState state) const { return states_[indexOf(state)]; }
 
 std::optional<double> RunResults::shearForce(AnalysedState state) const {
-    const std::optional<double> v = output_.find(isUltimate(state) ? "V_Ed_t" : "V_Ed_g");
+    const std::optional<double> v = output_.find(isUltimate(state) ? key::V_Ed_t : key::V_Ed_g);
     if (!v) return std::nullopt;
-    return *v / 1000.0;
+    return units::kilonewtons(*v);
 }
 
 std::optional<double> RunResults::moment(AnalysedState state) const {
-    const std::optional<double> m = output_.find(isUltimate(state) ? "M_Ed_t" : "M_Ed_g");
+    const std::optional<double> m = output_.find(isUltimate(state) ? key::M_Ed_t : key::M_Ed_g);
     if (!m) return std::nullopt;
-    return *m / 1000000.0;
+    return units::kilonewtonMetres(*m);
 }
 
 Missing RunResults::limitMomentsMissing() const {
-    for (const char *key : {"M_min_el", "M_max_el", "M_min_pl", "M_max_pl"})
-        if (!output_.has(key)) {
+    for (const char *limit : {key::M_min_el, key::M_max_el, key::M_min_pl, key::M_max_pl})
+        if (!output_.has(limit)) {
             const Missing ultimate = state(AnalysedState::Ultimate).missing;
             return ultimate == Missing::ShearFailure ? ultimate : Missing::NoCalculation;
         }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "protocol/result_files.h"
 #include "results/design_verdicts.h"
 #include "results/result_reader.h"
 #include "results/section_class.h"
@@ -29,7 +30,9 @@ QString missingReason(Missing missing);
 // "nicht ermittelt (Querkraftversagen)"; empty for None.
 QString notDetermined(Missing missing);
 
-enum class AnalysedState { ServiceabilityWithoutTs, ServiceabilityWithTs, Ultimate };
+// The three analysed states of a run (serviceability without and with tension
+// stiffening, ultimate limit state), as the result files name them.
+using AnalysedState = protocol::AnalysedState;
 
 // The state of the folder arguments of stateFolder() (the ultimate state for
 // limitState 1, else serviceability with or without tension stiffening).

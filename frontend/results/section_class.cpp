@@ -6,10 +6,9 @@
 #include <sstream>
 
 #include "analysis/class_limits.h"
+#include "protocol/result_files.h"
 
 namespace results {
-
-const char *const sectionClassFile = "Querschnittsklasse.txt";
 
 namespace {
 
@@ -17,22 +16,23 @@ bool isClass(double k) { return k >= 1.0 && k <= 4.0 && k == std::floor(k); }
 
 // One data row: the direction word and eight finite numbers with valid classes.
 bool parseRow(const std::string &line, std::string &direction, SectionClassRow &row) {
+    using namespace protocol::classification;  // the column indices
     std::istringstream fields(line);
     fields.imbue(std::locale::classic());
-    double v[8];
+    double v[columnCount];  // v[richtung] stays unused: the word
     if (!(fields >> direction)) return false;
-    for (double &x : v)
-        if (!(fields >> x) || !std::isfinite(x)) return false;
-    if (!isClass(v[2]) || !isClass(v[6]) || !isClass(v[7])) return false;
+    for (int c = eps; c < columnCount; ++c)
+        if (!(fields >> v[c]) || !std::isfinite(v[c])) return false;
+    if (!isClass(v[klasse_flansch]) || !isClass(v[klasse_steg]) || !isClass(v[klasse])) return false;
     row.present = true;
-    row.eps = v[0];
-    row.c_t_flansch = v[1];
-    row.klasse_flansch = static_cast<int>(v[2]);
-    row.alpha = v[3];
-    row.psi = v[4];
-    row.c_t_steg = v[5];
-    row.klasse_steg = static_cast<int>(v[6]);
-    row.klasse = static_cast<int>(v[7]);
+    row.eps = v[eps];
+    row.c_t_flansch = v[c_t_flansch];
+    row.klasse_flansch = static_cast<int>(v[klasse_flansch]);
+    row.alpha = v[alpha];
+    row.psi = v[psi];
+    row.c_t_steg = v[c_t_steg];
+    row.klasse_steg = static_cast<int>(v[klasse_steg]);
+    row.klasse = static_cast<int>(v[klasse]);
     return true;
 }
 
@@ -54,14 +54,14 @@ SectionClasses readSectionClassFile(const std::string &path) {
         std::string direction;
         SectionClassRow row;
         if (!parseRow(line, direction, row)) continue;
-        if (direction == "positiv") classes.positive = row;
-        else if (direction == "negativ") classes.negative = row;
+        if (direction == protocol::classification::sagging) classes.positive = row;
+        else if (direction == protocol::classification::hogging) classes.negative = row;
     }
     return classes;
 }
 
 SectionClasses readSectionClasses(const std::string &runFolder) {
-    return readSectionClassFile(runFolder + sectionClassFile);
+    return readSectionClassFile(runFolder + protocol::classificationFile);
 }
 
 QString classText(const SectionClassRow &row) {

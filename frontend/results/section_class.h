@@ -8,8 +8,6 @@
 
 namespace results {
 
-extern const char *const sectionClassFile;  // "Querschnittsklasse.txt"
-
 // The classification of one bending direction, one row of the file.
 // present == false: the file or the row is missing or unreadable; the class
 // is then "nicht ermittelt" and no other field may be shown.

@@ -1,9 +1,13 @@
 #include "results/state_summary.h"
 
+#include "files/units.h"
+#include "protocol/result_files.h"
+
 StateSummary StateSummary::fromStateRow(const results::NumberRow &row) {
+    namespace column = protocol::state;
     StateSummary summary;
-    summary.kappa = row.at(2) * 1000.0;
-    summary.z_na = row.at(3);
-    summary.ei_i = row.at(4) / 1000000000.0;
+    summary.kappa = units::perMetre(row.at(column::kappa));
+    summary.z_na = row.at(column::Z_na);
+    summary.ei_i = units::kilonewtonSquareMetres(row.at(column::EI_i));
     return summary;
 }

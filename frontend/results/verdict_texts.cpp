@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "files/units.h"
+
 namespace results {
 
 namespace {

@@ -2,21 +2,11 @@
 
 #include <QTextCodec>
 
-const char *const engineErrorMarker = "FEHLERMELDUNG:";
-const char *const engineSuccessLine = "Berechnung wurde erfolgreich abgeschlossen";
+#include "protocol/console_lines.h"
+
 const char *const minimumReinforcementWarning =
     "Mindestbewehrung nicht vorhanden: Spannungsermittlung unter Berücksichtigung von Tension Stiffening "
     "ergibt keine eindeutige Lösung";
-
-namespace {
-
-// The engine's own line, spelled as it writes it (also the corrected spelling).
-bool isMinimumReinforcementLine(const QString &line) {
-    return line.contains(QLatin1String("Mindestbewehurng nicht vorhanden")) ||
-           line.contains(QLatin1String("Mindestbewehrung nicht vorhanden"));
-}
-
-}  // namespace
 
 QString decodeEngineText(const QByteArray &bytes) {
     static QTextCodec *const codec = QTextCodec::codecForName("Windows-1252");
@@ -41,14 +31,13 @@ EngineReport EngineErrorLines::finish() {
 EngineReport EngineErrorLines::scan(const QList<QByteArray> &lines) const {
     EngineReport report;
     for (const QByteArray &bytes : lines) {
-        const QString line = decodeEngineText(bytes).remove(QLatin1Char('\r'));
-        if (line.contains(QLatin1String(engineErrorMarker))) {
-            if (isMinimumReinforcementLine(line))
-                report.warningLines << QString::fromUtf8(minimumReinforcementWarning);
-            else
-                report.errorLines << line;
-        }
-        if (line.contains(QLatin1String(engineSuccessLine))) report.succeeded = true;
+        // The markers are ASCII: they are searched in the engine's bytes.
+        const std::string engineLine = bytes.toStdString();
+        if (protocol::isMinimumReinforcementLine(engineLine))
+            report.warningLines << QString::fromUtf8(minimumReinforcementWarning);
+        else if (protocol::isErrorLine(engineLine))
+            report.errorLines << decodeEngineText(bytes).remove(QLatin1Char('\r'));
+        if (protocol::isSuccessLine(engineLine)) report.succeeded = true;
     }
     return report;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The engine's console protocol as the front end reads it. The engine writes
-// Windows-1252 bytes; errors ("FEHLERMELDUNG:") and the success line come on
-// standard error. Output arrives in chunks that may end inside a line, so the
+// The engine's console protocol as the front end reads it (the markers are
+// those of protocol/console_lines.h). The engine writes Windows-1252 bytes;
+// errors and the success line come on standard error. Output arrives in chunks that may end inside a line, so the
 // markers are searched in complete lines only: a marker split across two
 // chunks is found once, when its line is complete.
 #include <QByteArray>
@@ -11,10 +11,9 @@
 // Text of engine output bytes (Windows-1252, e.g. 0xDF is "ß").
 QString decodeEngineText(const QByteArray &bytes);
 
-extern const char *const engineErrorMarker;    // "FEHLERMELDUNG:"
-extern const char *const engineSuccessLine;    // "Berechnung wurde erfolgreich abgeschlossen"
 // The engine reports missing minimum reinforcement with its error marker,
-// then goes on and finishes the calculation: for the user it is a warning.
+// then goes on and finishes the calculation: for the user it is a warning
+// with this text.
 extern const char *const minimumReinforcementWarning;  // "Mindestbewehrung nicht vorhanden: ..."
 
 // What the complete standard-error lines of a chunk report.

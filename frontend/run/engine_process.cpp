@@ -36,6 +36,11 @@ void EngineProcess::startEngine() {
     start(program_, QStringList());
 }
 
+void EngineProcess::startEngine(const std::string &runFolder) {
+    program_ = engineProgram();
+    start(program_, QStringList{QString::fromStdString(platform::pathToUtf8(runFolder))});
+}
+
 EngineChunk EngineProcess::takeOutput() {
     const QByteArray error = readAllStandardError();
     EngineChunk chunk;

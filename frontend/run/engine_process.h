@@ -4,6 +4,7 @@
 // standard error into lines for the error and success markers.
 #include <QProcess>
 #include <QString>
+#include <string>
 
 #include "run/engine_output.h"
 
@@ -28,8 +29,11 @@ public:
     // an empty text returns to the normal search.
     static void setEngineProgram(const QString &program);
 
-    // Starts the engine without arguments.
+    // Starts the engine without arguments: it calculates the newest run folder.
     void startEngine();
+    // Starts the engine on the given run folder (a path of the platform
+    // layer), whatever folder is newest.
+    void startEngine(const std::string &runFolder);
     const QString &startedProgram() const { return program_; }
 
     // Reads what is available now. After the process has finished, a last

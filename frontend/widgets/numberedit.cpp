@@ -5,6 +5,8 @@
 #include <QStyleOptionFrame>
 #include <cmath>
 
+#include "files/design.h"
+
 namespace {
 
 // The widest text a field must show whole: a moment in N mm as the input
@@ -37,15 +39,10 @@ NumberEdit::NumberEdit(QWidget *parent) : QLineEdit(parent) {
     connect(this, SIGNAL(textChanged(QString)), this, SLOT(inputTextChanged()));
 }
 
+// The design model's rule for a typed number: a decimal comma stands for the
+// point, and only a finite number counts.
 bool NumberEdit::parseNumber(const QString &text, double &x) {
-    QString number = text;
-    // One decimal comma stands for the point; "1.000,5" is no number.
-    if (number.count(QLatin1Char(',')) == 1 && !number.contains(QLatin1Char('.')))
-        number.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    x = number.toDouble(&ok);
-    // "inf" and "nan" parse but are no usable input for the engine.
-    return ok && std::isfinite(x);
+    return design::parseFormNumber(text.toStdString(), x);
 }
 
 bool NumberEdit::isValid() const {
@@ -56,12 +53,6 @@ bool NumberEdit::isValid() const {
 double NumberEdit::value() const {
     double x = 0.0;
     return parseNumber(text(), x) ? x : 0.0;
-}
-
-QString NumberEdit::fileText() const {
-    double x = 0.0;
-    if (!parseNumber(text(), x)) return QString();
-    return text().trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
 }
 
 NumberEdit::State NumberEdit::state() const {

@@ -3,8 +3,8 @@
 
 class QEvent;
 
-// Numeric input field. A decimal comma is accepted as typed ("1,5" is 1.5)
-// and written to files as a point. The field marks its state with a colour
+// Numeric input field. A decimal comma is accepted as typed ("1,5" is 1.5;
+// the design model writes the number with a point). The field marks its state with a colour
 // and a frame, so that it does not rely on colour alone: yellow with a dashed
 // frame when empty, red with a solid frame when the text is no number or the
 // value lies outside its permitted range (set from outside with
@@ -25,9 +25,6 @@ public:
     // The text as a number; 0 when it is no number.
     virtual double value() const;
 
-    // The text as the input file stores it: a number with "." as decimal
-    // point; empty when the text is no number.
-    QString fileText() const;
     // Reads a number as the field does; false for anything else.
     static bool parseNumber(const QString &text, double &x);
 

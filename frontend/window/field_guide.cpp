@@ -9,62 +9,6 @@
 namespace fieldguide {
 namespace {
 
-const char *const sigmaFollowsFsk =
-    "σ_s folgt f_sk: Beim Eintippen von f_sk wird σ_s auf denselben Wert gesetzt.\n"
-    "Danach kann σ_s eigens geändert werden.";
-const char *const fromProfileTable =
-    "Die Bereiche gelten für das Schweissprofil. Beim Walzprofil kommt der Wert\n"
-    "aus der Profiltabelle und ist nicht änderbar.";
-const char *const momentSign =
-    "Positiv: Druck am oberen Rand (Feldmoment); negativ: Zug in der Platte (Stützmoment).";
-
-const QList<FieldInfo> table = {
-    {"m_betonGamma", "gamma_c", "γ_c", "Beton", "Teilsicherheitsbeiwert für Beton", "–", ""},
-    {"m_betonAlpha", "alpha_c", "f_cd,RedFak", "Beton",
-     "Abminderungsbeiwert der Bemessungsdruckfestigkeit des Betons", "–", ""},
-    {"m_bewehrungForce", "f_sk", "f_sk", "Bewehrung", "charakteristische Streckgrenze des Betonstahls",
-     "N/mm²", ""},
-    {"m_bewehrungGamma", "gamma_s", "γ_s", "Bewehrung", "Teilsicherheitsbeiwert für Betonstahl", "–", ""},
-    {"m_baustahlForce", "f_yk", "f_yk", "Baustahl", "charakteristische Streckgrenze des Baustahls", "N/mm²",
-     ""},
-    {"m_baustahlGamma", "gamma_M", "γ_M", "Baustahl", "Teilsicherheitsbeiwert für Baustahl", "–", ""},
-    {"m_betonHoeheC", "h_c", "h_c", "Geometrie", "Gesamthöhe der Betonplatte", "mm", ""},
-    {"m_betonHoeheP", "h_profilblech", "h_p", "Geometrie", "Höhe des Profilblechs (0 ohne Profilblech)", "mm",
-     ""},
-    {"m_betonBreiteE", "b_e", "b_e", "Geometrie", "mittragende Breite der Betonplatte", "mm", ""},
-    {"m_betonBreiteP", "b_p", "b_p", "Geometrie", "Breite des Betons zwischen den Rippen des Profilblechs",
-     "mm", ""},
-    {"m_bewehrungDU", "d_u", "d_u", "Geometrie", "Stabdurchmesser der unteren Bewehrungslage", "mm", ""},
-    {"m_bewehrungDO", "d_o", "d_o", "Geometrie", "Stabdurchmesser der oberen Bewehrungslage", "mm", ""},
-    {"m_bewehrungAbstandUnten", "AbstanduntereLage", "e_u", "Geometrie",
-     "Stababstand der unteren Bewehrungslage", "mm", ""},
-    {"m_bewehrungAbstandOben", "AbstandobereLage", "e_o", "Geometrie", "Stababstand der oberen Bewehrungslage",
-     "mm", ""},
-    {"m_bewehrungCnormU", "c_nom_u", "c_nom,u", "Geometrie", "Betondeckung der unteren Bewehrungslage", "mm",
-     ""},
-    {"m_bewehrungCnormO", "c_nom_o", "c_nom,o", "Geometrie", "Betondeckung der oberen Bewehrungslage", "mm",
-     ""},
-    {"m_baustahlHoehe", "h", "h", "Geometrie", "Höhe des Baustahlquerschnitts", "mm", fromProfileTable, true},
-    {"m_baustahlTfu", "t_f1", "t_fu", "Geometrie", "Dicke des unteren Flansches", "mm", fromProfileTable, true},
-    {"m_baustahlTfo", "t_f2", "t_fo", "Geometrie", "Dicke des oberen Flansches", "mm", fromProfileTable, true},
-    {"m_baustahlBfu", "b_f1", "b_fu", "Geometrie", "Breite des unteren Flansches", "mm", fromProfileTable, true},
-    {"m_baustahlBfc", "b_f2", "b_fo", "Geometrie", "Breite des oberen Flansches", "mm", fromProfileTable, true},
-    {"m_baustahlTw", "t_w", "t_w", "Geometrie", "Stegdicke", "mm", fromProfileTable, true},
-    {"m_momen_g", "M_g", "M_k", "Gebrauchstauglichkeit", "Biegemoment im Grenzzustand der Gebrauchstauglichkeit",
-     "kNm", momentSign},
-    {"m_querkraft_g", "V_g", "V_k", "Gebrauchstauglichkeit",
-     "Querkraft im Grenzzustand der Gebrauchstauglichkeit", "kN", ""},
-    {"m_k", "k", "k", "Mindestbewehrung", "Beiwert k für die Wirkung nichtlinear verteilter Eigenspannungen",
-     "–", ""},
-    {"m_k_c", "k_c", "k_c", "Mindestbewehrung", "Beiwert k_c für die Spannungsverteilung in der Zugzone", "–",
-     ""},
-    {"m_s_s", "s_s", "σ_s", "Mindestbewehrung", "zulässige Spannung der Mindestbewehrung", "N/mm²",
-     sigmaFollowsFsk},
-    {"m_momen_t", "M_t", "M_d", "Tragfähigkeit", "Biegemoment im Grenzzustand der Tragfähigkeit", "kNm",
-     momentSign},
-    {"m_querkraft_t", "V_t", "V_d", "Tragfähigkeit", "Querkraft im Grenzzustand der Tragfähigkeit", "kN", ""},
-};
-
 QString u(const char *text) { return QString::fromUtf8(text); }
 
 // A bound as the form writes numbers: German decimal comma.
@@ -164,20 +108,16 @@ bool keeps(const Condition &c, const bounds::Range &range, double x, double lowe
 
 }  // namespace
 
-const QList<FieldInfo> &fields() { return table; }
+const FieldInfo *find(const QString &objectName) { return design::fieldNamed(objectName.toStdString()); }
 
-const FieldInfo *find(const QString &objectName) {
-    for (const FieldInfo &info : table)
-        if (objectName == QLatin1String(info.objectName)) return &info;
-    return nullptr;
-}
+QString fileSymbol(const FieldInfo &info) { return QString::fromLatin1(design::symbolOf(info.member)); }
 
-QString label(const FieldInfo &info) { return u(info.symbol) + " (" + u(info.group) + ")"; }
+QString label(const FieldInfo &info) { return QString::fromStdString(design::label(info)); }
 
-QString visibleSymbol(const QString &fileSymbol) {
-    for (const FieldInfo &info : table)
-        if (fileSymbol == QLatin1String(info.fileSymbol)) return u(info.symbol);
-    return fileSymbol;
+QString visibleSymbol(const QString &symbol) {
+    for (const FieldInfo &info : design::fields())
+        if (symbol == fileSymbol(info)) return u(info.symbol);
+    return symbol;
 }
 
 QList<const bounds::Range *> rangesOf(const QString &fileSymbol) {
@@ -198,7 +138,7 @@ QString toolTip(const FieldInfo &info) {
     const QString unit = u(info.unit);
     tip += u("\nEinheit: ") + (unit == u("–") ? u("– (dimensionslos)") : unit);
     QStringList allowed;
-    for (const bounds::Range *range : rangesOf(u(info.fileSymbol))) allowed += conditions(*range, unit);
+    for (const bounds::Range *range : rangesOf(fileSymbol(info))) allowed += conditions(*range, unit);
     tip += u("\nZulässig: ") + (allowed.isEmpty() ? u("jeder Zahlenwert") : allowed.join(u("; ")));
     for (const QString &word : allowed.join(' ').split(' '))
         if (word == "r") {
@@ -236,7 +176,7 @@ void InputGuide::addField(NumberEdit *field) {
     const fieldguide::FieldInfo *info = fieldguide::find(field->objectName());
     if (!info) return;
     m_fields << field;
-    m_bySymbol.insert(QString::fromLatin1(info->fileSymbol), field);
+    m_bySymbol.insert(fieldguide::fileSymbol(*info), field);
     field->setGuide(fieldguide::toolTip(*info));
     connect(field, &QLineEdit::textChanged, this, &InputGuide::recheck);
 }
@@ -310,7 +250,7 @@ QStringList InputGuide::problems() const {
 void InputGuide::recheck() {
     for (NumberEdit *field : qAsConst(m_fields)) {
         const fieldguide::FieldInfo *info = fieldguide::find(field->objectName());
-        const QString symbol = QString::fromLatin1(info->fileSymbol);
+        const QString symbol = fieldguide::fileSymbol(*info);
         const double x = valueOf(symbol);
         QStringList broken;
         if (std::isfinite(x)) {

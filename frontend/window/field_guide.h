@@ -1,9 +1,11 @@
 #pragma once
 // What each numeric input field means: its symbol as the form shows it, its
-// group, meaning and unit, and its permitted ranges, taken from the engine's
-// range table (io/validation_bounds.h) and never copied. InputGuide sets the
-// tooltips and marks a field whose value lies outside while the user types;
-// ranges set by other fields are checked again when those change.
+// group, meaning and unit (the design model's field table, files/design.h),
+// and its permitted ranges, taken from the engine's range table
+// (io/validation_bounds.h) under the value's input-file symbol and never
+// copied. InputGuide sets the tooltips and marks a field whose value lies
+// outside while the user types; ranges set by other fields are checked again
+// when those change.
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -11,26 +13,19 @@
 #include <QStringList>
 #include <functional>
 
+#include "files/design.h"
 #include "io/validation_bounds.h"
 
 class NumberEdit;
 
 namespace fieldguide {
 
-struct FieldInfo {
-    const char *objectName;  // member name of the field, e.g. "m_betonGamma"
-    const char *fileSymbol;  // name of the value in the input file and the range table
-    const char *symbol;      // as the form shows it, e.g. "γ_c"
-    const char *group;       // e.g. "Beton"
-    const char *meaning;
-    const char *unit;        // "–" for a factor
-    const char *note;        // further hint, or ""
-    bool plate = false;      // a plate of the steel section: from the profile table when rolled
-};
+using FieldInfo = design::FieldInfo;
 
-// The numeric fields in the order of the checks before a run.
-const QList<FieldInfo> &fields();
+// The field of a form field's object name (its formName); nullptr for another name.
 const FieldInfo *find(const QString &objectName);
+// The name of the field's value in the input file and the range table.
+QString fileSymbol(const FieldInfo &info);
 
 // "γ_c (Beton)": how messages name a field.
 QString label(const FieldInfo &info);
@@ -64,7 +59,7 @@ class InputGuide : public QObject {
 public:
     explicit InputGuide(QObject *parent = nullptr);
 
-    // Adds a field known to fieldguide::fields() by its object name; sets its
+    // Adds a field known to design::fields() by its object name; sets its
     // tooltip and checks the ranges again whenever its text changes.
     void addField(NumberEdit *field);
     // Values of symbols that are no field: the root radius "r".

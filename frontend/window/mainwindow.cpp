@@ -23,6 +23,7 @@
 #include "window/window_layout.h"
 #include "widgets/numberedit.h"
 #include "platform/platform.h"
+#include "files/design.h"
 #include "window/field_guide.h"
 // The report's menu entries and the drawing's context menu.
 #include "plots/plot_export.h"
@@ -31,6 +32,7 @@
 #include "results/result_reader.h"
 #include "window/report_actions.h"
 #include "window/run_status.h"
+#include "protocol/result_files.h"
 
 namespace {
 const char *const groupBoxStyle = "QGroupBox { font-size: 17px;}";
@@ -54,7 +56,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     // "Werte kopieren" of the drawing: the dimensions of the run it shows.
     PlotExport::attach(m_plotView, [this]() {
         const std::string &shown = m_shownRun.runFolder();
-        return shown.empty() ? QString() : sectionValuesText(readSectionGeometry(shown + results::outputFile));
+        return shown.empty() ? QString() : sectionValuesText(readSectionGeometry(shown + protocol::outputFile));
     });
     connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_plot()));
     tabs->addTab(m_plotView, "Plot");
@@ -76,11 +78,12 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     centralLayout->setContentsMargins(0, 0, 0, 0);  // every pixel of a laptop screen for the tabs
     centralLayout->addWidget(tabs);
 
+    // The fields are found by name among the window's children.
+    setCentralWidget(central);
     registerEingabeFelder();
     connectSectionPreview();
     installInputGuide();
 
-    setCentralWidget(central);
     // Restored from maximised, the window still fits the screen.
     const QRect available = screen()->availableGeometry();
     resize(fittedWindowSize(sizeHint(), available, windowFrameAllowance));
@@ -236,44 +239,17 @@ QWidget *MainWindow::buildRechteSpalte() {
     return spalte;
 }
 
-// Field order of the checks before a run; messages name a field by its
-// symbol and group ("γ_c (Beton)").
+// The fields of the design model's one field table, in its order (the order
+// of the checks before a run): each value of the design, the field that
+// shows it, its unit on the form, and through its input-file symbol the
+// permitted ranges of the engine (window/field_guide.h). Messages name a
+// field by its symbol and group ("γ_c (Beton)").
 void MainWindow::registerEingabeFelder() {
-    const QList<QPair<NumberEdit *, const char *>> felder = {
-        {m_betonGamma, "m_betonGamma"},
-        {m_betonAlpha, "m_betonAlpha"},
-        {m_bewehrungForce, "m_bewehrungForce"},
-        {m_bewehrungGamma, "m_bewehrungGamma"},
-        {m_baustahlForce, "m_baustahlForce"},
-        {m_baustahlGamma, "m_baustahlGamma"},
-        {m_betonHoeheC, "m_betonHoeheC"},
-        {m_betonHoeheP, "m_betonHoeheP"},
-        {m_betonBreiteE, "m_betonBreiteE"},
-        {m_betonBreiteP, "m_betonBreiteP"},
-        {m_bewehrungDU, "m_bewehrungDU"},
-        {m_bewehrungDO, "m_bewehrungDO"},
-        {m_bewehrungAbstandUnten, "m_bewehrungAbstandUnten"},
-        {m_bewehrungAbstandOben, "m_bewehrungAbstandOben"},
-        {m_bewehrungCnormU, "m_bewehrungCnormU"},
-        {m_bewehrungCnormO, "m_bewehrungCnormO"},
-        {m_baustahlHoehe, "m_baustahlHoehe"},
-        {m_baustahlTfu, "m_baustahlTfu"},
-        {m_baustahlTfo, "m_baustahlTfo"},
-        {m_baustahlBfu, "m_baustahlBfu"},
-        {m_baustahlBfc, "m_baustahlBfc"},
-        {m_baustahlTw, "m_baustahlTw"},
-        {m_momen_g, "m_momen_g"},
-        {m_querkraft_g, "m_querkraft_g"},
-        {m_k, "m_k"},
-        {m_k_c, "m_k_c"},
-        {m_s_s, "m_s_s"},
-        {m_momen_t, "m_momen_t"},
-        {m_querkraft_t, "m_querkraft_t"},
-    };
-    for (const auto &feld : felder) {
-        feld.first->setObjectName(feld.second);
-        m_eingabeFelder.append(feld.first);
-        m_feldNamen.insert(feld.first, fieldguide::label(*fieldguide::find(feld.second)));
+    for (const design::FieldInfo &info : design::fields()) {
+        auto *feld = findChild<NumberEdit *>(QString::fromLatin1(info.formName));
+        Q_ASSERT(feld);
+        m_eingabeFelder.append(feld);
+        m_feldNamen.insert(feld, fieldguide::label(info));
     }
 }
 

@@ -38,6 +38,9 @@ class MyGraphicsView;
 class MomentCurvaturePlot;
 class RunStatus;
 class NumberEdit;
+namespace design {
+struct Design;
+}
 namespace designfile {
 struct Choices;
 }
@@ -111,8 +114,9 @@ private:
     // Section preview of the input tab (mainwindow_preview.cpp)
     void connectSectionPreview();
 
-    // Input rows (mainwindow_form.cpp)
-    NumberEdit *newField(int width, int height = 0);
+    // Input rows (mainwindow_form.cpp); a field is named by the identifier of
+    // its value in the design model's field table (design::fields()).
+    NumberEdit *newField(const char *name, int width = 0, int height = 0);
     void addSymbol(QHBoxLayout *row, const QString &main, const QString &index);
     void addUnit(QHBoxLayout *row, const QString &unit);
     QLayout *buildBetonRow();
@@ -127,12 +131,12 @@ private:
     QWidget *buildGebrauchstauglichkeitTab();
     QWidget *buildTragfaehigkeitTab();
 
-    // Saving and opening (mainwindow_input.cpp)
+    // The form as the design model, saving and opening (mainwindow_input.cpp)
+    design::Design formDesign() const;
+    void showDesign(const design::Design &design);
     designfile::Choices dateiAuswahlen() const;
     QString eingabeDateiText() const;
-    void applyInputLine(int section, const QStringList &words);
-    void waehleEintrag(QComboBox *auswahl, const QString &text, const QString &fehlertext);
-    void setzeStatus(QCheckBox *schalter, const QString &status, const QString &fehlertext);
+    void waehleEintrag(QComboBox *auswahl, const std::string &text);
 
     // The design file as a document (mainwindow_documents.cpp)
     bool confirmUnsavedChanges();
@@ -148,8 +152,8 @@ private:
     // Tooltips and range marks of the input fields (mainwindow_guide.cpp)
     void installInputGuide();
 
-    // Engine run and results refresh (mainwindow_engine.cpp). The batch mode
-    // leaves the ranges to the engine, whose messages it reports.
+    // Engine run and results refresh (mainwindow_engine.cpp). Without the
+    // range check the engine reports values outside their ranges (tests).
     void startCalculation(bool checkRanges);
     void startEngine();
     void engineStopped(QProcess *process);
@@ -205,6 +209,7 @@ private:
     NumberEdit *m_momen_t = nullptr;
     NumberEdit *m_querkraft_t = nullptr;
 
+    // The numeric fields in the order of the design model's field table.
     QList<NumberEdit *> m_eingabeFelder;
     QHash<NumberEdit *, QString> m_feldNamen;
 
@@ -267,6 +272,5 @@ private:
     QStringList m_messageLog;
     QStringList m_messageTitles;
 
-    friend class BatchRun;         // headless run of a design file (batch_mode.cpp)
     friend class MainWindowProbe;  // test access (tests/frontend/support)
 };

@@ -73,7 +73,7 @@ QString MainWindow::dateiWaehlen(filedialogs::Mode modus) {
                                                     shippedfiles::protectedFolders());
     QString pfad = m_fileChooser ? m_fileChooser(modus, start) : filedialogs::chooseWithDialog(this, modus, start);
     if (pfad.isEmpty()) return pfad;
-    if (modus == filedialogs::Mode::Save) pfad = designfile::withDesignSuffix(pfad);
+    if (modus == filedialogs::Mode::Save) pfad = QString::fromStdString(designfile::withDesignSuffix(pfad.toStdString()));
     recentfiles::setLastFolder(QFileInfo(pfad).absolutePath());
     return pfad;
 }

@@ -12,7 +12,7 @@
 #include "window/mainwindow.h"
 #include "widgets/numberedit.h"
 #include "platform/platform.h"
-#include "files/run_folder.h"
+#include "protocol/run_folders.h"
 #include "results/run_outcome.h"
 #include "window/run_status.h"
 
@@ -55,12 +55,12 @@ void MainWindow::startCalculation(bool checkRanges) {
     m_zustandGzgMitTs = StateSummary();
     m_zustandGzt = StateSummary();
 
-    m_runFolder = nextRunFolder(platform::workFolder());
+    m_runFolder = protocol::nextRunFolder(platform::workFolder());
     m_runFolderPath = QString::fromStdString(platform::pathToUtf8(m_runFolder));
     speichern(m_runFolderPath, 1);
     // Without its input file the engine would calculate the previous run
     // folder again and report success for a design that was never written.
-    if (!QFile::exists(m_runFolderPath + "input.txt")) return;
+    if (!QFile::exists(m_runFolderPath + protocol::inputFile)) return;
     m_shownRun.calculationStarted(formStand(), isWindowModified() ? QString() : QString::fromStdString(m_dateiName));
     startEngine();
 }
@@ -133,18 +133,18 @@ void MainWindow::showPendingWarnings() {
 void MainWindow::oeffnenLetzteClicked() {
     if (!confirmUnsavedChanges()) return;
     const std::string workFolder = platform::workFolder();
-    platform::RunFolder newest;
-    if (!platform::newestRunFolder(workFolder, newest)) {
+    protocol::RunFolder newest;
+    if (!protocol::newestRunFolder(workFolder, newest)) {
         showInformation("letzte Berechnung", "Es liegt noch keine Berechnung vor.");
         return;
     }
     // The folder by its name as it stands on disk ("007" stays "007").
-    const std::string runFolder = latestRunFolder(workFolder);
+    const std::string runFolder = protocol::latestRunFolder(workFolder);
     // A refused input file leaves the form as it was (one message): the run's
     // results are then not shown beside a design they do not belong to. A run
     // folder without an input file still shows what it holds.
     // The form reads UTF-8 names; the run folder is in the platform's encoding.
-    const std::string eingabe = platform::pathToUtf8(runFolder + "input.txt");
+    const std::string eingabe = platform::pathToUtf8(runFolder + protocol::inputFile);
     if (!oeffnen(eingabe) && QFile::exists(QString::fromStdString(eingabe))) return;
     m_runFolder = runFolder;
     m_shownRun.runShown(runFolder, formStand(), isWindowModified() ? QString() : QString::fromStdString(m_dateiName));

@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "files/data_file.h"
+#include "files/design_choices.h"
+#include "protocol/input_lines.h"
 #include "widgets/indexedlabel.h"
 #include "window/mainwindow.h"
 #include "widgets/numberedit.h"
@@ -24,9 +26,10 @@ QLabel *rowHead(const QString &text) {
 
 }  // namespace
 
-NumberEdit *MainWindow::newField(int width, int height) {
+NumberEdit *MainWindow::newField(const char *name, int width, int height) {
     auto *field = new NumberEdit;
-    field->setFieldWidth(width);
+    field->setObjectName(name);
+    if (width > 0) field->setFieldWidth(width);
     if (height > 0) field->setFixedHeight(height);
     return field;
 }
@@ -52,10 +55,9 @@ QLayout *MainWindow::buildBetonRow() {
 
     m_betonForce = new QComboBox;
     m_betonForce->setObjectName("m_betonForce");
-    m_betonForce->addItems({"C20/25", "C25/30", "C30/37", "C35/45", "C40/50", "C45/55",
-                            "C50/60", "C55/67", "C60/75"});
-    m_betonGamma = newField(m_feldBreite);
-    m_betonAlpha = newField(m_feldBreite);
+    m_betonForce->addItems(designchoices::concreteClasses());
+    m_betonGamma = newField("m_betonGamma", m_feldBreite);
+    m_betonAlpha = newField("m_betonAlpha", m_feldBreite);
     m_betonBruchdehnung = new QCheckBox("Begrenzung der Bruchdehnung");
     m_betonBruchdehnung->setObjectName("m_betonBruchdehnung");
 
@@ -84,11 +86,12 @@ QLayout *MainWindow::buildBetonRow() {
 }
 
 QLayout *MainWindow::buildBewehrungRow() {
-    m_bewehrungForce = newField(m_feldBreite);
-    m_bewehrungGamma = newField(m_feldBreite);
+    m_bewehrungForce = newField("m_bewehrungForce", m_feldBreite);
+    m_bewehrungGamma = newField("m_bewehrungGamma", m_feldBreite);
     m_bewehrungKlasse = new QComboBox;
     m_bewehrungKlasse->setObjectName("m_bewehrungKlasse");
-    m_bewehrungKlasse->addItems({"A", "B", "C"});
+    for (const std::string &klasse : protocol::input::ductilityClasses)
+        m_bewehrungKlasse->addItem(QString::fromStdString(klasse));
     m_bewehrungVerfestigung = new QCheckBox("Verfestigung");
     m_bewehrungVerfestigung->setObjectName("m_bewehrungVerfestigung");
 
@@ -118,8 +121,8 @@ QLayout *MainWindow::buildBewehrungRow() {
 }
 
 QLayout *MainWindow::buildBaustahlRow() {
-    m_baustahlForce = newField(m_feldBreite);
-    m_baustahlGamma = newField(m_feldBreite);
+    m_baustahlForce = newField("m_baustahlForce", m_feldBreite);
+    m_baustahlGamma = newField("m_baustahlGamma", m_feldBreite);
 
     auto *row = new QHBoxLayout;
     row->addWidget(rowHead("Baustahl:\t"));
@@ -140,26 +143,27 @@ QLayout *MainWindow::buildBaustahlRow() {
 
 QWidget *MainWindow::buildGeometriePanel() {
     const int hoehe = 17;
-    m_betonBreiteE = newField(40, hoehe);
-    m_bewehrungCnormO = newField(m_feldBreite, hoehe);
-    m_betonHoeheC = newField(m_feldBreite, hoehe);
-    m_bewehrungAbstandOben = newField(m_feldBreite, hoehe);
-    m_bewehrungAbstandUnten = newField(m_feldBreite, hoehe);
-    m_baustahlBfc = newField(m_feldBreite, hoehe);
-    m_bewehrungDU = newField(m_feldBreite, hoehe);
-    m_bewehrungDO = newField(m_feldBreite, hoehe);
-    m_bewehrungCnormU = newField(m_feldBreite, hoehe);
-    m_betonBreiteP = newField(m_feldBreite, hoehe);
-    m_betonHoeheP = newField(m_feldBreite, hoehe);
-    m_baustahlHoehe = newField(m_feldBreite, hoehe);
-    m_baustahlTw = newField(m_feldBreite, hoehe);
-    m_baustahlTfo = newField(m_feldBreite, hoehe);
-    m_baustahlBfu = newField(m_feldBreite, hoehe);
-    m_baustahlTfu = newField(m_feldBreite, hoehe);
+    m_betonBreiteE = newField("m_betonBreiteE", 40, hoehe);
+    m_bewehrungCnormO = newField("m_bewehrungCnormO", m_feldBreite, hoehe);
+    m_betonHoeheC = newField("m_betonHoeheC", m_feldBreite, hoehe);
+    m_bewehrungAbstandOben = newField("m_bewehrungAbstandOben", m_feldBreite, hoehe);
+    m_bewehrungAbstandUnten = newField("m_bewehrungAbstandUnten", m_feldBreite, hoehe);
+    m_baustahlBfc = newField("m_baustahlBfc", m_feldBreite, hoehe);
+    m_bewehrungDU = newField("m_bewehrungDU", m_feldBreite, hoehe);
+    m_bewehrungDO = newField("m_bewehrungDO", m_feldBreite, hoehe);
+    m_bewehrungCnormU = newField("m_bewehrungCnormU", m_feldBreite, hoehe);
+    m_betonBreiteP = newField("m_betonBreiteP", m_feldBreite, hoehe);
+    m_betonHoeheP = newField("m_betonHoeheP", m_feldBreite, hoehe);
+    m_baustahlHoehe = newField("m_baustahlHoehe", m_feldBreite, hoehe);
+    m_baustahlTw = newField("m_baustahlTw", m_feldBreite, hoehe);
+    m_baustahlTfo = newField("m_baustahlTfo", m_feldBreite, hoehe);
+    m_baustahlBfu = newField("m_baustahlBfu", m_feldBreite, hoehe);
+    m_baustahlTfu = newField("m_baustahlTfu", m_feldBreite, hoehe);
 
     m_baustahlProfiltyp = new QComboBox;
     m_baustahlProfiltyp->setObjectName("m_baustahlProfiltyp");
-    m_baustahlProfiltyp->addItems({"Schweissprofil", "Walzprofil"});
+    for (const std::string &typ : protocol::input::profileTypes)
+        m_baustahlProfiltyp->addItem(QString::fromStdString(typ));
     baustahlProfilname();
 
     // The spacings suit fields of 67 px, the width a seven-character number
@@ -270,11 +274,11 @@ QWidget *MainWindow::buildGeometriePanel() {
 }
 
 QLayout *MainWindow::buildGebrauchstauglichkeitArea() {
-    m_momen_g = new NumberEdit;
-    m_querkraft_g = new NumberEdit;
-    m_k_c = newField(m_feldBreite);
-    m_k = newField(m_feldBreite);
-    m_s_s = newField(m_feldBreite);
+    m_momen_g = newField("m_momen_g");
+    m_querkraft_g = newField("m_querkraft_g");
+    m_k_c = newField("m_k_c", m_feldBreite);
+    m_k = newField("m_k", m_feldBreite);
+    m_s_s = newField("m_s_s", m_feldBreite);
 
     auto *kNm = new QLabel("[kNm]");
     kNm->setFixedSize(kNm->sizeHint());
@@ -327,8 +331,8 @@ QLayout *MainWindow::buildGebrauchstauglichkeitArea() {
 }
 
 QLayout *MainWindow::buildTragfaehigkeitRow() {
-    m_momen_t = new NumberEdit;
-    m_querkraft_t = new NumberEdit;
+    m_momen_t = newField("m_momen_t");
+    m_querkraft_t = newField("m_querkraft_t");
 
     auto *kNm = new QLabel("[kNm]");
     kNm->setFixedSize(kNm->sizeHint());

@@ -6,13 +6,13 @@
 #include <QPushButton>
 #include <limits>
 
+#include "protocol/input_lines.h"
 #include "widgets/numberedit.h"
 #include "window/field_guide.h"
 #include "window/mainwindow.h"
 
 namespace {
 
-const char *const rolled = "Walzprofil";
 
 QString u(const char *text) { return QString::fromUtf8(text); }
 
@@ -34,7 +34,7 @@ void MainWindow::installInputGuide() {
         connect(auswahl, QOverload<int>::of(&QComboBox::currentIndexChanged), m_guide, &InputGuide::recheck);
         connect(auswahl, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &MainWindow::formGeaendert);
     }
-    const auto profiltyp = [this]() { m_guide->setRolledSection(m_baustahlProfiltyp->currentText() == rolled); };
+    const auto profiltyp = [this]() { m_guide->setRolledSection(m_baustahlProfiltyp->currentText() == QLatin1String(protocol::input::rolledProfile)); };
     connect(m_baustahlProfiltyp, QOverload<int>::of(&QComboBox::currentIndexChanged), m_guide, profiltyp);
     profiltyp();
     for (QCheckBox *schalter : {m_betonBruchdehnung, m_bewehrungVerfestigung})

@@ -9,6 +9,7 @@
 #include "files/data_file.h"
 #include "window/file_dialogs.h"
 #include "window/mainwindow.h"
+#include "protocol/input_lines.h"
 
 namespace {
 
@@ -40,6 +41,6 @@ void MainWindow::HilfeClicked() {
 // The table is not reloaded here: the engine reads it at every run and the
 // panels at their next trigger.
 void MainWindow::materialeigenschaftenClicked() {
-    const QString problem = openDataFile("Materialeigenschaften.txt");
+    const QString problem = openDataFile(protocol::input::materialTable);
     if (!problem.isEmpty()) showInformation("Materialeigenschaften", problem);
 }

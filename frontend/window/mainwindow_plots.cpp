@@ -15,6 +15,7 @@
 #include "results/run_results.h"
 #include "plots/section_drawing.h"
 #include "plots/stress_plots.h"
+#include "protocol/result_files.h"
 
 namespace {
 
@@ -108,7 +109,7 @@ QWidget *MainWindow::buildTragfaehigkeitTab() {
 void MainWindow::update_graph_s(QCustomPlot *sigmaPlot, QCustomPlot *epsPlot, int limitState,
                                 int withTs) {
     const std::string folder = results::stateFolder(m_runFolder, limitState, withTs);
-    qDebug().nospace() << "file_a: " << QString::fromStdString(folder + results::steelStressFile);
+    qDebug().nospace() << "file_a: " << QString::fromStdString(folder + protocol::steelFile);
     const StressDistribution distribution = readStressDistribution(folder);
     const QString missing = results::notDetermined(
         results::RunResults::read(m_runFolder).state(results::analysedState(limitState, withTs)).missing);
@@ -117,7 +118,7 @@ void MainWindow::update_graph_s(QCustomPlot *sigmaPlot, QCustomPlot *epsPlot, in
 }
 
 void MainWindow::update_graph_M_V() {
-    const InteractionCurves curves = readInteractionCurves(m_runFolder + results::interactionFile);
+    const InteractionCurves curves = readInteractionCurves(m_runFolder + protocol::interactionFile);
     drawInteractionCurves(m_plotMV, curves, results::notDetermined(results::Missing::NoCalculation),
                           plasticCurveNote(results::RunResults::read(m_runFolder)));
     m_mvSummeM = curves.sumM();
@@ -130,7 +131,7 @@ void MainWindow::update_Item_M_V(double mEd, double vEd) {
 
 // The section of the run, dimensioned; the preview on the input tab follows the form.
 void MainWindow::update_plot() {
-    const SectionGeometry geometry = readSectionGeometry(m_runFolder + results::outputFile);
+    const SectionGeometry geometry = readSectionGeometry(m_runFolder + protocol::outputFile);
     const double scale = plotSceneScale(geometry);
     drawSection(m_plotScene, geometry, scale);
     // EN 1994-1-1 5.5.2(3): the web the effective section leaves out.

@@ -4,13 +4,13 @@
 #include <QGraphicsScene>
 
 #include "files/profile_table.h"
+#include "protocol/input_lines.h"
 #include "plots/section_drawing.h"
 #include "plots/section_geometry.h"
 #include "widgets/mygraphicsview.h"
 #include "widgets/numberedit.h"
 
 namespace {
-const char *const rolled = "Walzprofil";
 // The preview scales a section up to fill its view, but not without end.
 constexpr double maximumZoom = 4.0;
 }  // namespace
@@ -30,7 +30,7 @@ SectionPreview::SectionPreview(const QHash<QString, NumberEdit *> &fields, QComb
 
 bool SectionPreview::rootRadius(double &r, QString &note) const {
     r = 0.0;
-    if (m_profileType->currentText() != rolled) return true;
+    if (m_profileType->currentText() != QLatin1String(protocol::input::rolledProfile)) return true;
     const QString name = m_profileName->currentText();
     profiletable::Dimensions row;
     if (name.isEmpty()) {

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "platform/platform.h"
+#include "protocol/run_folders.h"
 
 namespace fs = std::filesystem;
 
@@ -55,8 +56,8 @@ TEST(Platform, FoldersWithUmlautsAndSpacesAreCreatedListedAndFound) {
     bool fileListed = false;
     for (const auto &e : entries) fileListed |= e.name == fileName && e.size == 3 && !e.isFolder;
     EXPECT_TRUE(fileListed) << "the listed name opens the same file";
-    platform::RunFolder newest;
-    ASSERT_TRUE(platform::newestRunFolder(work, newest));
+    protocol::RunFolder newest;
+    ASSERT_TRUE(protocol::newestRunFolder(work, newest));
     EXPECT_EQ(newest.name, "12");
     EXPECT_TRUE(std::ifstream(work + newest.name + sep + ".." + sep + fileName).good());
     EXPECT_EQ(platform::pathToUtf8("Pr" + ue + "fung"), "Pr\xC3\xBC" "fung");

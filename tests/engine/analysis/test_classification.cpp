@@ -345,7 +345,7 @@ TEST(Classification, LeavesTheShearReducedStateOfTheLimitMoments) {
     const double e_ct = s.slab.e_ct;
     ASSERT_GT(e_ct, 0.0);
     const SectionClassification reduced = classifySection(s, -1);
-    EXPECT_EQ(s.slab.tensionStiffening, "ON");
+    EXPECT_TRUE(s.slab.tensionStiffening);
     EXPECT_EQ(s.slab.e_ct, e_ct);
     SectionUnderTest fresh(exampleIPE400());
     const SectionClassification unreduced = classifySection(fresh.section(), -1);

@@ -88,7 +88,7 @@ TEST(DesignStateFiles, MomentBeyondThePlasticLimitWritesOnlyTheFailureLine) {
     EXPECT_EQ(stateFile(t, "output.txt"), "Querschnittsversagen \n");
     for (const char *file : {"spannung_c.txt", "spannung_s.txt", "spannung_a.txt"})
         EXPECT_EQ(stateFile(t, file), partHeader) << file;
-    EXPECT_EQ(t.section().design.state, "ver");
+    EXPECT_EQ(t.section().design.state, ZoneState::Failed);
 }
 
 TEST(LimitMomentBlock, LabelsInOrderWithTheStoredLimits) {

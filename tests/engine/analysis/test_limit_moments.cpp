@@ -122,7 +122,7 @@ TEST(PlasticLimit, WithoutStrainLimitsEqualsTheRigidPlasticMoment) {
         for (const int direction : {+1, -1}) {
             const LimitPoint p = plasticLimit(s, direction);
             EXPECT_EQ(p.kappa, direction * 9999.0) << c.what;
-            EXPECT_NE(p.state, "ver");
+            EXPECT_NE(p.state, ZoneState::Failed);
             EXPECT_LE(std::fabs(p.N), 50.0);
             const double M = hand.plasticMoment(direction > 0);
             EXPECT_NEAR(p.M, M, 5e4 + 1e-5 * std::fabs(M)) << c.what << " " << direction;
@@ -142,7 +142,7 @@ TEST(PlasticLimit, SteelPartOfAWeldedISectionAtFullPlasticity) {
         EXPECT_NEAR(a.N, 0.0, 1.0);
         // About the underside, a pure couple equals the moment about mid-height.
         EXPECT_NEAR(a.M, (kappa > 0 ? 1.0 : -1.0) * M_pl, 1e-6 * M_pl);
-        EXPECT_STREQ(a.state, "nel");
+        EXPECT_EQ(a.state, ZoneState::Yielded);
     }
 }
 
@@ -152,7 +152,7 @@ TEST(PlasticLimit, ConcreteCrushingEndsTheSaggingRange) {
     t.calc.elasticLimitMoments();
     t.calc.plasticLimitMoments(1);
     const LimitPoint &pl = s.plasticLimit[1];
-    EXPECT_NE(pl.state, "ver");
+    EXPECT_NE(pl.state, ZoneState::Failed);
     const double top = s.h_a + s.slab.h_c;
     const double topStrain = [&](const LimitPoint &p) { return p.kappa * (p.z0 - top); }(pl);
     EXPECT_LE(topStrain, -3.49);
@@ -161,14 +161,14 @@ TEST(PlasticLimit, ConcreteCrushingEndsTheSaggingRange) {
     // The axis is searched from the limit's own axis: within the axial-force
     // tolerance of 50 N another start could shift M by 50 N times the lever.
     double ok = pl.kappa / 2.0, failed = 2.0 * pl.kappa;
-    ASSERT_EQ(pointWithZeroN(s, failed, pl.z0).state, "ver");
+    ASSERT_EQ(pointWithZeroN(s, failed, pl.z0).state, ZoneState::Failed);
     for (int i = 0; i < 80; ++i) {
         const double mid = (ok + failed) / 2.0;
-        (pointWithZeroN(s, mid, pl.z0).state == "ver" ? failed : ok) = mid;
+        (pointWithZeroN(s, mid, pl.z0).state == ZoneState::Failed ? failed : ok) = mid;
     }
     const LimitPoint before = pointWithZeroN(s, ok, pl.z0);
     const LimitPoint after = pointWithZeroN(s, failed, pl.z0);
-    EXPECT_EQ(after.state, "ver");
+    EXPECT_EQ(after.state, ZoneState::Failed);
     EXPECT_LE(pl.M, std::max(before.M, after.M) + 5000.0);
     EXPECT_GE(pl.M, std::min(before.M, after.M) - 5000.0);
     // Signs and order of the four limits.
@@ -204,7 +204,7 @@ TEST(ElasticLimit, SaggingEqualsTheUncrackedTransformedSection) {
     const double e_y = f_yk / 210000.0 * 1000.0;
     const double kappa = std::min(e_y / Z, 1.75 / (660.0 - Z));  // steel underside or slab top
     const LimitPoint el = elasticLimit(s, +1);
-    EXPECT_EQ(el.state, "el");
+    EXPECT_EQ(el.state, ZoneState::Elastic);
     EXPECT_NEAR(el.kappa, kappa, 3e-5 * kappa) << f_yk;  // axis within 50 N
     EXPECT_NEAR(el.M, E_c * I_f * kappa / 1000.0, momentTolerance) << f_yk;
   }
@@ -238,7 +238,7 @@ TEST(ElasticLimit, HoggingEqualsTheCrackedSectionOfSteelAndBars) {
     // Steel underside in compression, steel top and the top bars' upper edge in tension.
     const double kappa = -std::min({e_y / Z, e_y / (500.0 - Z), e_sd / (630.0 - Z)});
     const LimitPoint el = elasticLimit(s, -1);
-    EXPECT_EQ(el.state, "el");
+    EXPECT_EQ(el.state, ZoneState::Elastic);
     EXPECT_NEAR(el.kappa, kappa, 3e-5 * std::fabs(kappa)) << f_yk;
     EXPECT_NEAR(el.M, EI * kappa / 1000.0, momentTolerance) << f_yk;
   }
@@ -250,15 +250,15 @@ TEST(LimitSearch, EndsOnTheLastGoodPointWithinTheMomentTolerance) {
         LimitPoint p;
         p.kappa = kappa;
         p.M = 1e9 * kappa;
-        p.state = kappa > 0.0123456 ? "ver" : "el";
+        p.state = kappa > 0.0123456 ? ZoneState::Failed : ZoneState::Elastic;
         return p;
     };
-    const LimitCriterion holds = [](const LimitPoint &p) { return p.state == "ver" ? -1 : 1; };
+    const LimitCriterion holds = [](const LimitPoint &p) { return p.state == ZoneState::Failed ? -1 : 1; };
     LimitSearch search;
     search.step = 10.0;
     search.maxSteps = 1001;
     const LimitPoint a = marchAndBisect(pointAt, holds, pointAt(0.0, 0.0), search);
-    EXPECT_EQ(a.state, "el");
+    EXPECT_EQ(a.state, ZoneState::Elastic);
     EXPECT_LE(a.kappa, 0.0123456);
     EXPECT_LE(1e9 * 0.0123456 - a.M, 5000.0);
     // A criterion that never changes ends after the march bound.
@@ -285,7 +285,7 @@ TEST(LimitMoments, ASlabOfWidthZeroNeitherYieldsNorCrushes) {
         EXPECT_NEAR(el.M, direction * M_el, momentTolerance) << direction;
         EXPECT_NEAR(el.kappa, direction * 355.0 / 210000.0 * 1000.0 / 250.0, 1e-7) << direction;
         const LimitPoint pl = plasticLimit(s, direction);
-        EXPECT_NE(pl.state, "ver");
+        EXPECT_NE(pl.state, ZoneState::Failed);
         EXPECT_NEAR(pl.M, direction * M_pl, 5e4) << direction;
     }
 }
@@ -300,16 +300,16 @@ TEST(LimitSearch, AnUnbracketedMarchClosesTheBracketAtTheFarCurvature) {
         LimitPoint p;
         p.kappa = kappa;
         p.M = 1e9 * kappa;
-        p.state = kappa > 67.89 ? "nel" : "el";
+        p.state = kappa > 67.89 ? ZoneState::Yielded : ZoneState::Elastic;
         return p;
     };
-    const LimitCriterion elastic = [](const LimitPoint &p) { return p.state == "el" ? 1 : -1; };
+    const LimitCriterion elastic = [](const LimitPoint &p) { return p.state == ZoneState::Elastic ? 1 : -1; };
     LimitSearch search;
     search.step = 0.02;
     search.maxSteps = 500;
     search.farKappa = 9999.0;
     const LimitPoint a = marchAndBisect(pointAt, elastic, pointAt(0.0, 0.0), search);
-    EXPECT_EQ(a.state, "el");
+    EXPECT_EQ(a.state, ZoneState::Elastic);
     EXPECT_NEAR(a.kappa, 67.89, 1e-5);
     EXPECT_LT(calls, 500 + 2 + 300);
     // Still elastic at the far curvature: that point is the result.
@@ -332,7 +332,7 @@ TEST(LimitMoments, FirstYieldFarOutIsStillFoundExactly) {
     const double kappa = f_yd / 210000.0 * 1000.0 / 250.0;
     for (const int direction : {+1, -1}) {
         const LimitPoint el = elasticLimit(t.section(), direction);
-        EXPECT_EQ(el.state, "el");
+        EXPECT_EQ(el.state, ZoneState::Elastic);
         EXPECT_NEAR(el.kappa, direction * kappa, 1e-6 * kappa) << direction;
         EXPECT_NEAR(el.M, direction * f_yd * I / 250.0, 1e-6 * f_yd * I / 250.0) << direction;
     }

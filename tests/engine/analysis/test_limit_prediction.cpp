@@ -69,10 +69,10 @@ LimitPoint syntheticPoint(double kappa, double) {
     LimitPoint p;
     p.kappa = kappa;
     p.M = 1e9 * kappa;
-    p.state = kappa > failure ? "ver" : "el";
+    p.state = kappa > failure ? ZoneState::Failed : ZoneState::Elastic;
     return p;
 }
-int holds(const LimitPoint &p) { return p.state == "ver" ? -1 : 1; }
+int holds(const LimitPoint &p) { return p.state == ZoneState::Failed ? -1 : 1; }
 
 }  // namespace
 
@@ -103,7 +103,7 @@ TEST(LimitPrediction, ThePredictionSavesPointsButTheCriterionDecides) {
         search.maxSteps = 1001;
         search.predict = c.predict;
         const LimitPoint a = marchAndBisect(pointAt, holds, syntheticPoint(0.0, 0.0), search);
-        EXPECT_EQ(a.state, "el") << c.what;
+        EXPECT_EQ(a.state, ZoneState::Elastic) << c.what;
         EXPECT_LE(a.kappa, failure) << c.what;
         EXPECT_LE(1e9 * failure - a.M, 5000.0) << c.what;
         EXPECT_LE(calls, c.maxCalls) << c.what;
@@ -120,10 +120,10 @@ TEST(LimitPrediction, RealSectionLimitsAgreeWithAFineBisection) {
         double ok = 0.0, bad = direction * 0.02;
         for (int i = 0; i < 60; ++i) {
             const double mid = (ok + bad) / 2.0;
-            (pointWithZeroN(s, mid, el.z0).state == "el" ? ok : bad) = mid;
+            (pointWithZeroN(s, mid, el.z0).state == ZoneState::Elastic ? ok : bad) = mid;
         }
         EXPECT_NEAR(el.kappa, ok, 1e-5 * std::fabs(ok)) << direction;
-        EXPECT_EQ(el.state, "el");
+        EXPECT_EQ(el.state, ZoneState::Elastic);
     }
 }
 

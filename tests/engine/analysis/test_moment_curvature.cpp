@@ -115,7 +115,7 @@ TEST(MomentCurvature, EveryRowIsAPlaneOfZeroAxialForceWithItsMoment) {
             EXPECT_NEAR(back.N, r.sum_N, 1e-9 * (1.0 + std::fabs(r.sum_N))) << c.what;
             EXPECT_NEAR(back.M, r.sum_M, 1e-9 * std::fabs(r.sum_M)) << c.what << r.kappa;
             EXPECT_EQ(r.zustand, back.state) << c.what << " kappa " << r.kappa;
-            EXPECT_NE(r.zustand, "ver") << c.what;
+            EXPECT_NE(r.zustand, ZoneState::Failed) << c.what;
             if (i == 0) continue;
             EXPECT_GT(r.kappa, rows[i - 1].kappa) << c.what << " row " << i;
             // Ascending curvature: the moment grows on both branches (hogging
@@ -144,10 +144,10 @@ TEST(MomentCurvature, PassesThroughZeroTheLimitsAndTheDesignState) {
         EXPECT_EQ(byKappa[0.0]->Z_na, s.Z_el_na);
         EXPECT_EQ(byKappa[0.0]->sum_M, 0.0);
         EXPECT_EQ(byKappa[0.0]->sum_N, 0.0);
-        EXPECT_EQ(byKappa[0.0]->zustand, "el");
+        EXPECT_EQ(byKappa[0.0]->zustand, ZoneState::Elastic);
         expectRow(s.elasticLimit[0], "elastic limit, hogging");
         expectRow(s.elasticLimit[1], "elastic limit, sagging");
-        ASSERT_FALSE(s.design.state == "ver") << c.what;
+        ASSERT_FALSE(s.design.state == ZoneState::Failed) << c.what;
         expectRow(s.design, "design state");
         // Ends: the plastic limits, unless they are the fully plastic state of
         // the probe; then the first moment of 99.5 % of it.

@@ -72,7 +72,7 @@ TEST(NeutralAxis, WithoutARootTheSearchEndsAndReportsFailure) {
     const ZeroAxialForce a =
         neutralAxisForZeroN(alwaysCompressed, 0.01, 300.0, searchBetween(-560, 1120));
     EXPECT_FALSE(a.found);
-    EXPECT_STREQ(a.response.state, "ver");
+    EXPECT_EQ(a.response.state, ZoneState::Failed);
     EXPECT_LT(calls, 30);  // (1120 - 300) / 50 steps and one beyond
 }
 
@@ -138,7 +138,7 @@ TEST(SectionEvaluation, ZeroCurvatureIsStressFree) {
     EXPECT_DOUBLE_EQ(p.z0, s.Z_el_na);
     EXPECT_EQ(p.N, 0.0);
     EXPECT_EQ(p.M, 0.0);
-    EXPECT_EQ(p.state, "el");
+    EXPECT_EQ(p.state, ZoneState::Elastic);
 }
 
 TEST(ElasticRange, CandidatesByHand) {
@@ -229,7 +229,7 @@ TEST(DesignState, ZeroMomentGivesZeroCurvatureAndTheUncrackedStiffness) {
     ASSERT_FALSE(d.failed);
     EXPECT_EQ(d.point.kappa, 0.0);
     EXPECT_DOUBLE_EQ(d.point.z0, s.Z_el_na);
-    EXPECT_EQ(d.point.state, "el");
+    EXPECT_EQ(d.point.state, ZoneState::Elastic);
     EXPECT_TRUE(std::isfinite(d.EI_i));
     EXPECT_DOUBLE_EQ(d.EI_i, s.slab.E_c * s.I_f);
 }
@@ -242,7 +242,7 @@ TEST(DesignState, BeyondThePlasticLimitTheSectionFails) {
         s.M_Ed = M;
         const DesignState d = solveDesignState(s);
         EXPECT_TRUE(d.failed) << M;
-        EXPECT_EQ(d.point.state, "ver");
+        EXPECT_EQ(d.point.state, ZoneState::Failed);
         EXPECT_EQ(d.point.kappa, 0.0);
         EXPECT_EQ(d.point.M, 0.0);
     }

@@ -24,7 +24,7 @@ LimitPoint point(double kappa, double z0, double M, double N) {
     p.z0 = z0;
     p.M = M;
     p.N = N;
-    p.state = "nel";
+    p.state = ZoneState::Yielded;
     return p;
 }
 
@@ -134,7 +134,7 @@ TEST(Verification, DesignStateThatMissesTheMomentIsReportedAndNotWritten) {
             EXPECT_EQ(state, "Querschnittsversagen \n");
             EXPECT_EQ(testsupport::readFile(t.files.writer.currentStateFile("spannung_a.txt")),
                       partHeader);
-            EXPECT_EQ(t.section().design.state, "ver");
+            EXPECT_EQ(t.section().design.state, ZoneState::Failed);
         } else {
             EXPECT_EQ(out.find("nicht gefunden"), std::string::npos);
             const std::size_t row = state.find('\n');

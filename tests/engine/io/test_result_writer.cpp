@@ -48,7 +48,7 @@ TEST(ResultWriter, AppendsBlocksRowsAndFailure) {
     writer.selectWithoutTensionStiffening();
     writer.writeStateRow(2.5e8, 3e5, 0.0012, 420.5, 2.1e14, 355);
     PartRow row;
-    row.zustand = "nel";
+    row.zustand = protocol::ZoneState::Yielded;
     row.Z_u = 400;
     row.Z_o = 413.5;
     row.s_u = -355;

@@ -155,20 +155,20 @@ TEST(SteelSection, ShearCheckReducesTheYieldStrength) {
     struct Case {
         const char *name;
         double ratio;
-        std::string state;
+        ShearState state;
         double fyd_red;
     };
+    const ShearState holds = ShearState::Holds, fails = ShearState::Fails;
     const Case cases[] = {
-        {"below half", 0.3, "n_ver", 355.0},
-        {"half", 0.5, "n_ver", 355.0},
-        {"three quarters", 0.75, "n_ver", 0.75 * 355.0},  // rho = 0.25
-        {"three quarters, negative", -0.75, "n_ver", 0.75 * 355.0},
-        {"full resistance", 1.0, "n_ver", 0.0},
-        {"just above resistance keeps the last reduction", 1.0 + 1e-9, "ver", 0.0},
+        {"below half", 0.3, holds, 355.0},
+        {"half", 0.5, holds, 355.0},
+        {"three quarters", 0.75, holds, 0.75 * 355.0},  // rho = 0.25
+        {"three quarters, negative", -0.75, holds, 0.75 * 355.0},
+        {"full resistance", 1.0, holds, 0.0},
+        {"just above resistance keeps the last reduction", 1.0 + 1e-9, fails, 0.0},
     };
     for (const Case &c : cases) {
-        const bool fails = st.shearCheck(c.ratio * V);
-        EXPECT_EQ(fails, c.state == "ver") << c.name;
+        EXPECT_EQ(st.shearCheck(c.ratio * V), c.state == fails) << c.name;
         EXPECT_EQ(st.querkraftZustand, c.state) << c.name;
         EXPECT_NEAR(st.fyd_red, c.fyd_red, 1e-9) << c.name;
         EXPECT_NEAR(st.e_y_red, c.fyd_red / 210.0, 1e-12) << c.name;

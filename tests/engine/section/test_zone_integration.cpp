@@ -46,9 +46,8 @@ TEST(ZoneCuts, CutsOnlyInsideAtBothLimitsInAscendingOrder) {
     const ZoneCuts sc = cutZone({0.0, 500.0, -e_y, e_y, 10, ZoneMaterial::Steel}, steelPlane);
     ASSERT_EQ(sc.count, 4);
     EXPECT_EQ(cutStrain(sc, 1, steelPlane, 10), e_y);
-    EXPECT_STREQ(steelStress(cutStrain(sc, 1, steelPlane, 10), 235.0, e_y, 210000.0, false, 235.0)
-                     .state,
-                 "nel");
+    EXPECT_EQ(steelStress(cutStrain(sc, 1, steelPlane, 10), 235.0, e_y, 210000.0, false, 235.0).state,
+              ZoneState::Yielded);
     // A limit reached exactly at an edge makes no extra sub-zone.
     c = cutZone({30.0, 40.0, -1.75, 0.0, 8, ZoneMaterial::ConcreteOrBar}, plane);
     EXPECT_EQ(c.count, 2);
@@ -66,7 +65,7 @@ TEST(ZoneIntegration, GenericZoneMatchesStripSum) {
     auto law = [](double eps) {
         MaterialPoint p;
         p.sigma = std::max(-20.0, std::min(20.0, 10.0 * eps));
-        p.state = std::fabs(eps) < 2.0 ? "el" : "nel";
+        p.state = std::fabs(eps) < 2.0 ? ZoneState::Elastic : ZoneState::Yielded;
         return p;
     };
     auto rect = [](double a, double b) { return rectangleStrip(300.0, a, b); };
@@ -188,7 +187,7 @@ TEST(SubZoneStates, CrackedConcreteBelowTheAxisCarriesNothingAndStaysElastic) {
             EXPECT_EQ(z.s1, 0.0);
             EXPECT_EQ(z.s2, 0.0);
             EXPECT_EQ(z.N, 0.0);
-            EXPECT_STREQ(z.state, "el");
+            EXPECT_EQ(z.state, ZoneState::Elastic);
         } else {
             ++above;
             EXPECT_LE(z.s1, 0.0);
@@ -226,7 +225,7 @@ TEST(SubZoneStates, ReducedWebStartsItsPlateauEarlier) {
         }
         if (!web) {
             EXPECT_NEAR(std::fabs(z.s1), steel.f_yd, 1e-9);  // flanges fully yielded
-            EXPECT_STREQ(z.state, "nel");
+            EXPECT_EQ(z.state, ZoneState::Yielded);
         }
     }
     EXPECT_TRUE(webCutFound);

@@ -90,13 +90,27 @@ EngineRun runEngine(const TempFolder &work, const std::string &input, int runNum
 
 EngineRun runEngine(const TempFolder &work, const std::string &input,
                     const std::string &runFolderName) {
+    const std::string runFolder = work.path() + runFolderName + "/";
+    fs::create_directories(runFolder);
+    writeFile(runFolder + "input.txt", input);
+    EngineRun run = runEngineWith(work, "");
+    run.runFolder = runFolder;
+    return run;
+}
+
+std::string shellQuoted(const std::string &word) {
+#ifdef _WIN32
+    return "\"" + word + "\"";
+#else
+    return "'" + word + "'";
+#endif
+}
+
+EngineRun runEngineWith(const TempFolder &work, const std::string &arguments) {
     EngineRun run;
-    run.runFolder = work.path() + runFolderName + "/";
-    fs::create_directories(run.runFolder);
-    writeFile(run.runFolder + "input.txt", input);
     const std::string outFile = work.path() + "stdout.log";
     const std::string errFile = work.path() + "stderr.log";
-    run.exitCode = startEngine(STALVORA_EXE, work.path(), outFile, errFile);
+    run.exitCode = startEngine(STALVORA_EXE, work.path(), outFile, errFile, "", arguments);
     run.out = readFile(outFile);
     run.err = readFile(errFile);
     fs::remove(outFile);
@@ -105,16 +119,18 @@ EngineRun runEngine(const TempFolder &work, const std::string &input,
 }
 
 int startEngine(const std::string &program, const std::string &workFolder,
-                const std::string &outFile, const std::string &errFile, const std::string &cwd) {
+                const std::string &outFile, const std::string &errFile, const std::string &cwd,
+                const std::string &arguments) {
+    const std::string args = arguments.empty() ? std::string() : " " + arguments;
 #ifdef _WIN32
     // cmd.exe strips the outer quotes of the whole line and keeps the inner ones.
     _putenv_s("STALVORA_WORK_DIR", workFolder.c_str());
     const std::string command = "\"" + (cwd.empty() ? "" : "cd /d \"" + cwd + "\" && ") + "\"" +
-                                program + "\" >\"" + outFile + "\" 2>\"" + errFile + "\"\"";
+                                program + "\"" + args + " >\"" + outFile + "\" 2>\"" + errFile + "\"\"";
     return std::system(command.c_str());
 #else
     const std::string command = (cwd.empty() ? "" : "cd '" + cwd + "' && ") +
-                                "STALVORA_WORK_DIR='" + workFolder + "' '" + program + "' >'" +
+                                "STALVORA_WORK_DIR='" + workFolder + "' '" + program + "'" + args + " >'" +
                                 outFile + "' 2>'" + errFile + "'";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

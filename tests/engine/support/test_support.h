@@ -42,12 +42,19 @@ EngineRun runEngine(const TempFolder &work, const std::string &input, int runNum
 EngineRun runEngine(const TempFolder &work, const std::string &input,
                     const std::string &runFolderName);
 
+// A path or word quoted for the shell that startEngine uses.
+std::string shellQuoted(const std::string &word);
+// Stalvora2 with the given arguments (quoted with shellQuoted) in a work
+// folder whose run folders the caller prepared.
+EngineRun runEngineWith(const TempFolder &work, const std::string &arguments);
+
 // Starts `program` with STALVORA_WORK_DIR set to `workFolder` (in `cwd` when
-// given), its standard output and error into the files; the exit code, -1
-// when it did not end normally. A POSIX shell line, or cmd.exe on Windows.
+// given) and the arguments (quoted for the shell), its standard output and
+// error into the files; the exit code, -1 when it did not end normally. A
+// POSIX shell line, or cmd.exe on Windows.
 int startEngine(const std::string &program, const std::string &workFolder,
                 const std::string &outFile, const std::string &errFile,
-                const std::string &cwd = "");
+                const std::string &cwd = "", const std::string &arguments = "");
 
 // The same run inside the test process (tables from the current directory),
 // so that a value that is no finite number reaching a file aborts the test.

@@ -13,6 +13,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "protocol/result_files.h"
 #include "plots/interaction_plot.h"
 #include "plots/plot_export.h"
 #include "plots/plot_setup.h"
@@ -93,7 +94,7 @@ private slots:
     void copiesTheInteractionCurvesInKilonewtons() {
         std::unique_ptr<QCustomPlot> plot(
             createResultPlot("V [kN]", "M [kNm]", QFont(), LegendPlacement::ChosenPerRefresh));
-        const InteractionCurves curves = readInteractionCurves(sagging + results::interactionFile);
+        const InteractionCurves curves = readInteractionCurves(sagging + protocol::interactionFile);
         drawInteractionCurves(plot.get(), curves, "nicht ermittelt");
         drawDesignPoint(plot.get(), 345.67, 120.0, curves.sumV(), curves.sumM(), "DejaVu Sans");
         const QString expected = rows({
@@ -123,13 +124,13 @@ private slots:
                                        "d_u\t12", "d_o\t10", "e_u\t200", "e_o\t150", "c_nom,u\t30",
                                        "c_nom,o\t30", "h\t300", "t_fu\t10.7", "t_fo\t10.7", "b_fu\t150",
                                        "b_fo\t150", "t_w\t7.1", "r\t15"});
-        QCOMPARE(sectionValuesText(readSectionGeometry(sagging + results::outputFile)), expected);
+        QCOMPARE(sectionValuesText(readSectionGeometry(sagging + protocol::outputFile)), expected);
         QCOMPARE(sectionValuesText(SectionGeometry()), QString());
 
         QGraphicsView view;
         view.setScene(new QGraphicsScene(&view));
         PlotExport *exporter = PlotExport::attach(&view, [this]() {
-            return sectionValuesText(readSectionGeometry(sagging + results::outputFile));
+            return sectionValuesText(readSectionGeometry(sagging + protocol::outputFile));
         });
         QCOMPARE(PlotExport::of(&view), exporter);
         exporter->actions()[1]->trigger();
@@ -149,7 +150,7 @@ private slots:
         const auto plot = stressPlot(results::stateFolder(sagging, 1, 0));
         QGraphicsView view;
         view.setScene(new QGraphicsScene(&view));
-        const SectionGeometry g = readSectionGeometry(sagging + results::outputFile);
+        const SectionGeometry g = readSectionGeometry(sagging + protocol::outputFile);
         drawSection(view.scene(), g, plotSceneScale(g));
         PlotExport *exporter = drawing ? PlotExport::attach(&view, {}) : PlotExport::of(plot.get());
         const QString path = temp.filePath(QString("bild-%1.png").arg(QTest::currentDataTag()));
@@ -183,7 +184,7 @@ private slots:
         const auto plot = stressPlot(results::stateFolder(sagging, 1, 0));
         QGraphicsView view;
         view.setScene(new QGraphicsScene(&view));
-        const SectionGeometry g = readSectionGeometry(sagging + results::outputFile);
+        const SectionGeometry g = readSectionGeometry(sagging + protocol::outputFile);
         drawSection(view.scene(), g, plotSceneScale(g));
         drawSectionDimensions(view.scene(), g, plotSceneScale(g));
         PlotExport *exporter = drawing ? PlotExport::attach(&view, {}) : PlotExport::of(plot.get());

@@ -4,6 +4,7 @@
 #include <limits>
 #include <QtTest>
 
+#include "files/design_file.h"
 #include "results/design_report.h"
 #include "support/form_driver.h"
 #include "support/result_fixtures.h"
@@ -229,7 +230,7 @@ private slots:
         input = formdriver::withLine(input, "*Eigenschaften-Baustahl:",
                                      "*Eigenschaften-Baustahl:\t460\t1.1");
         const ReportHead head{designFile, QDateTime(QDate(2025, 3, 7), QTime(9, 5)),
-                              inputfile::parseText(input)};
+                              designfile::parseLeniently(input.toStdString())};
         QCOMPARE(reportHeadLines(head),
                  (QStringList{"\n\nBemessungsdatei:          " + fileShown,
                               "\nBerechnet am:             07.03.2025, 09:05 Uhr",

@@ -1,7 +1,20 @@
-// Line-record and key-value reading of the engine's result files.
+// Line-record and key-value reading of the engine's result files, and one
+// engine run read back whole through the protocol's names.
+#include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <set>
 
+#include "plots/section_geometry.h"
+#include "protocol/console_lines.h"
+#include "protocol/result_files.h"
+#include "protocol/run_folders.h"
+#include "protocol/verdict_files.h"
+#include "results/moment_curvature_data.h"
+#include "results/run_results.h"
+#include "run/engine_output.h"
+#include "support/form_driver.h"
 #include "support/result_fixtures.h"
 #include "results/result_reader.h"
 
@@ -122,7 +135,7 @@ private slots:
 
     void workedExampleFixtureParses() {
         const std::string run = fixtures::folder("results/worked_example");
-        const results::KeyValues values = results::KeyValues::read(run + results::outputFile);
+        const results::KeyValues values = results::KeyValues::read(run + protocol::outputFile);
         QCOMPARE(values.value("M_Ed_t"), 2.5e8);
         QCOMPARE(values.value("V_Ed_t"), -80000.0);
         QCOMPARE(values.value("M_max_el"), 2e8);
@@ -131,6 +144,88 @@ private slots:
         const auto gzt = results::readNumberRows(results::stateFolder(run, 1, 0) + "output.txt", 6);
         QCOMPARE(gzt.size(), std::size_t(1));
         QCOMPARE(gzt[0][5], 310.5);
+    }
+
+    // The engine calculates the example in a named run folder; every file the
+    // protocol names is there with its header, every key of every block is
+    // in output.txt and nothing else, and the front end's readers take it
+    // all. A key or column written under another name fails here.
+    void engineRunReadsBackThroughTheProtocolNames() {
+        using namespace protocol;
+        QTemporaryDir work;
+        const std::string run = work.filePath("1").toStdString() + "/";
+        QVERIFY(QDir().mkpath(work.filePath("1")));
+        QVERIFY(formdriver::writeText(QString::fromStdString(run + inputFile), formdriver::exampleInputText()));
+        QProcess engine;
+        engine.setWorkingDirectory(NORVEL_BUILD_DIR);
+        engine.start(NORVEL_BUILD_DIR "/Stalvora2", {QString::fromStdString(run)});
+        QVERIFY(engine.waitForFinished(60000));
+        QCOMPARE(engine.exitCode(), int(exitCompleted));
+        EngineErrorLines console;
+        const EngineReport report = console.add(engine.readAllStandardError());
+        QVERIFY(report.succeeded && report.errorLines.isEmpty() && report.warningLines.isEmpty());
+
+        std::vector<std::pair<std::string, Columns>> files{
+            {interactionFile, interaction::columns},       {curvatureFile, curvature::columns},
+            {classificationFile, classification::columns}, {verdictFile, verdict::columns},
+            {class3File, class3::columns}};
+        for (AnalysedState state : analysedStates) {
+            const std::string folder = stateFolder(state);
+            files.push_back({folder + outputFile, state == AnalysedState::Ultimate ? state::columns
+                                                                                  : state::serviceabilityColumns});
+            for (const char *part : {concreteFile, reinforcementFile, steelFile})
+                files.push_back({folder + part, zone::columns});
+        }
+        for (const auto &[name, columns] : files) {
+            const QString text = formdriver::readText(QString::fromStdString(run + name));
+            QCOMPARE(text.section('\n', 0, 0) + '\n', QString::fromStdString(headerLine(columns)));
+            // Rows of numbers where a row begins with one (no Class 3 values when sagging).
+            const int numbers = columns.names == zone::columns.names        ? zone::numberCount
+                                : columns.names == curvature::columns.names ? curvature::numberCount
+                                : columns.names == interaction::columns.names || columns.names == state::columns.names ||
+                                        columns.names == state::serviceabilityColumns.names
+                                    ? int(columns.count)
+                                    : 0;
+            if (numbers > 0) QVERIFY2(!results::readNumberRows(run + name, numbers).empty(), name.c_str());
+        }
+
+        const results::KeyValues values = results::KeyValues::read(run + outputFile);
+        std::set<std::string> keys, headings;
+        for (const Block &block : outputBlocks()) {
+            headings.insert(block.heading);
+            for (const char *key : block.keys) {
+                QVERIFY2(values.has(key), key);
+                keys.insert(key);
+            }
+        }
+        QFile output(QString::fromStdString(run + outputFile));
+        QVERIFY(output.open(QIODevice::ReadOnly));  // Windows-1252 bytes: compared as bytes
+        for (const QByteArray &line : output.readAll().split('\n')) {
+            const std::string first = line.split('\t').first().toStdString();
+            if (line.isEmpty()) continue;
+            QVERIFY2(line.startsWith('*') ? headings.count(first) == 1 : keys.count(first) == 1, first.c_str());
+        }
+
+        // Independent values: the input (M_Ed = 400 kNm, V_Ed = 300 kN, h_c = 160 mm), the
+        // IPE 400 row (h 400, b 180, t_w 8.6, r 21 mm) and V_pl,Rd = A_v f_yd / sqrt(3)
+        // with A_v = A - 2 b t_f + (t_w + 2 r) t_f = 4269.46 mm²: 875.065 kN.
+        const results::RunResults result = results::RunResults::read(run);
+        QVERIFY(result.calculated());
+        for (AnalysedState state : analysedStates) QVERIFY(result.state(state).computed());
+        QCOMPARE(*result.moment(AnalysedState::Ultimate), 400.0);
+        QCOMPARE(*result.shearForce(AnalysedState::Ultimate), 300.0);
+        QVERIFY(std::fabs(*values.find(key::V_pl_Rd) - 875065.2) < 1.0);
+        const SectionGeometry g = readSectionGeometry(run + outputFile);
+        QCOMPARE(QVector<double>({g.h, g.b_f1, g.t_w, g.r, g.h_c}), QVector<double>({400, 180, 8.6, 21, 160}));
+        QVERIFY(result.sectionClasses().positive.present && result.sectionClasses().negative.present);
+        // Every check row, and eta = 300 / 875.065 = 0.343 for the shear row.
+        QVERIFY(result.verdicts().present());
+        QCOMPARE(result.verdicts().overall.result, verdict::Result::Fulfilled);
+        QVERIFY(std::fabs(*result.verdicts().shear.eta - 300.0 / 875.0652) < 1e-5);
+        const results::MomentCurvatureData curve = results::readMomentCurvature(run);
+        QVERIFY(!curve.empty() && curve.plastic[1].present && curve.elastic[0].present);
+        ZoneState state;
+        for (const results::CurvaturePoint &p : curve.points) QVERIFY(parseState(p.state, state));
     }
 };
 

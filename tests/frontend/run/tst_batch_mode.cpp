@@ -1,13 +1,18 @@
-// "Norvel --batch FILE": a design calculated without display, report on
-// standard output; exit code 0 when every check is fulfilled, 2 when one is
-// not (or not determined), 1 for an input or engine error on standard error.
+// "Norvel --batch FILE": a design calculated without display and without a
+// window, report on standard output; exit code 0 when every check is
+// fulfilled, 2 when one is not (or not determined), 1 for an input or engine
+// error on standard error.
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QtTest>
 
 #include "support/form_driver.h"
+#include "support/window_probe.h"
+#include "window/mainwindow.h"
 
 namespace {
 
@@ -25,14 +30,16 @@ class BatchModeTest : public QObject {
 private:
     QTemporaryDir temp;
 
-    // Runs Norvel without any display or platform setting.
+    // Runs Norvel without any display, and without a platform setting
+    // unless one is given.
     BatchResult batch(const QStringList &arguments, const QString &program = NORVEL_BUILD_DIR "/Norvel",
-                      const QString &path = qEnvironmentVariable("PATH")) {
+                      const QString &path = qEnvironmentVariable("PATH"), const QString &platform = QString()) {
         QProcess norvel;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
         env.remove("QT_QPA_PLATFORM");
+        if (!platform.isEmpty()) env.insert("QT_QPA_PLATFORM", platform);
         env.insert("STALVORA_WORK_DIR", temp.filePath("work"));
         env.insert("PATH", path);
         norvel.setProcessEnvironment(env);
@@ -47,6 +54,49 @@ private:
     }
 
 private slots:
+    // The report text needs no GUI: under a platform that does not exist,
+    // which would end any program that opens a window or a widget, the batch
+    // prints the report the window shows for the same design file.
+    void batchTextIsTheWindowsReportWithoutAnyGui_data() {
+        QTest::addColumn<QString>("actions");  // the *Tragfaehigkeit: line
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("example") << "*Tragfaehigkeit:\t\t4e+08\t300000" << 0;
+        QTest::newRow("hogging, Class 3") << "*Tragfaehigkeit:\t\t-6e+08\t3e+05" << 0;
+        // 1000 kN > V_pl,Rd = 875.07 kN of the IPE 400.
+        QTest::newRow("shear failure") << "*Tragfaehigkeit:\t\t4e+08\t1e+06" << 2;
+    }
+
+    void batchTextIsTheWindowsReportWithoutAnyGui() {
+        QFETCH(QString, actions);
+        QFETCH(int, exitCode);
+        const QString design = temp.filePath("entwurf.txt");
+        QVERIFY(formdriver::writeText(
+            design, formdriver::withLine(formdriver::exampleInputText(), "*Tragfaehigkeit:", actions)));
+        const BatchResult result = batch({"--batch", design}, NORVEL_BUILD_DIR "/Norvel",
+                                         qEnvironmentVariable("PATH"), "keine-plattform");
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.exitCode, exitCode);
+
+        qputenv("STALVORA_WORK_DIR", temp.filePath("fenster").toLocal8Bit());
+        MainWindow::setQuietMessages(true);
+        MainWindow window;
+        QVERIFY(formdriver::open(window, design));
+        MainWindowProbe probe(window);
+        probe.startButton()->click();
+        QVERIFY(probe.waitForEngineEnd());
+        // The head names the file and the time: the window's file is not saved.
+        const auto body = [](const QString &report) {
+            QStringList lines = report.split('\n');
+            for (const char *head : {"Bemessungsdatei:", "Berechnet am:"})
+                lines.erase(std::remove_if(lines.begin(), lines.end(),
+                                           [head](const QString &l) { return l.startsWith(head); }),
+                            lines.end());
+            return lines;
+        };
+        QCOMPARE(body(result.out), body(probe.report()->toPlainText() + '\n'));
+        QVERIFY(result.out.contains("\nBemessungsdatei:          " + design + "\n"));
+    }
+
     void exampleDesignPrintsTheReport() {
         const BatchResult result = batch({"--batch", "inputstart.txt"});
         QCOMPARE(result.err, QString());
@@ -130,5 +180,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(BatchModeTest)
+QTEST_MAIN(BatchModeTest)
 #include "tst_batch_mode.moc"

@@ -25,7 +25,7 @@
 #include "window/mainwindow.h"
 #include "widgets/numberedit.h"
 #include "support/result_fixtures.h"
-#include "files/run_folder.h"
+#include "protocol/run_folders.h"
 #include "results/result_panels.h"
 #include "support/window_probe.h"
 
@@ -84,20 +84,20 @@ private slots:
     void nextRunNumberSkipsNamesThatAreNoNumbers() {
         for (const char *name : {"1", "2", "10", "abc", "7x"}) QDir(work).mkpath(name);
         fixtures::writeFile(work + "12", "a file, not a run folder");
-        QCOMPARE(largestRunNumber(work.toStdString()), 10LL);
-        QCOMPARE(nextRunFolder(work.toStdString()), (work + "11/").toStdString());
-        QCOMPARE(largestRunNumber((work + "missing/").toStdString()), 0LL);
+        QCOMPARE(protocol::largestRunNumber(work.toStdString()), 10LL);
+        QCOMPARE(protocol::nextRunFolder(work.toStdString()), (work + "11/").toStdString());
+        QCOMPARE(protocol::largestRunNumber((work + "missing/").toStdString()), 0LL);
     }
 
     void latestRunFolderKeepsItsNameOnDisk() {
         // The engine calculates in "007", not in "7": "letzte Berechnung"
         // must read that folder, and the next run gets number 8.
         for (const char *name : {"3", "007", "abc"}) QDir(work).mkpath(name);
-        QCOMPARE(latestRunFolder(work.toStdString()), (work + "007/").toStdString());
-        QCOMPARE(nextRunFolder(work.toStdString()), (work + "8/").toStdString());
+        QCOMPARE(protocol::latestRunFolder(work.toStdString()), (work + "007/").toStdString());
+        QCOMPARE(protocol::nextRunFolder(work.toStdString()), (work + "8/").toStdString());
         QDir(work).mkpath("7");  // one number, two names: the shorter wins in both programs
-        QCOMPARE(latestRunFolder(work.toStdString()), (work + "7/").toStdString());
-        QCOMPARE(latestRunFolder((work + "missing/").toStdString()),
+        QCOMPARE(protocol::latestRunFolder(work.toStdString()), (work + "7/").toStdString());
+        QCOMPARE(protocol::latestRunFolder((work + "missing/").toStdString()),
                  (work + "missing/0/").toStdString());
     }
 

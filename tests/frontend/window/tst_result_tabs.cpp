@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "protocol/result_files.h"
 #include "plots/interaction_plot.h"
 #include "plots/label_layout.h"
 #include "plots/section_drawing.h"
@@ -77,7 +78,7 @@ private:
     // Strain and stress plots of one state against the strain plane
     // eps(z) = kappa (Z_na - z) of the state row: every strain point lies on it.
     void checkStrainPlane(QCustomPlot *epsPlot, const std::string &stateFolder) {
-        const auto rows = results::readNumberRows(stateFolder + results::outputFile, 4);
+        const auto rows = results::readNumberRows(stateFolder + protocol::outputFile, 4);
         QCOMPARE(int(rows.size()), 1);
         const double kappa = rows[0][2];  // per mille per mm
         const double zNa = rows[0][3];
@@ -299,10 +300,10 @@ private slots:
             const std::string folder = results::stateFolder(run, state.limitState, state.withTs);
             QStringList expected;
             const auto stressText = [](double s) { return QString::number(s + 0.0, 'g', 4); };
-            for (const auto &row : results::readNumberRows(folder + results::reinforcementStressFile, 7))
+            for (const auto &row : results::readNumberRows(folder + protocol::reinforcementFile, 7))
                 expected << stressText(row[5]) << stressText(row[6]);
             QCOMPARE(expected.size(), 4);
-            for (const char *file : {results::steelStressFile, results::concreteStressFile}) {
+            for (const char *file : {protocol::steelFile, protocol::concreteFile}) {
                 double low = 1e300, high = -1e300;
                 for (const auto &row : results::readNumberRows(folder + file, 7)) {
                     low = std::min({low, row[5], row[6]});

@@ -1,0 +1,47 @@
+#include "files/design_choices.h"
+
+#include "files/profile_table.h"
+#include "protocol/input_lines.h"
+
+namespace designchoices {
+
+namespace {
+
+std::vector<std::string> standard(const QStringList &list) {
+    std::vector<std::string> words;
+    for (const QString &word : list) words.push_back(word.toStdString());
+    return words;
+}
+
+}  // namespace
+
+const QStringList &concreteClasses() {
+    static const QStringList classes{"C20/25", "C25/30", "C30/37", "C35/45", "C40/50",
+                                     "C45/55", "C50/60", "C55/67", "C60/75"};
+    return classes;
+}
+
+designfile::Choices choices() {
+    designfile::Choices c;
+    c.concreteClasses = standard(concreteClasses());
+    c.ductilityClasses = protocol::input::ductilityClasses;
+    c.profileTypes = protocol::input::profileTypes;
+    c.profileNames = standard(profiletable::usableProfileNames(profiletable::tablePath()));
+    return c;
+}
+
+bool takeProfilePlates(design::Design &design) {
+    profiletable::Dimensions d;
+    if (!design.rolled() ||
+        !profiletable::findProfile(profiletable::tablePath(), QString::fromStdString(design.Profilname), d))
+        return false;
+    design.h = d.h;
+    design.b_f1 = d.b;
+    design.b_f2 = d.b;
+    design.t_w = d.t_w;
+    design.t_f1 = d.t_f;
+    design.t_f2 = d.t_f;
+    return true;
+}
+
+}  // namespace designchoices
