@@ -8,9 +8,14 @@
 // widgets) but no display.
 #include <QDateTime>
 #include <QPageLayout>
+#include <QPair>
 #include <QString>
+#include <QVector>
 #include <QStringList>
+
+#include "files/design.h"
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +32,8 @@ struct ReportSource {
     QString designFile;     // as the report names it; empty when not saved
     QDateTime calculated;   // when the run was calculated
     QDateTime created;      // when the document is made (title block)
+    // The project head of the design; without it, that of the run's input file.
+    std::optional<design::ProjectHead> project;
 };
 
 // A4 portrait, 20 mm left, 15 mm top, right and bottom.
@@ -68,6 +75,7 @@ private:
     void paintPage(QCPPainter &painter, const Layout &layout, int page) const;
 
     ReportSource source_;
+    QVector<QPair<QString, QString>> titleRows_;  // the head: project, design file, times
     QString text_;
     std::vector<std::unique_ptr<Figure>> figures_;
 };

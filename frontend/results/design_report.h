@@ -8,7 +8,9 @@
 // the tab "Protokoll", the batch mode and printing build the same text.
 #include <QDateTime>
 #include <QString>
+#include <QPair>
 #include <QStringList>
+#include <QVector>
 #include <optional>
 #include <string>
 
@@ -19,10 +21,17 @@ struct ReportHead {
     QString designFile;  // the saved design file; empty when not saved
     QDateTime time;      // when the run was calculated
     std::optional<design::Design> input;  // the run folder's input.txt
-    // A document that prints the title, the design file and the time in its
-    // own title block: the text leaves them out, so the head appears once.
+    // A document that prints the title, the project, the design file and
+    // the time in its own title block: the text leaves them out, so the head
+    // appears once.
     bool titleBlock = false;
+    design::ProjectHead project;  // "Projekt", "Position", "Bauteil", "Bearbeiter", remark
 };
+
+// The rows of the head a title block shows, label and value: the project
+// head (the remark only when given; a field not filled in reads "nicht
+// angegeben"), the design file and the time of the calculation.
+QVector<QPair<QString, QString>> titleBlockRows(const ReportHead &head);
 
 // The run folder's input.txt as the front end wrote it, as far as it reads;
 // nothing when missing.
@@ -42,6 +51,11 @@ QStringList buildDesignReport(const results::RunResults &run);
 QStringList buildDesignReport(const results::RunResults &run, const ReportHead &head);
 
 // The whole report of a run folder with its head; for a document with its
-// own title block without the title, the design file and the time.
+// own title block without the title and the rows of titleBlockRows. The
+// project head is the one given, else that of the run's input file.
 QString designReportText(const std::string &runFolder, const QString &designFile,
-                         const QDateTime &time, bool titleBlock = false);
+                         const QDateTime &time, bool titleBlock = false,
+                         const design::ProjectHead *project = nullptr);
+
+// The project head of a report: the one given, else the run's input file's.
+design::ProjectHead reportProjectHead(const std::string &runFolder, const design::ProjectHead *given);

@@ -117,6 +117,7 @@ void MainWindow::createMenus() {
         {"&letzte Berechnung...", QStyle::SP_DirOpenIcon, nullptr, SLOT(oeffnenLetzteClicked())},
         {"&Materialeigenschaften bearbeiten...", QStyle::SP_ComputerIcon, nullptr,
          SLOT(materialeigenschaftenClicked())},
+        {"&Projektangaben…", -1, nullptr, SLOT(projektangabenClicked())},
         {"Beenden", -1, nullptr, SLOT(close())},  // closing asks about unsaved changes
         {"Info...", -1, nullptr, SLOT(ueberClicked())},
         {"Hilfe", -1, nullptr, SLOT(HilfeClicked())},
@@ -137,14 +138,18 @@ void MainWindow::createMenus() {
     m_zuletztMenu->setToolTipsVisible(true);
     connect(datei, &QMenu::aboutToShow, this, &MainWindow::fuelleZuletztMenu);
     datei->addActions({actions[2], actions[3]});
+    datei->addAction(actions[6]);  // Projektangaben…
     datei->addSeparator();
     // The design report of the run shown, as a PDF or on paper (window/report_actions.h).
     auto *protokoll = new ReportActions(
         this,
         [this]() {
-            // The run shown, named by the design file that holds its input.
+            // The head belongs in a report that is handed in: asked for once.
+            if (m_shownRun.shown()) offerProjectHeadOnce();
+            // The run shown, named by the design file that holds its input,
+            // with the project head of the design.
             return report::ReportSource{m_shownRun.runFolder(), m_shownRun.designFile(),
-                                        calculationTime(m_shownRun.runFolder()), QDateTime()};
+                                        calculationTime(m_shownRun.runFolder()), QDateTime(), m_projektangaben};
         },
         [this](const QString &title, const QString &text) { showCritical(title, text); },
         [this](const QString &title, const QString &text) { showInformation(title, text); });
@@ -152,9 +157,9 @@ void MainWindow::createMenus() {
     datei->addSeparator();
     datei->addActions({actions[4], actions[5]});
     datei->addSeparator();
-    datei->addAction(actions[6]);
+    datei->addAction(actions[7]);
     auto *hilfe = new QMenu("&Hilfe", this);
-    hilfe->addActions({actions[7], actions[8]});
+    hilfe->addActions({actions[8], actions[9]});
 
     // F5 and Ctrl+Return start the calculation from anywhere in the window;
     // the button ignores them while an engine runs.

@@ -14,7 +14,9 @@
 #include <string>
 
 #include "results/state_summary.h"
+#include "files/design.h"
 #include "window/file_dialogs.h"
+#include "window/project_head_dialog.h"
 #include "window/shown_run.h"
 #include "window/unsaved_changes.h"
 
@@ -79,6 +81,7 @@ private slots:
     void speichernClicked();
     void speichernunterClicked();
     void materialeigenschaftenClicked();
+    void projektangabenClicked();
     void processOutput();
     void update_graph_M_V();
     void update_graph_s(QCustomPlot *sigmaPlot, QCustomPlot *epsPlot, int limitState, int withTs);
@@ -158,6 +161,11 @@ private:
     void startEngine();
     void engineStopped(QProcess *process);
     void refreshResults();
+    // "Datei → Projektangaben…" once before the first report of a design
+    // without a project head (mainwindow_documents.cpp).
+    void offerProjectHeadOnce();
+    // The form and the project head: what saving writes (unsaved changes).
+    QString dokumentStand() const;
     // The minimum-reinforcement check under the serviceability plots.
     void updateMinimumPanel();
     // The engine's warnings of the run, shown once its results are shown.
@@ -261,6 +269,10 @@ private:
     QVBoxLayout *m_textNachweis = nullptr;
     QVBoxLayout *m_textMindestbewehrung = nullptr;
     QStringList m_pendingWarnings;  // engine warnings of the running calculation
+    // The project head of the design: not on the form, kept with it in the file.
+    design::ProjectHead m_projektangaben;
+    bool m_projektangabenAngeboten = false;  // offered before a report of this document
+    projecthead::Editor m_projectHeadEditor;  // empty: the dialog (quiet: not shown)
     QTextEdit *m_protokoll = nullptr;
     StateSummary m_zustandGzgOhneTs;
     StateSummary m_zustandGzgMitTs;

@@ -31,18 +31,39 @@ QString MainWindow::formStand() const {
     return stand.join(QChar('\n'));
 }
 
+QString MainWindow::dokumentStand() const {
+    return formStand() + QChar('\n') + QString::fromStdString(designfile::text(design::Design{m_projektangaben}));
+}
+
 // Nothing is compared before the start values are in place.
 void MainWindow::formGeaendert() {
-    if (!m_gespeicherterStand.isNull()) setWindowModified(formStand() != m_gespeicherterStand);
+    if (!m_gespeicherterStand.isNull()) setWindowModified(dokumentStand() != m_gespeicherterStand);
     if (m_runStatus) m_runStatus->setInputChanged(m_shownRun.inputChanged(formStand()));
 }
 
 void MainWindow::merkeGespeichert() {
-    m_gespeicherterStand = formStand();
+    m_gespeicherterStand = dokumentStand();
     setWindowTitle(dokumentName() + QString::fromUtf8("[*] – Norvel"));
     setWindowModified(false);
     // Saved as the calculated input: the report names the file.
-    if (m_shownRun.formSaved(m_gespeicherterStand, QString::fromStdString(m_dateiName))) update_protokoll();
+    if (m_shownRun.formSaved(formStand(), QString::fromStdString(m_dateiName))) update_protokoll();
+}
+
+void MainWindow::projektangabenClicked() {
+    design::ProjectHead head = m_projektangaben;
+    const bool accepted = m_projectHeadEditor ? m_projectHeadEditor(this, head)
+                          : s_quietMessages   ? false
+                                              : projecthead::editWithDialog(this, head);
+    m_projektangabenAngeboten = true;
+    if (!accepted || head == m_projektangaben) return;
+    m_projektangaben = head;
+    formGeaendert();
+    update_protokoll();
+}
+
+void MainWindow::offerProjectHeadOnce() {
+    if (m_projektangabenAngeboten || !m_projektangaben.empty()) return;
+    projektangabenClicked();
 }
 
 bool MainWindow::confirmUnsavedChanges() {
@@ -93,6 +114,7 @@ bool MainWindow::oeffneDokument(const QString &pfad) {
         return false;
     }
     if (!oeffnen(pfad.toStdString())) return false;
+    m_projektangabenAngeboten = false;
     m_dateiName = pfad.toStdString();
     recentfiles::add(pfad);
     merkeGespeichert();

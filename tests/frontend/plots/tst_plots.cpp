@@ -453,9 +453,10 @@ private slots:
         QTest::addColumn<double>("vEd");
         QTest::addColumn<double>("mEd");
         QTest::addColumn<QString>("text");
-        QTest::newRow("worked example") << 120.0 << 345.67 << "120kN / 345.7kNm";
-        QTest::newRow("hogging, negative shear") << -80.04 << -250.05 << "-80kN / -250kNm";
-        QTest::newRow("half rounds up") << 0.25 << 1234.45 << "0.3kN / 1234.5kNm";
+        // Four significant digits, a space before each unit.
+        QTest::newRow("worked example") << 120.0 << 345.67 << "120 kN / 345.7 kNm";
+        QTest::newRow("hogging, negative shear") << -80.04 << -250.05 << "-80.04 kN / -250.1 kNm";
+        QTest::newRow("four digits") << 0.25 << 1234.45 << "0.25 kN / 1234 kNm";
     }
     void designPointText() {
         QFETCH(double, vEd);
@@ -494,7 +495,7 @@ private slots:
         auto *label = qobject_cast<QCPItemText *>(mvPlot->item(0));
         auto *arrow = qobject_cast<QCPItemLine *>(mvPlot->item(1));
         QVERIFY(label && arrow);
-        QCOMPARE(label->text(), QString("300kN / 345.7kNm"));
+        QCOMPARE(label->text(), QString("300 kN / 345.7 kNm"));
         QCOMPARE(label->font().pointSize(), 8);
         QCOMPARE(int(wantedAlignment(mvPlot, label)), alignment);
         QCOMPARE(LabelLayout::of(mvPlot).lineOf(label), arrow);

@@ -149,11 +149,11 @@ void TestForms::windowHasTabsMenusAndShortcuts() {
         shortcuts << a->shortcut().toString();
     }
     QCOMPARE(entries, QStringList({"&Neu...", "&Öffnen...", "&Zuletzt geöffnet", "&Speichern...",
-                                   "&Speichern unter...", "|", "Protokoll als PDF &exportieren…",
+                                   "&Speichern unter...", "&Projektangaben…", "|", "Protokoll als PDF &exportieren…",
                                    "&Drucken…", "|", "&letzte Berechnung...",
                                    "&Materialeigenschaften bearbeiten...", "|", "Beenden"}));
-    QCOMPARE(shortcuts, QStringList({"Ctrl+N", "Ctrl+O", "", "Ctrl+S", "", "", "Ctrl+E", "Ctrl+P", "", "", "",
-                                     "", ""}));
+    QCOMPARE(shortcuts, QStringList({"Ctrl+N", "Ctrl+O", "", "Ctrl+S", "", "", "", "Ctrl+E", "Ctrl+P", "", "",
+                                     "", "", ""}));
     QVERIFY(datei->actions().at(2)->menu());
 
     // The shortcut entry Neu really resets the form.

@@ -212,7 +212,7 @@ private slots:
         QVERIFY(qAbs(mv->graph(2)->data()->constBegin()->value - 400.0 * momentFactor) < 1e-9);
         auto *label = qobject_cast<QCPItemText *>(mv->item(0));
         QVERIFY(label);
-        QCOMPARE(label->text(), QString("300kN / %1kNm").arg(400 * momentFactor));
+        QCOMPARE(label->text(), QString("300 kN / %1 kNm").arg(400 * momentFactor));
         // IPE 400 S355 is Class 1 in sagging and Class 3 in hogging: the plastic
         // curve is dashed, grey and noted only where it may not be used.
         const bool hogging = momentFactor < 0.0;
