@@ -15,6 +15,8 @@
 
 #include "plots/plot_export.h"
 #include "qcustomplot.h"
+#include "protocol/input_lines.h"
+#include "support/form_driver.h"
 #include "support/result_fixtures.h"
 #include "support/window_probe.h"
 #include "widgets/mygraphicsview.h"
@@ -191,6 +193,52 @@ private slots:
                                     .arg(p.text).arg(p.at.x()).arg(p.at.y())));
         }
         QVERIFY(window.messageLog().filter("Protokoll").isEmpty());
+    }
+
+    // "Datei → Projektangaben…": the head is offered once before the first
+    // export of a design without one, goes into the PDF's title block and
+    // the report tab, marks the design changed and is saved with it; the
+    // saved file opens with it again.
+    void projectHeadFromTheDialogToTheFile() {
+        MainWindow window;
+        MainWindowProbe probe(window);
+        probe.openLastCalculation();
+        int asked = 0;
+        probe.setProjectHeadEditor([&asked](QWidget *, design::ProjectHead &head) {
+            ++asked;
+            head[protocol::input::Projekt] = "Halle 7";
+            head[protocol::input::Bearbeiter] = "A. Sommer";
+            return true;
+        });
+        reportoutput::setPdfChooser([&](QWidget *, const QString &) { return out.filePath("kopf.pdf"); });
+        fileMenuAction(window, exportText)->trigger();
+        fileMenuAction(window, exportText)->trigger();
+        QCOMPARE(asked, 1);
+        const QString text = tool("pdftotext", {"-layout", out.filePath("kopf.pdf"), "-"});
+        QVERIFY(text.contains(QRegularExpression("Projekt:\\s+Halle 7")));
+        QVERIFY(text.contains(QRegularExpression("Bearbeiter:\\s+A. Sommer")));
+        QVERIFY(text.contains(QRegularExpression("Position:\\s+nicht angegeben")));
+        QVERIFY(probe.report()->toPlainText().contains("\nProjekt:                  Halle 7\n"));
+        QVERIFY(window.isWindowModified());
+
+        const QString file = out.filePath("mit_kopf.txt");
+        probe.setFileChooser([&file](filedialogs::Mode, const QString &) { return file; });
+        QVERIFY(QMetaObject::invokeMethod(&window, "speichernunterClicked"));
+        QVERIFY(!window.isWindowModified());
+        QVERIFY(formdriver::readText(file).startsWith("#Projekt:\tHalle 7\n#Bearbeiter:\tA. Sommer\n"));
+        MainWindow again;
+        MainWindowProbe(again).setFileChooser([&file](filedialogs::Mode, const QString &) { return file; });
+        QVERIFY(QMetaObject::invokeMethod(&again, "oeffnenClicked"));
+        fileMenuAction(again, u("Projektangaben…"))->trigger();  // quiet, no editor: nothing changes
+        QVERIFY(!again.isWindowModified());
+        // The dialog shows the head read from the file.
+        int opened = 0;
+        MainWindowProbe(again).setProjectHeadEditor([&opened](QWidget *, design::ProjectHead &head) {
+            opened += head[protocol::input::Projekt] == "Halle 7" ? 1 : 100;
+            return false;
+        });
+        fileMenuAction(again, u("Projektangaben…"))->trigger();
+        QCOMPARE(opened, 1);
     }
 
     void cancelledDialogsWriteNothing() {
