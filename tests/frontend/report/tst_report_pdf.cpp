@@ -311,6 +311,11 @@ private slots:
                                  "V_d = V_Ed,GZT = 300 kN", "Brücke über die Wehra"})
             QVERIFY2(text.contains(QString::fromUtf8(line)), line);
         QVERIFY(!text.contains(QRegularExpression("\\d(mm|kN|kNm|N/mm²)\\b")));
+        // Hogging opens the whole slab: A_ct = 2000 · 160 − 2682.9 mm² of bars = 317317 mm², and
+        // A_s,min = 0.4 · 0.8 · 2.9 · 317317 / 320 = 920.2 mm².
+        const QString hogging = design("hogging").pdf.text;
+        QVERIFY(hogging.contains(QString::fromUtf8("A_s,min = k_c · k · f_ct,eff · A_ct / σ_s mit A_ct = 317300 mm²")));
+        QVERIFY(hogging.contains(QString::fromUtf8("A_s,min = 920.2 mm² ≤ A_s,vor = 2683 mm²")));
     }
     void everyBarLayerStressIsShown_data() { addDesignRows(); }
     void everyBarLayerStressIsShown() {
