@@ -16,6 +16,7 @@
 #include "report/report_document.h"
 #include "report/report_figures.h"
 #include "results/design_report.h"
+#include "results/result_reader.h"
 #include "support/form_driver.h"
 #include "support/result_fixtures.h"
 
@@ -321,30 +322,24 @@ private slots:
     void everyBarLayerStressIsShown() {
         QFETCH(QString, name);
         const Design &d = design(name);
-        QVector<QPair<double, QString>> tableRows;  // Z and σ of each "Bewehrung ... Lage" row
-        const QRegularExpression row("^Bewehrung (untere|obere) Lage (UK|OK)\\s+(\\S+)\\s+(\\S+)\\s+(\\S+)$");
+        // Z and σ of each "Bewehrung ... Lage UK/OK" row of the value tables.
+        QVector<QPair<double, QString>> tableRows;
+        const QRegularExpression row("^Bewehrung (untere|obere) Lage (UK|OK)\\s+(\\S+)\\s+\\S+\\s+(\\S+)$");
         for (const QString &line : d.pdf.text.split(QRegularExpression("[\\n\\f]"))) {
             const QRegularExpressionMatch m = row.match(line.trimmed());
-            if (m.hasMatch()) tableRows.append({m.captured(3).toDouble(), m.captured(5)});
+            if (m.hasMatch()) tableRows.append({m.captured(3).toDouble(), m.captured(4)});
         }
         int bars = 0;
         for (const char *state : {"Gebrauchstauglichkeit/spannung_ohne_ts/", "Gebrauchstauglichkeit/spannung_mit_ts/",
-                                  "Tragfaehigkeitkeit/spannung_ohne_ts/"}) {
-            QFile file(QString::fromStdString(d.runFolder) + state + "spannung_s.txt");
-            if (!file.open(QIODevice::ReadOnly)) continue;  // a state without results
-            for (const QByteArray &line : file.readAll().split('\n').mid(1)) {
-                const QList<QByteArray> c = line.trimmed().split('\t');
-                if (c.size() < 7) continue;
-                for (const auto &edge : {std::make_pair(c[0].toDouble(), c[5].toDouble()),
-                                         std::make_pair(c[1].toDouble(), c[6].toDouble())}) {
+                                  "Tragfaehigkeitkeit/spannung_ohne_ts/"})
+            for (const auto &c : results::readNumberRows(d.runFolder + state + "spannung_s.txt", 7))
+                for (const auto &edge : {std::make_pair(c[0], c[5]), std::make_pair(c[1], c[6])}) {
                     ++bars;
-                    bool found = false;
-                    for (const auto &shown : tableRows)
-                        found = found || (shown.first == edge.first && roundsTo(shown.second, edge.second, 4));
+                    const bool found = std::any_of(tableRows.begin(), tableRows.end(), [&edge](const auto &shown) {
+                        return shown.first == edge.first && roundsTo(shown.second, edge.second, 4);
+                    });
                     QVERIFY2(found, qPrintable(QString("%1 Z = %2: %3").arg(state).arg(edge.first).arg(edge.second)));
                 }
-            }
-        }
         QVERIFY(bars >= 8);
     }
 
