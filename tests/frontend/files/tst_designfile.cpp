@@ -95,10 +95,9 @@ private slots:
         QTest::addColumn<QStringList>("entered");  // Projekt, Position, Bauteil, Bearbeiter, Bemerkung
         QTest::addColumn<QStringList>("read");
         QTest::addColumn<int>("headLines");
+        const QStringList all{u8"Brücke über die Wehra", "Pos. 4.2", u8"Träger B", "A. Sommer", "Vorbemessung"};
         QTest::newRow("none") << QStringList{"", "", "", "", ""} << QStringList{"", "", "", "", ""} << 0;
-        QTest::newRow("all") << QStringList{u8"Brücke über die Wehra", "Pos. 4.2", "Träger B", "A. Sommer", "Vorbemessung"}
-                             << QStringList{u8"Brücke über die Wehra", "Pos. 4.2", "Träger B", "A. Sommer", "Vorbemessung"}
-                             << 5;
+        QTest::newRow("all") << all << all << 5;
         QTest::newRow("tabs, line ends, blanks") << QStringList{" P\t1\n2 ", "", "*Tragfaehigkeit: 1 2", "", "a\r\nb"}
                                                  << QStringList{"P 1 2", "", "*Tragfaehigkeit: 1 2", "", "a  b"} << 3;
     }
@@ -128,27 +127,23 @@ private slots:
         designchoices::takeProfilePlates(d);
         for (int f = 0; f < protocol::input::headFieldCount; ++f)
             d.head[protocol::input::HeadField(f)] = u8"Kopf mit Umlauten äöü und *Tragfaehigkeit: 1 2";
-        const design::Design plain = [d]() { design::Design p = d; p.head = {}; return p; }();
+        design::Design plain = d;
+        plain.head = {};
         QStringList folders;
         for (const design::Design &design : {d, plain}) {
             const QString run = temp.filePath(QString("head-%1/1").arg(folders.size()));
             QVERIFY(QDir().mkpath(run));
             QVERIFY(formdriver::writeText(run + "/input.txt", q(designfile::text(design))));
-            QProcess engine;
-            engine.setWorkingDirectory(NORVEL_BUILD_DIR);
-            engine.start(NORVEL_BUILD_DIR "/Stalvora2", {run});
-            QVERIFY(engine.waitForFinished(120000));
-            QCOMPARE(engine.exitCode(), 0);
+            QCOMPARE(QProcess::execute(NORVEL_BUILD_DIR "/Stalvora2", {run}), 0);
             folders << run;
         }
         QVERIFY(formdriver::readText(folders[0] + "/input.txt").startsWith("#Projekt:\t"));
         QDirIterator files(folders[1], QDir::Files, QDirIterator::Subdirectories);
         int compared = 0;
         while (files.hasNext()) {
-            const QString path = files.next();
-            const QString relative = QDir(folders[1]).relativeFilePath(path);
+            const QString relative = QDir(folders[1]).relativeFilePath(files.next());
             if (relative == "input.txt") continue;
-            QFile a(path), b(QDir(folders[0]).filePath(relative));
+            QFile a(QDir(folders[1]).filePath(relative)), b(QDir(folders[0]).filePath(relative));
             QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
             QVERIFY2(a.readAll() == b.readAll(), qPrintable(relative));
             ++compared;

@@ -159,14 +159,11 @@ private slots:
         const QRectF bounds(0, 0, 200, 100);
         const QVector<PlacedLabel> placed = placeLabels(labels, bounds, {});
         QVector<PlacedLabel> free;
-        int crowdedFound = 0;
         for (int i = 1; i < placed.size(); ++i) {
-            QVERIFY(!placed[i].hidden);
-            QVERIFY(bounds.contains(placed[i].box));
-            if (placed[i].crowded) ++crowdedFound;
-            else free << placed[i];
+            QVERIFY(!placed[i].hidden && bounds.contains(placed[i].box));
+            if (!placed[i].crowded) free << placed[i];
         }
-        QCOMPARE(crowdedFound, crowded);
+        QCOMPARE(free.size(), keys - crowded);
         QVERIFY(!anyOverlap(free, {}));
         if (crowded > 0) QVERIFY(placed.first().hidden);
     }

@@ -280,7 +280,6 @@ private slots:
         QTest::newRow("example M_pl,Rd,max") << "example" << "M_max_pl" << 1e-6 << "M_pl_Rd,max= (\\S+) kNm";
         QTest::newRow("example M_el,Rd,max") << "example" << "M_max_el" << 1e-6 << "M_el_Rd,max= (\\S+) kNm";
         QTest::newRow("example A_a") << "example" << "A_a" << 1.0 << QString::fromUtf8("A_a: (\\S+) mm²");
-        QTest::newRow("example f_sd") << "example" << "f_sd" << 1.0 << QString::fromUtf8("f_sd: (\\S+) N/mm²");
         QTest::newRow("hogging V_pl,Rd") << "hogging" << "V_pl_Rd" << 1e-3 << vPl;
         QTest::newRow("hogging M_pl,Rd,min") << "hogging" << "M_min_pl" << 1e-6 << "M_pl_Rd,min: (\\S+) kNm";
         QTest::newRow("hogging M_el,Rd,min") << "hogging" << "M_min_el" << 1e-6 << "M_el_Rd,min: (\\S+) kNm";
