@@ -27,6 +27,18 @@ bool isMinimumReinforcementLine(const std::string &line);
 bool isErrorLine(const std::string &line);
 bool isSuccessLine(const std::string &line);
 
+// Standard output carries progress lines, which the front end's console
+// shows, and echo lines, one per input or derived value ("_f_cd :-17
+// [N/mm^2]", ">>k1.08"), a record for checking a run by hand. Progress lines
+// are the run folder line, the stage headings below and every line that
+// begins with the progress mark followed by a capital letter.
+inline constexpr char runFolderLine[] = "Aktuelles Verzeichnis: ";  // followed by the run folder
+inline constexpr char progressMark[] = ">>";
+inline constexpr char plasticLimitMomentsLine[] = " Plastische Grenzmomente bestimmen\t";
+inline constexpr char serviceabilityLine[] = "Gebrauchstauglichkeit :\t";
+inline constexpr char minimumReinforcementHeading[] = "Mindestbewehrung :\t";
+bool isProgressLine(const std::string &line);
+
 // Command line of the engine: without an argument it calculates the newest
 // run folder and always ends with exit code 0; with a run folder it
 // calculates that folder and tells the outcome by its exit code.

@@ -14,6 +14,7 @@
 #include "analysis/strain_solver.h"
 #include "analysis/verification.h"
 #include "io/finite_values.h"
+#include "protocol/console_lines.h"
 #include "protocol/verdict_files.h"
 
 Calculation::Calculation(const DesignInput &input, ResultWriter &writer)
@@ -59,7 +60,7 @@ bool Calculation::minimumReinforcement(bool topInTension, bool &enough) {
     const double z0 = composite_.design.z0;
     const MinimumReinforcement check = ::minimumReinforcement(
         slab_, topInTension, z0 - composite_.h_a, input_.k_c, input_.k_min, input_.s_s);
-    std::cout << "Mindestbewehrung :\t" << std::endl;
+    outputLine(protocol::minimumReinforcementHeading);
     echoValue("Z_na :", z0, " [mm]\t");
     echoValue("A_ct :", check.A_ct, " [mm^2]\t");
     echoValue("A_s_min :", check.A_s_min, " [mm^2]\t");

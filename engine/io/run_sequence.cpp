@@ -45,7 +45,7 @@ bool ultimateLimitState(const DesignInput &in, ResultWriter &writer, Calculation
     calc.setActions(in.M_t, in.V_t);
     outputLine(">>Elastische Grenzmomente bestimmen\t");
     calc.elasticLimitMoments();
-    outputLine(" Plastische Grenzmomente bestimmen\t");
+    outputLine(protocol::plasticLimitMomentsLine);
     calc.plasticLimitMoments(1);
     if (!(calc.designState() && calc.writeLimitMoments())) return false;
     calc.momentCurvature();
@@ -53,7 +53,7 @@ bool ultimateLimitState(const DesignInput &in, ResultWriter &writer, Calculation
 }
 
 bool serviceabilityLimitState(const DesignInput &in, ResultWriter &writer, Calculation &calc) {
-    outputLine("Gebrauchstauglichkeit :\t");
+    outputLine(protocol::serviceabilityLine);
     writer.selectServiceability();
     if (calc.shearFails(in.V_g)) {
         calc.writeSectionBlocks();
@@ -143,7 +143,7 @@ bool findRunFolder(DesignInput &in, const std::string &workFolder) {
     }
     // The folder as it stands on disk: "007" is not the folder "7".
     in.runFolder = workFolder + newest.name;
-    outputLine("Aktuelles Verzeichnis: " + in.runFolder);
+    outputLine(protocol::runFolderLine + in.runFolder);
     return true;
 }
 
@@ -162,7 +162,7 @@ RunEnd runInRunFolder(const std::string &runFolder) {
         errorLine("FEHLERMELDUNG: kein gueltiger Ordner " + input->runFolder + " vorhanden ");
         return RunEnd::Error;
     }
-    outputLine("Aktuelles Verzeichnis: " + input->runFolder);
+    outputLine(protocol::runFolderLine + input->runFolder);
     return calculate(*input);
 }
 

@@ -14,10 +14,10 @@ using D = Design;
 constexpr FormUnit asInFile = FormUnit::AsInFile;
 
 const char *const sigmaFollowsFsk =
-    "σ_s folgt f_sk: Beim Eintippen von f_sk wird σ_s auf denselben Wert gesetzt.\n"
-    "Danach kann σ_s eigens geändert werden.";
+    "σ_s folgt f_sk, solange σ_s nicht eigens eingetippt wurde: dann setzt jede\n"
+    "Eingabe von f_sk auch σ_s, und die Statusleiste sagt es.";
 const char *const fromProfileTable =
-    "Die Bereiche gelten für das Schweissprofil. Beim Walzprofil kommt der Wert\n"
+    "Die Bereiche gelten für das Schweißprofil. Beim Walzprofil kommt der Wert\n"
     "aus der Profiltabelle und ist nicht änderbar.";
 const char *const momentSign =
     "Positiv: Druck am oberen Rand (Feldmoment); negativ: Zug in der Platte (Stützmoment).";
@@ -71,7 +71,7 @@ const std::vector<FieldInfo> table = {
     {"m_k_c", &D::k_c, "k_c", "Mindestbewehrung", "Beiwert k_c für die Spannungsverteilung in der Zugzone", "–",
      asInFile, "", false, true},
     {"m_s_s", &D::s_s, "σ_s", "Mindestbewehrung", "zulässige Spannung der Mindestbewehrung", "N/mm²", asInFile,
-     sigmaFollowsFsk, false, true},
+     sigmaFollowsFsk, false, true, &D::f_sk},
     {"m_momen_t", &D::M_t, "M_d", "Tragfähigkeit", "Biegemoment im Grenzzustand der Tragfähigkeit", "kNm",
      FormUnit::KilonewtonMetre, momentSign, false, true},
     {"m_querkraft_t", &D::V_t, "V_d", "Tragfähigkeit", "Querkraft im Grenzzustand der Tragfähigkeit", "kN",
@@ -169,9 +169,14 @@ std::string headText(const std::string &text) {
 }
 
 void clearNumbers(Design &design) {
-    for (const FieldInfo &f : table) design.*f.member = 0.0;
-    design.k_c = 1.0;
-    design.k_min = 1.0;
+    for (const FieldInfo &f : table) (design.*f.member).reset();
+}
+
+bool followsLeader(const Design &design, const FieldInfo &field) {
+    if (!field.follows) return false;
+    const Value &own = design.*field.member;
+    const Value &leader = design.*field.follows;
+    return !own || (leader && *own == *leader);
 }
 
 std::vector<const FieldInfo *> missingValues(const Design &design) {

@@ -75,9 +75,10 @@ struct Design {
 // further hint, whether it is a plate of the steel section (taken from the
 // profile table for a rolled section), and whether the form writes it as a
 // number of its own (the actions and the minimum-reinforcement factors:
-// rounded to six significant digits, and 0 when the field holds none). The
-// permitted ranges are those of the engine's range table under the value's
-// input-file symbol.
+// rounded to six significant digits, and 0 when the field holds none). A
+// value may follow another one (σ_s follows f_sk) while the user has not
+// typed it. The permitted ranges are those of the engine's range table under
+// the value's input-file symbol.
 struct FieldInfo {
     const char *formName;    // "m_betonGamma"
     Value Design::*member;   // &Design::gamma_c
@@ -89,6 +90,7 @@ struct FieldInfo {
     const char *note;        // further hint, or ""
     bool plate = false;
     bool rounded = false;
+    Value Design::*follows = nullptr;  // the leading value, or none
 };
 
 // The numbers of the form in the order of the checks before a run.
@@ -118,8 +120,15 @@ Place placeOf(Value Design::*member);
 // The input-file symbol of a value ("gamma_c", "AbstanduntereLage", "k").
 const char *symbolOf(Value Design::*member);
 
-// "Neu": every number 0, the factors k_c and k 1; texts and switches stay.
+// A design without numbers: every number missing (the form shows empty,
+// marked fields); texts and switches stay.
 void clearNumbers(Design &design);
+
+// Whether a following value follows its leader in a design just read or
+// reset: it does when it is missing or equals the leader; a value of its
+// own (σ_s = 320 N/mm² beside f_sk = 500 N/mm²) does not. False for a value
+// that follows nothing.
+bool followsLeader(const Design &design, const FieldInfo &field);
 
 // The values a run needs that are missing, in field order (a rolled
 // section's plates come from the profile table and do not count).

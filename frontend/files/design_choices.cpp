@@ -1,5 +1,6 @@
 #include "files/design_choices.h"
 
+#include "files/data_file.h"
 #include "files/profile_table.h"
 #include "protocol/input_lines.h"
 
@@ -28,6 +29,19 @@ designfile::Choices choices() {
     c.profileTypes = protocol::input::profileTypes;
     c.profileNames = standard(profiletable::usableProfileNames(profiletable::tablePath()));
     return c;
+}
+
+QString profileTypeCaption(const std::string &word) {
+    if (word == protocol::input::weldedProfile) return QString::fromUtf8("Schweißprofil");
+    return QString::fromStdString(word);
+}
+
+design::Design newDesign(const design::Design &current, const designfile::Choices &choices) {
+    const designfile::ReadResult example = designfile::read(dataFilePath("inputstart.txt").toStdString(), choices);
+    if (example.ok) return example.design;
+    design::Design empty = current;
+    design::clearNumbers(empty);
+    return empty;
 }
 
 bool takeProfilePlates(design::Design &design) {

@@ -17,6 +17,16 @@ const QStringList &concreteClasses();
 // Every list of a design file's words; the profile names from the profile table.
 designfile::Choices choices();
 
+// A profile type as the form shows it: "Schweißprofil" for the file's word
+// "Schweissprofil", which the files keep; any other word as it is.
+QString profileTypeCaption(const std::string &word);
+
+// The design "Neu" starts from: the shipped example design as it reads with
+// `choices` (every number, text and switch of it). Without a readable
+// example, `current` with every number missing, so that the form shows
+// empty marked fields and never a made-up value.
+design::Design newDesign(const design::Design &current, const designfile::Choices &choices);
+
 // A rolled section takes h, both flanges and the web from its row of the
 // profile table (both flanges alike). False, with the design unchanged, when
 // the design is welded or the profile has no usable row.

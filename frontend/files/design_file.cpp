@@ -227,6 +227,15 @@ bool readRunInput(const std::string &runFolder, design::Design &design) {
     return true;
 }
 
+bool sameDesign(const std::string &fileA, const std::string &fileB) {
+    std::string a, b;
+    std::error_code ec;
+    for (const std::string *path : {&fileA, &fileB})
+        if (std::filesystem::file_size(std::filesystem::u8path(*path), ec) > largestDesignFile && !ec) return false;
+    if (!readWhole(fileA, a) || !readWhole(fileB, b)) return false;
+    return text(parseLeniently(a)) == text(parseLeniently(b));
+}
+
 std::string text(const design::Design &d) {
     // The project head first; a design without one is written as before.
     std::string out;

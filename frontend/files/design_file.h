@@ -44,6 +44,12 @@ design::Design parseLeniently(const std::string &text);
 // there is no such file.
 bool readRunInput(const std::string &runFolder, design::Design &design);
 
+// Whether two files hold the same design: both read leniently and compared
+// as the writer below writes them, so that a value is the same whatever its
+// spelling ("2e+08" or "200000000", CR LF or LF). False when a file cannot
+// be read. Paths in UTF-8.
+bool sameDesign(const std::string &fileA, const std::string &fileB);
+
 // The file text: the lines of the project head (only the fields filled
 // in), then caption lines and keyword lines, values separated by tabs.
 // Numbers as design::fieldText writes them; an empty number is written as

@@ -64,7 +64,7 @@ QString plasticNoteOf(QCustomPlot *plot);
 // of the widened span to spare on its side.
 AxisSpan spanWithPoint(AxisSpan span, double value);
 
-// "120kN / 345.7kNm": both values rounded to one decimal.
+// "120 kN / 345.7 kNm": both values rounded to one decimal.
 QString designPointText(double vEd, double mEd);
 
 // Adds graph 2 "Belastung: GZT" with the design point, the boxed label set

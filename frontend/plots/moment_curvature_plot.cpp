@@ -94,7 +94,10 @@ MomentCurvaturePlot::MomentCurvaturePlot(const QFont &windowFont, QWidget *paren
     plot_->setMouseTracking(true);
     connect(plot_, &QCustomPlot::mouseMove, this, &MomentCurvaturePlot::showHoverText);
     // "Werte kopieren" gives the rows with the neutral axis and the state.
-    if (PlotExport *menu = PlotExport::of(plot_)) menu->setValuesText([this] { return valuesText(); });
+    if (PlotExport *menu = PlotExport::of(plot_)) {
+        menu->setValuesText([this] { return valuesText(); });
+        menu->setTitle(u("Momenten-Krümmungs-Beziehung im GZT"));
+    }
 
     auto *caption = new QLabel(u("Momenten-Krümmungs-Beziehung im Grenzzustand der Tragfähigkeit "
                                  "(Bemessungswerte, ohne Tension Stiffening)"));

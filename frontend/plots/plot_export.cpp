@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QFormLayout>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -86,13 +87,49 @@ PlotExport::ImageTarget chooseWithDialogs(QWidget *parent, const QSize &suggeste
 
 bool isPdf(const QString &path) { return path.endsWith(".pdf", Qt::CaseInsensitive); }
 
-// The scene of a drawing into a rectangle of the painter (keeping its aspect).
-void renderScene(QGraphicsScene *scene, QPainter &painter, const QRectF &target) {
+// The font of a picture's title.
+QFont titleFont(QFont font) {
+    font.setPointSize(11);
+    font.setBold(true);
+    return font;
+}
+
+// The scene of a drawing into a rectangle of the painter (keeping its
+// aspect), below its title when it has one.
+void renderScene(QGraphicsScene *scene, QPainter &painter, QRectF target, const QString &title) {
     painter.setRenderHint(QPainter::Antialiasing);
+    if (!title.isEmpty()) {
+        painter.setFont(titleFont(painter.font()));
+        const double height = 2.0 * QFontMetricsF(painter.font()).height();
+        painter.drawText(QRectF(target.left(), target.top(), target.width(), height), Qt::AlignCenter, title);
+        target.setTop(target.top() + height);
+    }
     scene->render(&painter, target, scene->sceneRect(), Qt::KeepAspectRatio);
 }
 
-bool saveScene(QGraphicsScene *scene, const QString &path, const QSize &size) {
+// A plot with its title as the top row of its layout, for as long as it lives.
+class PlotTitle {
+public:
+    PlotTitle(QCustomPlot *plot, const QString &title) : plot_(plot) {
+        if (title.isEmpty()) return;
+        plot_->plotLayout()->insertRow(0);
+        text_ = new QCPTextElement(plot_, title, titleFont(plot_->font()));
+        plot_->plotLayout()->addElement(0, 0, text_);
+    }
+    ~PlotTitle() {
+        if (!text_) return;
+        plot_->plotLayout()->remove(text_);
+        plot_->plotLayout()->simplify();
+    }
+    PlotTitle(const PlotTitle &) = delete;
+    PlotTitle &operator=(const PlotTitle &) = delete;
+
+private:
+    QCustomPlot *plot_;
+    QCPTextElement *text_ = nullptr;
+};
+
+bool saveScene(QGraphicsScene *scene, const QString &path, const QSize &size, const QString &title) {
     if (isPdf(path)) {
         QPdfWriter writer(path);
         // One page with a point per pixel and no margins, as a plot's PDF.
@@ -102,13 +139,13 @@ bool saveScene(QGraphicsScene *scene, const QString &path, const QSize &size) {
         if (!painter.begin(&writer)) return false;
         // The drawing's texts are sized in pixels: the scale keeps them in proportion.
         painter.scale(writer.logicalDpiX() / 72.0, writer.logicalDpiY() / 72.0);
-        renderScene(scene, painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        renderScene(scene, painter, QRectF(QPointF(0, 0), QSizeF(size)), title);
         return painter.end();
     }
     QImage image(size, QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    renderScene(scene, painter, QRectF(image.rect()));
+    renderScene(scene, painter, QRectF(image.rect()), title);
     painter.end();
     return image.save(path, "PNG");
 }
@@ -207,13 +244,17 @@ QList<QAction *> PlotExport::actions() const { return {save_, copy_}; }
 bool PlotExport::saveImage(const QString &path, const QSize &size) const {
     if (!size.isValid() || size.width() > largestImageSide || size.height() > largestImageSide) return false;
     if (plot_) {
-        const bool saved = isPdf(path) ? plot_->savePdf(path, size.width(), size.height())
-                                       : plot_->savePng(path, size.width(), size.height());
+        bool saved = false;
+        {
+            const PlotTitle heading(plot_, title_);
+            saved = isPdf(path) ? plot_->savePdf(path, size.width(), size.height())
+                                : plot_->savePng(path, size.width(), size.height());
+        }
         // Exporting laid the plot out at the picture's size: back to the window's.
         plot_->replot();
         return saved;
     }
-    return view_ && saveScene(view_->scene(), path, size);
+    return view_ && saveScene(view_->scene(), path, size, title_);
 }
 
 void PlotExport::chooseAndSave() {
@@ -221,7 +262,10 @@ void PlotExport::chooseAndSave() {
                                 ? widget_->size()
                                 : QSize(800, 600);
     const ImageTarget target = replacedChooser() ? replacedChooser()(widget_, suggested)
-                                                 : chooseWithDialogs(widget_, suggested, view_ ? u("Querschnitt") : u("Diagramm"));
+                                                 : chooseWithDialogs(widget_, suggested,
+                                                                     !title_.isEmpty() ? title_
+                                                                     : view_           ? u("Querschnitt")
+                                                                                       : u("Diagramm"));
     if (target.path.isEmpty()) return;
     if (!saveImage(target.path, target.size))
         QMessageBox::warning(widget_, u("Bild speichern"),

@@ -66,11 +66,17 @@ public:
     void setValuesText(ValuesText values);
     QString valuesText() const;
 
+    // The title a saved picture carries above the plot or drawing (the
+    // window shows it as the caption beside the plot); it also names the
+    // file proposed. Empty: no title.
+    void setTitle(const QString &title) { title_ = title; }
+    const QString &title() const { return title_; }
+
     // "Bild speichern…" and "Werte kopieren", in menu order.
     QList<QAction *> actions() const;
 
-    // Writes the picture: ".pdf" as a vector PDF, anything else as a PNG of
-    // the given size. False when the file cannot be written.
+    // Writes the picture with its title: ".pdf" as a vector PDF, anything
+    // else as a PNG of the given size. False when the file cannot be written.
     bool saveImage(const QString &path, const QSize &size) const;
 
 private:
@@ -83,6 +89,7 @@ private:
     QCustomPlot *plot_ = nullptr;
     QGraphicsView *view_ = nullptr;
     ValuesText values_;
+    QString title_;
     QAction *save_;
     QAction *copy_;
 };

@@ -83,9 +83,10 @@ QString timeText(const QDateTime &time) {
                           : results::notDetermined(results::Missing::NoCalculation);
 }
 
-QString footerName(const QString &designFile) {
-    return designFile.isEmpty() ? QStringLiteral("Bemessungsdatei: nicht gespeichert")
-                                : QFileInfo(designFile).fileName();
+QString footerName(const report::ReportSource &source) {
+    return source.designFile.isEmpty()
+               ? QStringLiteral("Bemessungsdatei: nicht gespeichert")
+               : designFileText(QFileInfo(source.designFile).fileName(), source.designFileChanged);
 }
 
 // The reason a PDF file cannot be written, as far as the file system tells it.
@@ -136,10 +137,11 @@ struct ReportDocument::Layout {
 
 ReportDocument::ReportDocument(const ReportSource &source)
     : source_(source),
-      text_(designReportText(source.runFolder, source.designFile, source.calculated, true,
-                             source.project ? &*source.project : nullptr)),
+      text_(designReportText(source.runFolder, source.designFile, source.calculated, source.designFileChanged,
+                             true, source.project ? &*source.project : nullptr)),
       figures_(buildReportFigures(FigureSource{source.runFolder, sansFont(10)})) {
-    ReportHead head{QDir::toNativeSeparators(source.designFile), source.calculated, std::nullopt, true,
+    ReportHead head{QDir::toNativeSeparators(source.designFile), source.calculated, std::nullopt,
+                    source.designFileChanged, true,
                     reportProjectHead(source.runFolder, source.project ? &*source.project : nullptr)};
     titleRows_ = titleBlockRows(head);
     titleRows_.append({u("Erstellt am:"), timeText(source.created)});
@@ -299,7 +301,7 @@ void ReportDocument::paintPage(QCPPainter &painter, const Layout &layout, int pa
     painter.drawLine(QPointF(0.0, top - 4.0), QPointF(layout.width, top - 4.0));
     painter.setFont(sansFont(footerPixels));
     const QRectF footer(0.0, top, layout.width, 16.0);
-    drawText(painter, footer, Qt::AlignLeft | Qt::AlignVCenter, programName() + u(" – ") + footerName(source_.designFile));
+    drawText(painter, footer, Qt::AlignLeft | Qt::AlignVCenter, programName() + u(" – ") + footerName(source_));
     drawText(painter, footer, Qt::AlignRight | Qt::AlignVCenter,
              QString("Seite %1 von %2").arg(page + 1).arg(layout.pages.size()));
 }
@@ -341,7 +343,7 @@ bool ReportDocument::writePdf(const QString &path, QString *error) const {
         QPdfWriter writer(&file);
         writer.setPageLayout(reportPageLayout());
         writer.setCreator(programName());
-        writer.setTitle(u("Bemessungsprotokoll – ") + footerName(source_.designFile));
+        writer.setTitle(u("Bemessungsprotokoll – ") + footerName(source_));
         if (!print(&writer)) {
             file.cancelWriting();
             return fail(writeProblem(path));

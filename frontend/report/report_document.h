@@ -32,6 +32,7 @@ struct ReportSource {
     QString designFile;     // as the report names it; empty when not saved
     QDateTime calculated;   // when the run was calculated
     QDateTime created;      // when the document is made (title block)
+    bool designFileChanged = false;  // the design file no longer holds the run's input
     // The project head of the design; without it, that of the run's input file.
     std::optional<design::ProjectHead> project;
 };

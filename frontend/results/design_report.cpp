@@ -379,6 +379,11 @@ QDateTime calculationTime(const std::string &runFolder) {
     return output.exists() ? output.lastModified() : QDateTime();
 }
 
+QString designFileText(const QString &designFile, bool changedAfterRun) {
+    if (designFile.isEmpty()) return QStringLiteral("nicht gespeichert");
+    return changedAfterRun ? designFile + u(" (nach der Berechnung geändert)") : designFile;
+}
+
 QVector<QPair<QString, QString>> titleBlockRows(const ReportHead &head) {
     using protocol::input::HeadField;
     QVector<QPair<QString, QString>> rows;
@@ -389,8 +394,7 @@ QVector<QPair<QString, QString>> titleBlockRows(const ReportHead &head) {
         rows.append({QString::fromUtf8(protocol::input::headLine(field).label) + ":",
                      value.isEmpty() ? QStringLiteral("nicht angegeben") : value});
     }
-    rows.append({QStringLiteral("Bemessungsdatei:"),
-                 head.designFile.isEmpty() ? QStringLiteral("nicht gespeichert") : head.designFile});
+    rows.append({QStringLiteral("Bemessungsdatei:"), designFileText(head.designFile, head.designFileChanged)});
     // Digits only: the text does not depend on the user's locale.
     rows.append({QStringLiteral("Berechnet am:"), head.time.isValid()
                                                        ? head.time.toString("dd.MM.yyyy, HH:mm") + " Uhr"
@@ -472,8 +476,8 @@ QStringList buildDesignReport(const results::RunResults &run, const ReportHead &
 }
 
 QString designReportText(const std::string &runFolder, const QString &designFile, const QDateTime &time,
-                         bool titleBlock, const design::ProjectHead *project) {
-    ReportHead head{designFile, time, readRunInput(runFolder)};
+                         bool designFileChanged, bool titleBlock, const design::ProjectHead *project) {
+    ReportHead head{designFile, time, readRunInput(runFolder), designFileChanged};
     head.titleBlock = titleBlock;
     head.project = project ? *project : head.input ? head.input->head : design::ProjectHead();
     return buildDesignReport(results::RunResults::read(runFolder), head).join(QString());

@@ -21,12 +21,18 @@ struct ReportHead {
     QString designFile;  // the saved design file; empty when not saved
     QDateTime time;      // when the run was calculated
     std::optional<design::Design> input;  // the run folder's input.txt
+    bool designFileChanged = false;  // the file no longer holds the run's input
     // A document that prints the title, the project, the design file and
     // the time in its own title block: the text leaves them out, so the head
     // appears once.
     bool titleBlock = false;
     design::ProjectHead project;  // "Projekt", "Position", "Bauteil", "Bearbeiter", remark
 };
+
+// How the report names its design file: "nicht gespeichert", the path, or
+// the path followed by " (nach der Berechnung geändert)" once the file holds
+// other values than the run's input.
+QString designFileText(const QString &designFile, bool changedAfterRun);
 
 // The rows of the head a title block shows, label and value: the project
 // head (the remark only when given; a field not filled in reads "nicht
@@ -54,7 +60,7 @@ QStringList buildDesignReport(const results::RunResults &run, const ReportHead &
 // own title block without the title and the rows of titleBlockRows. The
 // project head is the one given, else that of the run's input file.
 QString designReportText(const std::string &runFolder, const QString &designFile,
-                         const QDateTime &time, bool titleBlock = false,
+                         const QDateTime &time, bool designFileChanged = false, bool titleBlock = false,
                          const design::ProjectHead *project = nullptr);
 
 // The project head of a report: the one given, else the run's input file's.

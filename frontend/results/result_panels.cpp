@@ -69,7 +69,7 @@ ValuePanel buildValuePanel(const results::NumberRow &row) {
     panel.lines = valueLines("VEd = " + fourDigits(vEd) + " [kN]",
                              "MEd = " + fourDigits(mEd) + " [kNm]",
                              u("ϰ = ") + threeDigits(panel.summary.kappa) + u(" [‰/m]"),
-                             "Nullinie: Z = " + fourDigits(panel.summary.z_na) + " [mm]",
+                             "Nulllinie: Z = " + fourDigits(panel.summary.z_na) + " [mm]",
                              "EIi = " + fourDigits(panel.summary.ei_i) + u(" [kNm²]"));
     return panel;
 }
@@ -87,7 +87,7 @@ ValuePanel buildValuePanel(const results::RunResults &run, AnalysedState state) 
     panel.lines = valueLines(vEd ? "VEd = " + fourDigits(*vEd) + " [kN]" : "VEd: " + noRun,
                              mEd ? "MEd = " + fourDigits(*mEd) + " [kNm]"
                                  : "MEd: " + noRun,
-                             u("ϰ: ") + missing, "Nullinie: " + missing, "EIi: " + missing);
+                             u("ϰ: ") + missing, "Nulllinie: " + missing, "EIi: " + missing);
     return panel;
 }
 

@@ -18,11 +18,11 @@
 #include "results/design_report.h"
 #include "results/run_outcome.h"
 #include "results/verdict_texts.h"
+#include "run/command_line.h"
 #include "run/design_run.h"
 
 namespace {
 
-const char *const batchOption = "--batch";
 const char *const pdfOption = "--pdf";
 // Set in the environment, the batch mode reports on standard error how
 // long writing the PDF took, its pages and its size.
@@ -111,10 +111,6 @@ int runBatch(const QString &designFile, const QString &pdfPath) {
 
 }  // namespace
 
-bool isBatchCommandLine(int argc, char *argv[]) {
-    return argc >= 2 && std::strcmp(argv[1], batchOption) == 0;
-}
-
 int runBatchMode(int argc, char *argv[]) {
     qInstallMessageHandler(keepCriticalMessages);
     const bool withPdf = argc == 5 && std::strcmp(argv[3], pdfOption) == 0;
@@ -129,10 +125,7 @@ int runBatchMode(int argc, char *argv[]) {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     if (argc != 3 && !withPdf) {
-        std::cerr << "Aufruf: Norvel --batch DATEI [--pdf AUSGABE.pdf]\n"
-                     "Rückgabewert: 0 alle Nachweise erfüllt, 2 ein Nachweis nicht erfüllt "
-                     "oder nicht ermittelt,\n"
-                     "1 Fehler in der Eingabe oder im Rechenprogramm\n";
+        std::cerr << commandline::usageText();
         return inputOrEngineError;
     }
     return runBatch(QString::fromLocal8Bit(argv[2]), withPdf ? QString::fromLocal8Bit(argv[4]) : QString());

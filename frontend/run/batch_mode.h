@@ -10,8 +10,5 @@
 // fulfilled or not determined; 1 for an input or engine error, which goes to
 // standard error.
 
-// True when the command line asks for a batch run.
-bool isBatchCommandLine(int argc, char *argv[]);
-
 // Runs the batch calculation; returns the program's exit code.
 int runBatchMode(int argc, char *argv[]);

@@ -41,3 +41,26 @@ EngineReport EngineErrorLines::scan(const QList<QByteArray> &lines) const {
     }
     return report;
 }
+
+QString EngineProgressLines::add(const QByteArray &chunk) {
+    pending_ += chunk;
+    const int end = pending_.lastIndexOf('\n');
+    if (end < 0) return QString();
+    const QList<QByteArray> lines = pending_.left(end).split('\n');
+    pending_.remove(0, end + 1);
+    return progressText(lines);
+}
+
+QString EngineProgressLines::finish() {
+    const QByteArray last = pending_;
+    pending_.clear();
+    return last.isEmpty() ? QString() : progressText({last});
+}
+
+QString EngineProgressLines::progressText(const QList<QByteArray> &lines) {
+    QStringList shown;
+    for (const QByteArray &line : lines)
+        if (protocol::isProgressLine(line.toStdString()))
+            shown << decodeEngineText(line).remove(QLatin1Char('\r')).trimmed();
+    return shown.join(QLatin1Char('\n'));
+}

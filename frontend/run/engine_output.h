@@ -37,3 +37,20 @@ private:
 
     QByteArray pending_;
 };
+
+// Collects standard output into complete lines and keeps the progress lines
+// for the console (protocol::isProgressLine); the echo lines of the input
+// and derived values stay in the engine's record, off the user's console.
+class EngineProgressLines {
+public:
+    // Adds a chunk; the progress lines it completes, decoded, one per line.
+    QString add(const QByteArray &chunk);
+    // The process has ended: a last line without line end counts as well.
+    QString finish();
+    bool hasPendingLine() const { return !pending_.isEmpty(); }
+
+private:
+    static QString progressText(const QList<QByteArray> &lines);
+
+    QByteArray pending_;
+};

@@ -45,9 +45,12 @@ EngineChunk EngineProcess::takeOutput() {
     const QByteArray error = readAllStandardError();
     EngineChunk chunk;
     chunk.errorText = decodeEngineText(error);
-    chunk.outputText = decodeEngineText(readAllStandardOutput());
+    chunk.outputText = progressLines_.add(readAllStandardOutput());
     chunk.report = errorLines_.add(error);
     if (state() == QProcess::NotRunning) {
+        const QString lastOutput = progressLines_.finish();
+        if (!lastOutput.isEmpty())
+            chunk.outputText += (chunk.outputText.isEmpty() ? QString() : QStringLiteral("\n")) + lastOutput;
         const EngineReport last = errorLines_.finish();
         chunk.report.errorLines << last.errorLines;
         chunk.report.warningLines << last.warningLines;

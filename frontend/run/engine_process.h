@@ -11,7 +11,7 @@
 // Everything the engine has written since the last call.
 struct EngineChunk {
     QString errorText;   // standard error, decoded
-    QString outputText;  // standard output, decoded
+    QString outputText;  // the progress lines of standard output completed now, decoded
     EngineReport report;  // markers of the standard-error lines completed now
 };
 
@@ -37,12 +37,13 @@ public:
     const QString &startedProgram() const { return program_; }
 
     // Reads what is available now. After the process has finished, a last
-    // standard-error line without line end is reported as well.
+    // line without line end is reported as well.
     EngineChunk takeOutput();
-    // Standard error ended inside a line that has not been reported yet.
-    bool hasUnfinishedLine() const { return errorLines_.hasPendingLine(); }
+    // An output stream ended inside a line that has not been reported yet.
+    bool hasUnfinishedLine() const { return errorLines_.hasPendingLine() || progressLines_.hasPendingLine(); }
 
 private:
     QString program_;
     EngineErrorLines errorLines_;
+    EngineProgressLines progressLines_;
 };

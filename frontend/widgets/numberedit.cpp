@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <algorithm>
 #include <cmath>
 
 #include "files/design.h"
@@ -22,11 +23,22 @@ constexpr int lineEditTextInset = 2;
 constexpr int cursorAllowance = 1;
 
 // Marked states: dark text on a light background (high contrast) and a
-// frame of the same width as the normal one, so the field keeps its size.
-const char *const emptyStyle =
-    "NumberEdit { background-color: #fff3b8; color: #000000; border: 2px dashed #9a5b00; }";
-const char *const faultStyle =
-    "NumberEdit { background-color: #ffdede; color: #000000; border: 2px solid #c00000; }";
+// 2 px frame.
+const char *const emptyStyle = "background-color: #fff3b8; color: #000000; border: 2px dashed #9a5b00;";
+const char *const faultStyle = "background-color: #ffdede; color: #000000; border: 2px solid #c00000;";
+
+// A marked field keeps the width of an unmarked one, so that marking the
+// fields of a row never widens the form: the padding takes back what the
+// 2 px frame adds to the style's own frame on either side (measured once).
+QString markedStyle(const char *colours) {
+    static const int extra = [] {
+        QLineEdit plain;
+        QLineEdit framed;
+        framed.setStyleSheet("QLineEdit { border: 2px solid; }");
+        return std::max(0, (framed.sizeHint().width() - plain.sizeHint().width()) / 2);
+    }();
+    return QString("NumberEdit { %1 padding-left: %2px; padding-right: %2px; }").arg(colours).arg(-extra);
+}
 
 }  // namespace
 
@@ -114,7 +126,9 @@ void NumberEdit::inputTextChanged() { showState(); }
 
 void NumberEdit::showState() {
     const State current = state();
-    const QString style = current == State::Ok ? QString() : current == State::Empty ? emptyStyle : faultStyle;
+    const QString style = current == State::Ok      ? QString()
+                          : current == State::Empty ? markedStyle(emptyStyle)
+                                                    : markedStyle(faultStyle);
     if (styleSheet() != style) setStyleSheet(style);
     QString tip = m_guide;
     const QString why = problem();

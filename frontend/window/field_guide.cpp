@@ -142,7 +142,7 @@ QString toolTip(const FieldInfo &info) {
     tip += u("\nZulässig: ") + (allowed.isEmpty() ? u("jeder Zahlenwert") : allowed.join(u("; ")));
     for (const QString &word : allowed.join(' ').split(' '))
         if (word == "r") {
-            tip += u("\n(r: Ausrundungsradius des Walzprofils, 0 beim Schweissprofil)");
+            tip += u("\n(r: Ausrundungsradius des Walzprofils, 0 beim Schweißprofil)");
             break;
         }
     if (*info.note) tip += "\n" + u(info.note);

@@ -2,13 +2,16 @@
 // their table values and pictures, and the dimensioned sketches of slab and
 // steel section. Each trigger rebuilds the panel completely.
 #include <QGroupBox>
+#include <algorithm>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPixmap>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "files/data_file.h"
+#include "widgets/scaled_picture.h"
 #include "window/mainwindow.h"
 #include "files/material_table.h"
 
@@ -23,12 +26,11 @@ QLabel *panelText(const QString &text) {
     return label;
 }
 
+// At most width × height, smaller in a narrow column.
 QLabel *panelPicture(const char *fileName, int width, int height) {
-    auto *label = new QLabel;
     const QPixmap picture(dataFilePath(fileName));
-    if (!picture.isNull())
-        label->setPixmap(picture.scaled(width, height, Qt::KeepAspectRatio, Qt::FastTransformation));
-    return label;
+    if (picture.isNull()) return new QLabel;
+    return new ScaledPicture(picture.scaled(width, height, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 // Read-only table of material values; it takes ownership of `cells`
@@ -40,19 +42,25 @@ QTableWidget *panelTable(const QStringList &columns, const QStringList &rows, in
     table->setStyleSheet("font: 8pt");
     table->setHorizontalHeaderLabels(columns);
     table->setVerticalHeaderLabels(rows);
-    table->setFixedWidth(width);
+    // As wide as its columns need (at least `width`); in a narrow column it
+    // scrolls sideways itself.
+    const int needed = table->verticalHeader()->sizeHint().width() + columns.size() * columnWidth +
+                       2 * table->frameWidth();
+    table->setMaximumWidth(std::max(width, needed));
+    table->setMinimumWidth(0);
     for (int c = 0; c < columns.size(); ++c) table->setColumnWidth(c, columnWidth);
     table->verticalHeader()->setMinimumSectionSize(20);
     for (int r = 0; r < rows.size(); ++r) table->setRowHeight(r, 20);
     table->setShowGrid(true);
     table->verticalHeader()->setVisible(true);
-    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int i = 0; i < cells.size() && i < rows.size() * columns.size(); ++i)
         table->setItem(i / columns.size(), i % columns.size(), cells.at(i));
     cells.clear();
+    // Room for the rows and for the scroll bar of a narrow column.
     table->setFixedHeight(table->horizontalHeader()->sizeHint().height() + 20 * rows.size() +
-                          2 * table->frameWidth());
+                          2 * table->frameWidth() + table->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     return table;
 }
 
@@ -89,7 +97,7 @@ void MainWindow::set_materialeigenschaften() {
 }
 
 void MainWindow::set_img_bet() {
-    m_infoBox->setTitle("Materialmodell für Beton");
+    m_infoTitel->setText("Materialmodell für Beton");
     QLabel *heading = panelText("Bilineare Spannungs-Dehnungs-Beziehung - nach EN 1992-1-1 3.1.7(2):");
     QLabel *picture = panelPicture("se beton.png", 500, 243);
     QLabel *text = panelText(
@@ -103,7 +111,7 @@ void MainWindow::set_img_bet() {
 }
 
 void MainWindow::set_img_bewe() {
-    m_infoBox->setTitle("Materialmodell für Betonstahl");
+    m_infoTitel->setText("Materialmodell für Betonstahl");
     QLabel *heading = panelText("Spannungs-Dehnungs-Beziehung - nach EN 1992-1-1 3.2.7(2):");
     // Composed before the table is read again: it shows the modulus of the previous reading.
     QLabel *modulus = panelText(
@@ -124,7 +132,7 @@ void MainWindow::set_img_bewe() {
 }
 
 void MainWindow::set_img_baus() {
-    m_infoBox->setTitle("Materialmodell für Baustahl");
+    m_infoTitel->setText("Materialmodell für Baustahl");
     QLabel *heading = panelText("Bilineare Spannungs-Dehnungs-Beziehung - nach EN 1993-1-1:");
     QLabel *picture = panelPicture("se baustahl.png", 500, 214);
     QLabel *modulus = panelText("Der Elastizitätsmodul E ist gemäss EN 1993-1-1 3.2.6(1) auf " + m_E_a +
@@ -134,14 +142,14 @@ void MainWindow::set_img_baus() {
 }
 
 void MainWindow::set_img_geo_bet() {
-    m_infoBox->setTitle("Geometrie Stahlbeton");
+    m_infoTitel->setText("Geometrie Stahlbeton");
     QLabel *picture = panelPicture("geo sb.png", 470, 190);
     clearLayout(m_infoLayout, true);
     addPanelWidgets(m_infoLayout, {picture}, false);
 }
 
 void MainWindow::set_img_geo_bau() {
-    m_infoBox->setTitle("Geometrie Baustahl");
+    m_infoTitel->setText("Geometrie Baustahl");
     QLabel *picture = panelPicture("geo bau.png", 434, 404);
     clearLayout(m_infoLayout, true);
     addPanelWidgets(m_infoLayout, {picture}, false);

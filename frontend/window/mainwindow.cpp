@@ -5,12 +5,14 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLayout>
+#include <QLabel>
 #include <QLayoutItem>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -25,6 +27,7 @@
 #include "platform/platform.h"
 #include "files/design.h"
 #include "window/field_guide.h"
+#include "window/following_fields.h"
 // The report's menu entries and the drawing's context menu.
 #include "plots/plot_export.h"
 #include "plots/section_geometry.h"
@@ -32,6 +35,7 @@
 #include "results/result_reader.h"
 #include "window/report_actions.h"
 #include "window/run_status.h"
+#include "window/window_actions.h"
 #include "protocol/result_files.h"
 
 namespace {
@@ -57,7 +61,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     PlotExport::attach(m_plotView, [this]() {
         const std::string &shown = m_shownRun.runFolder();
         return shown.empty() ? QString() : sectionValuesText(readSectionGeometry(shown + protocol::outputFile));
-    });
+    })->setTitle("Querschnitt");
     connect(this, SIGNAL(werteGeaendert()), this, SLOT(update_plot()));
     tabs->addTab(m_plotView, "Plot");
     tabs->addTab(scrollPage(buildGebrauchstauglichkeitTab()), "Gebrauchstauglichkeit");
@@ -84,16 +88,17 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     connectSectionPreview();
     installInputGuide();
 
-    // Restored from maximised, the window still fits the screen.
+    // Maximised to the screen's available area; restored, the window fills
+    // that area less the window manager's frame, so the form still needs no
+    // sideways scrolling.
     const QRect available = screen()->availableGeometry();
-    resize(fittedWindowSize(sizeHint(), available, windowFrameAllowance));
+    resize(fittedWindowSize(available.size(), available, windowFrameAllowance));
     move(available.topLeft());
     m_runStatus = new RunStatus(statusBar());  // the outcome of the run shown
     showMaximized();
 
     set_Enabled();
-    oeffnen(platform::pathToUtf8(platform::findDataFile("inputstart.txt")));
-    merkeGespeichert();
+    zeigeNeuenEntwurf();
 }
 
 MainWindow::~MainWindow() {
@@ -103,43 +108,6 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::createMenus() {
-    struct ActionEntry {
-        const char *text;
-        int icon;  // QStyle::StandardPixmap, or -1 for none
-        const char *shortcut;
-        const char *slot;
-    };
-    const ActionEntry entries[] = {
-        {"&Neu...", QStyle::SP_DialogResetButton, "Ctrl+N", SLOT(neuClicked())},
-        {"&Öffnen...", QStyle::SP_DirOpenIcon, "Ctrl+O", SLOT(oeffnenClicked())},
-        {"&Speichern...", QStyle::SP_DialogSaveButton, "Ctrl+S", SLOT(speichernClicked())},
-        {"&Speichern unter...", -1, nullptr, SLOT(speichernunterClicked())},
-        {"&letzte Berechnung...", QStyle::SP_DirOpenIcon, nullptr, SLOT(oeffnenLetzteClicked())},
-        {"&Materialeigenschaften bearbeiten...", QStyle::SP_ComputerIcon, nullptr,
-         SLOT(materialeigenschaftenClicked())},
-        {"&Projektangaben…", -1, nullptr, SLOT(projektangabenClicked())},
-        {"Beenden", -1, nullptr, SLOT(close())},  // closing asks about unsaved changes
-        {"Info...", -1, nullptr, SLOT(ueberClicked())},
-        {"Hilfe", -1, nullptr, SLOT(HilfeClicked())},
-    };
-    QList<QAction *> actions;
-    for (const ActionEntry &entry : entries) {
-        auto *action = new QAction(QString::fromUtf8(entry.text), this);
-        if (entry.icon >= 0)
-            action->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(entry.icon)));
-        if (entry.shortcut) action->setShortcut(QKeySequence(entry.shortcut));
-        connect(action, SIGNAL(triggered()), this, entry.slot);
-        actions.append(action);
-    }
-
-    auto *datei = new QMenu("&Datei", this);
-    datei->addActions({actions[0], actions[1]});
-    m_zuletztMenu = datei->addMenu(QString::fromUtf8("&Zuletzt geöffnet"));
-    m_zuletztMenu->setToolTipsVisible(true);
-    connect(datei, &QMenu::aboutToShow, this, &MainWindow::fuelleZuletztMenu);
-    datei->addActions({actions[2], actions[3]});
-    datei->addAction(actions[6]);  // Projektangaben…
-    datei->addSeparator();
     // The design report of the run shown, as a PDF or on paper (window/report_actions.h).
     auto *protokoll = new ReportActions(
         this,
@@ -149,34 +117,34 @@ void MainWindow::createMenus() {
             // The run shown, named by the design file that holds its input,
             // with the project head of the design.
             return report::ReportSource{m_shownRun.runFolder(), m_shownRun.designFile(),
-                                        calculationTime(m_shownRun.runFolder()), QDateTime(), m_projektangaben};
+                                        calculationTime(m_shownRun.runFolder()), QDateTime(),
+                                        m_shownRun.designFileChanged(), m_projektangaben};
         },
         [this](const QString &title, const QString &text) { showCritical(title, text); },
         [this](const QString &title, const QString &text) { showInformation(title, text); });
-    datei->addActions({protokoll->exportAction(), protokoll->printAction()});
-    datei->addSeparator();
-    datei->addActions({actions[4], actions[5]});
-    datei->addSeparator();
-    datei->addAction(actions[7]);
-    auto *hilfe = new QMenu("&Hilfe", this);
-    hilfe->addActions({actions[8], actions[9]});
-
-    // F5 and Ctrl+Return start the calculation from anywhere in the window;
-    // the button ignores them while an engine runs.
-    auto *berechnen = new QAction("Berechnung starten", this);
-    berechnen->setShortcuts({QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
-                             QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-    berechnen->setShortcutContext(Qt::WindowShortcut);
-    connect(berechnen, &QAction::triggered, this, [this]() {
+    m_actions = new WindowActions(this, protokoll);
+    using A = WindowActions;
+    const std::pair<A::Command, const char *> verbindungen[] = {
+        {A::Neu, SLOT(neuClicked())},
+        {A::Oeffnen, SLOT(oeffnenClicked())},
+        {A::Speichern, SLOT(speichernClicked())},
+        {A::SpeichernUnter, SLOT(speichernunterClicked())},
+        {A::LetzteBerechnung, SLOT(oeffnenLetzteClicked())},
+        {A::Materialeigenschaften, SLOT(materialeigenschaftenClicked())},
+        {A::Projektangaben, SLOT(projektangabenClicked())},
+        {A::Beenden, SLOT(close())},  // closing asks about unsaved changes
+        {A::Info, SLOT(ueberClicked())},
+        {A::Hilfe, SLOT(HilfeClicked())},
+    };
+    for (const auto &entry : verbindungen) connect(m_actions->action(entry.first), SIGNAL(triggered()), this, entry.second);
+    // The button ignores the start while an engine runs.
+    connect(m_actions->action(A::Berechnen), &QAction::triggered, this, [this]() {
         if (m_startButton && m_startButton->isEnabled()) onButtonClicked();
     });
-    addAction(berechnen);
-
-    auto *bar = new QMenuBar;
-    bar->addMenu(datei);
-    bar->addMenu(hilfe);
-    setMenuBar(bar);
+    connect(m_actions->fileMenu(), &QMenu::aboutToShow, this, &MainWindow::fuelleZuletztMenu);
 }
+
+QMenu *MainWindow::calculationMenu() const { return m_actions->calculationMenu(); }
 
 QWidget *MainWindow::buildEingabeTab() {
     auto *material = styledGroupBox("Materialeigenschaften");
@@ -228,11 +196,24 @@ QWidget *MainWindow::buildRechteSpalte() {
     auto *layout = new QVBoxLayout(spalte);
     layout->setContentsMargins(0, 0, 0, 0);
 
+    // The panel's title above its box: it wraps in a narrow column, where a
+    // box title would be cut off. Nothing in the column scrolls sideways.
+    m_infoTitel = new QLabel;
+    m_infoTitel->setObjectName("m_infoTitel");
+    m_infoTitel->setStyleSheet("font-size: 17px;");
+    m_infoTitel->setWordWrap(true);
     m_infoBox = styledGroupBox(QString());
     m_infoBox->setObjectName("m_infoBox");
     m_infoLayout = new QVBoxLayout(m_infoBox);
     set_img_bet();
-    layout->addWidget(scrollPage(m_infoBox), 3);
+    auto *info = new QWidget;
+    auto *infoLayout = new QVBoxLayout(info);
+    infoLayout->setContentsMargins(0, 0, 0, 0);
+    infoLayout->addWidget(m_infoTitel);
+    infoLayout->addWidget(m_infoBox);
+    QScrollArea *infoSeite = scrollPage(info);
+    infoSeite->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout->addWidget(infoSeite, 3);
 
     auto *querschnitt = styledGroupBox("Querschnitt");
     auto *querschnittLayout = new QVBoxLayout(querschnitt);
@@ -249,13 +230,20 @@ QWidget *MainWindow::buildRechteSpalte() {
 // shows it, its unit on the form, and through its input-file symbol the
 // permitted ranges of the engine (window/field_guide.h). Messages name a
 // field by its symbol and group ("γ_c (Beton)").
+// A value that follows another (σ_s follows f_sk) is told so by the same
+// table; the status bar says why it changed by itself.
 void MainWindow::registerEingabeFelder() {
+    QHash<QString, NumberEdit *> nachName;
     for (const design::FieldInfo &info : design::fields()) {
         auto *feld = findChild<NumberEdit *>(QString::fromLatin1(info.formName));
         Q_ASSERT(feld);
         m_eingabeFelder.append(feld);
         m_feldNamen.insert(feld, fieldguide::label(info));
+        nachName.insert(QString::fromLatin1(info.formName), feld);
     }
+    m_following = new FollowingFields(nachName, this);
+    connect(m_following, &FollowingFields::followed, this,
+            [this](const QString &warum) { statusBar()->showMessage(warum, 15000); });
 }
 
 void MainWindow::clearLayout(QLayout *layout, bool deleteWidgets) {

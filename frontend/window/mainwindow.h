@@ -15,11 +15,13 @@
 
 #include "results/state_summary.h"
 #include "files/design.h"
+#include "window/design_document.h"
 #include "window/file_dialogs.h"
 #include "window/project_head_dialog.h"
 #include "window/shown_run.h"
 #include "window/unsaved_changes.h"
 
+class FollowingFields;
 class InputGuide;
 class QCheckBox;
 class QCloseEvent;
@@ -28,6 +30,7 @@ class QCustomPlot;
 class QGraphicsScene;
 class QGroupBox;
 class QHBoxLayout;
+class QLabel;
 class QLayout;
 class QMenu;
 class QProcess;
@@ -40,6 +43,7 @@ class MyGraphicsView;
 class MomentCurvaturePlot;
 class RunStatus;
 class NumberEdit;
+class WindowActions;
 namespace design {
 struct Design;
 }
@@ -65,6 +69,9 @@ public:
         m_messageLog.clear();
         m_messageTitles.clear();
     }
+
+    // The menu "Berechnung"; further calculation commands are added at its end.
+    QMenu *calculationMenu() const;
 
 signals:
     void werteGeaendert();
@@ -108,7 +115,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // Construction (mainwindow.cpp)
+    // Construction (mainwindow.cpp): the menus and the tool bar of
+    // window/window_actions.h, each action wired to its slot.
     void createMenus();
     QWidget *buildEingabeTab();
     QWidget *buildRechteSpalte();
@@ -146,11 +154,13 @@ private:
     bool speichereDokument(bool neuerName);
     bool oeffneDokument(const QString &pfad);
     QString dateiWaehlen(filedialogs::Mode modus);
-    QString dokumentName() const;
     QString formStand() const;
     void formGeaendert();
-    void merkeGespeichert();
+    // The form is the document `datei` holds (empty: a new design).
+    void merkeGespeichert(const QString &datei);
     void fuelleZuletztMenu();
+    // The design "Neu" and the start show (files/design_choices.h).
+    void zeigeNeuenEntwurf();
 
     // Tooltips and range marks of the input fields (mainwindow_guide.cpp)
     void installInputGuide();
@@ -160,12 +170,12 @@ private:
     void startCalculation(bool checkRanges);
     void startEngine();
     void engineStopped(QProcess *process);
+    // The start button and the start action are disabled while an engine runs.
+    void setStartEnabled(bool enabled);
     void refreshResults();
     // "Datei → Projektangaben…" once before the first report of a design
     // without a project head (mainwindow_documents.cpp).
     void offerProjectHeadOnce();
-    // The form and the project head: what saving writes (unsaved changes).
-    QString dokumentStand() const;
     // The minimum-reinforcement check under the serviceability plots.
     void updateMinimumPanel();
     // The engine's warnings of the run, shown once its results are shown.
@@ -226,9 +236,9 @@ private:
     QPushButton *m_startButton = nullptr;  // disabled while an engine runs
     std::string m_runFolder;
     QString m_runFolderPath;
-    std::string m_dateiName;
-    QString m_gespeicherterStand;  // the form as last opened or saved (formStand)
-    QMenu *m_zuletztMenu = nullptr;
+    DesignDocument m_document;  // the design file of the form (window/design_document.h)
+    WindowActions *m_actions = nullptr;
+    FollowingFields *m_following = nullptr;  // σ_s follows f_sk (window/following_fields.h)
     unsavedchanges::Prompt m_unsavedPrompt;  // empty: the dialog (quiet: discard)
     filedialogs::Chooser m_fileChooser;      // empty: the file dialog
     InputGuide *m_guide = nullptr;
@@ -239,6 +249,7 @@ private:
 
     // Input tab
     QTextEdit *m_konsole = nullptr;
+    QLabel *m_infoTitel = nullptr;  // the title of the information panel shown
     QGroupBox *m_infoBox = nullptr;
     QVBoxLayout *m_infoLayout = nullptr;
     MyGraphicsView *m_querschnittView = nullptr;
@@ -271,6 +282,7 @@ private:
     QStringList m_pendingWarnings;  // engine warnings of the running calculation
     // The project head of the design: not on the form, kept with it in the file.
     design::ProjectHead m_projektangaben;
+    design::ProjectHead m_gespeicherteProjektangaben;  // as last opened or saved
     bool m_projektangabenAngeboten = false;  // offered before a report of this document
     projecthead::Editor m_projectHeadEditor;  // empty: the dialog (quiet: not shown)
     QTextEdit *m_protokoll = nullptr;

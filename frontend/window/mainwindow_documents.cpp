@@ -1,6 +1,6 @@
-// The design file as a document of the window: the title with the file name
-// and the modified marker, the question before unsaved changes are lost, the
-// file dialogs and the list of recent files.
+// The design file as a document of the window (window/design_document.h):
+// the title with the file name and the modified marker, "Neu", the question
+// before unsaved changes are lost, the file dialogs and the recent files.
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -8,17 +8,14 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include "files/design_choices.h"
 #include "files/design_file.h"
 #include "files/recent_files.h"
 #include "files/shipped_files.h"
 #include "widgets/numberedit.h"
 #include "window/mainwindow.h"
 #include "window/run_status.h"
-
-QString MainWindow::dokumentName() const {
-    return m_dateiName.empty() ? QString("Unbenannt")
-                               : QFileInfo(QString::fromStdString(m_dateiName)).fileName();
-}
+#include "window/window_actions.h"
 
 // Everything of the form that is saved, as one text.
 QString MainWindow::formStand() const {
@@ -31,22 +28,31 @@ QString MainWindow::formStand() const {
     return stand.join(QChar('\n'));
 }
 
-QString MainWindow::dokumentStand() const {
-    return formStand() + QChar('\n') + QString::fromStdString(designfile::text(design::Design{m_projektangaben}));
-}
-
 // Nothing is compared before the start values are in place.
 void MainWindow::formGeaendert() {
-    if (!m_gespeicherterStand.isNull()) setWindowModified(dokumentStand() != m_gespeicherterStand);
+    // The project head is saved with the form: a changed head is a change.
+    setWindowModified(m_document.modified(formStand()) || m_projektangaben != m_gespeicherteProjektangaben);
     if (m_runStatus) m_runStatus->setInputChanged(m_shownRun.inputChanged(formStand()));
 }
 
-void MainWindow::merkeGespeichert() {
-    m_gespeicherterStand = dokumentStand();
-    setWindowTitle(dokumentName() + QString::fromUtf8("[*] – Norvel"));
+void MainWindow::merkeGespeichert(const QString &datei) {
+    const QString stand = formStand();
+    m_document.setFile(datei);
+    m_document.setSavedForm(stand);
+    m_gespeicherteProjektangaben = m_projektangaben;
+    setWindowTitle(m_document.windowTitle());
     setWindowModified(false);
-    // Saved as the calculated input: the report names the file.
-    if (m_shownRun.formSaved(formStand(), QString::fromStdString(m_dateiName))) update_protokoll();
+    // Saved as the calculated input, the report names the file; saved with
+    // other values over the file it names, the report says so.
+    if (!datei.isEmpty()) m_shownRun.formSaved(stand, datei);
+    if (m_shownRun.shown()) update_protokoll();
+}
+
+// "Neu" and the start: the shipped example, or empty marked fields; the
+// design has no file until the user names one.
+void MainWindow::zeigeNeuenEntwurf() {
+    showDesign(designchoices::newDesign(formDesign(), dateiAuswahlen()));
+    merkeGespeichert(QString());
 }
 
 void MainWindow::projektangabenClicked() {
@@ -68,7 +74,7 @@ void MainWindow::offerProjectHeadOnce() {
 
 bool MainWindow::confirmUnsavedChanges() {
     if (!isWindowModified()) return true;
-    const QString frage = unsavedchanges::question(dokumentName());
+    const QString frage = unsavedchanges::question(m_document.name());
     unsavedchanges::Answer antwort = unsavedchanges::Answer::Discard;
     if (m_unsavedPrompt)
         antwort = m_unsavedPrompt(frage);
@@ -115,9 +121,8 @@ bool MainWindow::oeffneDokument(const QString &pfad) {
     }
     if (!oeffnen(pfad.toStdString())) return false;
     m_projektangabenAngeboten = false;
-    m_dateiName = pfad.toStdString();
     recentfiles::add(pfad);
-    merkeGespeichert();
+    merkeGespeichert(pfad);
     return true;
 }
 
@@ -126,33 +131,33 @@ void MainWindow::speichernClicked() { speichereDokument(false); }
 void MainWindow::speichernunterClicked() { speichereDokument(true); }
 
 // Saves under the document's name, or under a chosen one when there is none
-// yet, when asked, or when the document is a shipped file. The chosen name
-// becomes the document's only when the file was written.
+// yet ("Neu", the start), when asked, or when the document is a shipped
+// file (window/design_document.h). The chosen name becomes the document's
+// only when the file was written.
 bool MainWindow::speichereDokument(bool neuerName) {
-    QString pfad = QString::fromStdString(m_dateiName);
-    if (!pfad.isEmpty() && !shippedfiles::describe(pfad).isEmpty()) neuerName = true;
-    if (neuerName || pfad.isEmpty()) {
+    QString pfad = neuerName ? QString() : m_document.saveTarget();
+    if (pfad.isEmpty()) {
         pfad = dateiWaehlen(filedialogs::Mode::Save);
         if (pfad.isEmpty()) return false;
     }
     if (!speichern(pfad, 0)) return false;
-    m_dateiName = pfad.toStdString();
     recentfiles::add(pfad);
-    merkeGespeichert();
+    merkeGespeichert(pfad);
     return true;
 }
 
 void MainWindow::fuelleZuletztMenu() {
-    m_zuletztMenu->clear();
+    QMenu *zuletzt = m_actions->recentMenu();
+    zuletzt->clear();
     const QStringList dateien = recentfiles::files();
     for (int i = 0; i < dateien.size(); ++i) {
         const QString pfad = dateien[i];
-        QAction *eintrag = m_zuletztMenu->addAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(pfad).fileName()));
+        QAction *eintrag = zuletzt->addAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(pfad).fileName()));
         eintrag->setToolTip(pfad);
         eintrag->setStatusTip(pfad);
         connect(eintrag, &QAction::triggered, this, [this, pfad]() {
             if (confirmUnsavedChanges()) oeffneDokument(pfad);
         });
     }
-    m_zuletztMenu->setEnabled(!dateien.isEmpty());
+    zuletzt->setEnabled(!dateien.isEmpty());
 }

@@ -1,6 +1,7 @@
 // Engine run of MainWindow: checking the fields, the new run folder with its
 // input file, starting Stalvora2, its console output, and the results refresh
 // after a successful run or for the last calculation.
+#include <QAction>
 #include <QFile>
 #include <QPushButton>
 #include <QTextCursor>
@@ -15,11 +16,14 @@
 #include "protocol/run_folders.h"
 #include "results/run_outcome.h"
 #include "window/run_status.h"
+#include "window/window_actions.h"
 
 namespace {
 
-// Appends the text as a new paragraph, always as plain text.
+// Appends the text as a new paragraph, always as plain text; nothing for
+// no text (a chunk of echo lines only).
 void appendParagraph(QTextEdit *console, const QString &text) {
+    if (text.isEmpty()) return;
     QTextCursor cursor(console->document());
     cursor.movePosition(QTextCursor::End);
     if (!console->document()->isEmpty()) cursor.insertBlock();
@@ -61,7 +65,7 @@ void MainWindow::startCalculation(bool checkRanges) {
     // Without its input file the engine would calculate the previous run
     // folder again and report success for a design that was never written.
     if (!QFile::exists(m_runFolderPath + protocol::inputFile)) return;
-    m_shownRun.calculationStarted(formStand(), isWindowModified() ? QString() : QString::fromStdString(m_dateiName));
+    m_shownRun.calculationStarted(formStand(), m_document.fileHolding(formStand()));
     startEngine();
 }
 
@@ -83,7 +87,7 @@ void MainWindow::startEngine() {
     });
     // One engine at a time: a second run would mix its output and its run
     // folder with the first.
-    m_startButton->setEnabled(false);
+    setStartEnabled(false);
     process->startEngine();
 }
 
@@ -92,7 +96,12 @@ void MainWindow::engineStopped(QProcess *process) {
     // A run that ended without results still says what the engine warned of.
     showPendingWarnings();
     process->deleteLater();
-    m_startButton->setEnabled(true);
+    setStartEnabled(true);
+}
+
+void MainWindow::setStartEnabled(bool enabled) {
+    m_startButton->setEnabled(enabled);
+    m_actions->action(WindowActions::Berechnen)->setEnabled(enabled);
 }
 
 void MainWindow::processOutput() {
@@ -147,7 +156,7 @@ void MainWindow::oeffnenLetzteClicked() {
     const std::string eingabe = platform::pathToUtf8(runFolder + protocol::inputFile);
     if (!oeffnen(eingabe) && QFile::exists(QString::fromStdString(eingabe))) return;
     m_runFolder = runFolder;
-    m_shownRun.runShown(runFolder, formStand(), isWindowModified() ? QString() : QString::fromStdString(m_dateiName));
+    m_shownRun.runShown(runFolder, formStand(), m_document.fileHolding(formStand()));
     refreshResults();
 }
 

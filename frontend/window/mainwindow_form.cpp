@@ -113,7 +113,6 @@ QLayout *MainWindow::buildBewehrungRow() {
     row->addStretch(1);
 
     connect(m_bewehrungForce, SIGNAL(textEdited(QString)), this, SLOT(set_img_bewe()));
-    connect(m_bewehrungForce, SIGNAL(textEdited(QString)), this, SLOT(set_s_s()));
     connect(m_bewehrungGamma, SIGNAL(textEdited(QString)), this, SLOT(set_img_bewe()));
     connect(m_bewehrungKlasse, SIGNAL(activated(int)), this, SLOT(set_img_bewe()));
     connect(m_bewehrungVerfestigung, SIGNAL(clicked()), this, SLOT(set_img_bewe()));
@@ -162,8 +161,9 @@ QWidget *MainWindow::buildGeometriePanel() {
 
     m_baustahlProfiltyp = new QComboBox;
     m_baustahlProfiltyp->setObjectName("m_baustahlProfiltyp");
+    // Shown in German spelling; the item's data is the file's word.
     for (const std::string &typ : protocol::input::profileTypes)
-        m_baustahlProfiltyp->addItem(QString::fromStdString(typ));
+        m_baustahlProfiltyp->addItem(designchoices::profileTypeCaption(typ), QString::fromStdString(typ));
     baustahlProfilname();
 
     // The spacings suit fields of 67 px, the width a seven-character number

@@ -34,7 +34,7 @@ void MainWindow::installInputGuide() {
         connect(auswahl, QOverload<int>::of(&QComboBox::currentIndexChanged), m_guide, &InputGuide::recheck);
         connect(auswahl, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &MainWindow::formGeaendert);
     }
-    const auto profiltyp = [this]() { m_guide->setRolledSection(m_baustahlProfiltyp->currentText() == QLatin1String(protocol::input::rolledProfile)); };
+    const auto profiltyp = [this]() { m_guide->setRolledSection(m_baustahlProfiltyp->currentData().toString() == QLatin1String(protocol::input::rolledProfile)); };
     connect(m_baustahlProfiltyp, QOverload<int>::of(&QComboBox::currentIndexChanged), m_guide, profiltyp);
     profiltyp();
     for (QCheckBox *schalter : {m_betonBruchdehnung, m_bewehrungVerfestigung})
@@ -47,7 +47,7 @@ void MainWindow::installInputGuide() {
                                     "k und ε_uk kommen aus der Materialtabelle."));
     m_bewehrungVerfestigung->setToolTip(
         u("Verfestigung des Betonstahls nach Erreichen der Streckgrenze berücksichtigen (k, ε_uk)"));
-    m_baustahlProfiltyp->setToolTip(u("Schweissprofil: Abmessungen eingeben\n"
+    m_baustahlProfiltyp->setToolTip(u("Schweißprofil: Abmessungen eingeben\n"
                                       "Walzprofil: Abmessungen aus der Profiltabelle"));
     m_baustahlProfilname->setToolTip(u("Walzprofil aus der Profiltabelle; angeboten werden nur Profile, "
                                        "die das Rechenprogramm annimmt."));

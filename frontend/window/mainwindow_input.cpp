@@ -4,7 +4,6 @@
 // its fields, and only the model is written and read.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +17,7 @@
 #include "protocol/input_lines.h"
 #include "protocol/run_folders.h"
 #include "widgets/numberedit.h"
+#include "window/following_fields.h"
 #include "window/mainwindow.h"
 
 namespace {
@@ -28,13 +28,11 @@ const design::FieldInfo &infoOf(const NumberEdit *field) {
 
 }  // namespace
 
-// A new design in the current document: the numbers start again; selectors
-// and switches stay, and a rolled profile shows its dimensions.
+// A new, unnamed design ("Unbenannt"): the shipped example's values, or
+// empty marked fields without it. "Speichern" then asks for a name.
 void MainWindow::neuClicked() {
     if (!confirmUnsavedChanges()) return;
-    design::Design neu = formDesign();
-    design::clearNumbers(neu);
-    showDesign(neu);
+    zeigeNeuenEntwurf();
 }
 
 void MainWindow::baustahlProfilname() {
@@ -57,7 +55,7 @@ void MainWindow::set_geo_bau() {
 void MainWindow::set_Enabled() {
     const QList<NumberEdit *> stahlFelder = {m_baustahlHoehe, m_baustahlTfu, m_baustahlTfo,
                                               m_baustahlBfu,   m_baustahlBfc, m_baustahlTw};
-    const QString typ = m_baustahlProfiltyp->currentText();
+    const QString typ = m_baustahlProfiltyp->currentData().toString();
     if (typ == QLatin1String(protocol::input::weldedProfile)) {
         m_baustahlProfilname->setEnabled(false);
         m_baustahlProfilname->setCurrentText(QString());
@@ -69,6 +67,8 @@ void MainWindow::set_Enabled() {
     }
 }
 
+// σ_s follows f_sk through the field table (window/following_fields.h);
+// this slot copies f_sk once, as asked.
 void MainWindow::set_s_s() { m_s_s->setText(m_bewehrungForce->text()); }
 
 // The design the form shows: the selectors and switches, and every number of
@@ -80,7 +80,7 @@ design::Design MainWindow::formDesign() const {
     d.set_e_cu3 = m_betonBruchdehnung->isChecked();
     d.klasse_s = m_bewehrungKlasse->currentText().toStdString();
     d.set_verfestigung_s = m_bewehrungVerfestigung->isChecked();
-    d.Profiltyp = m_baustahlProfiltyp->currentText().toStdString();
+    d.Profiltyp = m_baustahlProfiltyp->currentData().toString().toStdString();  // the file's word
     d.Profilname = m_baustahlProfilname->currentText().toStdString();
     for (const NumberEdit *feld : m_eingabeFelder) {
         const design::FieldInfo &info = infoOf(feld);
@@ -98,7 +98,8 @@ void MainWindow::showDesign(const design::Design &d) {
     m_betonBruchdehnung->setChecked(d.set_e_cu3);
     waehleEintrag(m_bewehrungKlasse, d.klasse_s);
     m_bewehrungVerfestigung->setChecked(d.set_verfestigung_s);
-    waehleEintrag(m_baustahlProfiltyp, d.Profiltyp);
+    const int typ = m_baustahlProfiltyp->findData(QString::fromStdString(d.Profiltyp));
+    if (typ >= 0) m_baustahlProfiltyp->setCurrentIndex(typ);
     // A welded profile has no name; the engine reads none.
     waehleEintrag(m_baustahlProfilname, d.rolled() ? d.Profilname : std::string());
     for (NumberEdit *feld : qAsConst(m_eingabeFelder)) {
@@ -108,6 +109,7 @@ void MainWindow::showDesign(const design::Design &d) {
                            : QString());
     }
     set_Enabled();
+    m_following->designShown(d);
 }
 
 QString MainWindow::eingabeDateiText() const { return QString::fromStdString(designfile::text(formDesign())); }
@@ -129,7 +131,6 @@ bool MainWindow::speichern(QString pfad, int i) {
             return false;
         }
     }
-    qDebug().noquote().nospace() << "pfad: " << dateiPfad;
     QFile datei(dateiPfad);
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate)) {
         showCritical("Fehler", "Schreiben der Datei ist fehlgeschlagen!");
@@ -147,10 +148,13 @@ bool MainWindow::speichern(QString pfad, int i) {
 }
 
 designfile::Choices MainWindow::dateiAuswahlen() const {
+    // The words of the file: an entry's data where it shows another text.
     const auto items = [](const QComboBox *box) {
         std::vector<std::string> texts;
-        for (int i = 0; i < box->count(); ++i)
-            if (!box->itemText(i).isEmpty()) texts.push_back(box->itemText(i).toStdString());
+        for (int i = 0; i < box->count(); ++i) {
+            const QString word = box->itemData(i).isValid() ? box->itemData(i).toString() : box->itemText(i);
+            if (!word.isEmpty()) texts.push_back(word.toStdString());
+        }
         return texts;
     };
     return {items(m_betonForce), items(m_bewehrungKlasse), items(m_baustahlProfiltyp), items(m_baustahlProfilname)};

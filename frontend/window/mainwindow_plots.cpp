@@ -1,12 +1,12 @@
 // Results side of MainWindow: the stress and strain plots, the moment–shear
 // interaction plot, the cross-section drawing and the two result tabs that
 // hold the plots.
-#include <QDebug>
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
 #include "plots/interaction_plot.h"
+#include "plots/plot_export.h"
 #include "window/mainwindow.h"
 #include "widgets/mygraphicsview.h"
 #include "plots/plot_setup.h"
@@ -35,13 +35,26 @@ QLabel *caption(const QString &text) {
     return label;
 }
 
-QCustomPlot *stressPlot(const QFont &font) {
-    return createResultPlot("σ [N/mm²]", "Z [mm]", font, LegendPlacement::RightCentre);
+// A plot whose saved pictures carry `title`.
+QCustomPlot *titled(QCustomPlot *plot, const QString &title) {
+    PlotExport::of(plot)->setTitle(title);
+    return plot;
 }
 
-QCustomPlot *strainPlot(const QFont &font) {
-    return createResultPlot("ε [‰]", "Z [mm]", font, LegendPlacement::RightCentre);
+// The stress or strain plot of a state ("im GZT"), titled for its pictures.
+QCustomPlot *stressPlot(const QFont &font, const char *state) {
+    return titled(createResultPlot("σ [N/mm²]", "Z [mm]", font, LegendPlacement::RightCentre),
+                  QString::fromUtf8("Spannungen ") + QString::fromUtf8(state));
 }
+
+QCustomPlot *strainPlot(const QFont &font, const char *state) {
+    return titled(createResultPlot("ε [‰]", "Z [mm]", font, LegendPlacement::RightCentre),
+                  QString::fromUtf8("Dehnungen ") + QString::fromUtf8(state));
+}
+
+const char *const gzgOhneTs = "im GZG ohne Tension Stiffening";
+const char *const gzgMitTs = "im GZG mit Tension Stiffening";
+const char *const gzt = "im GZT";
 
 // A stress plot, a strain plot and the 150 px value panel of one state,
 // side by side in the given grid row; `panelLayout` receives the panel's layout.
@@ -62,10 +75,10 @@ QWidget *stateRow(QCustomPlot *sigmaPlot, QCustomPlot *epsPlot, QVBoxLayout *&pa
 }  // namespace
 
 QWidget *MainWindow::buildGebrauchstauglichkeitTab() {
-    m_plotSpannungGzgOhneTs = stressPlot(font());
-    m_plotDehnungGzgOhneTs = strainPlot(font());
-    m_plotSpannungGzgMitTs = stressPlot(font());
-    m_plotDehnungGzgMitTs = strainPlot(font());
+    m_plotSpannungGzgOhneTs = stressPlot(font(), gzgOhneTs);
+    m_plotDehnungGzgOhneTs = strainPlot(font(), gzgOhneTs);
+    m_plotSpannungGzgMitTs = stressPlot(font(), gzgMitTs);
+    m_plotDehnungGzgMitTs = strainPlot(font(), gzgMitTs);
 
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
@@ -86,7 +99,8 @@ QWidget *MainWindow::buildGebrauchstauglichkeitTab() {
 QWidget *MainWindow::buildTragfaehigkeitTab() {
     auto *checkPanel = new QWidget;
     m_textNachweis = new QVBoxLayout(checkPanel);
-    m_plotMV = createResultPlot("V [kN]", "M [kNm]", font(), LegendPlacement::ChosenPerRefresh);
+    m_plotMV = titled(createResultPlot("V [kN]", "M [kNm]", font(), LegendPlacement::ChosenPerRefresh),
+                      QString::fromUtf8("Interaktion Biegung und Querkraft im GZT"));
 
     auto *upper = new QWidget;
     auto *upperGrid = new QGridLayout(upper);
@@ -95,8 +109,8 @@ QWidget *MainWindow::buildTragfaehigkeitTab() {
     upperGrid->addWidget(caption("Interaktion Biegung und Querkraft"), 0, 1);
     upperGrid->addWidget(m_plotMV, 1, 1);
 
-    m_plotSpannungGzt = stressPlot(font());
-    m_plotDehnungGzt = strainPlot(font());
+    m_plotSpannungGzt = stressPlot(font(), gzt);
+    m_plotDehnungGzt = strainPlot(font(), gzt);
 
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
@@ -109,7 +123,6 @@ QWidget *MainWindow::buildTragfaehigkeitTab() {
 void MainWindow::update_graph_s(QCustomPlot *sigmaPlot, QCustomPlot *epsPlot, int limitState,
                                 int withTs) {
     const std::string folder = results::stateFolder(m_runFolder, limitState, withTs);
-    qDebug().nospace() << "file_a: " << QString::fromStdString(folder + protocol::steelFile);
     const StressDistribution distribution = readStressDistribution(folder);
     const QString missing = results::notDetermined(
         results::RunResults::read(m_runFolder).state(results::analysedState(limitState, withTs)).missing);

@@ -74,7 +74,7 @@ void MainWindow::update_protokoll() {
     m_protokoll->setTabStopDistance(8 * reportMetrics.horizontalAdvance(QLatin1Char(' ')));
     // The run shown: after a calculation that failed, the run before it.
     const std::string &runFolder = m_shownRun.runFolder();
-    m_protokoll->setPlainText(
-        designReportText(runFolder, m_shownRun.designFile(), calculationTime(runFolder), false, &m_projektangaben));
+    m_protokoll->setPlainText(designReportText(runFolder, m_shownRun.designFile(), calculationTime(runFolder),
+                                               m_shownRun.designFileChanged(), false, &m_projektangaben));
     m_protokoll->moveCursor(QTextCursor::Start);
 }

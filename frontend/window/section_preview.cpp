@@ -30,7 +30,7 @@ SectionPreview::SectionPreview(const QHash<QString, NumberEdit *> &fields, QComb
 
 bool SectionPreview::rootRadius(double &r, QString &note) const {
     r = 0.0;
-    if (m_profileType->currentText() != QLatin1String(protocol::input::rolledProfile)) return true;
+    if (m_profileType->currentData().toString() != QLatin1String(protocol::input::rolledProfile)) return true;
     const QString name = m_profileName->currentText();
     profiletable::Dimensions row;
     if (name.isEmpty()) {

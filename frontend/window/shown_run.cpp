@@ -1,5 +1,9 @@
 #include "window/shown_run.h"
 
+#include "files/design_file.h"
+#include "platform/platform.h"
+#include "protocol/run_folders.h"
+
 void ShownRun::calculationStarted(const QString &form, const QString &designFile) {
     started_ = Calculation{form, designFile};
 }
@@ -26,3 +30,8 @@ bool ShownRun::formSaved(const QString &form, const QString &designFile) {
 }
 
 bool ShownRun::inputChanged(const QString &form) const { return shown() && shownInput_.form != form; }
+
+bool ShownRun::designFileChanged() const {
+    if (!shown() || designFile_.isEmpty()) return false;
+    return !designfile::sameDesign(designFile_.toStdString(), platform::pathToUtf8(runFolder_ + protocol::inputFile));
+}

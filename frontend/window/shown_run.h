@@ -4,8 +4,9 @@
 // (or of "letzte Berechnung"); the form may since have been edited, opened
 // from another file or reset. This record keeps the form as it was
 // calculated and the design file it was saved as, so that the report names
-// a design file only when that file holds the calculated input, and the
-// window can say when the form no longer holds it.
+// a design file as the one that holds the calculated input, and the window
+// can say when the form no longer holds it. Once that file holds other
+// values (saved again after a change, here or elsewhere), the report says so.
 #include <QString>
 #include <string>
 
@@ -27,6 +28,9 @@ public:
     const std::string &runFolder() const { return runFolder_; }
     // The design file of the shown run; empty when its input was never saved.
     const QString &designFile() const { return designFile_; }
+    // True when that file no longer holds the run's input (read now from
+    // both files): saved again after a change, replaced or removed.
+    bool designFileChanged() const;
     // True when results are shown and the form no longer holds their input.
     bool inputChanged(const QString &form) const;
 

@@ -175,8 +175,8 @@ void DesignTest::newDesignKeepsTextsAndSwitches() {
     design::Design d = example();
     d.set_verfestigung_s = false;
     design::clearNumbers(d);
-    for (const design::FieldInfo &f : design::fields())
-        QCOMPARE(*(d.*f.member), f.member == &design::Design::k_c || f.member == &design::Design::k_min ? 1.0 : 0.0);
+    // Missing, never a made-up 0 (the form shows empty marked fields).
+    for (const design::FieldInfo &f : design::fields()) QVERIFY(!(d.*f.member));
     QCOMPARE(d.festig_klasse, std::string("C30/37"));
     QCOMPARE(d.Profilname, std::string("IPE400"));
     QVERIFY(!d.set_verfestigung_s);

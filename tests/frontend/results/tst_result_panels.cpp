@@ -41,19 +41,19 @@ private slots:
         QTest::newRow("GZT") << 1 << 0
                              << QStringList{"Einwirkungen:", "VEd = -80 [kN]", "MEd = 250 [kNm]",
                                             "Dehnung:", u("ϰ = 4.5 [‰/m]"),
-                                            "Nullinie: Z = 415.3 [mm]",
+                                            "Nulllinie: Z = 415.3 [mm]",
                                             "Ideelle Biegesteifigkeit:", u("EIi = 55560 [kNm²]")}
                              << 4.5 << 415.25 << 55555.6;
         QTest::newRow("GZG ohne TS")
             << 0 << 0
             << QStringList{"Einwirkungen:", "VEd = 60 [kN]", "MEd = 150 [kNm]", "Dehnung:",
-                           u("ϰ = 0.512 [‰/m]"), "Nullinie: Z = 398.8 [mm]",
+                           u("ϰ = 0.512 [‰/m]"), "Nulllinie: Z = 398.8 [mm]",
                            "Ideelle Biegesteifigkeit:", u("EIi = 292800 [kNm²]")}
             << 0.51234 << 398.765 << 292774.0;
         QTest::newRow("GZG mit TS")
             << 0 << 1
             << QStringList{"Einwirkungen:", "VEd = 60 [kN]", "MEd = 150 [kNm]", "Dehnung:",
-                           u("ϰ = 0.62 [‰/m]"), "Nullinie: Z = 405.1 [mm]",
+                           u("ϰ = 0.62 [‰/m]"), "Nulllinie: Z = 405.1 [mm]",
                            "Ideelle Biegesteifigkeit:", u("EIi = 241900 [kNm²]")}
             << 0.62 << 405.1 << 241935.0;
     }
@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(texts(panel.lines).mid(1, 2),
                  (QStringList{"VEd = 123.5 [kN]", "MEd = 250 [kNm]"}));
         QCOMPARE(panel.lines[4].text, u("ϰ = 1.23 [‰/m]"));
-        QCOMPARE(panel.lines[5].text, QString("Nullinie: Z = 123.5 [mm]"));
+        QCOMPARE(panel.lines[5].text, QString("Nulllinie: Z = 123.5 [mm]"));
         QCOMPARE(panel.lines[7].text, u("EIi = 1.235e+06 [kNm²]"));
         QCOMPARE(buildValuePanel(results::NumberRow{-1.2345e8, 0, 0, 0, 0}).lines[2].text,
                  QString("MEd = -123.5 [kNm]"));
@@ -202,7 +202,7 @@ private slots:
         const QString missing = "nicht ermittelt (" + reason + ")";
         QCOMPARE(texts(panel.lines),
                  (QStringList{"Einwirkungen:", actions.section('|', 0, 0), actions.section('|', 1, 1),
-                              "Dehnung:", u("ϰ: ") + missing, "Nullinie: " + missing,
+                              "Dehnung:", u("ϰ: ") + missing, "Nulllinie: " + missing,
                               "Ideelle Biegesteifigkeit:", "EIi: " + missing}));
         QVERIFY(!panel.hasState);
         QCOMPARE(panel.summary.kappa, 0.0);

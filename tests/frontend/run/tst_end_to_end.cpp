@@ -132,7 +132,7 @@ private slots:
             QVERIFY2(showsRounded(shown[1], "VEd = ", row[1] / 1000.0, 4, " [kN]"), qPrintable(shown[1]));
             QVERIFY2(showsRounded(shown[2], "MEd = ", row[0] / 1e6, 4, " [kNm]"), qPrintable(shown[2]));
             QVERIFY2(showsRounded(shown[4], u("ϰ = "), row[2] * 1000.0, 3, u(" [‰/m]")), qPrintable(shown[4]));
-            QVERIFY2(showsRounded(shown[5], "Nullinie: Z = ", row[3], 4, " [mm]"), qPrintable(shown[5]));
+            QVERIFY2(showsRounded(shown[5], "Nulllinie: Z = ", row[3], 4, " [mm]"), qPrintable(shown[5]));
             QVERIFY2(showsRounded(shown[7], "EIi = ", row[4] / 1e9, 4, u(" [kNm²]")), qPrintable(shown[7]));
             stateRows[state.panel] = row;
         }

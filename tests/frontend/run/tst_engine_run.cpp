@@ -325,7 +325,7 @@ private slots:
         runAndWait();
         QCOMPARE(probe().panelTexts(Panel::Gzt),
                  (QStringList{"Einwirkungen:", "VEd = -80 [kN]", "MEd = 250 [kNm]", "Dehnung:",
-                              u("ϰ = 4.5 [‰/m]"), "Nullinie: Z = 415.3 [mm]",
+                              u("ϰ = 4.5 [‰/m]"), "Nulllinie: Z = 415.3 [mm]",
                               "Ideelle Biegesteifigkeit:", u("EIi = 55560 [kNm²]")}));
         QCOMPARE(probe().panelTexts(Panel::GzgOhneTs).at(4), u("ϰ = 0.512 [‰/m]"));
         QCOMPARE(probe().panelTexts(Panel::GzgMitTs).at(4), u("ϰ = 0.62 [‰/m]"));
@@ -411,7 +411,7 @@ private slots:
         const QString missing = "nicht ermittelt (Querschnittsversagen)";
         QCOMPARE(probe().panelTexts(Panel::Gzt),
                  (QStringList{"Einwirkungen:", "VEd = -80 [kN]", "MEd = 250 [kNm]", "Dehnung:",
-                              u("ϰ: ") + missing, "Nullinie: " + missing,
+                              u("ϰ: ") + missing, "Nulllinie: " + missing,
                               "Ideelle Biegesteifigkeit:", "EIi: " + missing}));
     }
 

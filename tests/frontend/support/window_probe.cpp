@@ -60,7 +60,7 @@ void MainWindowProbe::setUnsavedPrompt(unsavedchanges::Prompt prompt) {
     window_.m_unsavedPrompt = std::move(prompt);
 }
 
-const std::string &MainWindowProbe::documentPath() const { return window_.m_dateiName; }
+std::string MainWindowProbe::documentPath() const { return window_.m_document.file().toStdString(); }
 
 InputGuide *MainWindowProbe::guide() const { return window_.m_guide; }
 

@@ -41,7 +41,7 @@ public:
     void setFileChooser(filedialogs::Chooser chooser);
     void setUnsavedPrompt(unsavedchanges::Prompt prompt);
     void setProjectHeadEditor(projecthead::Editor editor);
-    const std::string &documentPath() const;
+    std::string documentPath() const;
     InputGuide *guide() const;
     // Waits until the start button is enabled again (engine finished or
     // failed to start); false when that does not happen within the time.

@@ -342,7 +342,7 @@ private slots:
         emit name->activated(name->currentIndex());
         QCOMPARE(h->text(), QString("1000"));
         QCOMPARE(h->state(), NumberEdit::State::Ok);
-        typ->setCurrentText("Schweissprofil");
+        typ->setCurrentText(QString::fromUtf8("Schweißprofil"));
         emit typ->activated(typ->currentIndex());
         QCOMPARE(h->state(), NumberEdit::State::OutOfRange);
         QCOMPARE(h->rangeFault(), u("0 < h < 1000 mm"));

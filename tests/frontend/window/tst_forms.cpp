@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QWheelEvent>
@@ -25,6 +26,8 @@
 using namespace formdriver;
 
 namespace {
+
+QString u(const char *text) { return QString::fromUtf8(text); }
 
 // Text fields and the texts the round trip uses; every one is distinct so a
 // value landing in the wrong field is caught.
@@ -85,8 +88,9 @@ private slots:
     void numberEditColoursFollowTheText();
     void graphicsViewZoomsByFixedSteps();
     void clearLayoutEmptiesNestedLayouts();
-    void neuResetsFieldsOnly();
-    void typingFskPresetsSigmaS();
+    void neuShowsTheExampleAsANewDesign();
+    void sigmaFollowsFskUntilTyped_data();
+    void sigmaFollowsFskUntilTyped();
     void profileTypeSwitchesTheSteelFields();
     void savedFormReadsBackWithTheSameTexts();
     void forcesAreWrittenInNewtonAndReadBackInKilonewton();
@@ -136,30 +140,26 @@ void TestForms::windowHasTabsMenusAndShortcuts() {
     QCOMPARE(titles, QStringList({"Eingabe", "Plot", "Gebrauchstauglichkeit", "Tragfähigkeit",
                                   "Momenten-Krümmung", "Protokoll"}));
 
+    // Each menu with its entries ("|" a separator) and their first shortcuts:
+    // Alt+D, Alt+B and Alt+H open the menus; no two entries share a mnemonic.
     QStringList menus;
-    for (QAction *menu : m_window->menuBar()->actions()) menus << menu->text();
-    // Alt+D and Alt+H open the menus.
-    QCOMPARE(menus, QStringList({"&Datei", "&Hilfe"}));
-
-    const QMenu *datei = m_window->menuBar()->actions().at(0)->menu();
-    QStringList entries;
-    QStringList shortcuts;
-    for (QAction *a : datei->actions()) {
-        entries << (a->isSeparator() ? QString("|") : a->text());
-        shortcuts << a->shortcut().toString();
+    for (QAction *menu : m_window->menuBar()->actions()) {
+        QStringList entries;
+        for (QAction *a : menu->menu()->actions())
+            entries << (a->isSeparator() ? QString("|") : a->text() + " " + a->shortcut().toString());
+        menus << menu->text() + ": " + entries.join(", ");
     }
-    QCOMPARE(entries, QStringList({"&Neu...", "&Öffnen...", "&Zuletzt geöffnet", "&Speichern...",
-                                   "&Speichern unter...", "&Projektangaben…", "|", "Protokoll als PDF &exportieren…",
-                                   "&Drucken…", "|", "&letzte Berechnung...",
-                                   "&Materialeigenschaften bearbeiten...", "|", "Beenden"}));
-    QCOMPARE(shortcuts, QStringList({"Ctrl+N", "Ctrl+O", "", "Ctrl+S", "", "", "", "Ctrl+E", "Ctrl+P", "", "",
-                                     "", "", ""}));
-    QVERIFY(datei->actions().at(2)->menu());
+    QCOMPARE(menus, QStringList({u("&Datei: &Neu... Ctrl+N, &Öffnen... Ctrl+O, &Zuletzt geöffnet , &Speichern... "
+                                   "Ctrl+S, Speichern &unter... Ctrl+Shift+S, &Projektangaben… , |, Protokoll als PDF &exportieren… "
+                                   "Ctrl+E, &Drucken… Ctrl+P, |, &Materialeigenschaften bearbeiten... , |, "
+                                   "&Beenden Ctrl+Q"),
+                                 u("&Berechnung: Berechnung &starten F5, &letzte Berechnung... "),
+                                 u("&Hilfe: &Info... , &Hilfe F1")}));
 
-    // The shortcut entry Neu really resets the form.
+    // The shortcut entry Neu really resets the form: to the example's γ_c.
     field(*m_window, "m_betonGamma")->setText("7");
-    datei->actions().at(0)->trigger();
-    QCOMPARE(field(*m_window, "m_betonGamma")->text(), QString("0"));
+    m_window->menuBar()->actions().at(0)->menu()->actions().at(0)->trigger();
+    QCOMPARE(field(*m_window, "m_betonGamma")->text(), QString("1.5"));
 }
 
 void TestForms::formHasEveryFieldWithItsWidth() {
@@ -328,35 +328,70 @@ void TestForms::clearLayoutEmptiesNestedLayouts() {
     }
 }
 
-void TestForms::neuResetsFieldsOnly() {
-    selector(*m_window, "m_betonForce")->setCurrentText("C50/60");
-    for (NumberEdit *f : m_window->findChildren<NumberEdit *>()) f->setText("9");
-    QVERIFY(invoke(*m_window, "neuClicked"));
-    // The example's IPE400 stays selected; its greyed fields show its
-    // dimensions (h = 400, b = 180, t_w = 8.6, t_f = 13.5 mm), not 0.
-    const QMap<QString, QString> ipe400 = {{"m_baustahlHoehe", "400"}, {"m_baustahlBfu", "180"},
-                                           {"m_baustahlBfc", "180"},   {"m_baustahlTw", "8.6"},
-                                           {"m_baustahlTfu", "13.5"},  {"m_baustahlTfo", "13.5"}};
-    QCOMPARE(selector(*m_window, "m_baustahlProfilname")->currentText(), QString("IPE400"));
-    for (NumberEdit *f : m_window->findChildren<NumberEdit *>()) {
-        const bool factor = f->objectName() == "m_k_c" || f->objectName() == "m_k";
-        QCOMPARE(f->text(), ipe400.value(f->objectName(), factor ? "1" : "0"));
+// "Neu": the shipped example's values (data/inputstart.txt; its actions
+// 2e+08 Nmm and 300000 N shown as 200 kNm and 300 kN), a design without a
+// file; without a readable example every field is empty and marked, never 0.
+void TestForms::neuShowsTheExampleAsANewDesign() {
+    // In the order of the field table: γ_c, f_cd,RedFak, f_sk, γ_s, f_yk, γ_M, h_c, h_p, b_e, b_p, d_u, d_o,
+    // e_u, e_o, c_nom,u, c_nom,o, h, t_fu, t_fo, b_fu, b_fo, t_w, M_k, V_k, k, k_c, σ_s, M_d, V_d.
+    const QStringList values = QString("1.5 0.85 500 1.15 355 1 160 0 2000 0 10 12 150 150 30 30 400 13.5 13.5 "
+                                       "180 180 8.6 200 150 0.8 0.4 320 400 300").split(' ');
+    QMap<QString, QString> example;
+    for (int i = 0; i < values.size(); ++i) example.insert(design::fields().at(i).formName, values[i]);
+    for (const bool withExample : {true, false}) {
+        QTemporaryDir elsewhere;  // a broken example in the current folder comes first
+        if (!withExample) {
+            QVERIFY(writeText(elsewhere.filePath("inputstart.txt"), "kein Beispiel\n"));
+            QVERIFY(QDir::setCurrent(elsewhere.path()));
+        }
+        selector(*m_window, "m_betonForce")->setCurrentText("C50/60");
+        for (NumberEdit *f : m_window->findChildren<NumberEdit *>()) f->setText("9");
+        QVERIFY(invoke(*m_window, "neuClicked"));
+        QDir::setCurrent(NORVEL_BUILD_DIR);
+        QCOMPARE(m_window->windowTitle(), u("Unbenannt[*] – Norvel"));
+        QVERIFY(!m_window->isWindowModified());
+        QCOMPARE(m_window->findChildren<NumberEdit *>().size(), example.size());
+        for (NumberEdit *f : m_window->findChildren<NumberEdit *>()) {
+            // The plates of the IPE400 that stays selected come from the profile table.
+            const bool shown = withExample || !f->isEnabled();
+            QCOMPARE(f->text(), shown ? example.value(f->objectName()) : QString());
+            QCOMPARE(f->state(), shown ? NumberEdit::State::Ok : NumberEdit::State::Empty);
+        }
+        QCOMPARE(selector(*m_window, "m_betonForce")->currentText(), withExample ? "C30/37" : "C50/60");
     }
-    QCOMPARE(selector(*m_window, "m_betonForce")->currentText(), QString("C50/60"));
-    QVERIFY(checkBox(*m_window, "m_betonBruchdehnung")->isChecked());
 }
 
-void TestForms::typingFskPresetsSigmaS() {
-    NumberEdit *fsk = field(*m_window, "m_bewehrungForce");
-    NumberEdit *sigma = field(*m_window, "m_s_s");
-    fsk->clear();
-    QTest::keyClicks(fsk, "43");
-    QCOMPARE(sigma->text(), QString("43"));
-    QTest::keyClicks(fsk, "5");
-    QCOMPARE(sigma->text(), QString("435"));
-    sigma->setText("280");
-    fsk->setText("500");  // set by the program, not typed
-    QCOMPARE(sigma->text(), QString("280"));
+// σ_s follows f_sk only while it has not been typed, and only a number.
+void TestForms::sigmaFollowsFskUntilTyped_data() {
+    QTest::addColumn<QString>("sigmaInFile");  // 500 = f_sk: follows; 320: its own value
+    QTest::addColumn<QStringList>("typed");    // "f:TEXT" into f_sk, "s:TEXT" into σ_s
+    QTest::addColumn<QString>("sigma");
+    QTest::newRow("following") << "500" << QStringList{"f:550"} << "550";
+    QTest::newRow("decimal comma") << "500" << QStringList{"f:452,5"} << "452.5";
+    QTest::newRow("no number: unchanged") << "500" << QStringList{"f:abc"} << "500";
+    QTest::newRow("own value stays") << "320" << QStringList{"f:550"} << "320";
+    QTest::newRow("typed, then f_sk") << "500" << QStringList{"s:280", "f:550"} << "280";
+    QTest::newRow("f_sk, typed, f_sk") << "500" << QStringList{"f:450", "s:300", "f:600"} << "300";
+}
+
+void TestForms::sigmaFollowsFskUntilTyped() {
+    QFETCH(QString, sigmaInFile);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, sigma);
+    loadText(withLine(exampleInputText(), "*Mindestbewehrung:", "*Mindestbewehrung:\t\t0.4\t0.8\t" + sigmaInFile));
+    m_window->statusBar()->clearMessage();
+    for (const QString &step : typed) {
+        NumberEdit *f = field(*m_window, step.startsWith("f:") ? "m_bewehrungForce" : "m_s_s");
+        f->selectAll();
+        QTest::keyClicks(f, step.mid(2));
+    }
+    QCOMPARE(field(*m_window, "m_s_s")->text(), sigma);
+    // The status bar says why σ_s changed by itself.
+    const bool followed = sigma != sigmaInFile && !typed.join(' ').contains("s:");
+    QCOMPARE(m_window->statusBar()->currentMessage().contains(u("σ_s = ") + sigma + u(" N/mm² gesetzt: σ_s folgt f_sk")),
+             followed);
+    field(*m_window, "m_bewehrungForce")->setText("410");  // set by the program, not typed
+    QCOMPARE(field(*m_window, "m_s_s")->text(), sigma);
 }
 
 void TestForms::profileTypeSwitchesTheSteelFields() {
@@ -365,7 +400,7 @@ void TestForms::profileTypeSwitchesTheSteelFields() {
     const char *steel[] = {"m_baustahlHoehe", "m_baustahlTfu", "m_baustahlTfo",
                            "m_baustahlBfu",   "m_baustahlBfc", "m_baustahlTw"};
 
-    typ->setCurrentText("Schweissprofil");
+    typ->setCurrentText(QString::fromUtf8("Schweißprofil"));
     emit typ->activated(typ->currentIndex());
     QVERIFY(!name->isEnabled());
     QCOMPARE(name->currentText(), QString());
@@ -385,7 +420,7 @@ void TestForms::profileTypeSwitchesTheSteelFields() {
     QCOMPARE(field(*m_window, "m_baustahlTfu")->text(), QString("8.5"));
     QCOMPARE(field(*m_window, "m_baustahlTfo")->text(), QString("8.5"));
 
-    typ->setCurrentText("Schweissprofil");
+    typ->setCurrentText(QString::fromUtf8("Schweißprofil"));
     emit typ->activated(typ->currentIndex());
     QCOMPARE(name->currentText(), QString());
     QCOMPARE(field(*m_window, "m_baustahlTw")->text(), QString("5.6"));
@@ -394,7 +429,7 @@ void TestForms::profileTypeSwitchesTheSteelFields() {
 
 void TestForms::savedFormReadsBackWithTheSameTexts() {
     MainWindow &w = *m_window;
-    selector(w, "m_baustahlProfiltyp")->setCurrentText("Schweissprofil");
+    selector(w, "m_baustahlProfiltyp")->setCurrentText(QString::fromUtf8("Schweißprofil"));
     QVERIFY(invoke(w, "set_Enabled"));
     for (const auto &t : textFields) field(w, t.first)->setText(t.second);
     selector(w, "m_betonForce")->setCurrentText("C45/55");
@@ -426,7 +461,7 @@ void TestForms::savedFormReadsBackWithTheSameTexts() {
     QCOMPARE(selector(w, "m_bewehrungKlasse")->currentText(), QString("C"));
     QVERIFY(!checkBox(w, "m_betonBruchdehnung")->isChecked());
     QVERIFY(checkBox(w, "m_bewehrungVerfestigung")->isChecked());
-    QCOMPARE(selector(w, "m_baustahlProfiltyp")->currentText(), QString("Schweissprofil"));
+    QCOMPARE(selector(w, "m_baustahlProfiltyp")->currentText(), QString::fromUtf8("Schweißprofil"));
     QCOMPARE(field(w, "m_momen_g")->text(), QString("-125.5"));
     QCOMPARE(field(w, "m_querkraft_g")->text(), QString("88"));
     QCOMPARE(field(w, "m_k_c")->text(), QString("0.6"));
@@ -611,7 +646,7 @@ void TestForms::engineReadsTheWrittenFile() {
     QFETCH(bool, welded);
     MainWindow &w = *m_window;
     if (welded) {
-        selector(w, "m_baustahlProfiltyp")->setCurrentText("Schweissprofil");
+        selector(w, "m_baustahlProfiltyp")->setCurrentText(QString::fromUtf8("Schweißprofil"));
         QVERIFY(invoke(w, "set_Enabled"));
         field(w, "m_baustahlTfu")->setText("20");
     }

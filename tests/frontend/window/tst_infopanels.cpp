@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QTabWidget>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
@@ -241,7 +242,7 @@ void TestInfoPanels::eachTriggerShowsItsPanel() {
     // name selector only for a rolled one.
     QComboBox *typ = selector(*m_window, "m_baustahlProfiltyp");
     const bool rolledName = sender == "m_baustahlProfilname";
-    typ->setCurrentText(rolledName ? "Walzprofil" : "Schweissprofil");
+    typ->setCurrentText(rolledName ? QString("Walzprofil") : QString::fromUtf8("Schweißprofil"));
     QVERIFY(invoke(*m_window, "set_Enabled"));
 
     // Start from a different panel, so the trigger must replace it.
@@ -251,7 +252,7 @@ void TestInfoPanels::eachTriggerShowsItsPanel() {
 
     trigger(sender);
 
-    QCOMPARE(infoBox(*m_window)->title(), title);
+    QCOMPARE(m_window->findChild<QLabel *>("m_infoTitel")->text(), title);
     QCOMPARE(panelWidgets(*m_window).size(), widgets);
     QCOMPARE(panelPictureSize(*m_window), picture);
     QVERIFY2(previous.isNull(), "the previous panel's widgets are deleted");
@@ -280,7 +281,7 @@ void TestInfoPanels::concretePanelShowsTheStrainLimitsPerClass() {
     QCOMPARE(row(table, 0), QStringList({"1.71", "1.72", "1.73", "1.74", "1.75", "1.76", "1.77", "1.81", "1.99"}));
     QCOMPARE(row(table, 1), QStringList({"3.51", "3.52", "3.53", "3.54", "3.55", "3.56", "3.57", "3.11", "2.91"}));
     QCOMPARE(table->item(0, 0)->flags(), Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    QCOMPARE(table->width(), 488);
+    QCOMPARE(table->horizontalScrollBar()->maximum(), 0);  // every class in sight
     QCOMPARE(table->columnWidth(8), 48);
     QCOMPARE(table->rowHeight(1), 20);
     QVERIFY(!table->verticalHeader()->isHidden());
@@ -300,7 +301,7 @@ void TestInfoPanels::reinforcementPanelShowsTheDuctilityClasses() {
     QCOMPARE(headers(table, Qt::Vertical), QStringList({"k [-]", "εuk [‰]"}));
     QCOMPARE(row(table, 0), QStringList({"1.05", "1.08", "1.15"}));
     QCOMPARE(row(table, 1), QStringList({"25", "50", "75"}));
-    QCOMPARE(table->width(), 372);
+    QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
     QCOMPARE(table->columnWidth(0), 105);
     // Heading, picture, modulus text, table, formula.
     const QList<QWidget *> widgets = panelWidgets(*m_window);
@@ -401,7 +402,7 @@ void TestInfoPanels::aboutBoxStatesTheApplication() {
 
     m_window = std::make_unique<MainWindow>();
     m_window->clearMessageLog();
-    QAction *info = menuAction(*m_window, "Info...");
+    QAction *info = menuAction(*m_window, "&Info...");
     QVERIFY(info);
     info->trigger();
     QCOMPARE(m_window->messageLog(), QStringList({aboutText()}));
@@ -411,7 +412,7 @@ void TestInfoPanels::menuOpensManualAndMaterialTable() {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("file", &catcher, "open");
     m_window = std::make_unique<MainWindow>();
-    menuAction(*m_window, "Hilfe")->trigger();
+    menuAction(*m_window, "&Hilfe")->trigger();
     menuAction(*m_window, "&Materialeigenschaften bearbeiten...")->trigger();
     QDesktopServices::unsetUrlHandler("file");
 

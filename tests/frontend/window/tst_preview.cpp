@@ -124,7 +124,7 @@ private slots:
     // A welded section has no root fillets, and its flanges may differ.
     void weldedSectionFollowsItsPlates() {
         QComboBox *type = selector(*m_window, "m_baustahlProfiltyp");
-        type->setCurrentText("Schweissprofil");
+        type->setCurrentText(QString::fromUtf8("Schweißprofil"));
         QVERIFY(invoke(*m_window, "set_Enabled"));
         field(*m_window, "m_baustahlBfu")->setText("300");
         field(*m_window, "m_baustahlHoehe")->setText("500");
