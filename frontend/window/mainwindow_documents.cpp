@@ -52,6 +52,7 @@ void MainWindow::merkeGespeichert(const QString &datei) {
 // design has no file until the user names one.
 void MainWindow::zeigeNeuenEntwurf() {
     showDesign(designchoices::newDesign(formDesign(), dateiAuswahlen()));
+    m_projektangabenAngeboten = false;
     merkeGespeichert(QString());
 }
 
