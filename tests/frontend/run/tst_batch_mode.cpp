@@ -105,7 +105,7 @@ private slots:
         // The head names the design file as given on the command line.
         QVERIFY(result.out.contains("\nBemessungsdatei:          inputstart.txt\n"));
         QVERIFY(result.out.contains("\nProfil:                   IPE400\n"));
-        QVERIFY(result.out.contains("\nunter: V_Ed= 300kN \tM_Ed = 400kNm :"));
+        QVERIFY(result.out.contains("\nunter: V_Ed= 300 kN \tM_Ed = 400 kNm :"));
         QVERIFY(result.out.contains(QString::fromUtf8("\nϰ= ")));
         QVERIFY(result.out.contains(QString::fromUtf8("\nQUERKRAFTTRAGFÄHIGKEIT (nach EN 1994-1-1 6.2.2):")));
         // Sagging, Class 1: the plastic check passes; its verdict and the classes are printed.
