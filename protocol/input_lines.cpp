@@ -40,7 +40,20 @@ const KeywordLine lines[lineCount] = {
      true},
 };
 
+const HeadLine heads[headFieldCount] = {
+    {"#Projekt:", "Projekt"},       {"#Position:", "Position"},     {"#Bauteil:", "Bauteil"},
+    {"#Bearbeiter:", "Bearbeiter"}, {"#Bemerkung:", "Bemerkung"},
+};
+
 }  // namespace
+
+const HeadLine &headLine(HeadField field) { return heads[field < headFieldCount ? field : 0]; }
+
+HeadField headFieldOfKey(const std::string &word) {
+    for (int f = 0; f < headFieldCount; ++f)
+        if (word == heads[f].key) return static_cast<HeadField>(f);
+    return headFieldCount;
+}
 
 const std::vector<std::string> profileTypes{weldedProfile, rolledProfile};
 const std::vector<std::string> ductilityClasses{"A", "B", "C"};

@@ -78,6 +78,20 @@ extern const std::vector<std::string> ribWords;  // keine, quer, parallel
 inline constexpr char profileTable[] = "IProfile.txt";
 inline constexpr char materialTable[] = "Materialeigenschaften.txt";
 
+// The project head of a design file: the project, the position, the member,
+// the engineer and a free remark, each on a line of its own above the
+// keyword lines: its key, a tab and the text to the end of the line. The
+// key is no keyword, so the engine skips the line as it skips a caption;
+// the front end keeps the head with the design and prints it in the report.
+enum HeadField { Projekt, Position, Bauteil, Bearbeiter, Bemerkung, headFieldCount };
+struct HeadLine {
+    const char *key;    // "#Projekt:"
+    const char *label;  // "Projekt", as the report and the dialog name it
+};
+const HeadLine &headLine(HeadField field);
+// The field a head key opens; headFieldCount for any other word.
+HeadField headFieldOfKey(const std::string &word);
+
 // The value of *Baustahl-Typ: that follows the type: the profile name, read
 // only after the type Walzprofil.
 inline constexpr std::size_t profileNameColumn = 1;

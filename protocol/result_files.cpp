@@ -92,7 +92,7 @@ const std::vector<Block> &outputBlocks() {
         {block::limitMoments,
          {V_ed, M_min_el, kappa_min_el, Zna, M_max_el, kappa_max_el, Zna, M_min_pl, kappa_min_pl, Zna,
           M_max_pl, kappa_max_pl, Zna}},
-        {block::minimumReinforcement, {A_s_min, A_svor}},
+        {block::minimumReinforcement, {A_s_min, A_svor, A_ct}},
         {block::steelGeometry, {r, t_f1, t_f2, b_f1, b_f2, t_w, h}},
         {block::slabGeometry, {h_c, b_e, h_profilblech, b_p}},
         {block::barGeometry, {c_nom_u, c_nom_o, d_u, d_o, AbstandobereLage, AbstanduntereLage}},

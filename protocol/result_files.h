@@ -182,6 +182,8 @@ inline constexpr char Zna[] = "Zna";
 // *Mindestbewehrung
 inline constexpr char A_s_min[] = "A_s,min";
 inline constexpr char A_svor[] = "A_svor";
+// The tensile zone of the slab the minimum rests on (mm²), after the two above.
+inline constexpr char A_ct[] = "A_ct";
 // *Geometrie Baustahlquerschnitt
 inline constexpr char r[] = "r";
 inline constexpr char t_f1[] = "t_f1";

@@ -67,11 +67,14 @@ bool Calculation::minimumReinforcement(bool topInTension, bool &enough) {
     echoValue("A_ct :", check.A_ct, " [mm^2]\t");
     echoValue("A_s_min :", check.A_s_min, " [mm^2]\t");
     echoValue("A_s :", check.A_s_vor, " [mm^2]\t");
-    if (!allFinite({{protocol::key::A_s_min, check.A_s_min}, {protocol::key::A_svor, check.A_s_vor}}))
+    if (!allFinite({{protocol::key::A_s_min, check.A_s_min},
+                    {protocol::key::A_svor, check.A_s_vor},
+                    {protocol::key::A_ct, check.A_ct}}))
         return false;
     writer_.writeBlock(protocol::block::minimumReinforcement, {
         {protocol::key::A_s_min, check.A_s_min},
         {protocol::key::A_svor, check.A_s_vor},
+        {protocol::key::A_ct, check.A_ct},
     });
     enough = check.enough;
     minimumMade_ = true;

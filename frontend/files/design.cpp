@@ -167,6 +167,28 @@ const char *symbolOf(Value Design::*member) {
     return protocol::input::keywordLine(place.line).columns.at(place.column).symbol;
 }
 
+bool ProjectHead::empty() const {
+    for (const std::string &field : fields)
+        if (!field.empty()) return false;
+    return true;
+}
+
+std::string headText(const std::string &text) {
+    std::string line = text;
+    for (char &c : line)
+        if (c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f') c = ' ';
+    const std::size_t first = line.find_first_not_of(' ');
+    if (first == std::string::npos) return std::string();
+    line = line.substr(first, line.find_last_not_of(' ') - first + 1);
+    constexpr std::size_t longest = 200;
+    if (line.size() > longest) {
+        std::size_t cut = longest;
+        while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
+        line = line.substr(0, cut);
+    }
+    return line;
+}
+
 void clearNumbers(Design &design) {
     for (const FieldInfo &f : table) (design.*f.member).reset();
 }

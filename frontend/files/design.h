@@ -7,6 +7,7 @@
 // A number of the form may be empty (a field left empty, or a text that is
 // no number): it is then missing here, and a design file holds "-" in its
 // place. A run needs every number.
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,7 +19,27 @@ namespace design {
 
 using Value = std::optional<double>;
 
+// The project head: texts the engine never reads, kept with the design so
+// that every report of it carries the same head. Indexed by
+// protocol::input::HeadField; an empty text is a field not filled in.
+struct ProjectHead {
+    std::array<std::string, protocol::input::headFieldCount> fields;
+
+    const std::string &operator[](protocol::input::HeadField f) const { return fields[f]; }
+    std::string &operator[](protocol::input::HeadField f) { return fields[f]; }
+    bool empty() const;
+    bool operator==(const ProjectHead &other) const { return fields == other.fields; }
+    bool operator!=(const ProjectHead &other) const { return fields != other.fields; }
+};
+
+// A head text as one line of the file: tabs and line ends become blanks,
+// blanks at both ends go, and at most 200 bytes are kept (cut between
+// characters of UTF-8).
+std::string headText(const std::string &text);
+
 struct Design {
+    ProjectHead head;            // lines the engine skips, see protocol::input::HeadField
+
     // *Eigenschaften-Beton:
     std::string festig_klasse;   // strength class, e.g. "C30/37"
     Value gamma_c, alpha_c;      // partial factor, reduction factor of f_cd

@@ -41,6 +41,7 @@ design::Design newDesign(const design::Design &current, const designfile::Choice
     if (example.ok) return example.design;
     design::Design empty = current;
     design::clearNumbers(empty);
+    empty.head = {};  // a new design has no project yet
     return empty;
 }
 

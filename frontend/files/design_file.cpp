@@ -149,6 +149,14 @@ ReadResult parseText(const std::string &text, const Choices *choices) {
     const std::vector<std::string> all = lines(text);
     for (std::size_t i = 0; i < all.size(); ++i) {
         std::vector<std::string> values = words(all[i]);
+        // A line of the project head: its text runs to the end of the line.
+        const HeadField field = values.empty() ? headFieldCount : headFieldOfKey(values.front());
+        if (field != headFieldCount) {
+            const std::string &row = all[i];
+            const std::size_t key = row.find(headLine(field).key);
+            result.design.head[field] = design::headText(row.substr(key + std::string(headLine(field).key).size()));
+            continue;
+        }
         const Line line = values.empty() ? lineCount : lineOfKeyword(values.front());
         if (line == lineCount) {
             if (firstOtherLine == 0 && !values.empty()) {
@@ -232,7 +240,12 @@ bool sameDesign(const std::string &fileA, const std::string &fileB) {
 }
 
 std::string text(const design::Design &d) {
+    // The project head first; a design without one is written as before.
     std::string out;
+    for (int f = 0; f < headFieldCount; ++f) {
+        const std::string value = design::headText(d.head[static_cast<HeadField>(f)]);
+        if (!value.empty()) out += std::string(headLine(static_cast<HeadField>(f)).key) + "\t" + value + "\n";
+    }
     for (int l = 0; l < lineCount; ++l) {
         const Line line = static_cast<Line>(l);
         const KeywordLine &keyword = keywordLine(line);

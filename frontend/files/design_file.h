@@ -1,6 +1,8 @@
 #pragma once
 // The design file: the design model written in the input-file format, and
-// read as a whole before anything in the form changes. Every keyword line is
+// read as a whole before anything in the form changes. The lines of the
+// project head (protocol::input::HeadField) are read where they stand; a file
+// without them has an empty head. Every keyword line is
 // present (the steel plates only for a welded section, the optional studs of
 // *Verbundmittel: only for a design with partial connection) and each value fits
 // the place it goes to: a number ("-" for a field that was empty when saved,
@@ -49,7 +51,8 @@ bool readRunInput(const std::string &runFolder, design::Design &design);
 // be read. Paths in UTF-8.
 bool sameDesign(const std::string &fileA, const std::string &fileB);
 
-// The file text: caption lines, keyword lines, values separated by tabs.
+// The file text: the lines of the project head (only the fields filled
+// in), then caption lines and keyword lines, values separated by tabs.
 // Numbers as design::fieldText writes them; an empty number is written as
 // "-" (as 0 for the actions and the minimum-reinforcement factors, which the
 // form always writes as numbers).

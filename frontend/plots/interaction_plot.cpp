@@ -1,5 +1,7 @@
 #include "plots/interaction_plot.h"
 
+#include "results/readable_numbers.h"
+
 #include <algorithm>
 
 #include "files/units.h"
@@ -162,7 +164,7 @@ AxisSpan spanWithPoint(AxisSpan span, double value) {
 }
 
 QString designPointText(double vEd, double mEd) {
-    return plotNumber(roundHalfUp(vEd, 1)) + " kN / " + plotNumber(roundHalfUp(mEd, 1)) + " kNm";
+    return results::withUnit(vEd, 4, QStringLiteral("kN")) + " / " + results::withUnit(mEd, 4, QStringLiteral("kNm"));
 }
 
 namespace {

@@ -1,8 +1,12 @@
 #pragma once
 // Placement of the small value labels of a plot in pixels: every label lies
-// inside the axis rect, clear of the legend and of the other labels. The
-// placement itself is a pure function; LabelLayout applies it to the label
-// items of one plot each time the plot lays itself out (also after a resize).
+// inside the axis rect, clear of the legend and of the other labels. Key
+// labels (the extreme values a plot exists to show) are never hidden: they
+// are led out to a free place, drawn smaller, or the legend makes way; only
+// secondary labels are hidden for want of room. The placement itself is a
+// pure function; LabelLayout applies it to the label items of one plot each
+// time the plot lays itself out (also after a resize).
+#include <QFont>
 #include <QPointF>
 #include <QPointer>
 #include <QRectF>
@@ -25,12 +29,14 @@ struct LabelRequest {
     QSizeF size;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     double gap = 0.0;
+    bool key = false;  // an extreme value that must stay shown
 };
 
 struct PlacedLabel {
     QRectF box;
     bool displaced = false;  // moved away from its wanted place: draw a leader line
-    bool hidden = false;     // no room left for it: not shown
+    bool hidden = false;     // no room left for it: not shown (secondary labels only)
+    bool crowded = false;    // a key label that found no free place: shown overlapping
 };
 
 // The box of a label at its wanted place.
@@ -40,10 +46,12 @@ QRectF wantedBox(const LabelRequest &label);
 // obstacle intersect, keeping each box as close to its wanted place as it
 // can. A box that does not fit at its wanted place is mirrored to the other
 // side of its anchor, else moved inside. Overlapping boxes are moved apart
-// vertically. When the height cannot hold them all (a very small plot), the
-// boxes that still overlap an earlier label, an obstacle or the bounds are
-// hidden, so that no two shown labels ever overlap. Returns one placement
-// per request, in request order.
+// vertically. Key labels are decided first. A key label that still overlaps
+// is led to the free place nearest to its anchor (the leader line shows
+// where it belongs); when there is none it is shown all the same and marked
+// crowded. A secondary label that still overlaps an earlier label, an
+// obstacle or the bounds is hidden. Returns one placement per request, in
+// request order.
 QVector<PlacedLabel> placeLabels(const QVector<LabelRequest> &labels, const QRectF &bounds,
                                  const QVector<QRectF> &obstacles);
 
@@ -61,8 +69,11 @@ public:
 
     // Adds a label anchored at (x, y) in plot coordinates (x axis, y axis).
     // `keepClear` also keeps other labels off a square of that size around the anchor.
+    // A key label is never hidden: when the plot is too crowded for it, the
+    // labels are drawn smaller and the legend moves to another corner or,
+    // as a last resort, is left out.
     void add(QCPItemText *label, const QPointF &coords, Qt::Alignment alignment, double gap,
-             Leader leader = Leader::WhenDisplaced, double keepClear = 0.0);
+             Leader leader = Leader::WhenDisplaced, double keepClear = 0.0, bool key = false);
     // Forgets every label (their items are removed with the plot's items).
     void clear();
     // Places the labels for the plot's current axis rect.
@@ -76,6 +87,8 @@ public:
     QCPItemLine *lineOf(const QCPItemText *label) const;
     // Where the label wants to lie for the plot's current axes (pixels).
     QRectF wantedBoxOf(const QCPItemText *label) const;
+    // Whether the label was added as a key label.
+    bool isKey(const QCPItemText *label) const;
 
 private:
     explicit LabelLayout(QCustomPlot *plot);
@@ -88,11 +101,16 @@ private:
         double gap;
         Leader leader;
         double keepClear;
+        bool key;
+        QFont base;     // the font the label was given
+        QFont applied;  // the font the layout set last
     };
 
     const Entry *find(const QCPItemText *label) const;
     LabelRequest request(const Entry &entry) const;
+    void scaleFonts(double factor);
 
     QCustomPlot *plot_;
     QVector<Entry> entries_;
+    bool legendLeftOut_ = false;  // the layout hid the legend to make room
 };

@@ -89,14 +89,14 @@ QCPGraph *addResultGraph(QCustomPlot *plot, KeyAxis keyAxis, const QVector<doubl
 }
 
 QCPItemText *addValueLabel(QCustomPlot *plot, const QPointF &position, Qt::Alignment alignment,
-                           const QString &text, const QString &fontFamily) {
+                           const QString &text, const QString &fontFamily, bool key) {
     auto *label = new QCPItemText(plot);
     label->setBrush(QBrush(QColor(255, 255, 40, 50)));
     label->setPen(Qt::NoPen);
     label->setFont(QFont(fontFamily, 7));
     label->setPadding(QMargins(1, 0, 1, 0));
     label->setText(text);
-    LabelLayout::of(plot).add(label, position, alignment, 3.0);
+    LabelLayout::of(plot).add(label, position, alignment, 3.0, LabelLayout::Leader::WhenDisplaced, 0.0, key);
     return label;
 }
 
@@ -132,10 +132,15 @@ QString noDataNote(QCustomPlot *plot) {
 }
 
 void listVisibleGraphsInLegend(QCustomPlot *plot) {
+    QStringList listed;
     for (int i = 0; i < plot->graphCount(); ++i) {
         QCPGraph *graph = plot->graph(i);
-        if (graphVisible(graph)) graph->addToLegend();
-        else graph->removeFromLegend();
+        if (graphVisible(graph) && !listed.contains(graph->name())) {
+            graph->addToLegend();
+            listed << graph->name();
+        } else {
+            graph->removeFromLegend();
+        }
     }
 }
 

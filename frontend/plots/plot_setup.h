@@ -53,9 +53,10 @@ QCPGraph *addResultGraph(QCustomPlot *plot, KeyAxis keyAxis, const QVector<doubl
 // Small boxed value label beside a point given in plot coordinates (x, y):
 // the alignment says on which side of the point it wants to lie. The plot's
 // label layout keeps it inside the axis rect and clear of the other labels
-// and the legend, with a leader line when it had to be moved.
+// and the legend, with a leader line when it had to be moved. A key label
+// (an extreme value) is never hidden; a secondary one may be.
 QCPItemText *addValueLabel(QCustomPlot *plot, const QPointF &position, Qt::Alignment alignment,
-                           const QString &text, const QString &fontFamily);
+                           const QString &text, const QString &fontFamily, bool key = false);
 
 // Removes every graph and item of the plot.
 void clearPlot(QCustomPlot *plot);
@@ -69,7 +70,8 @@ void showDataFrame(QCustomPlot *plot);
 QString noDataNote(QCustomPlot *plot);
 
 // Lists in the legend only the graphs that have a point or a segment inside
-// the current axis ranges; call after the ranges are set.
+// the current axis ranges, each name once (two bar layers are one
+// "Bewehrung"); call after the ranges are set.
 void listVisibleGraphsInLegend(QCustomPlot *plot);
 
 // A strain in per mille with three significant digits ("0.00123", "-3.5").

@@ -272,6 +272,38 @@ void dimensionLine(DimensionPainter &paint, const QPointF &a, const QPointF &b) 
     }
 }
 
+// The bar layers named beside the slab on the right, each with a leader
+// from its outermost bar: "obere Lage: Ø12 / 150 mm, c<sub>nom</sub> = 30 mm".
+// The note of the top layer stands above its leader, that of the bottom
+// layer below, so the two never meet. Tagged "d_o"/"d_u", part "bars".
+void drawBarLayerNotes(QGraphicsScene *scene, const SectionGeometry &g, double s, double halfWidth) {
+    const double right = halfWidth + tierStep * (g.h_profilblech > 0.0 ? 2.0 : 1.0);
+    const struct {
+        const char *symbol, *name;
+        double d, e, c, depth;
+        bool above;
+    } layers[] = {
+        {"d_o", "obere Lage", g.d_o, g.AbstandobereLage, g.c_nom_o, g.c_nom_o + g.d_o / 2.0, true},
+        {"d_u", "untere Lage", g.d_u, g.AbstanduntereLage, g.c_nom_u,
+         g.solidSlabDepth() - g.c_nom_u - g.d_u / 2.0, false},
+    };
+    for (const auto &layer : layers) {
+        const std::vector<double> bars = barCentres(g.b_e, layer.e, layer.d);
+        if (bars.empty()) continue;
+        const SectionDimension tag{layer.symbol, layer.d, {}, {}, SectionDimension::Side::Right, 0};
+        DimensionPainter paint(scene, tag);
+        const QPointF bar(bars.back() * s, layer.depth * s);
+        const QPointF end(right, bar.y());
+        paint.line(bar, end, "bars");
+        QGraphicsTextItem *note = paint.text(QString::fromUtf8("%1: Ø%2 / %3 mm, c<sub>nom</sub> = %4 mm")
+                                                 .arg(QString::fromLatin1(layer.name), QString::number(layer.d, 'g', 6),
+                                                      QString::number(layer.e, 'g', 6), QString::number(layer.c, 'g', 6)));
+        note->setData(dimensionPartKey, QStringLiteral("bars"));
+        const QRectF box = note->boundingRect();
+        note->setPos(end.x() + textGap, layer.above ? end.y() - box.height() : end.y());
+    }
+}
+
 }  // namespace
 
 void drawSectionDimensions(QGraphicsScene *scene, const SectionGeometry &g, double scale) {
@@ -322,6 +354,7 @@ void drawSectionDimensions(QGraphicsScene *scene, const SectionGeometry &g, doub
                               mid.y() - box.height() / 2);
         label->setPos(topLeft);
     }
+    drawBarLayerNotes(scene, g, scale, halfWidth);
     const double margin = tierStep;
     scene->setSceneRect(scene->itemsBoundingRect().adjusted(-margin, -margin, margin, margin));
 }

@@ -6,6 +6,7 @@
 
 #include "plots/plot_setup.h"
 #include "qcustomplot.h"
+#include "results/readable_numbers.h"
 #include "results/result_reader.h"
 #include "protocol/result_files.h"
 
@@ -96,14 +97,55 @@ int pointIndex(const DistributionCurve &curve, End end) {
 
 // Value label beside a stress point: right of the point for tension, left of
 // it for compression and zero; above or below as the vertical flag says.
-void addStressLabel(QCustomPlot *plot, const DistributionCurve &curve, End end,
-                    Qt::Alignment vertical, const QString &fontFamily) {
-    if (curve.z.isEmpty()) return;
-    const int i = pointIndex(curve, end);
+void addStressLabelAt(QCustomPlot *plot, const DistributionCurve &curve, int i, Qt::Alignment vertical,
+                      const QString &fontFamily, bool key) {
     const double sigma = curve.sigma[i];
     const Qt::Alignment horizontal = sigma > 0.0 ? Qt::AlignLeft : Qt::AlignRight;
-    addValueLabel(plot, QPointF(sigma, curve.z[i]), vertical | horizontal,
-                  plotNumber(roundHalfUp(sigma, 2) + 0.0) + QString::fromUtf8(" N/mm²"), fontFamily);
+    addValueLabel(plot, QPointF(sigma, curve.z[i]), vertical | horizontal, results::stressText(sigma),
+                  fontFamily, key);
+}
+
+// The stress labels of one material: its two ends, each with its vertical
+// flag, in the given order, and a largest or smallest stress that lies
+// between the ends (concrete in tension can peak inside the slab). The
+// extreme values are key labels; an end that is no extreme, or that repeats
+// the text of the other end, is secondary.
+void addStressLabels(QCustomPlot *plot, const DistributionCurve &curve, End firstEnd, Qt::Alignment firstFlag,
+                     End secondEnd, Qt::Alignment secondFlag, const QString &fontFamily) {
+    if (curve.z.isEmpty()) return;
+    const QVector<int> extremes = extremeStressPoints(curve);
+    QStringList keyTexts;
+    for (const auto &end : {std::make_pair(firstEnd, firstFlag), std::make_pair(secondEnd, secondFlag)}) {
+        const int i = pointIndex(curve, end.first);
+        const QString text = results::stressText(curve.sigma[i]);
+        const bool key = extremes.contains(i) && !keyTexts.contains(text);
+        if (key) keyTexts << text;
+        addStressLabelAt(plot, curve, i, end.second, fontFamily, key);
+    }
+    for (int i : extremes) {
+        const QString text = results::stressText(curve.sigma[i]);
+        if (i == 0 || i == curve.z.size() - 1 || keyTexts.contains(text)) continue;
+        keyTexts << text;
+        addStressLabelAt(plot, curve, i, Qt::AlignVCenter, fontFamily, true);
+    }
+}
+
+// One key label per bar layer, at the edge with the larger stress: both edge
+// stresses, the upper first ("408.6 / 388.3 N/mm²"), or one value where
+// they read the same. A bar is a few millimetres high: two labels would lie
+// on top of each other.
+void addBarStressLabel(QCustomPlot *plot, const DistributionCurve &bars, const QString &fontFamily) {
+    if (bars.sigma.isEmpty()) return;
+    const int first = 0, last = bars.sigma.size() - 1;
+    const bool upper = bars.z[last] >= bars.z[first];
+    const double top = bars.sigma[upper ? last : first], bottom = bars.sigma[upper ? first : last];
+    const int i = std::abs(bars.sigma[last]) >= std::abs(bars.sigma[first]) ? last : first;
+    const QString topText = results::significant(top, 4), bottomText = results::significant(bottom, 4);
+    const QString text = (topText == bottomText ? topText : topText + " / " + bottomText) +
+                         QString::fromUtf8(" N/mm²");
+    const double sigma = bars.sigma[i];
+    addValueLabel(plot, QPointF(sigma, bars.z[i]),
+                  Qt::AlignVCenter | (sigma > 0.0 ? Qt::AlignLeft : Qt::AlignRight), text, fontFamily, true);
 }
 
 Qt::Alignment strainLabelAlignment(double eps, double z) {
@@ -112,12 +154,14 @@ Qt::Alignment strainLabelAlignment(double eps, double z) {
     return Qt::AlignCenter;  // below the underside: centred on the point
 }
 
+// Strains vary linearly over the height: the labelled ends are the extremes
+// and every strain label is a key label.
 void addStrainLabelAt(QCustomPlot *plot, const DistributionCurve &curve, int i,
                       const QString &fontFamily) {
     const double eps = curve.eps[i];
     const double z = curve.z[i];
-    addValueLabel(plot, QPointF(eps, z), strainLabelAlignment(eps, z),
-                  strainNumber(eps) + QString::fromUtf8(" ‰"), fontFamily);
+    addValueLabel(plot, QPointF(eps, z), strainLabelAlignment(eps, z), results::strainText(eps), fontFamily,
+                  true);
 }
 
 void addStrainLabel(QCustomPlot *plot, const DistributionCurve &curve, End end,
@@ -133,6 +177,60 @@ void addBarStrainLabel(QCustomPlot *plot, const DistributionCurve &bars, const Q
 }
 
 }  // namespace
+
+QVector<int> extremeStressPoints(const DistributionCurve &curve) {
+    const int n = curve.sigma.size();
+    if (n == 0) return {};
+    // The ends first, so that a value an end shares with an inner point is
+    // found at the end.
+    QVector<int> order{0, n - 1};
+    for (int i = 1; i < n - 1; ++i) order << i;
+    int iMax = 0, iMin = 0;
+    for (int i : order) {
+        if (curve.sigma[i] > curve.sigma[iMax]) iMax = i;
+        if (curve.sigma[i] < curve.sigma[iMin]) iMin = i;
+    }
+    return iMax == iMin ? QVector<int>{iMax} : QVector<int>{iMax, iMin};
+}
+
+QVector<DistributionPoint> distributionPoints(const StressDistribution &d) {
+    QVector<DistributionPoint> points;
+    const auto add = [&points](const QString &zone, const DistributionCurve &c, int i) {
+        points.append({zone, c.z[i], c.eps[i], c.sigma[i]});
+    };
+    // "UK"/"OK": the lower and the upper edge (Unterkante, Oberkante).
+    const auto material = [&](const QString &name, const DistributionCurve &c) {
+        if (c.z.isEmpty()) return;
+        const int last = c.z.size() - 1;
+        add(name + " UK", c, 0);
+        for (int i : extremeStressPoints(c))
+            if (i != 0 && i != last) add(name + " (Extremwert)", c, i);
+        add(name + " OK", c, last);
+    };
+    material(QStringLiteral("Baustahl"), d.steel);
+    material(QStringLiteral("Beton"), d.concrete);
+    // The bar layers by height: with two, the lower is the bottom layer; a
+    // single one by the half of the slab it lies in.
+    std::vector<const DistributionCurve *> layers;
+    for (const DistributionCurve *c : {&d.barsFirst, &d.barsSecond})
+        if (!c->z.isEmpty()) layers.push_back(c);
+    const auto middle = [](const DistributionCurve &c) { return (c.z.first() + c.z.last()) / 2.0; };
+    std::sort(layers.begin(), layers.end(),
+              [&middle](const DistributionCurve *a, const DistributionCurve *b) { return middle(*a) < middle(*b); });
+    for (std::size_t k = 0; k < layers.size(); ++k) {
+        const DistributionCurve &c = *layers[k];
+        bool lower = k == 0;
+        if (layers.size() == 1 && !d.concrete.z.isEmpty())
+            lower = middle(c) < (d.concrete.z.first() + d.concrete.z.last()) / 2.0;
+        else if (layers.size() == 1)
+            lower = true;
+        const QString name = lower ? QStringLiteral("Bewehrung untere Lage") : QStringLiteral("Bewehrung obere Lage");
+        const bool upward = c.z.last() >= c.z.first();
+        add(name + " UK", c, upward ? 0 : c.z.size() - 1);
+        add(name + " OK", c, upward ? c.z.size() - 1 : 0);
+    }
+    return points;
+}
 
 bool StressDistribution::empty() const {
     return steel.z.isEmpty() && concrete.z.isEmpty() && barsFirst.z.isEmpty() &&
@@ -192,14 +290,10 @@ void drawStressPlot(QCustomPlot *plot, const StressDistribution &d, const QStrin
     plot->yAxis->setRange(1.02 * z.min, 1.02 * z.max);
     listVisibleGraphsInLegend(plot);
 
-    addStressLabel(plot, d.steel, End::First, Qt::AlignBottom, fontFamily);
-    addStressLabel(plot, d.steel, End::Last, Qt::AlignTop, fontFamily);
-    addStressLabel(plot, d.concrete, End::First, Qt::AlignBottom, fontFamily);
-    addStressLabel(plot, d.concrete, End::Last, Qt::AlignVCenter, fontFamily);
-    addStressLabel(plot, d.barsFirst, End::Last, Qt::AlignBottom, fontFamily);
-    addStressLabel(plot, d.barsFirst, End::First, Qt::AlignTop, fontFamily);
-    addStressLabel(plot, d.barsSecond, End::Last, Qt::AlignBottom, fontFamily);
-    addStressLabel(plot, d.barsSecond, End::First, Qt::AlignTop, fontFamily);
+    addStressLabels(plot, d.steel, End::First, Qt::AlignBottom, End::Last, Qt::AlignTop, fontFamily);
+    addStressLabels(plot, d.concrete, End::First, Qt::AlignBottom, End::Last, Qt::AlignVCenter, fontFamily);
+    addBarStressLabel(plot, d.barsFirst, fontFamily);
+    addBarStressLabel(plot, d.barsSecond, fontFamily);
     plot->replot();
 }
 

@@ -44,6 +44,23 @@ using ResultRows = std::vector<std::vector<double>>;
 StressDistribution buildStressDistribution(const ResultRows &stateRows, const ResultRows &steelRows,
                                            const ResultRows &concreteRows, const ResultRows &barRows);
 
+// The points of a material's diagram with its largest and its smallest
+// stress, an end preferred where an inner point has the same value; one
+// index when all stresses are equal.
+QVector<int> extremeStressPoints(const DistributionCurve &curve);
+
+// A labelled point of the distribution as the report's value table lists
+// it: the zone ("Baustahl UK", "Bewehrung obere Lage OK", ...), its height Z
+// (mm), strain (‰) and stress (N/mm²).
+struct DistributionPoint {
+    QString zone;
+    double z, eps, sigma;
+};
+
+// The ends of steel and concrete, a stress extreme inside either, and both
+// edges of each bar layer, from the bottom up within each material.
+QVector<DistributionPoint> distributionPoints(const StressDistribution &distribution);
+
 // Reads the state folder (with trailing separator) and builds its distribution.
 StressDistribution readStressDistribution(const std::string &stateFolder);
 
@@ -54,9 +71,11 @@ AxisSpan balanceTwoThirds(AxisSpan span);
 
 // Clears both plots and draws the distribution: the stress plot with the
 // f_yd,red line, the strain plot without it, each with value labels at the
-// ends of every material's diagram (stresses to two decimals, strains to
-// three significant digits). An empty distribution leaves an empty frame
-// with `missingNote` in its middle.
+// ends of every material's diagram (stresses with four, strains with three
+// significant digits); the extreme values of steel, concrete and each bar
+// layer are key labels that stay shown at every size. The legend names each
+// material once. An empty distribution leaves an empty frame with
+// `missingNote` in its middle.
 void drawStressPlot(QCustomPlot *plot, const StressDistribution &distribution,
                     const QString &fontFamily, const QString &missingNote);
 void drawStrainPlot(QCustomPlot *plot, const StressDistribution &distribution,

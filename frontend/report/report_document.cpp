@@ -137,8 +137,15 @@ struct ReportDocument::Layout {
 
 ReportDocument::ReportDocument(const ReportSource &source)
     : source_(source),
-      text_(designReportText(source.runFolder, source.designFile, source.calculated, source.designFileChanged)),
-      figures_(buildReportFigures(FigureSource{source.runFolder, sansFont(10)})) {}
+      text_(designReportText(source.runFolder, source.designFile, source.calculated, source.designFileChanged,
+                             true, source.project ? &*source.project : nullptr)),
+      figures_(buildReportFigures(FigureSource{source.runFolder, sansFont(10)})) {
+    ReportHead head{QDir::toNativeSeparators(source.designFile), source.calculated, std::nullopt,
+                    source.designFileChanged, true,
+                    reportProjectHead(source.runFolder, source.project ? &*source.project : nullptr)};
+    titleRows_ = titleBlockRows(head);
+    titleRows_.append({u("Erstellt am:"), timeText(source.created)});
+}
 
 ReportDocument::~ReportDocument() = default;
 
@@ -150,9 +157,9 @@ QStringList ReportDocument::figureTitles() const {
 
 namespace {
 
-double titleBlockHeight() {
+double titleBlockHeight(int rows) {
     const QFontMetricsF big(sansFont(20, true)), small(sansFont(12));
-    return 12.0 + big.height() + 10.0 + 3.0 * small.lineSpacing() + 10.0;
+    return 12.0 + big.height() + 10.0 + rows * small.lineSpacing() + 10.0;
 }
 
 double figureTitleHeight() { return QFontMetricsF(sansFont(figureTitlePixels, true)).lineSpacing(); }
@@ -169,7 +176,7 @@ ReportDocument::Layout ReportDocument::layOut(double width, double height) const
         layout.items.push_back(std::move(item));
     };
 
-    add(Item{Item::Kind::TitleBlock, QString(), -1, titleBlockHeight()}, 0, false);
+    add(Item{Item::Kind::TitleBlock, QString(), -1, titleBlockHeight(titleRows_.size())}, 0, false);
     add(Item{Item::Kind::Space, QString(), -1, titleBlockGap}, 0, true);
 
     // The report text, line by line; a wrapped line stays on one page, a
@@ -246,21 +253,15 @@ void ReportDocument::paintPage(QCPPainter &painter, const Layout &layout, int pa
             painter.drawLine(QPointF(0.0, line), QPointF(layout.width, line));
             line += 5.0;
             const double labelWidth = 150.0;
-            const QString rows[3][2] = {
-                {u("Bemessungsdatei:"),
-                 designFileText(QDir::toNativeSeparators(source_.designFile), source_.designFileChanged)},
-                {u("Berechnet am:"), timeText(source_.calculated)},
-                {u("Erstellt am:"), timeText(source_.created)},
-            };
-            for (const auto &row : rows) {
+            for (const auto &row : titleRows_) {
                 const QRectF labelBox(12.0, line, labelWidth, smallMetrics.lineSpacing());
                 const QRectF valueBox(12.0 + labelWidth, line, layout.width - 24.0 - labelWidth,
                                       smallMetrics.lineSpacing());
                 painter.setFont(smallBold);
-                drawText(painter, labelBox, Qt::AlignLeft | Qt::AlignVCenter, row[0]);
+                drawText(painter, labelBox, Qt::AlignLeft | Qt::AlignVCenter, row.first);
                 painter.setFont(small);
                 drawText(painter, valueBox, Qt::AlignLeft | Qt::AlignVCenter,
-                         smallMetrics.elidedText(row[1], Qt::ElideMiddle, valueBox.width()));
+                         smallMetrics.elidedText(row.second, Qt::ElideMiddle, valueBox.width()));
                 line += smallMetrics.lineSpacing();
             }
             break;
@@ -313,7 +314,10 @@ bool ReportDocument::print(QPagedPaintDevice *device) const {
     painter.setMode(QCPPainter::pmNonCosmetic);
     const double scaleX = device->logicalDpiX() / 96.0;
     const double scaleY = device->logicalDpiY() / 96.0;
-    const Layout layout = layOut(device->width() / scaleX, device->height() / scaleY);
+    // Laid out on the paintable area in points, not in device pixels: pages
+    // break at the same lines at every resolution of the device.
+    const QSizeF area = device->pageLayout().paintRect(QPageLayout::Point).size() * pxPerPoint;
+    const Layout layout = layOut(area.width(), area.height());
     for (int page = 0; page < static_cast<int>(layout.pages.size()); ++page) {
         if (page > 0 && !device->newPage()) {
             painter.end();

@@ -8,9 +8,14 @@
 // widgets) but no display.
 #include <QDateTime>
 #include <QPageLayout>
+#include <QPair>
 #include <QString>
+#include <QVector>
 #include <QStringList>
+
+#include "files/design.h"
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +33,8 @@ struct ReportSource {
     QDateTime calculated;   // when the run was calculated
     QDateTime created;      // when the document is made (title block)
     bool designFileChanged = false;  // the design file no longer holds the run's input
+    // The project head of the design; without it, that of the run's input file.
+    std::optional<design::ProjectHead> project;
 };
 
 // A4 portrait, 20 mm left, 15 mm top, right and bottom.
@@ -69,6 +76,7 @@ private:
     void paintPage(QCPPainter &painter, const Layout &layout, int page) const;
 
     ReportSource source_;
+    QVector<QPair<QString, QString>> titleRows_;  // the head: project, design file, times
     QString text_;
     std::vector<std::unique_ptr<Figure>> figures_;
 };

@@ -2,7 +2,9 @@
 
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QTextOption>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -14,6 +16,7 @@
 #include "plots/section_geometry.h"
 #include "plots/stress_plots.h"
 #include "qcustomplot.h"
+#include "results/readable_numbers.h"
 #include "results/result_reader.h"
 #include "results/run_results.h"
 #include "protocol/result_files.h"
@@ -36,6 +39,13 @@ QString u(const char *text) { return QString::fromUtf8(text); }
 constexpr double plotGap = 12.0;
 // The drawing is at most this high (1/96 inch, about 9 cm).
 constexpr double maximumDrawingHeight = 340.0;
+
+// The value table under a figure (1/96 inch): its text size, the width of
+// the zone column and of each number column, the gap above it.
+constexpr int tablePixels = 10;
+constexpr double zoneColumn = 190.0;
+constexpr double numberColumn = 90.0;
+constexpr double tableGap = 8.0;
 
 // Axis texts of the report's plots (1/96 inch).
 constexpr int tickLabelPixels = 10;
@@ -65,7 +75,12 @@ PlotRow statePlots(const FigureSource &source, results::AnalysedState state) {
         results::notDetermined(results::RunResults::read(source.runFolder).state(state).missing);
     drawStressPlot(sigma, distribution, source.font.family(), missing);
     drawStrainPlot(eps, distribution, source.font.family(), missing);
-    return PlotRow(owner, {sigma, eps});
+    PlotRow row(owner, {sigma, eps});
+    for (const DistributionPoint &p : distributionPoints(distribution))
+        row.table.rows.append({p.zone, results::significant(p.z, 4), results::significant(p.eps, 3),
+                               results::significant(p.sigma, 4)});
+    if (!row.table.rows.isEmpty()) row.table.header = QStringList{"Zone", "Z [mm]", u("ε [‰]"), u("σ [N/mm²]")};
+    return row;
 }
 
 // The limit moments over the shear force with the design point of the
@@ -97,8 +112,9 @@ void paintPlot(QCPPainter &painter, QCustomPlot *plot, const QRectF &area) {
 
 class PlotRowFigure : public Figure {
 public:
-    PlotRowFigure(QString title, double heightPerWidth, PlotRow row)
-        : title_(std::move(title)), heightPerWidth_(heightPerWidth), row_(std::move(row)) {
+    PlotRowFigure(QString title, double heightPerWidth, PlotRow row, const QFont &font)
+        : title_(std::move(title)), heightPerWidth_(heightPerWidth), row_(std::move(row)),
+          tableFont_(sizedFont(font, tablePixels)) {
         for (QCustomPlot *plot : qAsConst(row_.plots)) {
             usePixelFonts(plot);
             // The axes of every plot in one size, whatever the window's font.
@@ -114,21 +130,56 @@ public:
 
     QString title() const override { return title_; }
     QString missing() const override { return hasData_ ? QString() : note_; }
-    double height(double width) const override { return heightPerWidth_ * width; }
+    double height(double width) const override { return heightPerWidth_ * width + tableHeight(); }
 
     void paint(QCPPainter &painter, const QRectF &area) const override {
         const int n = row_.plots.size();
         if (n == 0) return;
+        const double plotsHeight = std::max(1.0, area.height() - tableHeight());
         const double width = (area.width() - plotGap * (n - 1)) / n;
         for (int i = 0; i < n; ++i)
             paintPlot(painter, row_.plots[i],
-                      QRectF(area.left() + i * (width + plotGap), area.top(), width, area.height()));
+                      QRectF(area.left() + i * (width + plotGap), area.top(), width, plotsHeight));
+        paintTable(painter, QPointF(area.left(), area.top() + plotsHeight + tableGap));
     }
 
 private:
+    double rowHeight() const { return QFontMetricsF(tableFont_).lineSpacing() + 2.0; }
+    double tableHeight() const {
+        if (row_.table.rows.isEmpty()) return 0.0;
+        return tableGap + rowHeight() * (row_.table.rows.size() + 1);
+    }
+    // Zone left, numbers right-aligned; a rule under the heads.
+    void paintTable(QCPPainter &painter, const QPointF &topLeft) const {
+        if (row_.table.rows.isEmpty()) return;
+        painter.save();
+        painter.setFont(tableFont_);
+        painter.setPen(Qt::black);
+        const double h = rowHeight();
+        const auto drawRow = [&](const QStringList &cells, double y) {
+            double x = topLeft.x();
+            for (int c = 0; c < cells.size(); ++c) {
+                const double w = c == 0 ? zoneColumn : numberColumn;
+                QTextOption option(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+                option.setUseDesignMetrics(true);
+                option.setWrapMode(QTextOption::NoWrap);
+                painter.drawText(QRectF(x, y, w - (c == 0 ? 0.0 : 6.0), h), cells[c], option);
+                x += w;
+            }
+        };
+        drawRow(row_.table.header, topLeft.y());
+        const double right = topLeft.x() + zoneColumn + numberColumn * (row_.table.header.size() - 1);
+        painter.setPen(QPen(Qt::black, 0.75));
+        painter.drawLine(QPointF(topLeft.x(), topLeft.y() + h), QPointF(right, topLeft.y() + h));
+        painter.setPen(Qt::black);
+        for (int r = 0; r < row_.table.rows.size(); ++r) drawRow(row_.table.rows[r], topLeft.y() + h * (r + 1));
+        painter.restore();
+    }
+
     QString title_;
     double heightPerWidth_;
     PlotRow row_;
+    QFont tableFont_;
     bool hasData_ = false;
     QString note_;
 };
@@ -200,11 +251,11 @@ private:
 const std::vector<PlotFigureEntry> &reportPlotFigures() {
     using results::AnalysedState;
     static const std::vector<PlotFigureEntry> entries = {
-        {u("Spannungs- und Dehnungsverteilung im GZG ohne Tension Stiffening"), 0.5,
+        {u("Spannungs- und Dehnungsverteilung im GZG ohne Tension Stiffening"), 0.42,
          [](const FigureSource &s) { return statePlots(s, AnalysedState::ServiceabilityWithoutTs); }},
-        {u("Spannungs- und Dehnungsverteilung im GZG mit Tension Stiffening"), 0.5,
+        {u("Spannungs- und Dehnungsverteilung im GZG mit Tension Stiffening"), 0.42,
          [](const FigureSource &s) { return statePlots(s, AnalysedState::ServiceabilityWithTs); }},
-        {u("Spannungs- und Dehnungsverteilung im GZT"), 0.5,
+        {u("Spannungs- und Dehnungsverteilung im GZT"), 0.42,
          [](const FigureSource &s) { return statePlots(s, AnalysedState::Ultimate); }},
         {u("Interaktion Biegung und Querkraft im GZT"), 0.6, interactionPlot},
         {u("Momenten-Krümmungs-Beziehung im GZT"), 0.6,
@@ -221,7 +272,8 @@ std::vector<std::unique_ptr<Figure>> buildReportFigures(const FigureSource &sour
     std::vector<std::unique_ptr<Figure>> figures;
     figures.push_back(std::make_unique<SectionFigure>(source.runFolder));
     for (const PlotFigureEntry &entry : reportPlotFigures())
-        figures.push_back(std::make_unique<PlotRowFigure>(entry.title, entry.heightPerWidth, entry.build(source)));
+        figures.push_back(
+            std::make_unique<PlotRowFigure>(entry.title, entry.heightPerWidth, entry.build(source), source.font));
     return figures;
 }
 

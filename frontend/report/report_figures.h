@@ -9,6 +9,7 @@
 // resolution.
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <functional>
 #include <memory>
@@ -27,8 +28,15 @@ struct FigureSource {
     QFont font;             // font of the legends and value labels
 };
 
+// A small table printed under a figure: column heads and rows of texts.
+struct ValueTable {
+    QStringList header;
+    QVector<QStringList> rows;
+};
+
 // The plots of one figure, side by side, with the widget that owns them
-// (one of the plots itself, or a widget holding them).
+// (one of the plots itself, or a widget holding them), and the values the
+// report prints under them (the stress and strain plots: zone, Z, ε, σ).
 struct PlotRow {
     PlotRow();
     PlotRow(QWidget *owner, QVector<QCustomPlot *> plots);  // takes the owner
@@ -38,6 +46,7 @@ struct PlotRow {
 
     std::unique_ptr<QWidget> owner;
     QVector<QCustomPlot *> plots;
+    ValueTable table;
 };
 
 // One plot figure of the report: its title, its height as a share of the

@@ -1,6 +1,7 @@
 #include "results/connection_report.h"
 
 #include "protocol/result_files.h"
+#include "results/readable_numbers.h"
 #include "results/verdict_texts.h"
 
 namespace results {
@@ -8,7 +9,7 @@ namespace results {
 namespace {
 
 QString u(const char *text) { return QString::fromUtf8(text); }
-QString ratio(double x) { return QString::number(x, 'f', 3); }
+QString ratio(double x) { return significant(x, 3); }
 QString kN(const std::optional<double> &N) { return N ? kNText(*N) : u("nicht ermittelt"); }
 
 // The rule of eta_min (EN 1994-1-1 6.6.1.2) as the engine chose it.

@@ -10,6 +10,7 @@
 #include "results/connection_report.h"
 #include "protocol/result_files.h"
 #include "protocol/run_folders.h"
+#include "results/readable_numbers.h"
 #include "results/run_outcome.h"
 #include "results/section_class.h"
 #include "results/verdict_texts.h"
@@ -22,21 +23,29 @@ using results::Missing;
 
 namespace {
 
-QString n(double value) { return QString::number(value, 'g', 6); }
 QString u(const char *text) { return QString::fromUtf8(text); }
+
+// Readable numbers: inputs and geometry as given (up to six significant
+// digits), resistances, actions, stresses and section values with four,
+// ratios, strains and curvatures with three; a space before every unit.
+QString given(double value) { return results::significant(value, 6); }
+QString four(double value) { return results::significant(value, 4); }
+QString three(double value) { return results::significant(value, 3); }
 
 const QString notComputed = QStringLiteral("nicht ermittelt");
 
-// Values of output.txt as the report shows them. Strengths keep one decimal
-// and strain limits two, so that e.g. f_cd = 17.0 N/mm² prints as 17. A value
-// the engine did not write reads "nicht ermittelt", without a unit.
+// Values of output.txt as the report shows them: geometry as echoed,
+// strengths and moduli with four significant digits, strain limits with
+// three. A value the engine did not write reads "nicht ermittelt", without
+// a unit.
 class ReportValues {
 public:
     explicit ReportValues(const results::KeyValues &output) : output_(output) {}
 
-    QString plain(const char *key, const QString &unit) const { return text(key, 0, unit); }
-    QString strength(const char *key, const QString &unit) const { return text(key, 10.0, unit); }
-    QString strain(const char *key) const { return text(key, 100.0, u("‰")); }
+    QString plain(const char *key, const QString &unit) const { return text(key, 6, unit); }
+    QString strength(const char *key, const QString &unit) const { return text(key, 4, unit); }
+    QString strain(const char *key) const { return text(key, 3, u("‰")); }
+    std::optional<double> find(const char *key) const { return output_.find(key); }
     // Moments are written in Nmm and shown in kNm.
     std::optional<double> moment(const char *key) const {
         const std::optional<double> value = output_.find(key);
@@ -45,10 +54,10 @@ public:
     }
 
 private:
-    QString text(const char *key, double scale, const QString &unit) const {
+    QString text(const char *key, int digits, const QString &unit) const {
         const std::optional<double> value = output_.find(key);
         if (!value) return notComputed;
-        return n(scale > 0.0 ? std::floor(scale * *value + 0.5) / scale : *value) + unit;
+        return results::withUnit(*value, digits, unit);
     }
 
     const results::KeyValues &output_;
@@ -61,8 +70,8 @@ const QString separatorLine(76, QLatin1Char('-'));
 QString stateLine(const results::StateResult &state) {
     if (state.computed()) {
         const StateSummary s = state.summary();
-        return u("\nϰ= ") + n(s.kappa) + u("‰/m\tZ_na= ") + n(s.z_na) + u("mm\tEI_i= ") +
-               n(s.ei_i) + u("kNm²");
+        return u("\nϰ= ") + three(s.kappa) + u(" ‰/m\tZ_na= ") + four(s.z_na) + u(" mm\tEI_i= ") +
+               four(s.ei_i) + u(" kNm²");
     }
     if (state.missing == Missing::SectionFailure) return u("\nVERSAGEN!");
     return "\n" + results::notDetermined(state.missing);
@@ -74,12 +83,28 @@ QString actionsLine(const results::RunResults &run, AnalysedState state) {
     const std::optional<double> m = run.moment(state);
     if (!v || !m) return "\nunter: V_Ed, M_Ed: " + results::notDetermined(Missing::NoCalculation);
     const double shown = state == AnalysedState::Ultimate ? std::fabs(*v) : *v;
-    return "\nunter: V_Ed= " + n(shown) + "kN \tM_Ed = " + n(*m) + "kNm :";
+    return "\nunter: V_Ed= " + four(shown) + " kN \tM_Ed = " + four(*m) + " kNm :";
 }
 
-void appendInput(QStringList &report, const ReportValues &v) {
+QString onOff(bool on) { return on ? QStringLiteral("EIN") : QStringLiteral("AUS"); }
+
+// An input value as the complete input lists it; missing reads "nicht angegeben".
+QString inputText(const design::Value &value, QString (*digits)(double), const QString &unit = QString()) {
+    if (!value) return QStringLiteral("nicht angegeben");
+    return unit.isEmpty() ? digits(*value) : digits(*value) + " " + unit;
+}
+
+// The geometry and the materials as the engine echoed them, with the input
+// only the form holds in between (classes, partial factors, f_cd,RedFak,
+// switches, profile), then the actions and the minimum-reinforcement
+// factors of both limit states, labelled as the input tab labels them.
+void appendInput(QStringList &report, const ReportValues &v, const results::RunResults &run,
+                 const design::Design *input) {
     const QString mm = QStringLiteral("mm");
     const QString stress = u("N/mm²");
+    const auto extra = [&report, input](const QString &line) {
+        if (input) report << line;
+    };
     report << "\n\n" + separatorLine << u("\nEINGABE") << "\n" + separatorLine
            << u("\nGEOMETRIE:") << u("\nStahlbetonquerschnitt:");
     report << "\nh_c: " + v.plain(key::h_c, mm) + "\t\tb_e: " + v.plain(key::b_e, mm) + "\t\th_p: " +
@@ -89,25 +114,67 @@ void appendInput(QStringList &report, const ReportValues &v) {
            << "\ne_u: " + v.plain(key::AbstanduntereLage, mm) + "\t\te_o: " +
                   v.plain(key::AbstandobereLage, mm)
            << "\nc_nom,u: " + v.plain(key::c_nom_u, mm) + "\tc_nom,o: " + v.plain(key::c_nom_o, mm);
-    report << u("\nBaustahlquerschnitt:")
-           << "\nh: " + v.plain(key::h, " mm") + "\t\tt_fu: " + v.plain(key::t_f1, mm) + "\tt_fo: " +
+    report << u("\nBaustahlquerschnitt:");
+    if (input)
+        report << "\nProfil: " +
+                      (input->rolled() ? QString::fromStdString(input->Profiltyp + " " + input->Profilname)
+                                       : QString::fromStdString(input->Profiltyp));
+    report << "\nh: " + v.plain(key::h, mm) + "\t\tt_fu: " + v.plain(key::t_f1, mm) + "\tt_fo: " +
                   v.plain(key::t_f2, mm)
            << "\nb_fu: " + v.plain(key::b_f1, mm) + "\t\tb_fo: " + v.plain(key::b_f2, mm)
            << "\nt_w: " + v.plain(key::t_w, mm) + "\t\tr: " + v.plain(key::r, mm);
-    report << u("\n\nMATERIALEIGENSCHAFTEN:") << u("\nBeton:")
-           << "\nf_ck: " + v.strength(key::f_ck, stress) + "\tf_cd: " + v.strength(key::f_cd, stress) +
+    report << u("\n\nMATERIALEIGENSCHAFTEN:") << u("\nBeton:");
+    if (input)
+        report << "\nFestigkeitsklasse: " + QString::fromStdString(input->festig_klasse) + u("\tγ_c: ") +
+                      inputText(input->gamma_c, three) + "\tf_cd,RedFak: " + inputText(input->alpha_c, three)
+               << "\nBegrenzung der Bruchdehnung: " + onOff(input->set_e_cu3);
+    report << "\nf_ck: " + v.strength(key::f_ck, stress) + "\tf_cd: " + v.strength(key::f_cd, stress) +
                   "\tf_ct_eff: " + v.strength(key::f_ct_eff, stress)
            << "\ne_c: " + v.strain(key::e_c3) + "\t\te_cu: " + v.strain(key::e_cu3) + "\te_ct_eff: " +
                   v.strain(key::e_ct_eff)
-           << "\nE_c: " + v.plain(key::E_c, stress);
-    report << u("\nBewehrungsstahl:")
-           << "\nf_sk: " + v.strength(key::f_sk, stress) + "\tf_sd: " + v.strength(key::f_sd, stress) +
+           << "\nE_c: " + v.strength(key::E_c, stress);
+    report << u("\nBewehrungsstahl:");
+    if (input)
+        report << u("\nγ_s: ") + inputText(input->gamma_s, three) + u("\tDuktilitätsklasse: ") +
+                      QString::fromStdString(input->klasse_s) + "\tVerfestigung: " + onOff(input->set_verfestigung_s);
+    report << "\nf_sk: " + v.strength(key::f_sk, stress) + "\tf_sd: " + v.strength(key::f_sd, stress) +
                   "\tf_ud: " + v.strength(key::f_ud, stress)
            << "\ne_sd: " + v.strain(key::e_sd) + "\t\te_ud: " + v.strain(key::e_ud)
-           << "\nE_s: " + v.plain(key::E_s, stress);
-    report << u("\nBaustahl:")
-           << "\nf_yk: " + v.plain(key::f_yk, stress) + "\tf_yd: " + v.strength(key::f_yd, stress)
-           << "\ne_y: " + v.strain(key::e_y) << "\nE_a: " + v.plain(key::E_a, stress);
+           << "\nE_s: " + v.strength(key::E_s, stress);
+    report << u("\nBaustahl:");
+    if (input) report << u("\nγ_M: ") + inputText(input->gamma_M, three);
+    report << "\nf_yk: " + v.strength(key::f_yk, stress) + "\tf_yd: " + v.strength(key::f_yd, stress)
+           << "\ne_y: " + v.strain(key::e_y) << "\nE_a: " + v.strength(key::E_a, stress);
+    if (!input) {
+        report << u("\n\nEinwirkungen und Mindestbewehrung: nicht angegeben (der Berechnungsordner "
+                    "enthält keine Eingabedatei)");
+        return;
+    }
+    const auto kN = [](const design::Value &N) {
+        return N ? four(units::kilonewtons(*N)) + " kN" : QStringLiteral("nicht angegeben");
+    };
+    const auto kNm = [](const design::Value &Nmm) {
+        return Nmm ? four(units::kilonewtonMetres(*Nmm)) + " kNm" : QStringLiteral("nicht angegeben");
+    };
+    extra(u("\n\nNACHWEIS DER GEBRAUCHSTAUGLICHKEIT:"));
+    extra("\nEinwirkung: M_k = M_Ed,GZG = " + kNm(input->M_g) + "\tV_k = V_Ed,GZG = " + kN(input->V_g));
+    extra("\nMindestbewehrung: k_c: " + inputText(input->k_c, three) + "\tk: " + inputText(input->k_min, three) +
+          u("\tσ_s: ") + inputText(input->s_s, four, stress));
+    // A_ct is the engine's: the tensile zone of the slab under M_k.
+    const results::CheckResult minimum = run.verdicts().minimum.result;
+    const std::optional<double> A_ct = v.find(key::A_ct);
+    if (A_ct && run.verdicts().present() &&
+        (minimum == CheckResult::Fulfilled || minimum == CheckResult::NotFulfilled))
+        extra(u("\nA_s,min = k_c · k · f_ct,eff · A_ct / σ_s mit A_ct = ") + four(*A_ct) + u(" mm²"));
+    extra(u("\n\nNACHWEIS DER TRAGFÄHIGKEIT:"));
+    extra("\nEinwirkung: M_d = M_Ed,GZT = " + kNm(input->M_t) + "\tV_d = V_Ed,GZT = " + kN(input->V_t));
+    extra(u("\n\nVERBUNDMITTEL (KOPFBOLZENDÜBEL):"));
+    if (!input->partialConnection) return extra(u("\nTeilverdübelung nicht berücksichtigt"));
+    extra("\nd: " + inputText(input->d, four, mm) + "\th_sc: " + inputText(input->h_sc, four, mm) + "\tf_u: " +
+          inputText(input->f_u, four, stress));
+    extra("\nn: " + inputText(input->n, four) + "\tL_e: " + inputText(input->L_e, four, mm) + "\tRippen: " +
+          QString::fromStdString(input->Rippen) + "\tn_r: " + inputText(input->n_r, four) + "\tt: " +
+          inputText(input->t_blech, four, mm));
 }
 
 // A check's result as the report prints it: verdicts end with "!".
@@ -134,14 +201,14 @@ void appendMinimumReinforcement(QStringList &report, const results::RunResults &
 // One limit moment, or "nicht ermittelt".
 QString limitText(const ReportValues &v, const char *key) {
     const std::optional<double> m = v.moment(key);
-    return m ? n(*m) + "kNm" : notComputed;
+    return m ? four(*m) + " kNm" : notComputed;
 }
 
 void appendStrainStates(QStringList &report, const results::RunResults &run, const ReportValues &v) {
     report << "\n\n" + separatorLine << u("\nAUSGABE") << "\n" + separatorLine
            << u("\nQUERSCHNITTSFLÄCHE:") << u("\nBeton\t\tBewehrung\t\tBaustahl")
-           << "\nA_c: " + v.plain(key::A_c, u("mm²")) + "\tA_s: " + v.plain(key::A_s, u("mm²")) +
-                  "\tA_a: " + v.plain(key::A_a, u("mm²"));
+           << "\nA_c: " + v.strength(key::A_c, u("mm²")) + "\tA_s: " + v.strength(key::A_s, u("mm²")) +
+                  "\tA_a: " + v.strength(key::A_a, u("mm²"));
     report << u("\n\nDEHNUNGSVERTEILUNG IM GZG OHNE TENSION STIFFENING:")
            << actionsLine(run, AnalysedState::ServiceabilityWithoutTs)
            << stateLine(run.state(AnalysedState::ServiceabilityWithoutTs))
@@ -154,7 +221,7 @@ void appendStrainStates(QStringList &report, const results::RunResults &run, con
 
     const std::optional<double> vEd = run.shearForce(AnalysedState::Ultimate);
     report << u("\n\nGRENZMOMENTE IM GZT:")
-           << (vEd ? "\nunter: V_Ed= " + n(std::fabs(*vEd)) + "kN: "
+           << (vEd ? "\nunter: V_Ed= " + four(std::fabs(*vEd)) + " kN: "
                    : "\nunter: V_Ed: " + results::notDetermined(Missing::NoCalculation));
     const Missing missing = run.limitMomentsMissing();
     if (missing != Missing::None && !v.moment(key::M_max_el) && !v.moment(key::M_min_el) &&
@@ -231,8 +298,8 @@ void appendBendingShearCheck(QStringList &report, const results::RunResults &run
 // decided its class (for Class 4 the Class 3 limit it exceeds).
 QString ratioAgainstLimit(const QString &ratio, double value, const results::DecidingLimit &limit,
                           int klasse) {
-    QString text = ratio + " = " + n(value);
-    if (limit.exists) text += (klasse == 4 ? u(" > ") : u(" ≤ ")) + limit.formula + " = " + n(limit.value);
+    QString text = ratio + " = " + three(value);
+    if (limit.exists) text += (klasse == 4 ? u(" > ") : u(" ≤ ")) + limit.formula + " = " + three(limit.value);
     return text;
 }
 
@@ -256,7 +323,7 @@ void appendClassDirection(QStringList &report, const results::SectionClassRow &r
                   (web.exists ? QString() : u(", ohne Druck")) + u(" → Klasse ") +
                   QString::number(row.klasse_steg)
            // Labelled "α: 0": a bare "= 0" would read like a value not computed.
-           << u("\n             α: ") + n(row.alpha) + u(", ψ: ") + n(row.psi);
+           << u("\n             α: ") + three(row.alpha) + u(", ψ: ") + three(row.psi);
 }
 
 // EN 1994-1-1 5.5.2(3): the effective Class 2 web of a Class 3 section, as
@@ -285,13 +352,11 @@ void appendSectionClasses(QStringList &report, const results::RunResults &run) {
     const results::SectionClasses &classes = run.sectionClasses();
     report << u("\n\nQUERSCHNITTSKLASSE (nach EN 1994-1-1 5.5):");
     if (!classes.positive.present && !classes.negative.present) {
-        report << u("\nnicht ermittelt (der Berechnungsordner enthält keine Querschnittsklassen)")
-               << u("\nDer Biegenachweis wird wie bisher plastisch geführt, ohne Prüfung")
-               << u("\nder Querschnittsklasse.");
+        report << u("\nnicht ermittelt (der Berechnungsordner enthält keine Querschnittsklassen)");
         return;
     }
     const results::SectionClassRow &any = classes.positive.present ? classes.positive : classes.negative;
-    report << u("\nε = √(235/f_yk) = ") + n(any.eps);
+    report << u("\nε = √(235/f_yk) = ") + three(any.eps);
     const std::optional<double> mEd = run.moment(AnalysedState::Ultimate);
     const bool designSagging = mEd && *mEd >= 0.0;
     const bool designHogging = mEd && *mEd < 0.0;
@@ -315,7 +380,7 @@ QString word(const design::Value &value) {
 
 // A welded section by its plates: top flange, web, bottom flange (width × thickness).
 QString weldedProfile(const design::Design &in) {
-    const QString web = in.h && in.t_f1 && in.t_f2 ? n(*in.h - *in.t_f1 - *in.t_f2) : QStringLiteral("?");
+    const QString web = in.h && in.t_f1 && in.t_f2 ? given(*in.h - *in.t_f1 - *in.t_f2) : QStringLiteral("?");
     return u("Schweißprofil: Obergurt ") + word(in.b_f2) + u(" × ") + word(in.t_f2) + u(" mm, Steg ") + web +
            u(" × ") + word(in.t_w) + u(" mm, Untergurt ") + word(in.b_f1) + u(" × ") + word(in.t_f1) + " mm";
 }
@@ -351,13 +416,28 @@ QString designFileText(const QString &designFile, bool changedAfterRun) {
     return changedAfterRun ? designFile + u(" (nach der Berechnung geändert)") : designFile;
 }
 
+QVector<QPair<QString, QString>> titleBlockRows(const ReportHead &head) {
+    using protocol::input::HeadField;
+    QVector<QPair<QString, QString>> rows;
+    for (int f = 0; f < protocol::input::headFieldCount; ++f) {
+        const auto field = static_cast<HeadField>(f);
+        const QString value = QString::fromStdString(head.project[field]);
+        if (field == protocol::input::Bemerkung && value.isEmpty()) continue;
+        rows.append({QString::fromUtf8(protocol::input::headLine(field).label) + ":",
+                     value.isEmpty() ? QStringLiteral("nicht angegeben") : value});
+    }
+    rows.append({QStringLiteral("Bemessungsdatei:"), designFileText(head.designFile, head.designFileChanged)});
+    // Digits only: the text does not depend on the user's locale.
+    rows.append({QStringLiteral("Berechnet am:"), head.time.isValid()
+                                                       ? head.time.toString("dd.MM.yyyy, HH:mm") + " Uhr"
+                                                       : results::notDetermined(Missing::NoCalculation)});
+    return rows;
+}
+
 QStringList reportHeadLines(const ReportHead &head) {
     QStringList lines;
-    lines << "\n" + headLine(QStringLiteral("Bemessungsdatei:"), designFileText(head.designFile, head.designFileChanged));
-    // Digits only: the text does not depend on the user's locale.
-    lines << headLine(QStringLiteral("Berechnet am:"),
-                      head.time.isValid() ? head.time.toString("dd.MM.yyyy, HH:mm") + " Uhr"
-                                          : results::notDetermined(Missing::NoCalculation));
+    for (const auto &row : titleBlockRows(head)) lines << headLine(row.first, row.second);
+    lines.first().prepend('\n');
     if (!head.input) {
         const QString missing = results::notDetermined(Missing::NoCalculation);
         for (const char *label : {"Profil:", "Beton:", "Betonstahl:", "Baustahl:",
@@ -378,7 +458,15 @@ QStringList reportHeadLines(const ReportHead &head) {
     return lines;
 }
 
-QStringList buildDesignReport(const results::RunResults &run) {
+design::ProjectHead reportProjectHead(const std::string &runFolder, const design::ProjectHead *given) {
+    if (given) return *given;
+    const std::optional<design::Design> input = readRunInput(runFolder);
+    return input ? input->head : design::ProjectHead();
+}
+
+namespace {
+
+QStringList reportBody(const results::RunResults &run, const design::Design *input) {
     QStringList report;
     report << u("\t\t    BEMESSUNGSPROTOKOLL");
     if (!run.calculated()) {
@@ -390,7 +478,7 @@ QStringList buildDesignReport(const results::RunResults &run) {
     const ReportValues values(run.output());
     // The one-line result opens the report (after the head).
     report << "\n\n" + results::RunOutcome::evaluate(run).verdictLine();
-    appendInput(report, values);
+    appendInput(report, values, run, input);
     appendStrainStates(report, run, values);
     appendSectionClasses(report, run);
     report << "\n\n" + separatorLine << u("\nNACHWEISE") << "\n" + separatorLine;
@@ -401,16 +489,31 @@ QStringList buildDesignReport(const results::RunResults &run) {
     return report;
 }
 
+}  // namespace
+
+QStringList buildDesignReport(const results::RunResults &run) { return reportBody(run, nullptr); }
+
 QStringList buildDesignReport(const results::RunResults &run, const ReportHead &head) {
-    QStringList report = buildDesignReport(run);
-    const QStringList headLines = reportHeadLines(head);
-    for (int i = 0; i < headLines.size(); ++i) report.insert(1 + i, headLines[i]);
+    QStringList report = reportBody(run, head.input ? &*head.input : nullptr);
+    QStringList headLines = reportHeadLines(head);
+    int at = 1;
+    if (head.titleBlock) {
+        // The title block names the report, the design file, the time and
+        // the project: the text begins with the design.
+        report.removeFirst();
+        headLines = headLines.mid(titleBlockRows(head).size());
+        if (!headLines.isEmpty() && headLines.first().startsWith('\n')) headLines.first().remove(0, 1);
+        at = 0;
+    }
+    for (int i = 0; i < headLines.size(); ++i) report.insert(at + i, headLines[i]);
     return report;
 }
 
-QString designReportText(const std::string &runFolder, const QString &designFile,
-                         const QDateTime &time, bool designFileChanged) {
-    const ReportHead head{designFile, time, readRunInput(runFolder), designFileChanged,
-                          readProfileChoice(runFolder)};
+QString designReportText(const std::string &runFolder, const QString &designFile, const QDateTime &time,
+                         bool designFileChanged, bool titleBlock, const design::ProjectHead *project) {
+    ReportHead head{designFile, time, readRunInput(runFolder), designFileChanged};
+    head.profileChoice = readProfileChoice(runFolder);
+    head.titleBlock = titleBlock;
+    head.project = project ? *project : head.input ? head.input->head : design::ProjectHead();
     return buildDesignReport(results::RunResults::read(runFolder), head).join(QString());
 }

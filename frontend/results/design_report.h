@@ -8,7 +8,9 @@
 // the tab "Protokoll", the batch mode and printing build the same text.
 #include <QDateTime>
 #include <QString>
+#include <QPair>
 #include <QStringList>
+#include <QVector>
 #include <optional>
 #include <string>
 
@@ -20,6 +22,11 @@ struct ReportHead {
     QDateTime time;      // when the run was calculated
     std::optional<design::Design> input;  // the run folder's input.txt
     bool designFileChanged = false;  // the file no longer holds the run's input
+    // A document that prints the title, the project, the design file and
+    // the time in its own title block: the text leaves them out, so the head
+    // appears once.
+    bool titleBlock = false;
+    design::ProjectHead project;  // "Projekt", "Position", "Bauteil", "Bearbeiter", remark
     QString profileChoice;  // how the profile was chosen; empty when by hand
 };
 
@@ -27,6 +34,11 @@ struct ReportHead {
 // the path followed by " (nach der Berechnung geändert)" once the file holds
 // other values than the run's input.
 QString designFileText(const QString &designFile, bool changedAfterRun);
+
+// The rows of the head a title block shows, label and value: the project
+// head (the remark only when given; a field not filled in reads "nicht
+// angegeben"), the design file and the time of the calculation.
+QVector<QPair<QString, QString>> titleBlockRows(const ReportHead &head);
 
 // The run folder's input.txt as the front end wrote it, as far as it reads;
 // nothing when missing.
@@ -50,6 +62,12 @@ QStringList reportHeadLines(const ReportHead &head);
 QStringList buildDesignReport(const results::RunResults &run);
 QStringList buildDesignReport(const results::RunResults &run, const ReportHead &head);
 
-// The whole report of a run folder with its head.
+// The whole report of a run folder with its head; for a document with its
+// own title block without the title and the rows of titleBlockRows. The
+// project head is the one given, else that of the run's input file.
 QString designReportText(const std::string &runFolder, const QString &designFile,
-                         const QDateTime &time, bool designFileChanged = false);
+                         const QDateTime &time, bool designFileChanged = false, bool titleBlock = false,
+                         const design::ProjectHead *project = nullptr);
+
+// The project head of a report: the one given, else the run's input file's.
+design::ProjectHead reportProjectHead(const std::string &runFolder, const design::ProjectHead *given);

@@ -1,5 +1,7 @@
 #include "results/design_verdicts.h"
 
+#include "results/readable_numbers.h"
+
 #include <fstream>
 
 namespace results {
@@ -53,10 +55,9 @@ DesignVerdicts DesignVerdicts::read(const std::string &runFolder) {
 }
 
 QString utilisationNumber(double eta) {
-    // Beyond 1000 the fixed notation would print every digit of an absurd
-    // action (1e300 kNm gives a 298-digit ratio); three significant digits say it.
-    if (!(eta < 1000.0)) return QString::number(eta, 'g', 3);
-    return QString::number(eta, 'f', 2);
+    // Three significant digits; an absurd action (1e300 kNm) reads "1e+300",
+    // not a ratio of 298 digits.
+    return significant(eta, 3);
 }
 
 }  // namespace results

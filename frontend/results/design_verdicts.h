@@ -47,8 +47,8 @@ struct DesignVerdicts {
     static DesignVerdicts read(const std::string &runFolder);
 };
 
-// "0.41": two decimals, a decimal point whatever the locale; from 1000 on
-// three significant digits ("1.22e+05").
+// "0.412": three significant digits, a decimal point whatever the locale;
+// from a million on with an exponent ("1.22e+06").
 QString utilisationNumber(double eta);
 
 }  // namespace results

@@ -6,6 +6,7 @@
 
 #include "files/units.h"
 #include "protocol/result_files.h"
+#include "results/readable_numbers.h"
 #include "results/run_outcome.h"
 #include "results/verdict_texts.h"
 
@@ -25,22 +26,14 @@ const QString checkLine = QStringLiteral("font: 10pt");
 const QString checkLineWide = QStringLiteral("font:  10pt");
 const QString outcomeLine = QStringLiteral("font: 12pt; font-weight: bold;");
 
-// The value panels show numbers as a standard output stream does by default.
-QString streamText(double value) {
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out << value;
-    return QString::fromStdString(out.str());
-}
-
-QString qtText(double value) { return QString::number(value, 'g', 6); }
+// Actions, heights and stiffnesses with four significant digits, the
+// curvature with three.
+QString fourDigits(double value) { return results::significant(value, 4); }
+QString threeDigits(double value) { return results::significant(value, 3); }
 
 QString red(const QString &text) { return redFont + text + redEnd; }
 
 QString u(const char *text) { return QString::fromUtf8(text); }
-
-// The design moment of a value panel keeps one decimal.
-double panelMoment(double kNm) { return std::floor(kNm * 10.0 + 0.5) / 10.0; }
 
 QVector<PanelLine> valueLines(const QString &shear, const QString &moment, const QString &curvature,
                               const QString &neutralAxis, const QString &stiffness) {
@@ -72,12 +65,12 @@ ValuePanel buildValuePanel(const results::NumberRow &row) {
     panel.summary = StateSummary::fromStateRow(row);
     panel.hasState = true;
     const double vEd = units::kilonewtons(row.at(protocol::state::V));
-    const double mEd = panelMoment(units::kilonewtonMetres(row.at(protocol::state::M)));
-    panel.lines = valueLines("VEd = " + streamText(vEd) + " [kN]",
-                             "MEd = " + streamText(mEd) + " [kNm]",
-                             u("ϰ = ") + streamText(panel.summary.kappa) + u(" [‰/m]"),
-                             "Nulllinie: Z = " + streamText(panel.summary.z_na) + " [mm]",
-                             "EIi = " + streamText(panel.summary.ei_i) + u(" [kNm²]"));
+    const double mEd = units::kilonewtonMetres(row.at(protocol::state::M));
+    panel.lines = valueLines("VEd = " + fourDigits(vEd) + " [kN]",
+                             "MEd = " + fourDigits(mEd) + " [kNm]",
+                             u("ϰ = ") + threeDigits(panel.summary.kappa) + u(" [‰/m]"),
+                             "Nulllinie: Z = " + fourDigits(panel.summary.z_na) + " [mm]",
+                             "EIi = " + fourDigits(panel.summary.ei_i) + u(" [kNm²]"));
     return panel;
 }
 
@@ -91,8 +84,8 @@ ValuePanel buildValuePanel(const results::RunResults &run, AnalysedState state) 
     const std::optional<double> mEd = run.moment(state);
     const QString missing = results::notDetermined(result.missing);
     ValuePanel panel;
-    panel.lines = valueLines(vEd ? "VEd = " + streamText(*vEd) + " [kN]" : "VEd: " + noRun,
-                             mEd ? "MEd = " + streamText(panelMoment(*mEd)) + " [kNm]"
+    panel.lines = valueLines(vEd ? "VEd = " + fourDigits(*vEd) + " [kN]" : "VEd: " + noRun,
+                             mEd ? "MEd = " + fourDigits(*mEd) + " [kNm]"
                                  : "MEd: " + noRun,
                              u("ϰ: ") + missing, "Nulllinie: " + missing, "EIi: " + missing);
     return panel;
@@ -162,8 +155,8 @@ CheckPanel buildCheckPanel(const results::RunResults &run) {
         interactionLine = marked(interaction.line + u(" – ") + interaction.verdict, interaction.result);
     panel.lines = {
         {QStringLiteral("Einwirkungen"), checkHeading},
-        {vEd ? "Querkraft: VEd=" + qtText(*vEd) + " [kN]" : "Querkraft: VEd: " + noRun, checkLine},
-        {mEd ? "Bemessungswert Moment: MEd=" + qtText(*mEd) + " [kNm]"
+        {vEd ? "Querkraft: VEd=" + fourDigits(*vEd) + " [kN]" : "Querkraft: VEd: " + noRun, checkLine},
+        {mEd ? "Bemessungswert Moment: MEd=" + fourDigits(*mEd) + " [kNm]"
              : "Bemessungswert Moment: MEd: " + noRun,
          checkLineWide},
         {u("Querkrafttragfähigkeit"), checkHeading},

@@ -1,5 +1,7 @@
 #include "results/verdict_texts.h"
 
+#include "results/readable_numbers.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,18 +14,10 @@ namespace {
 QString u(const char *text) { return QString::fromUtf8(text); }
 
 // Four significant digits without exponent for the sizes of this tool
-// (982.1, 875.1, 2683, 12462), trailing zeros dropped.
-QString fourDigits(double v) {
-    if (v == 0.0 || !std::isfinite(v)) return QStringLiteral("0");
-    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(v))));
-    if (magnitude >= 6 || magnitude < -4) return QString::number(v, 'g', 4);
-    QString text = QString::number(v, 'f', std::max(0, 3 - magnitude));
-    if (text.contains('.')) {
-        while (text.endsWith('0')) text.chop(1);
-        if (text.endsWith('.')) text.chop(1);
-    }
-    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
-}
+// (982.1, 875.1, 2683, 12460), trailing zeros dropped.
+QString fourDigits(double v) { return significant(v, 4); }
+// Ratios with three.
+QString ratioText(double v) { return significant(v, 3); }
 
 bool is(const std::string &basis, const char *word) { return basis == word; }
 
@@ -93,9 +87,12 @@ QString etaText(const std::optional<double> &eta) {
 }
 
 QString utilisationValue(double eta) {
-    // Just above or below 1 two decimals would both read 1.00.
-    const bool nearOne = std::fabs(eta - 1.0) < 0.005 && eta != 1.0;
-    return nearOne ? QString::number(eta, 'f', 3) : utilisationNumber(eta);
+    // Just above or below 1, three digits would read 1 for a check that
+    // fails or passes: as many more as it takes to tell (up to nine).
+    QString text = utilisationNumber(eta);
+    for (int digits = 4; eta != 1.0 && text == QLatin1String("1") && digits <= 9; ++digits)
+        text = significant(eta, digits);
+    return text;
 }
 
 QString verdictsMissingText() { return QStringLiteral("nicht ermittelt (keine Nachweisdatei)"); }
@@ -187,7 +184,7 @@ CheckText bendingShearText(const RunResults &run) {
     else if (!bendingResistanceName(v.bending.basis).isEmpty()) reason = u("plastischer Nachweis");
     CheckText text{QString(), verdictWord(c.result, reason), c.result, true};
     if (c.E_d)
-        text.line = u("EN 1993-1-5 7.1: ") + fourDigits(*c.E_d) + (*c.E_d <= 1.0 ? u(" ≤ 1, ") : u(" > 1, ")) +
+        text.line = u("EN 1993-1-5 7.1: ") + ratioText(*c.E_d) + (*c.E_d <= 1.0 ? u(" ≤ 1, ") : u(" > 1, ")) +
                     etaText(c.eta);
     else if (c.result != CheckResult::NotGoverning)
         text.line = u("EN 1993-1-5 7.1: η̄1, η̄3: nicht ermittelt");
@@ -200,10 +197,10 @@ QStringList bendingShearTerms(const RunResults &run) {
     const std::optional<double> eta1 = class3Value(run, class3::eta1), eta3 = class3Value(run, class3::eta3),
                                 mF = class3Value(run, class3::M_f_Rd), mPl = class3Value(run, class3::M_pl_Rd);
     if (!eta1 || !eta3 || !mF || !mPl || *mPl == 0.0) return {};
-    return {u("η̄1 = M_Ed / M_pl,Rd = ") + fourDigits(*eta1) + u(" (M_pl,Rd = ") + kNmText(*mPl) +
-                u(" ohne Querkraft), η̄3 = |V_Ed| / V_pl,Rd = ") + fourDigits(*eta3),
+    return {u("η̄1 = M_Ed / M_pl,Rd = ") + ratioText(*eta1) + u(" (M_pl,Rd = ") + kNmText(*mPl) +
+                u(" ohne Querkraft), η̄3 = |V_Ed| / V_pl,Rd = ") + ratioText(*eta3),
             u("M_f,Rd = ") + kNmText(*mF) + u(" (Gurte allein), M_f,Rd / M_pl,Rd = ") +
-                fourDigits(*mF / *mPl),
+                ratioText(*mF / *mPl),
             u("η̄1 ≥ M_f,Rd/M_pl,Rd: η̄1 + (1 − M_f,Rd/M_pl,Rd)(2η̄3 − 1)², sonst η̄3")};
 }
 
@@ -216,14 +213,16 @@ CheckText connectionText(const RunResults &run) {
                             CheckResult::NotGoverning, true};
     CheckText text{QString(), verdictWord(c.result, reasonOf(c.basis)), c.result, true};
     if (!c.E_d) return text;
-    const QString minimum = u("η_min = ") + QString::number(*c.E_d, 'f', 3);
     if (!c.R_d) {
-        text.line = u("η = N_c/N_c,f: nicht ermittelt, ") + minimum;
+        text.line = u("η = N_c/N_c,f: nicht ermittelt, η_min = ") + ratioText(*c.E_d);
         return text;
     }
-    text.line = u("η = N_c/N_c,f = ") + QString::number(*c.R_d, 'f', 3) +
-                (*c.R_d >= *c.E_d ? u(" ≥ ") : u(" < ")) + minimum + ", " +
-                (c.eta ? u("η_min/η = ") + QString::number(*c.eta, 'f', 3) : u("η_min/η: kein endlicher Wert"));
+    // Three digits, or as many more as it takes to tell eta from eta_min (up to nine).
+    QString eta = ratioText(*c.R_d), minimum = ratioText(*c.E_d);
+    for (int digits = 4; eta == minimum && *c.R_d != *c.E_d && digits <= 9; ++digits)
+        eta = significant(*c.R_d, digits), minimum = significant(*c.E_d, digits);
+    text.line = u("η = N_c/N_c,f = ") + eta + (*c.R_d >= *c.E_d ? u(" ≥ ") : u(" < ")) + u("η_min = ") + minimum +
+                ", " + (c.eta ? u("η_min/η = ") + utilisationValue(*c.eta) : u("η_min/η: kein endlicher Wert"));
     return text;
 }
 

@@ -113,10 +113,13 @@ void MainWindow::createMenus() {
     auto *protokoll = new ReportActions(
         this,
         [this]() {
-            // The run shown, named by the design file that holds its input.
+            // The head belongs in a report that is handed in: asked for once.
+            if (m_shownRun.shown()) offerProjectHeadOnce();
+            // The run shown, named by the design file that holds its input,
+            // with the project head of the design.
             return report::ReportSource{m_shownRun.runFolder(), m_shownRun.designFile(),
                                         calculationTime(m_shownRun.runFolder()), QDateTime(),
-                                        m_shownRun.designFileChanged()};
+                                        m_shownRun.designFileChanged(), m_projektangaben};
         },
         [this](const QString &title, const QString &text) { showCritical(title, text); },
         [this](const QString &title, const QString &text) { showInformation(title, text); });
@@ -129,6 +132,7 @@ void MainWindow::createMenus() {
         {A::SpeichernUnter, SLOT(speichernunterClicked())},
         {A::LetzteBerechnung, SLOT(oeffnenLetzteClicked())},
         {A::Materialeigenschaften, SLOT(materialeigenschaftenClicked())},
+        {A::Projektangaben, SLOT(projektangabenClicked())},
         {A::Beenden, SLOT(close())},  // closing asks about unsaved changes
         {A::Info, SLOT(ueberClicked())},
         {A::Hilfe, SLOT(HilfeClicked())},

@@ -14,8 +14,10 @@
 #include <string>
 
 #include "results/state_summary.h"
+#include "files/design.h"
 #include "window/design_document.h"
 #include "window/file_dialogs.h"
+#include "window/project_head_dialog.h"
 #include "window/shown_run.h"
 #include "window/unsaved_changes.h"
 
@@ -87,6 +89,7 @@ private slots:
     void speichernClicked();
     void speichernunterClicked();
     void materialeigenschaftenClicked();
+    void projektangabenClicked();
     void processOutput();
     void update_graph_M_V();
     void update_graph_s(QCustomPlot *sigmaPlot, QCustomPlot *epsPlot, int limitState, int withTs);
@@ -177,6 +180,13 @@ private:
     // The start button and the start action are disabled while an engine runs.
     void setStartEnabled(bool enabled);
     void refreshResults();
+    // "Datei → Projektangaben…" once before the first report of a design
+    // without a project head (mainwindow_documents.cpp).
+    void offerProjectHeadOnce();
+    // The minimum-reinforcement check under the serviceability plots.
+    void updateMinimumPanel();
+    // The engine's warnings of the run, shown once its results are shown.
+    void showPendingWarnings();
 
     void showCritical(const QString &title, const QString &text);
     void showWarning(const QString &title, const QString &text);
@@ -279,6 +289,13 @@ private:
     QVBoxLayout *m_textGzgMitTs = nullptr;
     QVBoxLayout *m_textGzt = nullptr;
     QVBoxLayout *m_textNachweis = nullptr;
+    QVBoxLayout *m_textMindestbewehrung = nullptr;
+    QStringList m_pendingWarnings;  // engine warnings of the running calculation
+    // The project head of the design: not on the form, kept with it in the file.
+    design::ProjectHead m_projektangaben;
+    design::ProjectHead m_gespeicherteProjektangaben;  // as last opened or saved
+    bool m_projektangabenAngeboten = false;  // offered before a report of this document
+    projecthead::Editor m_projectHeadEditor;  // empty: the dialog (quiet: not shown)
     QTextEdit *m_protokoll = nullptr;
     StateSummary m_zustandGzgOhneTs;
     StateSummary m_zustandGzgMitTs;

@@ -30,7 +30,8 @@ QString MainWindow::formStand() const {
 
 // Nothing is compared before the start values are in place.
 void MainWindow::formGeaendert() {
-    setWindowModified(m_document.modified(formStand()));
+    // The project head is saved with the form: a changed head is a change.
+    setWindowModified(m_document.modified(formStand()) || m_projektangaben != m_gespeicherteProjektangaben);
     if (m_runStatus) m_runStatus->setInputChanged(m_shownRun.inputChanged(formStand()));
 }
 
@@ -38,6 +39,7 @@ void MainWindow::merkeGespeichert(const QString &datei) {
     const QString stand = formStand();
     m_document.setFile(datei);
     m_document.setSavedForm(stand);
+    m_gespeicherteProjektangaben = m_projektangaben;
     setWindowTitle(m_document.windowTitle());
     setWindowModified(false);
     // Saved as the calculated input, the report names the file; saved with
@@ -50,7 +52,25 @@ void MainWindow::merkeGespeichert(const QString &datei) {
 // design has no file until the user names one.
 void MainWindow::zeigeNeuenEntwurf() {
     showDesign(designchoices::newDesign(formDesign(), dateiAuswahlen()));
+    m_projektangabenAngeboten = false;
     merkeGespeichert(QString());
+}
+
+void MainWindow::projektangabenClicked() {
+    design::ProjectHead head = m_projektangaben;
+    const bool accepted = m_projectHeadEditor ? m_projectHeadEditor(this, head)
+                          : s_quietMessages   ? false
+                                              : projecthead::editWithDialog(this, head);
+    m_projektangabenAngeboten = true;
+    if (!accepted || head == m_projektangaben) return;
+    m_projektangaben = head;
+    formGeaendert();
+    update_protokoll();
+}
+
+void MainWindow::offerProjectHeadOnce() {
+    if (m_projektangabenAngeboten || !m_projektangaben.empty()) return;
+    projektangabenClicked();
 }
 
 bool MainWindow::confirmUnsavedChanges() {
@@ -101,6 +121,7 @@ bool MainWindow::oeffneDokument(const QString &pfad) {
         return false;
     }
     if (!oeffnen(pfad.toStdString())) return false;
+    m_projektangabenAngeboten = false;
     recentfiles::add(pfad);
     merkeGespeichert(pfad);
     return true;

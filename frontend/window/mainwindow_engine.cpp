@@ -7,6 +7,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "results/minimum_panel.h"
+#include "run/engine_output.h"
 #include "run/engine_process.h"
 #include "files/design.h"
 #include "window/mainwindow.h"
@@ -57,6 +59,7 @@ void MainWindow::startCalculation(bool checkRanges) {
 
     m_konsole->clear();
     m_runStatus->clear();
+    m_pendingWarnings.clear();
     m_zustandGzgOhneTs = StateSummary();
     m_zustandGzgMitTs = StateSummary();
     m_zustandGzt = StateSummary();
@@ -96,6 +99,8 @@ void MainWindow::startEngine() {
 
 void MainWindow::engineStopped(QProcess *process) {
     if (m_process == process) m_process = nullptr;
+    // A run that ended without results still says what the engine warned of.
+    showPendingWarnings();
     process->deleteLater();
     setStartEnabled(true);
 }
@@ -116,14 +121,28 @@ void MainWindow::processOutput() {
     appendParagraph(m_konsole, chunk.outputText);
     if (!chunk.report.errorLines.isEmpty())
         showCritical("Fehler", chunk.report.errorLines.join(QLatin1Char('\n')));
-    // Missing minimum reinforcement: the engine goes on and finishes the run.
-    for (const QString &warnung : chunk.report.warningLines) showWarning("Warnung", warnung);
+    // Missing minimum reinforcement: the engine goes on and finishes the run;
+    // the warning waits for its results and then names their numbers.
+    m_pendingWarnings << chunk.report.warningLines;
     // Success is no message: the outcome appears in the status bar.
     if (chunk.report.succeeded) {
         m_shownRun.calculationShown(m_runFolder);
         refreshResults();
         emit berechnungAbgeschlossen();
+        showPendingWarnings();
     }
+}
+
+void MainWindow::showPendingWarnings() {
+    const QStringList warnings = m_pendingWarnings;
+    m_pendingWarnings.clear();
+    if (warnings.isEmpty()) return;
+    const results::RunResults run = results::RunResults::read(m_runFolder);
+    const results::MinimumInput input = results::minimumInputOf(m_runFolder);
+    for (const QString &warnung : warnings)
+        showWarning("Warnung", warnung == QString::fromUtf8(minimumReinforcementWarning)
+                                   ? results::minimumWarningText(warnung, run, input)
+                                   : warnung);
 }
 
 void MainWindow::oeffnenLetzteClicked() {
@@ -157,6 +176,7 @@ void MainWindow::refreshResults() {
     update_txt(m_textGzt, 1, 0);
     update_txt(m_textGzgOhneTs, 0, 0);
     update_txt(m_textGzgMitTs, 0, 1);
+    updateMinimumPanel();
     update_protokoll();
     m_runStatus->showOutcome(results::RunOutcome::read(m_runFolder).statusText());
     m_runStatus->setInputChanged(m_shownRun.inputChanged(formStand()));

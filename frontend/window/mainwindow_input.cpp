@@ -76,6 +76,7 @@ void MainWindow::set_s_s() { m_s_s->setText(m_bewehrungForce->text()); }
 // the field table in the file's unit; a field that holds no number is missing.
 design::Design MainWindow::formDesign() const {
     design::Design d;
+    d.head = m_projektangaben;
     d.festig_klasse = m_betonForce->currentText().toStdString();
     d.set_e_cu3 = m_betonBruchdehnung->isChecked();
     d.klasse_s = m_bewehrungKlasse->currentText().toStdString();
@@ -95,6 +96,7 @@ design::Design MainWindow::formDesign() const {
 // Shows a design in the form; a missing number leaves its field empty. A
 // rolled profile then shows the dimensions of the profile table.
 void MainWindow::showDesign(const design::Design &d) {
+    m_projektangaben = d.head;
     waehleEintrag(m_betonForce, d.festig_klasse);
     m_betonBruchdehnung->setChecked(d.set_e_cu3);
     waehleEintrag(m_bewehrungKlasse, d.klasse_s);

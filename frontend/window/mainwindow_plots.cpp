@@ -86,6 +86,13 @@ QWidget *MainWindow::buildGebrauchstauglichkeitTab() {
     layout->addWidget(stateRow(m_plotSpannungGzgOhneTs, m_plotDehnungGzgOhneTs, m_textGzgOhneTs, 0));
     layout->addWidget(caption(mitTsCaption));
     layout->addWidget(stateRow(m_plotSpannungGzgMitTs, m_plotDehnungGzgMitTs, m_textGzgMitTs, 0));
+    // EN 1994-1-1 7.4.2: the check on which the state with tension stiffening rests.
+    auto *minimum = new QWidget;
+    minimum->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);  // the plots take the height
+    m_textMindestbewehrung = new QVBoxLayout(minimum);
+    m_textMindestbewehrung->setContentsMargins(12, 0, 12, 4);
+    m_textMindestbewehrung->setSpacing(2);
+    layout->addWidget(minimum);
     return page;
 }
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "results/design_report.h"
+#include "results/minimum_panel.h"
 #include "window/mainwindow.h"
 #include "results/result_panels.h"
 #include "results/result_reader.h"
@@ -49,6 +50,18 @@ void MainWindow::update_txt_t() {
     if (panel.actionsKnown) update_Item_M_V(panel.mEd, panel.vEd);
 }
 
+void MainWindow::updateMinimumPanel() {
+    const results::RunResults run = results::RunResults::read(m_runFolder);
+    clearLayout(m_textMindestbewehrung, true);
+    addPanelLabels(m_textMindestbewehrung,
+                   results::buildMinimumPanel(run, results::minimumInputOf(m_runFolder)), Qt::Alignment());
+    // One line each across the page: wrapped labels would ask for the height
+    // of a narrow column.
+    for (int i = 0; i < m_textMindestbewehrung->count(); ++i)
+        if (auto *label = qobject_cast<QLabel *>(m_textMindestbewehrung->itemAt(i)->widget()))
+            label->setWordWrap(false);
+}
+
 void MainWindow::update_protokoll() {
     // A fixed-width font that has ‰, ϰ, ≤, ² and γ.
     QFont font("DejaVu Sans Mono", 9);
@@ -62,6 +75,6 @@ void MainWindow::update_protokoll() {
     // The run shown: after a calculation that failed, the run before it.
     const std::string &runFolder = m_shownRun.runFolder();
     m_protokoll->setPlainText(designReportText(runFolder, m_shownRun.designFile(), calculationTime(runFolder),
-                                               m_shownRun.designFileChanged()));
+                                               m_shownRun.designFileChanged(), false, &m_projektangaben));
     m_protokoll->moveCursor(QTextCursor::Start);
 }

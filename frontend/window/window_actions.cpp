@@ -39,6 +39,7 @@ WindowActions::WindowActions(QMainWindow *window, ReportActions *report) : QObje
         {C::Beenden, "&Beenden", -1, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, nullptr},
         {C::Info, "&Info...", -1, {}, nullptr},
         {C::Hilfe, "&Hilfe", -1, {QKeySequence(Qt::Key_F1)}, nullptr},
+        {C::Projektangaben, "&Projektangaben…", -1, {}, nullptr},
     };
     for (const CommandEntry &entry : entries) {
         auto *action = new QAction(QString::fromUtf8(entry.text), this);
@@ -53,7 +54,7 @@ WindowActions::WindowActions(QMainWindow *window, ReportActions *report) : QObje
     file_->addActions({actions_[Neu], actions_[Oeffnen]});
     recent_ = file_->addMenu(QString::fromUtf8("&Zuletzt geöffnet"));
     recent_->setToolTipsVisible(true);
-    file_->addActions({actions_[Speichern], actions_[SpeichernUnter]});
+    file_->addActions({actions_[Speichern], actions_[SpeichernUnter], actions_[Projektangaben]});
     file_->addSeparator();
     file_->addActions({report->exportAction(), report->printAction()});
     file_->addSeparator();

@@ -28,6 +28,7 @@ public:
         Beenden,
         Info,
         Hilfe,
+        Projektangaben,  // "Datei → Projektangaben…": the head of the report
         CommandCount
     };
 

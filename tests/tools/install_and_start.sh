@@ -35,6 +35,6 @@ STALVORA_WORK_DIR=$scratch/work QT_QPA_PLATFORM=offscreen \
 grep -q 'BEMESSUNGSPROTOKOLL' report.txt
 # IPE400 from the installed profile table: h = 400 mm and root radius r = 21 mm.
 grep -q 'h: 400 mm' report.txt
-grep -q 'r: 21mm' report.txt
+grep -q 'r: 21 mm' report.txt
 [ -f "$scratch/work/1/input.txt" ]
 echo "Installation gefunden und berechnet"

@@ -3,6 +3,8 @@
 // the dialogs, the list of recent files and the profiles the selector offers.
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QProcess>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -10,6 +12,7 @@
 
 #include <QRegularExpression>
 
+#include "files/design_choices.h"
 #include "files/design_file.h"
 #include "protocol/input_lines.h"
 #include "files/profile_table.h"
@@ -98,6 +101,70 @@ private slots:
         QVERIFY(design::missingValues(d).empty());
         d.partialConnection = true;
         QCOMPARE(q(design::missingValues(d).at(0)->formName), QString("m_duebelD"));
+    }
+
+    // The project head rides along in lines the engine skips. A file
+    // without it (the shipped example, every older file) opens with an
+    // empty head; a head is read back as written, one line per field, tabs
+    // and line ends of the text made blanks.
+    void projectHeadIsKeptWithTheDesign_data() {
+        QTest::addColumn<QStringList>("entered");  // Projekt, Position, Bauteil, Bearbeiter, Bemerkung
+        QTest::addColumn<QStringList>("read");
+        QTest::addColumn<int>("headLines");
+        const QStringList all{u8"Brücke über die Wehra", "Pos. 4.2", u8"Träger B", "A. Sommer", "Vorbemessung"};
+        QTest::newRow("none") << QStringList{"", "", "", "", ""} << QStringList{"", "", "", "", ""} << 0;
+        QTest::newRow("all") << all << all << 5;
+        QTest::newRow("tabs, line ends, blanks") << QStringList{" P\t1\n2 ", "", "*Tragfaehigkeit: 1 2", "", "a\r\nb"}
+                                                 << QStringList{"P 1 2", "", "*Tragfaehigkeit: 1 2", "", "a  b"} << 3;
+    }
+    void projectHeadIsKeptWithTheDesign() {
+        QFETCH(QStringList, entered);
+        QFETCH(QStringList, read);
+        QFETCH(int, headLines);
+        design::Design d = parse(example()).design;
+        QVERIFY(d.head.empty());
+        for (int f = 0; f < protocol::input::headFieldCount; ++f)
+            d.head[protocol::input::HeadField(f)] = entered[f].toStdString();
+        const QString text = q(designfile::text(d));
+        // The keyword lines stay as the engine reads them, after the head.
+        QVERIFY(text.endsWith(example()));
+        QCOMPARE(text.count('\n') - example().count('\n'), headLines);
+        const designfile::ReadResult back = parse(text);
+        QVERIFY2(back.ok, qPrintable(q(back.reason)));
+        for (int f = 0; f < protocol::input::headFieldCount; ++f)
+            QCOMPARE(q(back.design.head[protocol::input::HeadField(f)]), read[f]);
+        QCOMPARE(*back.design.M_t, 4e8);
+    }
+
+    // The engine computes a design with a head exactly as without: every
+    // result file of the two run folders is the same, byte for byte.
+    void engineSkipsTheProjectHead() {
+        design::Design d = parse(example()).design;
+        designchoices::takeProfilePlates(d);
+        for (int f = 0; f < protocol::input::headFieldCount; ++f)
+            d.head[protocol::input::HeadField(f)] = u8"Kopf mit Umlauten äöü und *Tragfaehigkeit: 1 2";
+        design::Design plain = d;
+        plain.head = {};
+        QStringList folders;
+        for (const design::Design &design : {d, plain}) {
+            const QString run = temp.filePath(QString("head-%1/1").arg(folders.size()));
+            QVERIFY(QDir().mkpath(run));
+            QVERIFY(formdriver::writeText(run + "/input.txt", q(designfile::text(design))));
+            QCOMPARE(QProcess::execute(NORVEL_BUILD_DIR "/Stalvora2", {run}), 0);
+            folders << run;
+        }
+        QVERIFY(formdriver::readText(folders[0] + "/input.txt").startsWith("#Projekt:\t"));
+        QDirIterator files(folders[1], QDir::Files, QDirIterator::Subdirectories);
+        int compared = 0;
+        while (files.hasNext()) {
+            const QString relative = QDir(folders[1]).relativeFilePath(files.next());
+            if (relative == "input.txt") continue;
+            QFile a(QDir(folders[1]).filePath(relative)), b(QDir(folders[0]).filePath(relative));
+            QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+            QVERIFY2(a.readAll() == b.readAll(), qPrintable(relative));
+            ++compared;
+        }
+        QVERIFY(compared >= 15);
     }
 
     void faultsAreNamedByTheirFirstLine_data() {

@@ -140,6 +140,34 @@ private slots:
         QVERIFY(!anyOverlap(shown, {}));
     }
 
+    // Key labels are never hidden. Boxes of 40 x 10 px with 1 px between
+    // them fit a 200 x 100 px plot in four columns of nine rows: 30 key
+    // labels at one point are all led out, apart from each other. Of 60, 36
+    // find a place and 24 are shown crowded; none is hidden, and the
+    // secondary label gives way to them.
+    void keyLabelsAreLedOutNotHidden_data() {
+        QTest::addColumn<int>("keys");
+        QTest::addColumn<int>("crowded");
+        QTest::newRow("30 fit") << 30 << 0;
+        QTest::newRow("60 do not") << 60 << 60 - 4 * 9;
+    }
+    void keyLabelsAreLedOutNotHidden() {
+        QFETCH(int, keys);
+        QFETCH(int, crowded);
+        Requests labels{{{100, 50}, QSizeF(40, 10), leftOfPoint, 0, false}};
+        for (int i = 0; i < keys; ++i) labels.append({{100, 50}, QSizeF(40, 10), leftOfPoint, 0, true});
+        const QRectF bounds(0, 0, 200, 100);
+        const QVector<PlacedLabel> placed = placeLabels(labels, bounds, {});
+        QVector<PlacedLabel> free;
+        for (int i = 1; i < placed.size(); ++i) {
+            QVERIFY(!placed[i].hidden && bounds.contains(placed[i].box));
+            if (!placed[i].crowded) free << placed[i];
+        }
+        QCOMPARE(free.size(), keys - crowded);
+        QVERIFY(!anyOverlap(free, {}));
+        if (crowded > 0) QVERIFY(placed.first().hidden);
+    }
+
     void nearestPointOnTheBox() {
         const QRectF box(10, 10, 40, 10);
         QCOMPARE(nearestPointOnBox(box, QPointF(0, 15)), QPointF(10, 15));
@@ -169,9 +197,9 @@ private slots:
         drawStressPlot(sigma.data(), d, family, noRun);
         drawStrainPlot(eps.data(), d, family, noRun);
         // The fixture is crowded: at their wanted places two stress labels overlap.
-        QVERIFY(plotchecks::wantedPlacesOverlap(sigma.data()));
+        if (size.width() < 500) QVERIFY(plotchecks::wantedPlacesOverlap(sigma.data()));
         for (QCustomPlot *plot : {sigma.data(), eps.data()}) {
-            QCOMPARE(plotchecks::overlappingLabels(plot), QStringList());
+            QVERIFY2(plotchecks::overlappingLabels(plot).isEmpty(), qPrintable(plotchecks::overlappingLabels(plot).join("; ")));
             QCOMPARE(plotchecks::labelsOutsideAxisRect(plot), QStringList());
             // A moved label is tied to its point by a leader line.
             for (QCPItemText *label : plotchecks::valueLabels(plot)) {
@@ -186,13 +214,13 @@ private slots:
         // A resize re-places the labels.
         setPlotSize(sigma.data(), size - QSize(60, 40));
         sigma->replot();
-        QCOMPARE(plotchecks::overlappingLabels(sigma.data()), QStringList());
+        QVERIFY2(plotchecks::overlappingLabels(sigma.data()).isEmpty(), qPrintable(plotchecks::overlappingLabels(sigma.data()).join("; ")));
         QCOMPARE(plotchecks::labelsOutsideAxisRect(sigma.data()), QStringList());
-        // A plot too small for all its labels hides some instead of stacking them.
+        // A plot too small for all its labels hides secondary ones only.
         setPlotSize(sigma.data(), QSize(220, 120));
         sigma->replot();
-        QCOMPARE(plotchecks::overlappingLabels(sigma.data()), QStringList());
-        QVERIFY(!plotchecks::hiddenLabels(sigma.data()).isEmpty());
+        for (QCPItemText *label : plotchecks::valueLabels(sigma.data()))
+            if (LabelLayout::of(sigma.data()).isKey(label)) QVERIFY2(label->visible(), qPrintable(label->text()));
     }
 
     // The example's serviceability stresses stay below 1.75 * 108.64 N/mm²,
@@ -203,7 +231,7 @@ private slots:
                        family, noRun);
         QCOMPARE(sigma->graph(0)->name(), QString("f_yd,red"));
         QCOMPARE(plotchecks::legendNames(sigma.data()),
-                 QStringList({"Baustahl", "Beton", "Bewehrung", "Bewehrung"}));
+                 QStringList({"Baustahl", "Beton", "Bewehrung"}));
         // The ultimate state of the sagging fixture reaches f_yd,red = 310.5 N/mm².
         drawStressPlot(sigma.data(),
                        readStressDistribution(fixtures::folder("plots/sagging/Tragfaehigkeitkeit/spannung_ohne_ts")),

@@ -11,10 +11,12 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 
 #include "report/report_document.h"
 #include "report/report_figures.h"
 #include "results/design_report.h"
+#include "results/result_reader.h"
 #include "support/form_driver.h"
 #include "support/result_fixtures.h"
 
@@ -77,8 +79,23 @@ std::optional<double> outputValue(const std::string &runFolder, const QString &k
     return std::nullopt;
 }
 
-// The engine's and the report's number format: six significant digits.
-QString g6(double value) { return QString::number(value, 'g', 6); }
+// True when the number `shown` is `value` rounded to `digits` significant
+// digits (within half a unit of the last one).
+bool roundsTo(const QString &shown, double value, int digits) {
+    bool ok = false;
+    const double number = shown.toDouble(&ok);
+    if (!ok) return false;
+    if (value == 0.0) return number == 0.0;
+    const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(value))) - digits + 1);
+    return std::fabs(number - value) <= 0.5 * unit * (1.0 + 1e-9);
+}
+
+// The project head of the example as its design file holds it.
+const char *const head[][2] = {{"#Projekt:", "Brücke über die Wehra"},
+                               {"#Position:", "Pos. 4.2"},
+                               {"#Bauteil:", "Verbundträger Achse B"},
+                               {"#Bearbeiter:", "A. Sommer"},
+                               {"#Bemerkung:", "Vorbemessung"}};
 
 // Lines of a page above its footer, without empty lines.
 QStringList bodyLines(const QString &pageText) {
@@ -165,7 +182,12 @@ private slots:
         const QString shear = temp.filePath("querkraft.txt");
         QVERIFY(QFile::copy(QString::fromStdString(fixtures::folder("results/shear_failure")) + "input.txt", shear));
 
-        designs.insert("example", calculate("example", "inputstart.txt"));
+        // The example with a project head, which the engine skips.
+        const QString example = temp.filePath("beispiel.txt");
+        QString withHead;
+        for (const auto &line : head) withHead += QString::fromUtf8(line[0]) + "\t" + QString::fromUtf8(line[1]) + "\n";
+        QVERIFY(formdriver::writeText(example, withHead + formdriver::exampleInputText()));
+        designs.insert("example", calculate("example", example));
         designs.insert("hogging", calculate("hogging", hogging));
         designs.insert("shear failure", calculate("shear failure", shear));
         for (const Design &d : qAsConst(designs)) {
@@ -203,8 +225,17 @@ private slots:
     void titleBlockNamesFileDateAndProgram_data() { addDesignRows(); }
     void titleBlockNamesFileDateAndProgram() {
         QFETCH(QString, name);
-        const QStringList first = bodyLines(design(name).pdf.pageTexts.value(0)).mid(0, 6);
+        const QStringList first = bodyLines(design(name).pdf.pageTexts.value(0)).mid(0, 12);
         const QString block = first.join('\n');
+        // The project head: the example's as its file holds it, the others without.
+        for (const auto &line : head) {
+            const QString label = QString::fromUtf8(line[0] + 1);
+            const QString value = name == "example" ? QString::fromUtf8(line[1]) : QStringLiteral("nicht angegeben");
+            if (name != "example" && label == "Bemerkung:") continue;
+            QVERIFY2(block.contains(QRegularExpression(QRegularExpression::escape(label) + "\\s+" +
+                                                       QRegularExpression::escape(value))),
+                     qPrintable(label + "\n" + block));
+        }
         QVERIFY2(block.contains("Bemessungsprotokoll"), qPrintable(block));
         QVERIFY2(block.contains("Norvel " NORVEL_VERSION), qPrintable(block));
         QVERIFY2(block.contains(QRegularExpression("Bemessungsdatei:\\s+" +
@@ -217,12 +248,16 @@ private slots:
                  qPrintable(block));
     }
 
-    // Every line of the report text is in the PDF, whitespace aside.
+    // Every line of the report text is in the PDF, whitespace aside; the
+    // head (design file, time) once, in the title block.
     void holdsTheReportText_data() { addDesignRows(); }
     void holdsTheReportText() {
         QFETCH(QString, name);
         const Design &d = design(name);
-        const QString text = designReportText(d.runFolder, d.file, calculationTime(d.runFolder));
+        const QString text = designReportText(d.runFolder, d.file, calculationTime(d.runFolder), false, true);
+        QCOMPARE(QString(d.pdf.text).count("Bemessungsdatei:"), 1);
+        QCOMPARE(QString(d.pdf.text).count("Berechnet am:"), 1);
+        QCOMPARE(QString(d.pdf.text).count(QRegularExpression("Bemessungsprotokoll", QRegularExpression::CaseInsensitiveOption)), 1);
         const QString pdfText = QString(d.pdf.text).replace('\f', '\n').simplified();
         int lines = 0;
         for (const QString &line : text.split('\n')) {
@@ -233,22 +268,23 @@ private slots:
         QVERIFY(lines > 40);
     }
 
-    // The numbers of the PDF are those of the run's result files.
+    // The numbers of the PDF are those of the run's result files, rounded
+    // to four significant digits, with a space before the unit.
     void showsTheValuesOfTheResultFiles_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("key");
         QTest::addColumn<double>("factor");  // file unit to report unit
-        QTest::addColumn<QString>("shown");  // %1: the value
-        const QString vPl = "V_pl,Rd = %1 kN";  // four significant digits
+        QTest::addColumn<QString>("shown");  // the line with (\\S+) in place of the value
+        const QString vPl = "V_pl,Rd = (\\S+) kN";
         QTest::newRow("example V_pl,Rd") << "example" << "V_pl_Rd" << 1e-3 << vPl;
-        QTest::newRow("example M_pl,Rd,max") << "example" << "M_max_pl" << 1e-6 << "M_pl_Rd,max= %1kNm";
-        QTest::newRow("example M_el,Rd,max") << "example" << "M_max_el" << 1e-6 << "M_el_Rd,max= %1kNm";
-        QTest::newRow("example A_a") << "example" << "A_a" << 1.0 << QString::fromUtf8("A_a: %1mm²");
+        QTest::newRow("example M_pl,Rd,max") << "example" << "M_max_pl" << 1e-6 << "M_pl_Rd,max= (\\S+) kNm";
+        QTest::newRow("example M_el,Rd,max") << "example" << "M_max_el" << 1e-6 << "M_el_Rd,max= (\\S+) kNm";
+        QTest::newRow("example A_a") << "example" << "A_a" << 1.0 << QString::fromUtf8("A_a: (\\S+) mm²");
         QTest::newRow("hogging V_pl,Rd") << "hogging" << "V_pl_Rd" << 1e-3 << vPl;
-        QTest::newRow("hogging M_pl,Rd,min") << "hogging" << "M_min_pl" << 1e-6 << "M_pl_Rd,min: %1kNm";
-        QTest::newRow("hogging M_el,Rd,min") << "hogging" << "M_min_el" << 1e-6 << "M_el_Rd,min: %1kNm";
+        QTest::newRow("hogging M_pl,Rd,min") << "hogging" << "M_min_pl" << 1e-6 << "M_pl_Rd,min: (\\S+) kNm";
+        QTest::newRow("hogging M_el,Rd,min") << "hogging" << "M_min_el" << 1e-6 << "M_el_Rd,min: (\\S+) kNm";
         QTest::newRow("shear failure V_pl,Rd") << "shear failure" << "V_pl_Rd" << 1e-3 << vPl;
-        QTest::newRow("shear failure A_c") << "shear failure" << "A_c" << 1.0 << QString::fromUtf8("A_c: %1mm²");
+        QTest::newRow("shear failure A_c") << "shear failure" << "A_c" << 1.0 << QString::fromUtf8("A_c: (\\S+) mm²");
     }
     void showsTheValuesOfTheResultFiles() {
         QFETCH(QString, name);
@@ -258,9 +294,52 @@ private slots:
         const Design &d = design(name);
         const std::optional<double> value = outputValue(d.runFolder, key);
         QVERIFY2(value.has_value(), qPrintable(key));
-        const QString expected = shown.arg(shown.startsWith("V_pl,Rd") ? QString::number(*value * factor, 'g', 4)
-                                                                         : g6(*value * factor));
-        QVERIFY2(d.pdf.text.contains(expected), qPrintable(expected));
+        const QRegularExpressionMatch m = QRegularExpression(shown).match(d.pdf.text);
+        QVERIFY2(m.hasMatch(), qPrintable(shown));
+        QVERIFY2(roundsTo(m.captured(1), *value * factor, 4), qPrintable(m.captured(0)));
+    }
+
+    // The complete input of the example with its project head, numbers and
+    // units apart; the bars of the hogging design with both edges of each
+    // layer in the value tables, as the engine's spannung_s.txt holds them.
+    void holdsTheCompleteInput() {
+        const QString text = design("example").pdf.text;
+        for (const char *line : {"h_c: 160 mm", "k_c: 0.4", "k: 0.8", "σ_s: 320 N/mm²", "f_cd,RedFak: 0.85",
+                                 "γ_c: 1.5", "γ_s: 1.15", "γ_M: 1", "Begrenzung der Bruchdehnung: EIN",
+                                 "Verfestigung: EIN", "Duktilitätsklasse: B", "Profil: Walzprofil IPE400",
+                                 "M_k = M_Ed,GZG = 200 kNm", "V_k = V_Ed,GZG = 150 kN", "M_d = M_Ed,GZT = 400 kNm",
+                                 "V_d = V_Ed,GZT = 300 kN", "Brücke über die Wehra"})
+            QVERIFY2(text.contains(QString::fromUtf8(line)), line);
+        QVERIFY(!text.contains(QRegularExpression("\\d(mm|kN|kNm|N/mm²)\\b")));
+        // Hogging opens the whole slab: A_ct = 2000 · 160 − 2682.9 mm² of bars = 317317 mm², and
+        // A_s,min = 0.4 · 0.8 · 2.9 · 317317 / 320 = 920.2 mm².
+        const QString hogging = design("hogging").pdf.text;
+        QVERIFY(hogging.contains(QString::fromUtf8("A_s,min = k_c · k · f_ct,eff · A_ct / σ_s mit A_ct = 317300 mm²")));
+        QVERIFY(hogging.contains(QString::fromUtf8("A_s,min = 920.2 mm² ≤ A_s,vor = 2683 mm²")));
+    }
+    void everyBarLayerStressIsShown_data() { addDesignRows(); }
+    void everyBarLayerStressIsShown() {
+        QFETCH(QString, name);
+        const Design &d = design(name);
+        // Z and σ of each "Bewehrung ... Lage UK/OK" row of the value tables.
+        QVector<QPair<double, QString>> tableRows;
+        const QRegularExpression row("^Bewehrung (untere|obere) Lage (UK|OK)\\s+(\\S+)\\s+\\S+\\s+(\\S+)$");
+        for (const QString &line : d.pdf.text.split(QRegularExpression("[\\n\\f]"))) {
+            const QRegularExpressionMatch m = row.match(line.trimmed());
+            if (m.hasMatch()) tableRows.append({m.captured(3).toDouble(), m.captured(4)});
+        }
+        int bars = 0;
+        for (const char *state : {"Gebrauchstauglichkeit/spannung_ohne_ts/", "Gebrauchstauglichkeit/spannung_mit_ts/",
+                                  "Tragfaehigkeitkeit/spannung_ohne_ts/"})
+            for (const auto &c : results::readNumberRows(d.runFolder + state + "spannung_s.txt", 7))
+                for (const auto &edge : {std::make_pair(c[0], c[5]), std::make_pair(c[1], c[6])}) {
+                    ++bars;
+                    const bool found = std::any_of(tableRows.begin(), tableRows.end(), [&edge](const auto &shown) {
+                        return shown.first == edge.first && roundsTo(shown.second, edge.second, 4);
+                    });
+                    QVERIFY2(found, qPrintable(QString("%1 Z = %2: %3").arg(state).arg(edge.first).arg(edge.second)));
+                }
+        QVERIFY(bars >= 8);
     }
 
     // The overall result and the utilisation of the checks.

@@ -77,48 +77,51 @@ private slots:
         // mille per mm, EI_i 2.92774e14, 2.41935e14 and 5.55556e13 Nmm².
         const QStringList pieces = buildDesignReport(results::RunResults::read(run));
         // Written out from the layout of the report, with the values of the
-        // fixture rounded by hand: strengths to one decimal, strains to two.
+        // fixture rounded by hand: geometry as given, strengths, moduli,
+        // areas, moments, Z_na and EI_i to four significant digits, strains,
+        // curvatures and η to three; a space before every unit.
         const QString expected =
             u("\t\t    BEMESSUNGSPROTOKOLL") +
-            // The largest utilisation: 250 / 300 = 0.83 (bending) over 80 / 500 = 0.16 (shear).
-            u("\n\nAlle Nachweise erfüllt (maximale Ausnutzung 0.83)") + "\n\n" + D + "\nEINGABE" + "\n" + D +
+            // The largest utilisation: 250 / 300 = 0.833 (bending) over 80 / 500 = 0.16 (shear).
+            u("\n\nAlle Nachweise erfüllt (maximale Ausnutzung 0.833)") + "\n\n" + D + "\nEINGABE" + "\n" + D +
             "\nGEOMETRIE:" + "\nStahlbetonquerschnitt:" +
-            "\nh_c: 160mm\t\tb_e: 2000mm\t\th_p: 0mm" + "\nb_p: 0mm\t\td_u: 10mm\t\td_o: 12mm" +
-            "\ne_u: 125mm\t\te_o: 150mm" + "\nc_nom,u: 30mm\tc_nom,o: 30mm" +
-            "\nBaustahlquerschnitt:" + "\nh: 400 mm\t\tt_fu: 13.5mm\tt_fo: 13.5mm" +
-            "\nb_fu: 180mm\t\tb_fo: 180mm" + "\nt_w: 8.6mm\t\tr: 21mm" +
+            "\nh_c: 160 mm\t\tb_e: 2000 mm\t\th_p: 0 mm" + "\nb_p: 0 mm\t\td_u: 10 mm\t\td_o: 12 mm" +
+            "\ne_u: 125 mm\t\te_o: 150 mm" + "\nc_nom,u: 30 mm\tc_nom,o: 30 mm" +
+            "\nBaustahlquerschnitt:" + "\nh: 400 mm\t\tt_fu: 13.5 mm\tt_fo: 13.5 mm" +
+            "\nb_fu: 180 mm\t\tb_fo: 180 mm" + "\nt_w: 8.6 mm\t\tr: 21 mm" +
             "\n\nMATERIALEIGENSCHAFTEN:" + "\nBeton:" +
-            u("\nf_ck: 30N/mm²\tf_cd: 17N/mm²\tf_ct_eff: 2.9N/mm²") +
-            u("\ne_c: 1.75‰\t\te_cu: 3.5‰\te_ct_eff: 0.09‰") + u("\nE_c: 33000N/mm²") +
-            "\nBewehrungsstahl:" + u("\nf_sk: 500N/mm²\tf_sd: 434.8N/mm²\tf_ud: 469.6N/mm²") +
-            u("\ne_sd: 2.17‰\t\te_ud: 45‰") + u("\nE_s: 200000N/mm²") + "\nBaustahl:" +
-            u("\nf_yk: 355N/mm²\tf_yd: 322.7N/mm²") + u("\ne_y: 1.54‰") + u("\nE_a: 210000N/mm²") +
+            u("\nf_ck: 30 N/mm²\tf_cd: 17 N/mm²\tf_ct_eff: 2.896 N/mm²") +
+            u("\ne_c: 1.75 ‰\t\te_cu: 3.5 ‰\te_ct_eff: 0.0879 ‰") + u("\nE_c: 33000 N/mm²") +
+            "\nBewehrungsstahl:" + u("\nf_sk: 500 N/mm²\tf_sd: 434.8 N/mm²\tf_ud: 469.6 N/mm²") +
+            u("\ne_sd: 2.17 ‰\t\te_ud: 45 ‰") + u("\nE_s: 200000 N/mm²") + "\nBaustahl:" +
+            u("\nf_yk: 355 N/mm²\tf_yd: 322.7 N/mm²") + u("\ne_y: 1.54 ‰") + u("\nE_a: 210000 N/mm²") +
+            // A report without the run's input file cannot list the actions.
+            u("\n\nEinwirkungen und Mindestbewehrung: nicht angegeben (der Berechnungsordner enthält keine "
+              "Eingabedatei)") +
             "\n\n" + D + "\nAUSGABE" + "\n" + D + u("\nQUERSCHNITTSFLÄCHE:") +
-            "\nBeton\t\tBewehrung\t\tBaustahl" + u("\nA_c: 318785mm²\tA_s: 1277.04mm²\tA_a: 8446mm²") +
+            "\nBeton\t\tBewehrung\t\tBaustahl" + u("\nA_c: 318800 mm²\tA_s: 1277 mm²\tA_a: 8446 mm²") +
             "\n\nDEHNUNGSVERTEILUNG IM GZG OHNE TENSION STIFFENING:" +
-            "\nunter: V_Ed= 60kN \tM_Ed = 150kNm :" +
-            u("\nϰ= 0.51234‰/m\tZ_na= 398.765mm\tEI_i= 292774kNm²") +
+            "\nunter: V_Ed= 60 kN \tM_Ed = 150 kNm :" +
+            u("\nϰ= 0.512 ‰/m\tZ_na= 398.8 mm\tEI_i= 292800 kNm²") +
             "\n\nDEHNUNGSVERTEILUNG IM GZG MIT TENSION STIFFENING:" +
-            "\nunter: V_Ed= 60kN \tM_Ed = 150kNm :" + u("\nϰ= 0.62‰/m\tZ_na= 405.1mm\tEI_i= 241935kNm²") +
+            "\nunter: V_Ed= 60 kN \tM_Ed = 150 kNm :" + u("\nϰ= 0.62 ‰/m\tZ_na= 405.1 mm\tEI_i= 241900 kNm²") +
             u("\nMindestbewehrung (nach EN 1994-1-1 7.4.2):") +
             u("\nA_s,min = 392.7 mm² ≤ A_s,vor = 523.6 mm², η = 0.75 (Zugzone unten)") +
             "\nMINDESTBEWEHRUNG VORHANDEN!" + "\n\nDEHNUNGSVERTEILUNG IM GZT:" +
-            "\nunter: V_Ed= 80kN \tM_Ed = 250kNm :" +
-            u("\nϰ= 4.5‰/m\tZ_na= 415.25mm\tEI_i= 55555.6kNm²") + "\n\nGRENZMOMENTE IM GZT:" +
-            "\nunter: V_Ed= 80kN: " +
-            "\nel. Grenzmomente:  M_el_Rd,max= 200kNm\tM_el_Rd,min: -150kNm" +
-            "\npl. Grenzmomente:  M_pl_Rd,max= 300kNm\tM_pl_Rd,min: -220kNm" +
-            // An older run folder: no classes, the bending check stays plastic and says so.
+            "\nunter: V_Ed= 80 kN \tM_Ed = 250 kNm :" +
+            u("\nϰ= 4.5 ‰/m\tZ_na= 415.3 mm\tEI_i= 55560 kNm²") + "\n\nGRENZMOMENTE IM GZT:" +
+            "\nunter: V_Ed= 80 kN: " +
+            "\nel. Grenzmomente:  M_el_Rd,max= 200 kNm\tM_el_Rd,min: -150 kNm" +
+            "\npl. Grenzmomente:  M_pl_Rd,max= 300 kNm\tM_pl_Rd,min: -220 kNm" +
+            // An older run folder: no classes.
             u("\n\nQUERSCHNITTSKLASSE (nach EN 1994-1-1 5.5):") +
-            u("\nnicht ermittelt (der Berechnungsordner enthält keine Querschnittsklassen)") +
-            u("\nDer Biegenachweis wird wie bisher plastisch geführt, ohne Prüfung") +
-            u("\nder Querschnittsklasse.") + "\n\n" + D +
+            u("\nnicht ermittelt (der Berechnungsordner enthält keine Querschnittsklassen)") + "\n\n" + D +
             "\nNACHWEISE" + "\n" + D + u("\nQUERKRAFTTRAGFÄHIGKEIT (nach EN 1994-1-1 6.2.2):") +
             // The engine's verdicts (the fixture's Nachweise.txt).
             u("\n|V_Ed| = 80 kN ≤ V_pl,Rd = 500 kN, η = 0.16") + u("\nNACHWEIS ERFÜLLT!") +
             u("\n\nTRAGFÄHIGKEIT: BIEGUNG (nach EN 1994-1-1 6.2.1 und 6.2.2.4):") +
             u("\nQuerschnittsklasse 1: plastische Bemessung, M_Rd = M_pl,Rd(V_Ed)") +
-            u("\nM_Ed = 250 kNm ≤ M_pl,Rd(V_Ed) = 300 kNm, η = 0.83") + u("\nNACHWEIS ERFÜLLT!") +
+            u("\nM_Ed = 250 kNm ≤ M_pl,Rd(V_Ed) = 300 kNm, η = 0.833") + u("\nNACHWEIS ERFÜLLT!") +
             u("\n\nTRAGFÄHIGKEIT: INTERAKTION BIEGUNG UND QUERKRAFT (nach EN 1993-1-5 7.1):") +
             u("\nnicht maßgebend (plastischer Nachweis)") +
             // A run without studs: full connection.
@@ -137,8 +140,8 @@ private slots:
         states.ultimate = failureLine();
         const QString zeroMoment =
             reportOf("M_Ed_g\t0\nV_Ed_g\t0\nM_Ed_t\t2.5e+08\nV_Ed_t\t80000\n", states);
-        QVERIFY(zeroMoment.contains(u("kNm :\nϰ= 0‰/m\tZ_na= 0mm\tEI_i= 0kNm²\n\nDEHNUNGSVERTEILUNG IM GZG MIT")));
-        QVERIFY(zeroMoment.contains(u("M_Ed = 250kNm :\nVERSAGEN!\n\nGRENZMOMENTE IM GZT:")));
+        QVERIFY(zeroMoment.contains(u("kNm :\nϰ= 0 ‰/m\tZ_na= 0 mm\tEI_i= 0 kNm²\n\nDEHNUNGSVERTEILUNG IM GZG MIT")));
+        QVERIFY(zeroMoment.contains(u("M_Ed = 250 kNm :\nVERSAGEN!\n\nGRENZMOMENTE IM GZT:")));
     }
 
     // Class 3: both routes with their utilisation, the chosen one first,
@@ -149,9 +152,9 @@ private slots:
         QVERIFY2(effective.contains(
                      u("\nQuerschnittsklasse 3: zwei Wege zulässig, der mit der kleineren Ausnutzung gilt"
                        "\nWeg 1 (maßgebend): wirksamer Steg (Loch im Steg, EN 1994-1-1 5.5.2(3)):"
-                       "\n  M_Ed = -180 kNm ≥ M_pl,eff,Rd(V_Ed) = -200 kNm, η = 0.90"
+                       "\n  M_Ed = -180 kNm ≥ M_pl,eff,Rd(V_Ed) = -200 kNm, η = 0.9"
                        "\nWeg 2: elastisch (EN 1994-1-1 6.2.1.5 mit M_el,Rd ohne Querkraft, 6.2.2.4(3)):"
-                       "\n  M_Ed = -180 kNm < M_el,Rd = -150 kNm, η = 1.20\nNACHWEIS ERFÜLLT!"
+                       "\n  M_Ed = -180 kNm < M_el,Rd = -150 kNm, η = 1.2\nNACHWEIS ERFÜLLT!"
                        "\n\nTRAGFÄHIGKEIT: INTERAKTION BIEGUNG UND QUERKRAFT (nach EN 1993-1-5 7.1):"
                        "\nnicht maßgebend (plastischer Nachweis)\n\nVERDÜBELUNG")),
                  qPrintable(effective.right(800)));
@@ -168,11 +171,11 @@ private slots:
              {"Nachweise.txt", "biegung_querkraft\t",
               "biegung_querkraft\t0.8364\t1\t0.8364\terfuellt\tEN1993-1-5_7.1"},
              {"Klasse3_Nachweis.txt", "eta_el", "eta_el\t0.8"}});
-        QVERIFY(elastic.contains(u(":\n  M_Ed = -120 kNm ≥ M_el,Rd = -150 kNm, η = 0.80\nWeg 2: wirksamer Steg")));
-        QVERIFY2(elastic.contains(u("(nach EN 1993-1-5 7.1):\nEN 1993-1-5 7.1: 0.8364 ≤ 1, η = 0.84"
-                                    "\nη̄1 = M_Ed / M_pl,Rd = 0.8182 (M_pl,Rd = -220 kNm ohne Querkraft), "
+        QVERIFY(elastic.contains(u(":\n  M_Ed = -120 kNm ≥ M_el,Rd = -150 kNm, η = 0.8\nWeg 2: wirksamer Steg")));
+        QVERIFY2(elastic.contains(u("(nach EN 1993-1-5 7.1):\nEN 1993-1-5 7.1: 0.836 ≤ 1, η = 0.836"
+                                    "\nη̄1 = M_Ed / M_pl,Rd = 0.818 (M_pl,Rd = -220 kNm ohne Querkraft), "
                                     "η̄3 = |V_Ed| / V_pl,Rd = 0.24"
-                                    "\nM_f,Rd = -160 kNm (Gurte allein), M_f,Rd / M_pl,Rd = 0.7273"
+                                    "\nM_f,Rd = -160 kNm (Gurte allein), M_f,Rd / M_pl,Rd = 0.727"
                                     "\nη̄1 ≥ M_f,Rd/M_pl,Rd: η̄1 + (1 − M_f,Rd/M_pl,Rd)(2η̄3 − 1)², sonst η̄3"
                                     "\nNACHWEIS ERFÜLLT!\n\nVERDÜBELUNG")),
                  qPrintable(elastic.right(800)));
@@ -181,13 +184,18 @@ private slots:
     void roundingOfStrengthsAndStrains_data() {
         QTest::addColumn<QByteArray>("lines");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("28.333 -> 28.3") << QByteArray("_f_cd\t28.333\n") << u("f_cd: 28.3N/mm²");
-        QTest::newRow("28.35 -> 28.4") << QByteArray("_f_cd\t28.35\n") << u("f_cd: 28.4N/mm²");
-        QTest::newRow("f_yk not rounded") << QByteArray("f_yk\t355.55\n") << u("f_yk: 355.55N/mm²");
-        QTest::newRow("3.5 stays") << QByteArray("_e_cu3\t3.5\n") << u("e_cu: 3.5‰");
-        QTest::newRow("2.0 -> 2") << QByteArray("_e_c3\t2.0\n") << u("e_c: 2‰");
-        QTest::newRow("2.17391 -> 2.17") << QByteArray("e_sd\t2.17391\n") << u("e_sd: 2.17‰");
-        QTest::newRow("E_c not rounded") << QByteArray("_E_c\t32836.6\n") << u("E_c: 32836.6N/mm²");
+        // Strengths and moduli with four significant digits, strains with
+        // three; geometry as given; a space before the unit.
+        QTest::newRow("28.333 -> 28.33") << QByteArray("_f_cd\t28.333\n") << u("f_cd: 28.33 N/mm²");
+        QTest::newRow("-17 stays") << QByteArray("_f_cd\t-17\n") << u("f_cd: -17 N/mm²");
+        QTest::newRow("355.55 -> 355.6") << QByteArray("f_yk\t355.55\n") << u("f_yk: 355.6 N/mm²");
+        QTest::newRow("3.5 stays") << QByteArray("_e_cu3\t3.5\n") << u("e_cu: 3.5 ‰");
+        QTest::newRow("2.0 -> 2") << QByteArray("_e_c3\t2.0\n") << u("e_c: 2 ‰");
+        QTest::newRow("2.17391 -> 2.17") << QByteArray("e_sd\t2.17391\n") << u("e_sd: 2.17 ‰");
+        QTest::newRow("0.0878788 -> 0.0879") << QByteArray("_e_ct_eff\t0.0878788\n") << u("e_ct_eff: 0.0879 ‰");
+        QTest::newRow("32836.6 -> 32840") << QByteArray("_E_c\t32836.6\n") << u("E_c: 32840 N/mm²");
+        QTest::newRow("geometry as given") << QByteArray("t_w\t8.65\n") << u("t_w: 8.65 mm");
+        QTest::newRow("area 1277.04 -> 1277") << QByteArray("A_s\t1277.04\n") << u("A_s: 1277 mm²");
     }
     void roundingOfStrengthsAndStrains() {
         QFETCH(QByteArray, lines);
@@ -199,9 +207,9 @@ private slots:
         // The GZT lines show |V_Ed|, the GZG lines keep the sign.
         const QString report =
             reportOf("V_Ed_g\t-60000\nM_Ed_g\t-1.5e+08\nV_Ed_t\t-80000\nM_Ed_t\t0\n");
-        QVERIFY(report.contains("\nunter: V_Ed= -60kN \tM_Ed = -150kNm :"));
-        QVERIFY(report.contains("\nunter: V_Ed= 80kN \tM_Ed = 0kNm :"));
-        QVERIFY(report.contains("\nunter: V_Ed= 80kN: "));
+        QVERIFY(report.contains("\nunter: V_Ed= -60 kN \tM_Ed = -150 kNm :"));
+        QVERIFY(report.contains("\nunter: V_Ed= 80 kN \tM_Ed = 0 kNm :"));
+        QVERIFY(report.contains("\nunter: V_Ed= 80 kN: "));
     }
 
     void reportHead_data() {
@@ -238,7 +246,11 @@ private slots:
         const ReportHead head{designFile, QDateTime(QDate(2025, 3, 7), QTime(9, 5)),
                               designfile::parseLeniently(input.toStdString())};
         QCOMPARE(reportHeadLines(head),
-                 (QStringList{"\n\nBemessungsdatei:          " + fileShown,
+                 (QStringList{"\n\nProjekt:                  nicht angegeben",
+                              "\nPosition:                 nicht angegeben",
+                              "\nBauteil:                  nicht angegeben",
+                              "\nBearbeiter:               nicht angegeben",
+                              "\nBemessungsdatei:          " + fileShown,
                               "\nBerechnet am:             07.03.2025, 09:05 Uhr",
                               "\nProfil:                   " + profile,
                               "\nBeton:                    C35/45",
@@ -252,7 +264,7 @@ private slots:
         const QStringList pieces =
             buildDesignReport(results::RunResults::read(run), {QString(), QDateTime(), readRunInput(run)});
         QCOMPARE(pieces.first(), u("\t\t    BEMESSUNGSPROTOKOLL"));
-        QVERIFY(pieces.at(1).startsWith("\n\nBemessungsdatei:"));
+        QVERIFY(pieces.at(1).startsWith("\n\nProjekt:"));
         const QString text = pieces.join(QString());
         QVERIFY(text.contains("\nBerechnet am:             nicht ermittelt (keine Berechnung)"));
         QVERIFY(text.contains("\nProfil:                   nicht ermittelt (keine Berechnung)"));
@@ -263,9 +275,9 @@ private slots:
     void headOfARunFolderNamesItsInput() {
         const std::string run = fixtures::folder("results/shear_failure");
         const QString text = designReportText(run, "traeger.txt", QDateTime(QDate(2025, 1, 2), QTime(14, 30)));
-        QVERIFY(text.startsWith(u("\t\t    BEMESSUNGSPROTOKOLL\n\nBemessungsdatei:          traeger.txt\n"
-                                  "Berechnet am:             02.01.2025, 14:30 Uhr\n"
-                                  "Profil:                   IPE400\nBeton:                    C30/37\n")));
+        QVERIFY(text.contains(u("\nBemessungsdatei:          traeger.txt\n"
+                                "Berechnet am:             02.01.2025, 14:30 Uhr\n"
+                                "Profil:                   IPE400\nBeton:                    C30/37\n")));
     }
 
     // Run folders of a shear failure, a cross-section failure and a run
@@ -276,7 +288,7 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("shear failure")
             << "results/shear_failure"
-            << QStringList{"\nunter: V_Ed= 1000kN \tM_Ed = 400kNm :\nnicht ermittelt (Querkraftversagen)",
+            << QStringList{"\nunter: V_Ed= 1000 kN \tM_Ed = 400 kNm :\nnicht ermittelt (Querkraftversagen)",
                            "\nel. Grenzmomente:  nicht ermittelt (Querkraftversagen)",
                            "\npl. Grenzmomente:  nicht ermittelt (Querkraftversagen)",
                            // η_V = 1000 / 875.065; the bending check has no resistance.
@@ -287,7 +299,7 @@ private slots:
         // M_Ed = 1500 kNm > M_pl,Rd = 982.132 kNm: the limit moments exist.
         QTest::newRow("cross-section failure")
             << "results/section_failure"
-            << QStringList{"\nunter: V_Ed= 300kN \tM_Ed = 1500kNm :\nVERSAGEN!",
+            << QStringList{"\nunter: V_Ed= 300 kN \tM_Ed = 1500 kNm :\nVERSAGEN!",
                            u("\nM_Ed = 1500 kNm > M_pl,Rd(V_Ed) = 982.1 kNm, η = 1.53\nNACHWEIS NICHT ERFÜLLT!")};
         QTest::newRow("no results")
             << "results/no_results"
@@ -303,18 +315,18 @@ private slots:
     }
 
     // Both bending directions with c/t, the limit that decided (formula and
-    // value from eps = 0.813617) and the class, alpha and psi. M_Ed is
-    // hogging. (The effective web's block, which follows, is left out here.)
+    // value from eps = 0.813617) and the class, alpha and psi, ratios with
+    // three significant digits. M_Ed is hogging. (The effective web's block, which follows, is left out here.)
     void sectionClasses_data() {
         QTest::addColumn<QString>("rows");  // the class file's data rows
         QTest::addColumn<QString>("expected");
         const QString header =
             "richtung\teps\tc_t_flansch\tklasse_flansch\talpha\tpsi\tc_t_steg\tklasse_steg\tklasse\n";
-        const QString epsLine = u("\nε = √(235/f_yk) = 0.813617");
+        const QString epsLine = u("\nε = √(235/f_yk) = 0.814");
         const QString sagging1 =
             u("\nPositives Moment: Querschnittsklasse 1"
-              "\n  Obergurt:  c/t = 4.79259, mit der Platte verdübelt (5.5.2(1)) → Klasse 1"
-              "\n  Steg:      c/t_w = 38.4884, ohne Druck → Klasse 1"
+              "\n  Obergurt:  c/t = 4.79, mit der Platte verdübelt (5.5.2(1)) → Klasse 1"
+              "\n  Steg:      c/t_w = 38.5, ohne Druck → Klasse 1"
               "\n             α: 0, ψ: 1");
         // IPE 400 S355: 9 eps = 7.32255; 42 eps / (0.67 + 0.33 * -0.425003) = 64.5059.
         QTest::newRow("example: sagging 1, hogging 3 by psi")
@@ -322,9 +334,9 @@ private slots:
                         "negativ\t0.813617\t4.79259\t1\t1\t-0.425003\t38.4884\t3\t3\n"
             << epsLine + sagging1 +
                    u("\nNegatives Moment (Richtung von M_Ed): Querschnittsklasse 3"
-                     "\n  Untergurt: c/t = 4.79259 ≤ 9ε = 7.32255 → Klasse 1"
-                     "\n  Steg:      c/t_w = 38.4884 ≤ 42ε/(0.67+0.33ψ) = 64.5059 → Klasse 3"
-                     "\n             α: 1, ψ: -0.425003");
+                     "\n  Untergurt: c/t = 4.79 ≤ 9ε = 7.32 → Klasse 1"
+                     "\n  Steg:      c/t_w = 38.5 ≤ 42ε/(0.67+0.33ψ) = 64.5 → Klasse 3"
+                     "\n             α: 1, ψ: -0.425");
         // Slender welded bottom flange: 12.5 > 14 eps = 11.3906; web by psi <= -1:
         // 62 eps (1 + 2) sqrt(2) = 214.017.
         QTest::newRow("class 4 by the flange")
@@ -332,8 +344,8 @@ private slots:
                         "negativ\t0.813617\t12.5\t4\t1\t-2\t38.4884\t3\t4\n"
             << epsLine + sagging1 +
                    u("\nNegatives Moment (Richtung von M_Ed): Querschnittsklasse 4"
-                     "\n  Untergurt: c/t = 12.5 > 14ε = 11.3906 → Klasse 4"
-                     "\n  Steg:      c/t_w = 38.4884 ≤ 62ε(1−ψ)√(−ψ) = 214.017 → Klasse 3"
+                     "\n  Untergurt: c/t = 12.5 > 14ε = 11.4 → Klasse 4"
+                     "\n  Steg:      c/t_w = 38.5 ≤ 62ε(1−ψ)√(−ψ) = 214 → Klasse 3"
                      "\n             α: 1, ψ: -2");
         // 36 eps / 0.4 = 73.2255; 456 eps / 12 = 30.9174. No Class 3 web, no note.
         QTest::newRow("webs of class 1 and 2")
@@ -341,27 +353,25 @@ private slots:
                         "negativ\t0.813617\t4.79259\t1\t1\t-0.5\t30\t2\t2\n"
             << epsLine +
                    u("\nPositives Moment: Querschnittsklasse 1"
-                     "\n  Obergurt:  c/t = 4.79259, mit der Platte verdübelt (5.5.2(1)) → Klasse 1"
-                     "\n  Steg:      c/t_w = 38.4884 ≤ 36ε/α = 73.2255 → Klasse 1"
+                     "\n  Obergurt:  c/t = 4.79, mit der Platte verdübelt (5.5.2(1)) → Klasse 1"
+                     "\n  Steg:      c/t_w = 38.5 ≤ 36ε/α = 73.2 → Klasse 1"
                      "\n             α: 0.4, ψ: 0.2"
                      "\nNegatives Moment (Richtung von M_Ed): Querschnittsklasse 2"
-                     "\n  Untergurt: c/t = 4.79259 ≤ 9ε = 7.32255 → Klasse 1"
-                     "\n  Steg:      c/t_w = 30 ≤ 456ε/(13α−1) = 30.9174 → Klasse 2"
+                     "\n  Untergurt: c/t = 4.79 ≤ 9ε = 7.32 → Klasse 1"
+                     "\n  Steg:      c/t_w = 30 ≤ 456ε/(13α−1) = 30.9 → Klasse 2"
                      "\n             α: 1, ψ: -0.5");
         QTest::newRow("one direction missing")
             << header + "negativ\t0.813617\t4.79259\t1\t1\t-0.5\t30\t2\t2\n"
             << epsLine +
                    u("\nPositives Moment: Querschnittsklasse nicht ermittelt"
                      "\nNegatives Moment (Richtung von M_Ed): Querschnittsklasse 2"
-                     "\n  Untergurt: c/t = 4.79259 ≤ 9ε = 7.32255 → Klasse 1"
-                     "\n  Steg:      c/t_w = 30 ≤ 456ε/(13α−1) = 30.9174 → Klasse 2"
+                     "\n  Untergurt: c/t = 4.79 ≤ 9ε = 7.32 → Klasse 1"
+                     "\n  Steg:      c/t_w = 30 ≤ 456ε/(13α−1) = 30.9 → Klasse 2"
                      "\n             α: 1, ψ: -0.5");
         // An older run folder, or a run stopped by validation (header only).
         QTest::newRow("header only")
             << header
-            << u("\nnicht ermittelt (der Berechnungsordner enthält keine Querschnittsklassen)"
-                 "\nDer Biegenachweis wird wie bisher plastisch geführt, ohne Prüfung"
-                 "\nder Querschnittsklasse.");
+            << u("\nnicht ermittelt (der Berechnungsordner enthält keine Querschnittsklassen)");
     }
     void sectionClasses() {
         QFETCH(QString, rows);
@@ -376,9 +386,10 @@ private slots:
     void reportOfAClassThreeRunOpensWithItsVerdict() {
         const QString text = designReportText(fixtures::folder("results/class3_hogging"), "traeger.txt",
                                               QDateTime(QDate(2025, 1, 2), QTime(14, 30)));
-        QVERIFY(text.startsWith("\t\t    BEMESSUNGSPROTOKOLL\n\nBemessungsdatei:          traeger.txt\n"));
+        QVERIFY(text.startsWith("\t\t    BEMESSUNGSPROTOKOLL\n\nProjekt:"));
+        QVERIFY(text.contains("\nBemessungsdatei:          traeger.txt\n"));
         QVERIFY(text.contains(u("\nTeilsicherheitsbeiwerte:  nicht ermittelt (keine Berechnung)\n\n"
-                                "Alle Nachweise erfüllt (maximale Ausnutzung 0.90)\n\n") +
+                                "Alle Nachweise erfüllt (maximale Ausnutzung 0.9)\n\n") +
                               D + "\nEINGABE\n"));
         QVERIFY(text.indexOf(classHeading) < text.indexOf(u("\nNACHWEISE\n")));
     }

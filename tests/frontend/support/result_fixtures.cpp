@@ -83,13 +83,13 @@ QStringList workedExampleCheckPanel() {
             "Querkraft: VEd=-80 [kN]",
             "Bemessungswert Moment: MEd=250 [kNm]",
             QString::fromUtf8("Querkrafttragfähigkeit"),
-            // The fixture's Nachweise.txt: 80 / 500 = 0.16, 250 / 300 = 0.83.
+            // The fixture's Nachweise.txt: 80 / 500 = 0.16, 250 / 300 = 0.833.
             QString::fromUtf8("|V_Ed| = 80 kN ≤ V_pl,Rd = 500 kN, η = 0.16"),
             QString::fromUtf8("NACHWEIS ERFÜLLT"),
             "Interaktion Biegung und Querkraft",
             // The fixture is an older run folder without the classes.
             "Querschnittsklasse: nicht ermittelt",
-            QString::fromUtf8("M_Ed = 250 kNm ≤ M_pl,Rd(V_Ed) = 300 kNm, η = 0.83"),
+            QString::fromUtf8("M_Ed = 250 kNm ≤ M_pl,Rd(V_Ed) = 300 kNm, η = 0.833"),
             QString::fromUtf8("NACHWEIS ERFÜLLT"),
             QString(),
             QString::fromUtf8("EN 1993-1-5 7.1: nicht maßgebend (plastischer Nachweis)")};

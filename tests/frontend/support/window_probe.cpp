@@ -26,6 +26,7 @@ QVBoxLayout *MainWindowProbe::panelLayout(Panel panel) const {
     case Panel::GzgMitTs: return window_.m_textGzgMitTs;
     case Panel::Gzt: return window_.m_textGzt;
     case Panel::Nachweis: return window_.m_textNachweis;
+    case Panel::Mindestbewehrung: return window_.m_textMindestbewehrung;
     }
     return nullptr;
 }
@@ -51,6 +52,9 @@ void MainWindowProbe::openLastCalculation() { window_.oeffnenLetzteClicked(); }
 void MainWindowProbe::startLeavingRangesToTheEngine() { window_.startCalculation(false); }
 
 void MainWindowProbe::setFileChooser(filedialogs::Chooser chooser) { window_.m_fileChooser = std::move(chooser); }
+void MainWindowProbe::setProjectHeadEditor(projecthead::Editor editor) {
+    window_.m_projectHeadEditor = std::move(editor);
+}
 
 void MainWindowProbe::setUnsavedPrompt(unsavedchanges::Prompt prompt) {
     window_.m_unsavedPrompt = std::move(prompt);

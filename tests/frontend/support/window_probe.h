@@ -5,6 +5,7 @@
 
 #include "results/state_summary.h"
 #include "window/file_dialogs.h"
+#include "window/project_head_dialog.h"
 #include "window/unsaved_changes.h"
 
 class InputGuide;
@@ -26,7 +27,7 @@ public:
     // The message the status bar shows now.
     QString statusMessage() const;
 
-    enum class Panel { GzgOhneTs, GzgMitTs, Gzt, Nachweis };
+    enum class Panel { GzgOhneTs, GzgMitTs, Gzt, Nachweis, Mindestbewehrung };
     // Texts of the panel's labels, top to bottom.
     QStringList panelTexts(Panel panel) const;
     QVBoxLayout *panelLayout(Panel panel) const;
@@ -39,6 +40,7 @@ public:
     // Answers instead of the file dialog and the unsaved-changes question.
     void setFileChooser(filedialogs::Chooser chooser);
     void setUnsavedPrompt(unsavedchanges::Prompt prompt);
+    void setProjectHeadEditor(projecthead::Editor editor);
     std::string documentPath() const;
     InputGuide *guide() const;
     // Waits until the start button is enabled again (engine finished or

@@ -150,7 +150,7 @@ void TestForms::windowHasTabsMenusAndShortcuts() {
         menus << menu->text() + ": " + entries.join(", ");
     }
     QCOMPARE(menus, QStringList({u("&Datei: &Neu... Ctrl+N, &Öffnen... Ctrl+O, &Zuletzt geöffnet , &Speichern... "
-                                   "Ctrl+S, Speichern &unter... Ctrl+Shift+S, |, Protokoll als PDF &exportieren… "
+                                   "Ctrl+S, Speichern &unter... Ctrl+Shift+S, &Projektangaben… , |, Protokoll als PDF &exportieren… "
                                    "Ctrl+E, &Drucken… Ctrl+P, |, &Materialeigenschaften bearbeiten... , |, "
                                    "&Beenden Ctrl+Q"),
                                  u("&Berechnung: Berechnung &starten F5, &letzte Berechnung... , &Profil suchen… "),

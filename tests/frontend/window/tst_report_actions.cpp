@@ -15,6 +15,8 @@
 
 #include "plots/plot_export.h"
 #include "qcustomplot.h"
+#include "protocol/input_lines.h"
+#include "support/form_driver.h"
 #include "support/result_fixtures.h"
 #include "support/window_probe.h"
 #include "widgets/mygraphicsview.h"
@@ -141,7 +143,7 @@ private slots:
         QVERIFY(QFile::exists(exported));
         QVERIFY2(suggested.endsWith(".pdf"), qPrintable(suggested));
         const QString text = tool("pdftotext", {"-layout", exported, "-"});
-        QVERIFY(text.contains("BEMESSUNGSPROTOKOLL"));
+        QVERIFY(text.contains("Bemessungsprotokoll"));
         QVERIFY(text.contains("nicht ermittelt (Querkraftversagen)"));
         const int pages = pdfPages(exported);
         QVERIFY(pages >= 2);
@@ -170,6 +172,50 @@ private slots:
                      qPrintable(printedLines[i] + "\n" + exportedLines[i]));
         }
         QVERIFY(window.messageLog().filter("Protokoll").isEmpty());
+    }
+
+    // "Datei → Projektangaben…": the head is offered once before the first
+    // export of a design without one, goes into the PDF's title block and
+    // the report tab, marks the design changed and is saved with it; the
+    // saved file opens with it again.
+    void projectHeadFromTheDialogToTheFile() {
+        MainWindow window;
+        MainWindowProbe probe(window);
+        probe.openLastCalculation();
+        int asked = 0;
+        probe.setProjectHeadEditor([&asked](QWidget *, design::ProjectHead &head) {
+            ++asked;
+            head[protocol::input::Projekt] = "Halle 7";
+            head[protocol::input::Bearbeiter] = "A. Sommer";
+            return true;
+        });
+        reportoutput::setPdfChooser([&](QWidget *, const QString &) { return out.filePath("kopf.pdf"); });
+        fileMenuAction(window, exportText)->trigger();
+        fileMenuAction(window, exportText)->trigger();
+        QCOMPARE(asked, 1);
+        const QString text = tool("pdftotext", {"-layout", out.filePath("kopf.pdf"), "-"});
+        for (const char *row : {"Projekt:\\s+Halle 7", "Bearbeiter:\\s+A. Sommer", "Position:\\s+nicht angegeben"})
+            QVERIFY(text.contains(QRegularExpression(row)));
+        QVERIFY(probe.report()->toPlainText().contains("\nProjekt:                  Halle 7\n"));
+        QVERIFY(window.isWindowModified());
+
+        const QString file = out.filePath("mit_kopf.txt");
+        probe.setFileChooser([&file](filedialogs::Mode, const QString &) { return file; });
+        QVERIFY(QMetaObject::invokeMethod(&window, "speichernunterClicked"));
+        QVERIFY(!window.isWindowModified());
+        QVERIFY(formdriver::readText(file).startsWith("#Projekt:\tHalle 7\n#Bearbeiter:\tA. Sommer\n"));
+        // Opened again, the dialog offers the head of the file.
+        MainWindow again;
+        MainWindowProbe(again).setFileChooser([&file](filedialogs::Mode, const QString &) { return file; });
+        QVERIFY(QMetaObject::invokeMethod(&again, "oeffnenClicked"));
+        QString offered;
+        MainWindowProbe(again).setProjectHeadEditor([&offered](QWidget *, design::ProjectHead &head) {
+            offered = QString::fromStdString(head[protocol::input::Projekt]);
+            return false;
+        });
+        fileMenuAction(again, u("Projektangaben…"))->trigger();
+        QCOMPARE(offered, QString("Halle 7"));
+        QVERIFY(!again.isWindowModified());
     }
 
     void cancelledDialogsWriteNothing() {
