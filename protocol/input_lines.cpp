@@ -31,6 +31,13 @@ const KeywordLine lines[lineCount] = {
     {"*Mindestbewehrung:", "k_c\tk\ts_s", "\t\t", true,
      {{"k_c", "-", number}, {"k", "-", number}, {"s_s", "N/mm²", number}}},
     {"*Tragfaehigkeit:", "M[Nmm]\tV[N]", "\t\t", true, {{"M_t", "Nmm", number}, {"V_t", "N", number}}},
+    // Stud diameter and height, ultimate strength, studs between the critical
+    // section and the nearest zero moment, distance between the zero moments
+    // in sagging, the ribs, studs per rib and the sheet thickness.
+    {"*Verbundmittel:", "d\th_sc\tf_u\tn\tL_e\tRippen\tn_r\tt_blech", "\t\t", true,
+     {{"d", "mm", number}, {"h_sc", "mm", number}, {"f_u", "N/mm²", number}, {"n", "-", number},
+      {"L_e", "mm", number}, {"Rippen", "-", word}, {"n_r", "-", number}, {"t_blech", "mm", number}},
+     true},
 };
 
 const HeadLine heads[headFieldCount] = {
@@ -50,6 +57,7 @@ HeadField headFieldOfKey(const std::string &word) {
 
 const std::vector<std::string> profileTypes{weldedProfile, rolledProfile};
 const std::vector<std::string> ductilityClasses{"A", "B", "C"};
+const std::vector<std::string> ribWords{ribsNone, ribsTransverse, ribsParallel};
 
 const KeywordLine &keywordLine(Line line) { return lines[line < lineCount ? line : 0]; }
 

@@ -24,6 +24,7 @@ enum Line {
     Gebrauchstauglichkeit,
     Mindestbewehrung,
     Tragfaehigkeit,
+    Verbundmittel,  // optional: the headed studs of a partial shear connection
     lineCount
 };
 
@@ -64,6 +65,13 @@ inline constexpr char weldedProfile[] = "Schweissprofil";
 inline constexpr char rolledProfile[] = "Walzprofil";
 extern const std::vector<std::string> profileTypes;      // welded, rolled
 extern const std::vector<std::string> ductilityClasses;  // "A", "B", "C"
+
+// The words of the column Rippen of *Verbundmittel: the studs sit in a solid
+// slab, or in the ribs of profiled sheeting across or along the beam.
+inline constexpr char ribsNone[] = "keine";
+inline constexpr char ribsTransverse[] = "quer";
+inline constexpr char ribsParallel[] = "parallel";
+extern const std::vector<std::string> ribWords;  // keine, quer, parallel
 
 // The two tables both programs read, found as shipped data files: the
 // rolled profiles (name, h, b, t_w, t_f, r per row) and the material values.

@@ -17,6 +17,8 @@ const char *const zoneNames[] = {"Z_u", "Z_o", "Z_s", "e_u", "e_o", "s_u",
                                  "s_o", "A",   "I",   "N",   "M",   "zustand"};
 const char *const stateNames[] = {"M", "V", "kappa", "Z_na", "EI_i", "fyd_red"};
 const char *const interactionNames[] = {"V", "M_pl", "M_el"};
+const char *const connectionNames[] = {"P_Rd", "n", "k_t", "N_c_f", "N_c", "eta", "eta_min", "M_Rd_eta"};
+const char *const partialInteractionNames[] = {"V", "M_Rd_eta"};
 const char *const curvatureNames[] = {"kappa", "Z_na", "sum_M", "sum_N", "zustand"};
 const char *const classificationNames[] = {"richtung", "eps",      "c_t_flansch",
                                            "klasse_flansch", "alpha", "psi",
@@ -25,6 +27,8 @@ const char *const classificationNames[] = {"richtung", "eps",      "c_t_flansch"
 static_assert(std::size(zoneNames) == zone::columnCount, "one name per zone column");
 static_assert(std::size(stateNames) == state::columnCount, "one name per state column");
 static_assert(std::size(interactionNames) == interaction::columnCount, "one name per column");
+static_assert(std::size(connectionNames) == connection::columnCount, "one name per column");
+static_assert(std::size(partialInteractionNames) == partialInteraction::columnCount, "one name per column");
 static_assert(std::size(curvatureNames) == curvature::columnCount, "one name per column");
 static_assert(std::size(classificationNames) == classification::columnCount, "one name per column");
 
@@ -35,6 +39,8 @@ const Columns state::columns = columnsOf(stateNames);
 const Columns state::serviceabilityColumns = {stateNames, state::fyd_red};
 const Columns interaction::columns = columnsOf(interactionNames);
 const Columns curvature::columns = columnsOf(curvatureNames);
+const Columns connection::columns = columnsOf(connectionNames);
+const Columns partialInteraction::columns = columnsOf(partialInteractionNames);
 const Columns classification::columns = columnsOf(classificationNames);
 
 std::string headerLine(Columns columns) {
@@ -98,6 +104,7 @@ const std::vector<Block> &outputBlocks() {
         {block::reinforcementProperties, {f_sk, f_sd, f_ud, e_sd, e_uk, e_ud, E_s}},
         {block::ultimateActions, {M_Ed_t, V_Ed_t}},
         {block::serviceabilityActions, {M_Ed_g, V_Ed_g}},
+        {block::shearConnection, {P_Rd_1, P_Rd_2, P_Rd_Formel, alpha_sc, E_cm, eta_min_Regel, klasse_eta}},
     };
     return blocks;
 }

@@ -8,7 +8,8 @@
 //
 // Tree below a run folder (the engine creates all of it before it reads the
 // input, every file with its header line):
-//   output.txt, V_M_beziehung.txt, kappa_M_beziehung.txt, Querschnittsklasse.txt
+//   output.txt, V_M_beziehung.txt, kappa_M_beziehung.txt, Querschnittsklasse.txt,
+//   Verduebelung.txt, V_M_Teilverduebelung.txt
 //   Gebrauchstauglichkeit/spannung_ohne_ts/  output.txt spannung_c.txt spannung_s.txt spannung_a.txt
 //   Gebrauchstauglichkeit/spannung_mit_ts/   the same four files
 //   Tragfaehigkeitkeit/spannung_ohne_ts/     the same four files
@@ -24,6 +25,8 @@ inline constexpr char outputFile[] = "output.txt";  // also the row file of each
 inline constexpr char interactionFile[] = "V_M_beziehung.txt";
 inline constexpr char curvatureFile[] = "kappa_M_beziehung.txt";
 inline constexpr char classificationFile[] = "Querschnittsklasse.txt";
+inline constexpr char connectionFile[] = "Verduebelung.txt";
+inline constexpr char partialInteractionFile[] = "V_M_Teilverduebelung.txt";
 
 // Stress files of a state folder: concrete, reinforcement, structural steel.
 inline constexpr char concreteFile[] = "spannung_c.txt";
@@ -106,6 +109,29 @@ extern const Columns columns;
 inline constexpr int numberCount = zustand;
 }  // namespace curvature
 
+// Verduebelung.txt: one row where the input has a *Verbundmittel: line, else
+// the header alone. P_Rd (N) of one stud with the sheeting's reduction factor
+// applied, the studs n, that factor k_t (k_t across the ribs, k_l along them,
+// 1 in a solid slab), the slab force of full connection N_c_f and the force
+// the studs transfer N_c = min(n P_Rd, N_c_f) (N), the degree eta = N_c/N_c_f,
+// its minimum eta_min and the sagging resistance M_Rd_eta (Nmm) at V_Ed that
+// the connection allows. A number the run has not got is written "-": eta
+// without a slab force, M_Rd_eta for a hogging M_Ed or beyond V_pl,Rd.
+namespace connection {
+enum Column { P_Rd, n, k_t, N_c_f, N_c, eta, eta_min, M_Rd_eta, columnCount };
+extern const Columns columns;
+inline constexpr char missing[] = "-";
+}  // namespace connection
+
+// V_M_Teilverduebelung.txt: the sagging resistance M_Rd(eta) (Nmm) of a
+// partial connection at each shear force V (N) of V_M_beziehung.txt, its
+// closing row included; the header alone where the connection is full, the
+// moment is hogging or the input has no *Verbundmittel: line.
+namespace partialInteraction {
+enum Column { V, M_Rd_eta, columnCount };
+extern const Columns columns;
+}  // namespace partialInteraction
+
 // Querschnittsklasse.txt: the direction word, then eight numbers.
 namespace classification {
 enum Column {
@@ -133,6 +159,8 @@ inline constexpr char steelProperties[] = "*Eigenschaften Baustahl";
 inline constexpr char reinforcementProperties[] = "*Eigenschaften Bewehrungsstahl";
 inline constexpr char ultimateActions[] = "*Tragf\xE4higkeit";
 inline constexpr char serviceabilityActions[] = "*Gebrauchstauglichkeit";
+// Written last, and only where the input has a *Verbundmittel: line.
+inline constexpr char shearConnection[] = "*Verd\xFC" "belung";
 }  // namespace block
 
 // Keys of output.txt, by block. Units: N, Nmm, mm, N/mm², strains in per
@@ -214,7 +242,29 @@ inline constexpr char M_Ed_t[] = "M_Ed_t";
 inline constexpr char V_Ed_t[] = "V_Ed_t";
 inline constexpr char M_Ed_g[] = "M_Ed_g";
 inline constexpr char V_Ed_g[] = "V_Ed_g";
+// *Verdübelung: the stud's two resistances (N) of EN 1994-1-1 6.6.3.1, the
+// shank 0.8 f_u pi d^2/4 / gamma_V (formula 1) and the concrete
+// 0.29 alpha d^2 sqrt(f_ck E_cm) / gamma_V (formula 2), the number of the
+// smaller (1 or 2), alpha and E_cm (N/mm²); the rule of eta_min
+// (protocol::minimumDegreeRule) and the section class the bending check of a
+// partial connection rests on (0 where it is not made).
+inline constexpr char P_Rd_1[] = "P_Rd_1";
+inline constexpr char P_Rd_2[] = "P_Rd_2";
+inline constexpr char P_Rd_Formel[] = "P_Rd_Formel";
+inline constexpr char alpha_sc[] = "alpha_sc";
+inline constexpr char E_cm[] = "E_cm";
+inline constexpr char eta_min_Regel[] = "eta_min_Regel";
+inline constexpr char klasse_eta[] = "klasse_eta";
 }  // namespace key
+
+// The rules of eta_min (EN 1994-1-1 6.6.1.2), as the key eta_min_Regel writes them.
+enum class MinimumDegreeRule {
+    EqualFlanges = 1,       // 1 - (355/f_y)(0.75 - 0.03 L_e), at least 0.4; 1 for L_e > 25 m
+    BottomFlangeLarger = 2, // 1 - (355/f_y)(0.30 - 0.015 L_e), at least 0.4; 1 for L_e > 20 m
+    BottomFlangeBeyond3 = 3,   // A_f1 > 3 A_f2: full connection
+    BottomFlangeSmaller = 4,   // A_f1 < A_f2: not covered, full connection
+    StudsNotDuctile = 5,       // h_sc < 4 d: the studs do not count as ductile, full connection
+};
 
 // A block of output.txt: its heading and its keys in the order written.
 struct Block {

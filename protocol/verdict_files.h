@@ -25,6 +25,9 @@ inline constexpr char shear[] = "querkraft";
 inline constexpr char bending[] = "biegung";
 inline constexpr char bendingShear[] = "biegung_querkraft";
 inline constexpr char minimumReinforcement[] = "mindestbewehrung";
+// The degree of shear connection: E_d = eta_min, R_d = eta, eta = eta_min/eta.
+// Older runs have no such row.
+inline constexpr char shearConnection[] = "verduebelung";
 inline constexpr char overall[] = "gesamt";
 
 // The result words, and the number a check does not have.
@@ -50,6 +53,18 @@ inline constexpr char slabWithoutTension[] = "Platte_ohne_Zug";
 inline constexpr char noServiceMoment[] = "M_Ed_GZG_null";
 inline constexpr char serviceShearFailure[] = "Querkraftversagen_GZG";
 inline constexpr char serviceStateFailure[] = "Querschnittsversagen_GZG";
+// Sagging with a partial shear connection (eta < 1, EN 1994-1-1 6.2.1.3(3)):
+// M_Rd(eta)(V_Ed) for a Class 1 or 2 section; a Class 3 section is not
+// covered, for partial connection rests on plastic theory.
+inline constexpr char partialClass1[] = "Klasse1_Teilverduebelung_M_Rd(eta)";
+inline constexpr char partialClass2[] = "Klasse2_Teilverduebelung_M_Rd(eta)";
+inline constexpr char partialNotCoveredClass3[] = "Klasse3_Teilverduebelung_nicht_abgedeckt";
+// The verduebelung row: eta against eta_min (EN 1994-1-1 6.6.1.2); without
+// the *Verbundmittel: line full connection is assumed, and a hogging M_Ed
+// rests on the bars, for which full connection is assumed as well.
+inline constexpr char minimumDegree[] = "EN1994-1-1_6.6.1.2";
+inline constexpr char fullConnectionAssumed[] = "vollstaendige_Verduebelung_angenommen";
+inline constexpr char hoggingFullConnection[] = "Stuetzmoment_vollstaendige_Verduebelung";
 
 enum class Result { Fulfilled, NotFulfilled, NotDetermined, NotGoverning };
 const char *resultWord(Result result);

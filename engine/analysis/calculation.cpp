@@ -1,5 +1,6 @@
 #include "analysis/calculation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 
@@ -10,6 +11,7 @@
 #include "analysis/limit_moments.h"
 #include "analysis/minimum_reinforcement.h"
 #include "analysis/moment_curvature.h"
+#include "analysis/shear_connection.h"
 #include "io/result_writer.h"
 #include "analysis/strain_solver.h"
 #include "analysis/verification.h"
@@ -38,7 +40,7 @@ bool Calculation::writeSectionClassification() {
 
 bool Calculation::momentShearInteraction(bool shearNonNegative, bool momentNonNegative) {
     return ::momentShearInteraction(composite_, shearNonNegative, momentNonNegative,
-                                    &atZeroShear_);
+                                    &atZeroShear_, &interactionRows_);
 }
 bool Calculation::shearFails(double V) { return steel_.shearCheck(V); }
 double Calculation::V_pl_Rd() const { return steel_.V_pl_Rd; }
@@ -128,6 +130,79 @@ bool Calculation::ultimateBendingResistances() {
 
 namespace {
 
+// The class of a sagging section with a partial connection: the web of the
+// full connection's class, or compressed above the steel's own plastic axis
+// z_a, whichever is worse (psi stays that of the elastic limit).
+int partialConnectionClass(const SectionClassification &k, const SteelSection &steel, double z_a) {
+    const WebExtent web = webExtent(classificationGeometry(steel));
+    const double alpha = compressedShare(z_a, web.z_a, web.z_b, +1);
+    return std::max(k.klasse, webClass(k.c_t_steg, k.eps, alpha, k.psi));
+}
+
+}  // namespace
+
+bool Calculation::shearConnection() {
+    const ShearConnectors &c = input_.connectors;
+    if (!c.present) return true;
+    outputLine(">>Verduebelung bestimmen\t");
+    const StudResistance stud = studResistance(c.d, c.h_sc, c.f_u, slab_.f_ck);
+    const double k = ribReduction(c.Rippen, c.d, c.h_sc, slab_.h_profilblech, slab_.b_p, c.n_r, c.t_blech);
+    const double P_Rd = k * stud.P_Rd;
+    const double N_c_f = fullConnectionForce(composite_);
+    const double N_c = std::min(c.n * P_Rd, N_c_f);
+    Connection &result = connection_;
+    if (N_c_f > 0.0) result.eta = N_c / N_c_f;
+    const MinimumDegree minimum =
+        minimumDegree(steelMaterial_.f_yk, c.L_e / 1000.0, steel_.A_f1, steel_.A_f2, c.d, c.h_sc);
+    result.eta_min = minimum.eta_min;
+    const bool sagging = input_.M_t >= 0.0;
+    std::vector<std::pair<double, double>> curve;
+    auto momentAt = [this, N_c](double V) {
+        const double f = shearReducedStrength(steel_.f_yd, V, steel_.V_pl_Rd);
+        return partialConnectionMoment(partialConnectionSection(composite_, f), N_c);
+    };
+    if (sagging && result.eta && *result.eta < 1.0) {
+        // The class by the steel's own axis before any shear reduction, as
+        // the section's classes are found.
+        result.klasse_eta = partialConnectionClass(sectionClass_[1], steel_, momentAt(0.0).z_a);
+        // Never beyond the resistance of full connection at the same V.
+        if (ultimate_.made) result.M_Rd_eta = std::min(momentAt(input_.V_t).M, ultimate_.M_pl_Rd_V);
+        for (const InteractionRow &row : interactionRows_)
+            curve.emplace_back(row.V, std::min(momentAt(row.V).M, row.M_pl));
+    } else if (sagging && ultimate_.made) {
+        result.M_Rd_eta = ultimate_.M_pl_Rd_V;
+    }
+    echoValue("P_Rd :", P_Rd, " [N]\t");
+    echoValue("k_t :", k, " [-]\t");
+    echoValue("N_c_f :", N_c_f, " [N]\t");
+    echoValue("N_c :", N_c, " [N]\t");
+    if (result.eta) echoValue("eta :", *result.eta, " [-]\t");
+    echoValue("eta_min :", minimum.eta_min, " [-]\t");
+    if (result.M_Rd_eta) echoValue("M_Rd_eta :", *result.M_Rd_eta, " [Nmm]\t");
+    namespace key = protocol::key;
+    if (!allFinite({{key::P_Rd_1, stud.P_Rd_1}, {key::P_Rd_2, stud.P_Rd_2}, {key::alpha_sc, stud.alpha},
+                    {key::E_cm, stud.E_cm}, {"k_t", k}, {"N_c_f", N_c_f}, {"N_c", N_c},
+                    {"eta", result.eta.value_or(0.0)}, {"eta_min", minimum.eta_min},
+                    {"M_Rd_eta", result.M_Rd_eta.value_or(0.0)}}))
+        return false;
+    for (const auto &[V, M] : curve)
+        if (!allFinite({{"V", V}, {"M_Rd_eta", M}})) return false;
+    writer_.writeConnectionRow({P_Rd, c.n, k, N_c_f, N_c, result.eta, minimum.eta_min, result.M_Rd_eta});
+    writer_.writePartialInteractionRows(curve);
+    writer_.writeBlock(protocol::block::shearConnection, {
+        {key::P_Rd_1, stud.P_Rd_1},
+        {key::P_Rd_2, stud.P_Rd_2},
+        {key::P_Rd_Formel, double(stud.formula)},
+        {key::alpha_sc, stud.alpha},
+        {key::E_cm, stud.E_cm},
+        {key::eta_min_Regel, double(minimum.rule)},
+        {key::klasse_eta, double(result.klasse_eta)},
+    });
+    return true;
+}
+
+namespace {
+
 // The values of a Class 3 section's two routes, in the order of the file.
 std::vector<std::pair<std::string, double>> class3Values(const DesignCheckInput &in,
                                                          const Class3Utilisation &u,
@@ -194,6 +269,11 @@ bool Calculation::writeDesignVerdicts() {
     in.topInTension = minimumTop_;
     in.A_s_min = A_s_min_;
     in.A_s_vor = A_s_vor_;
+    in.connectors = input_.connectors.present;
+    in.eta = connection_.eta;
+    in.eta_min = connection_.eta_min;
+    in.M_Rd_eta = connection_.M_Rd_eta;
+    in.klasse_eta = connection_.klasse_eta;
     const DesignChecks checks = decideDesignChecks(in);
     const auto values = class3Values(in, checks.class3, ultimate_.effective);
     if (!rowsFinite(checks.rows)) return false;

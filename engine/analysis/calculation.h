@@ -2,6 +2,7 @@
 // The models of one run and the analysis stages the run sequence calls on them.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "analysis/classification.h"
 #include "analysis/design_verdicts.h"
@@ -64,6 +65,12 @@ public:
     // Minimum reinforcement with the top or the bottom face of the slab in
     // tension: `enough` tells whether the bars provided suffice.
     bool minimumReinforcement(bool topInTension, bool &enough);
+    // Where the input has studs: their resistance, the degree of connection
+    // and its minimum, and in sagging below full connection M_Rd(eta) at
+    // V_Ed and over the shear forces of the moment-shear relation
+    // (Verduebelung.txt, V_M_Teilverduebelung.txt, the output block), kept
+    // for the design checks. Nothing without studs.
+    bool shearConnection();
     // At the end of a run: the design checks into Nachweise.txt and, for a
     // Class 3 section, its routes into Klasse3_Nachweis.txt.
     bool writeDesignVerdicts();
@@ -88,6 +95,7 @@ private:
     // What the design checks need of the stages, as they computed it.
     SectionClassification sectionClass_[2];  // [0] hogging, [1] sagging
     InteractionRow atZeroShear_;              // V = 0, the moment's sign
+    std::vector<InteractionRow> interactionRows_;  // every row, the closing one included
     struct UltimateBending {
         bool made = false;  // the bending analysis ran (no shear failure)
         double M_pl_Rd_V = 0.0;
@@ -99,4 +107,8 @@ private:
     MinimumCheck minimum_ = MinimumCheck::NoMoment;
     bool minimumTop_ = false;
     double A_s_min_ = 0.0, A_s_vor_ = 0.0;
+    struct Connection {
+        std::optional<double> eta, eta_min, M_Rd_eta;
+        int klasse_eta = 0;
+    } connection_;
 };

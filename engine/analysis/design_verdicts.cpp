@@ -1,5 +1,6 @@
 #include "analysis/design_verdicts.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "protocol/verdict_files.h"
@@ -52,11 +53,28 @@ struct Bending {
     bool elasticRoute = false;  // the Class 3 elastic route was taken
 };
 
+// EN 1994-1-1 6.2.1.3(3): partial connection rests on plastic theory, so on
+// ductile studs and a Class 1 or 2 section; a Class 3 section is not covered.
+VerdictRow partialBendingRow(const DesignCheckInput &in) {
+    const double M = in.M_Ed;
+    const int klasse = std::max(in.klasse, in.klasse_eta);
+    if (klasse >= 3)
+        return row(N::bending, M, std::nullopt, std::nullopt, N::notDetermined,
+                   klasse == 3 ? N::partialNotCoveredClass3 : notCoveredClass4);
+    const char *rule = klasse == 2 ? N::partialClass2 : N::partialClass1;
+    if (in.shearFailure || !in.M_Rd_eta)
+        return row(N::bending, M, std::nullopt, std::nullopt, N::notDetermined, rule);
+    const std::optional<double> eta = utilisation(M, *in.M_Rd_eta);
+    const char *ergebnis = in.designStateFailed ? N::notFulfilled : byUtilisation(eta);
+    return row(N::bending, M, *in.M_Rd_eta, eta, ergebnis, rule);
+}
+
 Bending bendingRow(const DesignCheckInput &in, Class3Utilisation &class3) {
     const double M = in.M_Ed;
     const char *plastic = in.klasse == 2 ? plasticClass2 : plasticClass1;
     if (in.klasse >= 4)
         return {row(N::bending, M, std::nullopt, std::nullopt, N::notDetermined, notCoveredClass4)};
+    if (partialConnection(in)) return {partialBendingRow(in)};
     const bool elastic = in.klasse == 3;
     if (in.shearFailure || (elastic ? !in.M_el_Rd : !in.M_pl_Rd_V))
         return {row(N::bending, M, std::nullopt, std::nullopt, N::notDetermined,
@@ -122,6 +140,21 @@ VerdictRow minimumRow(const DesignCheckInput &in) {
     return row(N::minimumReinforcement, none, none, none, N::notDetermined, serviceStateFailure);
 }
 
+VerdictRow connectionRow(const DesignCheckInput &in) {
+    const std::optional<double> none;
+    if (!in.connectors)
+        return row(N::shearConnection, none, none, none, N::notGoverning, N::fullConnectionAssumed);
+    if (in.M_Ed < 0.0)
+        return row(N::shearConnection, none, none, none, N::notGoverning, N::hoggingFullConnection);
+    // Without a slab force there is no degree of connection.
+    if (!in.eta || !in.eta_min)
+        return row(N::shearConnection, in.eta_min, none, none, N::notDetermined, N::minimumDegree);
+    // No studs or no stud resistance (eta = 0): eta_min / eta has no finite value.
+    const std::optional<double> eta = utilisation(*in.eta_min, *in.eta);
+    return row(N::shearConnection, in.eta_min, in.eta, eta,
+               *in.eta >= *in.eta_min ? N::fulfilled : N::notFulfilled, N::minimumDegree);
+}
+
 VerdictRow overallRow(const std::vector<VerdictRow> &rows) {
     std::optional<double> largest;
     std::string governing = noUtilisation;
@@ -150,6 +183,10 @@ std::optional<double> utilisation(double E, double R) {
     return std::nullopt;
 }
 
+bool partialConnection(const DesignCheckInput &in) {
+    return in.connectors && in.M_Ed >= 0.0 && in.eta && *in.eta < 1.0;
+}
+
 double bendingShearInteraction(double eta1, double eta3, double flangeShare) {
     if (eta1 < flangeShare) return eta3;
     const double d = 2.0 * eta3 - 1.0;
@@ -163,6 +200,7 @@ DesignChecks decideDesignChecks(const DesignCheckInput &in) {
     checks.rows.push_back(bending.row);
     checks.rows.push_back(bendingShearRow(in, bending, checks.class3));
     checks.rows.push_back(minimumRow(in));
+    checks.rows.push_back(connectionRow(in));
     checks.rows.push_back(overallRow(checks.rows));
     return checks;
 }

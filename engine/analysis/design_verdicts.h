@@ -10,7 +10,11 @@
 //                      6.2.2.4(3)) and of the effective Class 2 web (5.5.2(3));
 //                      Class 4 not covered
 //   biegung_querkraft  EN 1993-1-5 7.1, with the elastic route once V_Ed > 0.5 V_pl,Rd
+//                      In sagging with a partial shear connection (eta < 1,
+//                      6.2.1.3(3)) M_Rd(eta)(V_Ed) for Class 1/2; Class 3 not covered
 //   mindestbewehrung   EN 1994-1-1 7.4.2: A_s,min <= A_s provided in the tensile zone
+//   verduebelung       EN 1994-1-1 6.6.1.2: eta >= eta_min in sagging; not governing
+//                      without studs in the input or for a hogging M_Ed
 //   gesamt             the largest utilisation and the worst result
 // Pure: no files and no section; forces in N, moments in Nmm, areas in mm^2.
 // The names of rows, results and rules are those of protocol/verdict_files.h.
@@ -51,6 +55,15 @@ struct DesignCheckInput {
     MinimumCheck minimum = MinimumCheck::NoMoment;
     bool topInTension = false;  // the tensile zone lies at the top (hogging)
     double A_s_min = 0.0, A_s_vor = 0.0;
+    // Shear connection: only where the input has studs. eta = N_c / N_c,f is
+    // missing without a slab force; M_Rd(eta)(V_Ed) where a partial
+    // connection (eta < 1) was analysed in sagging, with the section class
+    // that check rests on (the web's class may grow with the steel's own
+    // plastic axis).
+    bool connectors = false;
+    std::optional<double> eta, eta_min;
+    std::optional<double> M_Rd_eta;
+    int klasse_eta = 1;
 };
 
 // The utilisations of the two routes of a Class 3 section (each missing
@@ -62,11 +75,15 @@ struct Class3Utilisation {
 };
 
 struct DesignChecks {
-    std::vector<VerdictRow> rows;  // querkraft, biegung, biegung_querkraft, mindestbewehrung, gesamt
+    // querkraft, biegung, biegung_querkraft, mindestbewehrung, verduebelung, gesamt
+    std::vector<VerdictRow> rows;
     Class3Utilisation class3;
 };
 
 DesignChecks decideDesignChecks(const DesignCheckInput &in);
+
+// A sagging M_Ed under a partial connection: studs in the input and eta < 1.
+bool partialConnection(const DesignCheckInput &in);
 
 // E / R when the resistance has the action's sign and the quotient is
 // finite; 0 without an action; missing otherwise (a resistance of 0 or of

@@ -26,7 +26,8 @@ std::vector<double> interactionShearForces(double V_pl_Rd, bool shearNonNegative
 }
 
 bool momentShearInteraction(CompositeSection &section, bool shearNonNegative,
-                            bool momentNonNegative, InteractionRow *atZeroShear) {
+                            bool momentNonNegative, InteractionRow *atZeroShear,
+                            std::vector<InteractionRow> *rows) {
     std::cout << ">>Interaktion Biegung und Querkraft \t" << std::endl;
     const double V_pl_Rd = section.steel.V_pl_Rd;
     const int side = momentNonNegative ? 1 : 0;
@@ -40,12 +41,14 @@ bool momentShearInteraction(CompositeSection &section, bool shearNonNegative,
         if (!limitFound("M_pl", section.plasticLimit[side], section.tolN) ||
             !limitFound("M_el", section.elasticLimit[side], section.tolN))
             return false;
-        section.writer.writeInteractionRow(V, section.plasticLimit[side].M,
-                                           section.elasticLimit[side].M);
-        if (i == 0 && atZeroShear)
-            *atZeroShear = {V, section.plasticLimit[side].M, section.elasticLimit[side].M};
+        const InteractionRow row{V, section.plasticLimit[side].M, section.elasticLimit[side].M};
+        section.writer.writeInteractionRow(row.V, row.M_pl, row.M_el);
+        if (i == 0 && atZeroShear) *atZeroShear = row;
+        if (rows) rows->push_back(row);
     }
-    section.writer.writeInteractionRow(shearNonNegative ? V_pl_Rd : -V_pl_Rd, 0.0, 0.0);
+    const InteractionRow closing{shearNonNegative ? V_pl_Rd : -V_pl_Rd, 0.0, 0.0};
+    section.writer.writeInteractionRow(closing.V, closing.M_pl, closing.M_el);
+    if (rows) rows->push_back(closing);
     section.steel.shearCheck(section.V_Ed);
     return true;
 }

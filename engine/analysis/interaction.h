@@ -16,9 +16,11 @@ std::vector<double> interactionShearForces(double V_pl_Rd, bool shearNonNegative
 // at the design shear force V_Ed of the section. Both limits of a row are
 // verified before it is written; false (after one FEHLERMELDUNG line) when
 // one was not found. `atZeroShear`, where given, receives the first row
-// (V = 0: the limits of the moment's sign with f_yd unreduced).
+// (V = 0: the limits of the moment's sign with f_yd unreduced); `rows`,
+// where given, every row as written, the closing row included.
 struct InteractionRow {
     double V = 0.0, M_pl = 0.0, M_el = 0.0;
 };
 bool momentShearInteraction(CompositeSection &section, bool shearNonNegative,
-                            bool momentNonNegative, InteractionRow *atZeroShear = nullptr);
+                            bool momentNonNegative, InteractionRow *atZeroShear = nullptr,
+                            std::vector<InteractionRow> *rows = nullptr);

@@ -1,6 +1,18 @@
 #pragma once
 #include <string>
 
+// The headed studs of the *Verbundmittel: line (optional): shank diameter d
+// and height h_sc (mm), ultimate strength f_u (N/mm^2), studs n between the
+// critical section and the nearest zero moment, distance L_e between the
+// zero moments in sagging (mm), the ribs ("keine", "quer", "parallel"),
+// studs per rib n_r and sheet thickness t_blech (mm).
+struct ShearConnectors {
+    bool present = false;  // the input has the line: partial connection is checked
+    double d = 0.0, h_sc = 0.0, f_u = 0.0, n = 0.0, L_e = 0.0;
+    std::string Rippen;
+    double n_r = 0.0, t_blech = 0.0;
+};
+
 // Every value of one calculation: the input file, the two tables and the run
 // folder. Units: mm, N, Nmm, N/mm^2, strains in per mille.
 struct DesignInput {
@@ -45,6 +57,7 @@ struct DesignInput {
     double V_g = 0.0;
     double M_t = 0.0;
     double V_t = 0.0;
+    ShearConnectors connectors;
     std::string runFolder;  // without trailing separator
     std::string Profiltyp;
     std::string Profilname;

@@ -114,6 +114,19 @@ bool readKeywordLine(Line key, std::istream &line, DesignInput &in) {
             << in.s_s << " [N/mm^2]" << std::endl;
         if (!checkMinimumReinforcementInput(in.k_c, in.k_min, in.s_s)) return false;
         break;
+    case Verbundmittel: {
+        ShearConnectors &c = in.connectors;
+        if (!extract(line, c.d, c.h_sc, c.f_u, c.n, c.L_e, c.Rippen, c.n_r, c.t_blech)) return fail(key);
+        if (!checkConnectorInput(c.d, c.h_sc, c.f_u, c.n, c.L_e, c.Rippen, c.n_r, c.t_blech))
+            return false;
+        c.present = true;
+        out << keywordOf(key) << std::endl;
+        out << "d : " << c.d << " [mm]\t" << "h_sc : " << c.h_sc << " [mm]\t" << "f_u : " << c.f_u
+            << " [N/mm^2]\t" << "n : " << c.n << " [-]\t" << "L_e : " << c.L_e << " [mm]\t"
+            << "Rippen : " << c.Rippen << "\t" << "n_r : " << c.n_r << " [-]\t"
+            << "t_blech : " << c.t_blech << " [mm]" << std::endl;
+        break;
+    }
     case lineCount: break;
     }
     return true;
@@ -181,6 +194,11 @@ bool readInput(DesignInput &in) {
     if (!geometryValid) return false;
     if (!readMaterialTable(in)) return false;
     if (!checkConcreteInput(in.set_e_cu3, in.f_ck, in.gamma_c, in.alpha_c)) return false;
+    // The studs against the sheeting, once the slab is known.
+    if (in.connectors.present &&
+        !checkConnectorRibs(in.connectors.Rippen, in.connectors.d, in.connectors.h_sc,
+                            in.h_profilblech, in.b_p))
+        return false;
     std::cout << keywordOf(EigenschaftenBeton) << std::endl;
     std::cout << "f_ck : " << in.f_ck << " [N/mm^2]\t" << "gamma_c :" << in.gamma_c << " [-]\t"
               << "alpha_c: " << in.alpha_c << " [-]\t" << "set_e_cu3: " << in.set_e_cu3

@@ -33,6 +33,8 @@ ResultWriter::ResultWriter(const std::string &runFolder) : runFolder_(runFolder)
     createFile(inRun(classificationFile), headerLine(classification::columns));
     createFile(inRun(verdictFile), headerLine(verdict::columns));
     createFile(inRun(class3File), headerLine(class3::columns));
+    createFile(inRun(connectionFile), headerLine(connection::columns));
+    createFile(inRun(partialInteractionFile), headerLine(partialInteraction::columns));
 }
 
 void ResultWriter::createStateFolder(const std::string &stateFolder, const std::string &tsFolder,
@@ -158,6 +160,21 @@ void ResultWriter::writeClass3Values(
     std::string text;
     for (const auto &[key, value] : values) text += key + '\t' + formatNumber(value) + '\n';
     appendText(inRun(class3File), text);
+}
+
+void ResultWriter::writeConnectionRow(const std::vector<std::optional<double>> &row) const {
+    std::string line;
+    for (const std::optional<double> &value : row) {
+        if (!line.empty()) line += '\t';
+        line += value ? formatNumber(*value) : std::string(connection::missing);
+    }
+    appendLine(inRun(connectionFile), line);
+}
+
+void ResultWriter::writePartialInteractionRows(const std::vector<std::pair<double, double>> &rows) const {
+    std::string text;
+    for (const auto &[V, M] : rows) text += joinNumbers({V, M}) + '\n';
+    appendText(inRun(partialInteractionFile), text);
 }
 
 void ResultWriter::selectServiceability() { stateFolder_ = inRun(serviceabilityFolder); }

@@ -83,6 +83,11 @@ public:
     void writeVerdictRows(const std::vector<VerdictRow> &rows) const;
     // Klasse3_Nachweis.txt: one "key<TAB>value" line per value, in the order given.
     void writeClass3Values(const std::vector<std::pair<std::string, double>> &values) const;
+    // Verduebelung.txt: its one row, the columns of protocol::connection in
+    // order, "-" for a number the run has not got.
+    void writeConnectionRow(const std::vector<std::optional<double>> &row) const;
+    // V_M_Teilverduebelung.txt: V and M_Rd(eta) per row, at one opening.
+    void writePartialInteractionRows(const std::vector<std::pair<double, double>> &rows) const;
 
     void selectServiceability();
     void selectUltimate();

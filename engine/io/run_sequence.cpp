@@ -95,6 +95,7 @@ RunEnd calculate(DesignInput &in) {
     });
     if (!ultimateLimitState(in, *writer, calc, ultimateShearFailure)) return RunEnd::Error;
     if (!serviceabilityLimitState(in, *writer, calc)) return RunEnd::Error;
+    if (!calc.shearConnection()) return RunEnd::Error;
     // Every check decided once, from what the stages computed.
     if (!calc.writeDesignVerdicts()) return RunEnd::Error;
     errorLine(successLine);

@@ -99,6 +99,27 @@ bool checkTableValues(double f_ck, double f_ctm, double e_c3, double e_cu3, doub
     return within(bounds::k, k) && within(bounds::e_uk, e_uk) && within(bounds::E_a, E_a);
 }
 
+bool checkConnectorInput(double d, double h_sc, double f_u, double n, double L_e,
+                         const std::string &Rippen, double n_r, double t_blech) {
+    if (!(within(bounds::d_stud, d) && within(bounds::h_sc, h_sc, 3 * d, 0) &&
+          within(bounds::f_u, f_u) && within(bounds::n_studs, n) && within(bounds::L_e, L_e)))
+        return false;
+    if (!isOneOf(Rippen, protocol::input::ribWords)) return reject(bounds::ribWordMessage);
+    // Studs per rib count whole: one or two (the range 1..2 of the table, whole).
+    if (!(n_r == 1 || n_r == 2)) return reject(bounds::n_r.message);
+    return within(bounds::t_blech, t_blech);
+}
+
+bool checkConnectorRibs(const std::string &Rippen, double d, double h_sc, double h_p, double b_p) {
+    const bool ribs = Rippen != protocol::input::ribsNone;
+    if (ribs && !(h_p > 0)) return reject(bounds::ribsWithoutSheetingMessage);
+    if (!ribs && h_p != 0) return reject(bounds::sheetingWithoutRibsMessage);
+    if (!ribs) return true;
+    if (!within(bounds::h_scAboveRibs, h_sc, h_p + 2 * d, 0)) return false;
+    if (Rippen != protocol::input::ribsTransverse) return true;
+    return within(bounds::h_pForKt, h_p) && within(bounds::b_0ForKt, b_p, h_p, 0);
+}
+
 bool checkConcreteInput(const std::string &set_e_cu3, double f_ck, double gamma_c, double alpha_c) {
     // The strength class is known only through the f_ck of its table row.
     const bool standardClass = f_ck == 20 || f_ck == 25 || f_ck == 30 || f_ck == 35 ||

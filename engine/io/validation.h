@@ -23,3 +23,12 @@ bool checkGeometry(double h_c, double b_e, double h_p, double b_p, double d_u, d
 bool checkTableValues(double f_ck, double f_ctm, double e_c3, double e_cu3, double E_s, double k,
                       double e_uk, double E_a);
 bool checkConcreteInput(const std::string &set_e_cu3, double f_ck, double gamma_c, double alpha_c);
+// The headed studs of a *Verbundmittel: line: their ranges and the word of
+// the ribs, right after the line is read.
+bool checkConnectorInput(double d, double h_sc, double f_u, double n, double L_e,
+                         const std::string &Rippen, double n_r, double t_blech);
+// The studs against the slab, after the slab passed its checks: "keine"
+// without sheeting, "quer" and "parallel" with it; in ribs a stud stands
+// 2 d above them, and ribs across the beam keep the limits of k_t
+// (h_p <= 85 mm, b_0 = b_p >= h_p).
+bool checkConnectorRibs(const std::string &Rippen, double d, double h_sc, double h_p, double b_p);

@@ -111,6 +111,34 @@ const Range k_c{"k_c", 0, incl, 1, incl, "", incl, "", incl,
 const Range s_s{"s_s", 0, excl, none, incl, "", incl, "", incl,
                 "FEHLERMELDUNG: s_s muss groesser als 0 sein"};
 
+const Range d_stud{"d", 16, incl, 25, incl, "", incl, "", incl,
+                   "FEHLERMELDUNG: d der Kopfbolzenduebel muss zwischen 16 und 25 liegen"};
+const Range h_sc{"h_sc", -none, incl, none, incl, "3 d", incl, "", incl,
+                 "FEHLERMELDUNG: h_sc muss mindestens 3 d betragen"};
+const Range f_u{"f_u", 0, excl, 500, incl, "", incl, "", incl,
+                "FEHLERMELDUNG: f_u muss zwischen 0 und 500 liegen"};
+const Range n_studs{"n", 0, incl, none, incl, "", incl, "", incl,
+                    "FEHLERMELDUNG: n darf nicht negativ sein"};
+const Range L_e{"L_e", 0, excl, none, incl, "", incl, "", incl,
+                "FEHLERMELDUNG: L_e muss groesser als 0 sein"};
+const Range n_r{"n_r", 1, incl, 2, incl, "", incl, "", incl,
+                "FEHLERMELDUNG: n_r muss 1 oder 2 sein"};
+const Range t_blech{"t_blech", 0, incl, none, incl, "", incl, "", incl,
+                    "FEHLERMELDUNG: t_blech darf nicht negativ sein"};
+const Range h_scAboveRibs{"h_sc", -none, incl, none, incl, "h_profilblech + 2 d", incl, "", incl,
+                          "FEHLERMELDUNG: h_sc muss mit Profilblech mindestens h_profilblech + 2 d "
+                          "betragen"};
+const Range h_pForKt{"h_profilblech", -none, incl, 85, incl, "", incl, "", incl,
+                     "FEHLERMELDUNG: Rippen quer: k_t gilt nur fuer h_profilblech bis 85 mm"};
+const Range b_0ForKt{"b_p", -none, incl, none, incl, "h_profilblech", incl, "", incl,
+                     "FEHLERMELDUNG: Rippen quer: k_t gilt nur fuer b_p (b_0) mindestens "
+                     "h_profilblech"};
+const char *const ribWordMessage = "FEHLERMELDUNG: Rippen muss keine, quer oder parallel sein";
+const char *const ribsWithoutSheetingMessage =
+    "FEHLERMELDUNG: Rippen quer oder parallel verlangt ein Profilblech (h_profilblech > 0)";
+const char *const sheetingWithoutRibsMessage =
+    "FEHLERMELDUNG: Rippen keine verlangt eine Platte ohne Profilblech (h_profilblech = 0)";
+
 const Range f_ck{"f_ck", 20, incl, 60, incl, "", incl, "", incl, concreteClassesMessage};
 const Range f_ctm{"f_ctm", 2, incl, 4.5, incl, "", incl, "", incl,
                   "FEHLERMELDUNG: f_ctm muss zwischen 2 und 4.5 liegen"};
@@ -143,7 +171,8 @@ const std::vector<const Range *> &inputRanges() {
         &f_sk, &gamma_s, &f_yk, &gamma_M, &k_min, &k_c, &s_s,
         &h_c, &b_e, &h_p, &b_p, &d_u, &d_o, &spacing_u, &spacing_o, &c_nom_u, &c_nom_o,
         &h, &t_f1, &t_f2, &b_f1, &b_f2, &steelHeightFit, &t_w, &flange1CoversWeb, &flange2CoversWeb,
-        &gamma_c, &alpha_c};
+        &gamma_c, &alpha_c,
+        &d_stud, &h_sc, &f_u, &n_studs, &L_e, &n_r, &t_blech};
     return all;
 }
 

@@ -44,6 +44,24 @@ extern const Range steelHeightFit;
 extern const Range flange1CoversWeb, flange2CoversWeb;
 // Minimum reinforcement (input file).
 extern const Range k_min, k_c, s_s;
+// Headed studs (optional line *Verbundmittel:): 16 <= d <= 25, h_sc >= 3 d,
+// 0 < f_u <= 500, n >= 0, L_e > 0, n_r 1 or 2 (a whole number, checked
+// apart), t_blech >= 0.
+extern const Range d_stud, h_sc, f_u, n_studs, L_e, n_r, t_blech;
+// A stud in the ribs of sheeting stands at least 2 d above them (EN 1994-1-1
+// 6.6.5.8(1)); the reduction factors need h_sc > h_p.
+extern const Range h_scAboveRibs;
+// The reduction factor k_t of ribs across the beam holds for h_p <= 85 mm
+// and b_0 >= h_p (EN 1994-1-1 6.6.4.2(1)); b_0 is the input width b_p.
+extern const Range h_pForKt, b_0ForKt;
+// The column Rippen and its sheeting: "keine" without sheeting (h_p = 0),
+// "quer" and "parallel" with it (h_p > 0).
+extern const char *const ribWordMessage;
+extern const char *const ribsWithoutSheetingMessage;
+extern const char *const sheetingWithoutRibsMessage;
+// k_t and k_l count h_sc up to h_p + 75 mm (EN 1994-1-1 6.6.4.1(1)).
+constexpr double studHeightAboveRibs = 75.0;
+
 // Material table values.
 extern const Range f_ck, f_ctm, e_c3, e_cu3, E_s, k, e_uk, E_a;
 
@@ -60,7 +78,9 @@ constexpr double maxProfileDimension = 2000.0;
 // violation ("h", "b", "t_w", "t_f", "r"), or nullptr for a row that may be used.
 const char *profileRowFault(double h, double b, double t_w, double t_f, double r);
 
-// Every range of a numeric value of the input file, in the order of the checks.
+// Every range of a numeric value of the input file, in the order of the
+// checks; the ranges of the studs in ribs (h_scAboveRibs, h_pForKt,
+// b_0ForKt) apply to some designs only and are not among them.
 const std::vector<const Range *> &inputRanges();
 
 }  // namespace bounds

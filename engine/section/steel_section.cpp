@@ -112,6 +112,16 @@ MaterialPoint SteelSection::law(double eps, bool reduced) const {
     return steelStress(eps, f_yd, e_y, E_a, reduced, fyd_red);
 }
 
+double shearReducedStrength(double f_yd, double V, double V_pl_Rd) {
+    const double absV = std::sqrt(V * V);
+    if (absV > V_pl_Rd) return 0.0;
+    if (absV >= 0.5 * V_pl_Rd && V_pl_Rd > 0.0) {
+        const double rho = (2.0 * absV / V_pl_Rd - 1.0) * (2.0 * absV / V_pl_Rd - 1.0);
+        return (1.0 - rho) * f_yd;
+    }
+    return f_yd;
+}
+
 bool SteelSection::shearCheck(double V) {
     const double absV = std::sqrt(V * V);
     if (absV > V_pl_Rd) {
@@ -119,13 +129,7 @@ bool SteelSection::shearCheck(double V) {
         return true;
     }
     querkraftZustand = ShearState::Holds;
-    // EN 1994-1-1 6.2.2.4(2): reduce f_yd in the shear area by rho.
-    if (absV >= 0.5 * V_pl_Rd && V_pl_Rd > 0.0) {
-        const double rho = (2.0 * absV / V_pl_Rd - 1.0) * (2.0 * absV / V_pl_Rd - 1.0);
-        fyd_red = (1.0 - rho) * f_yd;
-    } else {
-        fyd_red = f_yd;
-    }
+    fyd_red = shearReducedStrength(f_yd, V, V_pl_Rd);
     e_y_red = fyd_red / E_a * 1000.0;
     return false;
 }

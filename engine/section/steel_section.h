@@ -25,6 +25,11 @@ struct SteelZone {
     bool reduced = false;
 };
 
+// EN 1994-1-1 6.2.2.4(2): the yield strength of the shear area under the
+// shear force V, (1 - rho) f_yd with rho = (2 |V| / V_pl_Rd - 1)^2 once
+// |V| >= V_pl_Rd / 2; 0 beyond V_pl_Rd.
+double shearReducedStrength(double f_yd, double V, double V_pl_Rd);
+
 // Web plate left out of the section between the heights z1 and z2: the hole
 // of an effective Class 2 web (EN 1994-1-1 5.5.2(3)) or the whole web with
 // its fillets (the flanges-only section of M_f,Rd, EN 1993-1-5 7.1). Empty

@@ -76,6 +76,21 @@ const std::vector<FieldInfo> table = {
      FormUnit::KilonewtonMetre, momentSign, false, true},
     {"m_querkraft_t", &D::V_t, "V_d", "Tragfähigkeit", "Querkraft im Grenzzustand der Tragfähigkeit", "kN",
      FormUnit::Kilonewton, "", false, true},
+    {"m_duebelD", &D::d, "d", "Verbundmittel", "Schaftdurchmesser des Kopfbolzendübels", "mm", asInFile, "",
+     false, false, nullptr, true},
+    {"m_duebelHoehe", &D::h_sc, "h_sc", "Verbundmittel", "Gesamthöhe des Kopfbolzendübels nach dem Aufschweißen",
+     "mm", asInFile, "", false, false, nullptr, true},
+    {"m_duebelFu", &D::f_u, "f_u", "Verbundmittel", "Zugfestigkeit des Dübelwerkstoffs", "N/mm²", asInFile, "",
+     false, false, nullptr, true},
+    {"m_duebelAnzahl", &D::n, "n", "Verbundmittel",
+     "Anzahl der Dübel zwischen dem nachgewiesenen Schnitt und dem nächsten Momentennullpunkt", "–", asInFile, "",
+     false, false, nullptr, true},
+    {"m_duebelLe", &D::L_e, "L_e", "Verbundmittel", "Abstand der Momentennullpunkte im Bereich positiver Momente",
+     "mm", asInFile, "", false, false, nullptr, true},
+    {"m_duebelJeRippe", &D::n_r, "n_r", "Verbundmittel", "Anzahl der Dübel je Rippe des Profilblechs (1 oder 2)",
+     "–", asInFile, "Nur bei Rippen quer von Bedeutung.", false, false, nullptr, true},
+    {"m_duebelBlech", &D::t_blech, "t", "Verbundmittel", "Blechdicke des Profilblechs", "mm", asInFile,
+     "Nur bei Rippen quer und d ≤ 20 mm von Bedeutung (k_t,max).", false, false, nullptr, true},
 };
 
 ColumnMember number(Value Design::*member) { return {member, nullptr, nullptr}; }
@@ -96,6 +111,8 @@ const std::vector<std::vector<ColumnMember>> &lineMembers() {
         {number(&D::M_g), number(&D::V_g)},
         {number(&D::k_c), number(&D::k_min), number(&D::s_s)},
         {number(&D::M_t), number(&D::V_t)},
+        {number(&D::d), number(&D::h_sc), number(&D::f_u), number(&D::n), number(&D::L_e), word(&D::Rippen),
+         number(&D::n_r), number(&D::t_blech)},
     };
     return lines;
 }
@@ -128,6 +145,10 @@ std::string label(const FieldInfo &field) { return std::string(field.symbol) + "
 const std::vector<ColumnMember> &membersOf(protocol::input::Line line) {
     static const std::vector<ColumnMember> none;
     return line < protocol::input::lineCount ? lineMembers().at(line) : none;
+}
+
+bool writesLine(const Design &design, protocol::input::Line line) {
+    return line != protocol::input::Verbundmittel || design.partialConnection;
 }
 
 Place placeOf(Value Design::*member) {
@@ -182,7 +203,8 @@ bool followsLeader(const Design &design, const FieldInfo &field) {
 std::vector<const FieldInfo *> missingValues(const Design &design) {
     std::vector<const FieldInfo *> missing;
     for (const FieldInfo &f : table)
-        if (!(design.*f.member) && !(f.plate && design.rolled())) missing.push_back(&f);
+        if (!(design.*f.member) && !(f.plate && design.rolled()) && !(f.stud && !design.partialConnection))
+            missing.push_back(&f);
     return missing;
 }
 

@@ -65,6 +65,12 @@ struct Design {
     Value k_c, k_min, s_s;
     // *Tragfaehigkeit: (Nmm, N)
     Value M_t, V_t;
+    // *Verbundmittel: (optional) the headed studs of a partial connection:
+    // written and checked only where partialConnection is set.
+    bool partialConnection = false;  // "Teilverdübelung berücksichtigen"
+    Value d, h_sc, f_u, n, L_e;      // mm, mm, N/mm², -, mm
+    std::string Rippen = protocol::input::ribsNone;  // "keine", "quer" or "parallel"
+    Value n_r, t_blech;              // -, mm
 
     bool rolled() const { return Profiltyp == protocol::input::rolledProfile; }
 };
@@ -73,7 +79,8 @@ struct Design {
 // its form field (named in messages), the symbol and group shown, its
 // meaning, the unit shown, where the form's unit differs from the file's, a
 // further hint, whether it is a plate of the steel section (taken from the
-// profile table for a rolled section), and whether the form writes it as a
+// profile table for a rolled section), whether it belongs to the optional
+// studs (counted only where the design has them), and whether the form writes it as a
 // number of its own (the actions and the minimum-reinforcement factors:
 // rounded to six significant digits, and 0 when the field holds none). A
 // value may follow another one (σ_s follows f_sk) while the user has not
@@ -91,6 +98,7 @@ struct FieldInfo {
     bool plate = false;
     bool rounded = false;
     Value Design::*follows = nullptr;  // the leading value, or none
+    bool stud = false;
 };
 
 // The numbers of the form in the order of the checks before a run.
@@ -110,6 +118,9 @@ struct ColumnMember {
 // The members of a keyword line in the order of its columns
 // (protocol::input::keywordLine(line).columns).
 const std::vector<ColumnMember> &membersOf(protocol::input::Line line);
+// Whether a design file or input file of the design holds the line (the
+// optional studs only with partial connection).
+bool writesLine(const Design &design, protocol::input::Line line);
 
 // Where a number stands in the input file: its keyword line and column.
 struct Place {
@@ -131,7 +142,8 @@ void clearNumbers(Design &design);
 bool followsLeader(const Design &design, const FieldInfo &field);
 
 // The values a run needs that are missing, in field order (a rolled
-// section's plates come from the profile table and do not count).
+// section's plates come from the profile table and do not count, nor do the
+// studs of a design without partial connection).
 std::vector<const FieldInfo *> missingValues(const Design &design);
 
 // A number as the files write it: the classic "%g" form with six significant

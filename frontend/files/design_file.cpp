@@ -45,6 +45,7 @@ const std::vector<std::string> *choicesOf(std::string Design::*member, const Cho
     if (member == &Design::klasse_s) return &choices.ductilityClasses;
     if (member == &Design::Profiltyp) return &choices.profileTypes;
     if (member == &Design::Profilname) return &choices.profileNames;
+    if (member == &Design::Rippen) return &ribWords;
     return nullptr;
 }
 
@@ -52,6 +53,7 @@ std::string notOffered(std::string Design::*member) {
     if (member == &Design::festig_klasse) return "Betonfestigkeitsklasse ungültig!";
     if (member == &Design::klasse_s) return "Duktilitätsklasse ungültig!";
     if (member == &Design::Profiltyp) return "Profiltyp ungültig!";
+    if (member == &Design::Rippen) return "Rippen ungültig (keine, quer oder parallel)!";
     return "Profilname ungültig!";
 }
 
@@ -168,6 +170,7 @@ ReadResult parseText(const std::string &text, const Choices *choices) {
         const std::string reason = take(line, values, choices, result.design);
         if (!reason.empty()) return fault(static_cast<int>(i) + 1, all[i], reason);
         seen[line] = true;
+        if (line == Verbundmittel) result.design.partialConnection = true;
     }
     if (!choices) {
         result.ok = true;
@@ -246,6 +249,7 @@ std::string text(const design::Design &d) {
     for (int l = 0; l < lineCount; ++l) {
         const Line line = static_cast<Line>(l);
         const KeywordLine &keyword = keywordLine(line);
+        if (!design::writesLine(d, line)) continue;
         out += l == 0 ? "\n" : "\n\n";
         out += std::string("\t\t\t\t") + keyword.caption + "\n";
         out += std::string(keyword.keyword) + keyword.gap;

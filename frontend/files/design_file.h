@@ -3,7 +3,8 @@
 // read as a whole before anything in the form changes. The lines of the
 // project head (protocol::input::HeadField) are read where they stand; a file
 // without them has an empty head. Every keyword line is
-// present (the steel plates only for a welded section) and each value fits
+// present (the steel plates only for a welded section, the optional studs of
+// *Verbundmittel: only for a design with partial connection) and each value fits
 // the place it goes to: a number ("-" for a field that was empty when saved,
 // not for the actions and the minimum-reinforcement factors), an entry the
 // form offers, ON or OFF. A file that does not fit is reported by its first

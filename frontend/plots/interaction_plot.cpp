@@ -38,6 +38,19 @@ InteractionCurves readInteractionCurves(const std::string &path) {
     return buildInteractionCurves(results::readNumberRows(path, protocol::interaction::columnCount));
 }
 
+InteractionCurves readRunInteractionCurves(const std::string &runFolder) {
+    InteractionCurves c = readInteractionCurves(runFolder + protocol::interactionFile);
+    for (const results::NumberRow &row : results::readNumberRows(runFolder + protocol::partialInteractionFile,
+                                                                 protocol::partialInteraction::columnCount)) {
+        double V = row[protocol::partialInteraction::V];
+        // As the limit curves: a repeated shear force keeps the step.
+        if (!c.vPartial.isEmpty() && units::kilonewtons(V) == c.vPartial.last()) V += V >= 0.0 ? 0.01 : -0.01;
+        c.vPartial << units::kilonewtons(V);
+        c.mPartial << units::kilonewtonMetres(row[protocol::partialInteraction::M_Rd_eta]);
+    }
+    return c;
+}
+
 std::optional<Qt::Alignment> interactionLegendCorner(const InteractionCurves &c) {
     if (c.mMin != 0.0 && c.mMax == 0.0) {  // hogging: curves below the V axis
         if (c.vMax == 0.0) return Qt::AlignLeft | Qt::AlignBottom;
@@ -87,6 +100,11 @@ QString plasticCurveNote(const std::string &bendingBasis) {
     if (bendingBasis == results::verdict::effectiveWeb)
         return QString::fromUtf8("Querschnittsklasse 3: pl. Grenzmoment nur des wirksamen\n"
                                  "Querschnitts mit Loch im Steg zulässig");
+    if (bendingBasis == results::verdict::partialClass1 || bendingBasis == results::verdict::partialClass2)
+        return QString::fromUtf8("Teilverdübelung: pl. Grenzmoment nur bei vollständiger Verdübelung,\n"
+                                 "maßgebend M_Rd(η)");
+    if (bendingBasis == results::verdict::partialNotCoveredClass3)
+        return QString::fromUtf8("Querschnittsklasse 3 mit Teilverdübelung: nicht abgedeckt");
     if (bendingBasis == results::verdict::notCoveredClass4)
         return QString::fromUtf8("Querschnittsklasse 4: pl. Grenzmoment nicht zulässig,\n"
                                  "wirksamer Querschnitt nicht abgedeckt");
@@ -122,6 +140,11 @@ void drawInteractionCurves(QCustomPlot *plot, const InteractionCurves &c,
     addResultGraph(plot, KeyAxis::Horizontal, c.v, c.mPl, plastic, false);
     addResultGraph(plot, KeyAxis::Horizontal, c.v, c.mEl,
                    {"el. Grenzmoment", QColor(255, 165, 0, 255), QColor(255, 165, 0, 50)}, false);
+    if (!c.mPartial.isEmpty())
+        addResultGraph(plot, KeyAxis::Horizontal, c.vPartial, c.mPartial,
+                       {QString::fromUtf8("M_Rd(η) Teilverdübelung"), QColor(30, 110, 200, 255),
+                        QColor(30, 110, 200, 40)},
+                       false);
     setPlasticNote(plot, plasticNote);
     plot->xAxis->setRange(1.4 * c.vMin, 1.4 * c.vMax);
     plot->yAxis->setRange(1.4 * c.mMin, 1.4 * c.mMax);

@@ -22,6 +22,9 @@ struct InteractionCurves {
     QVector<double> v;    // shear force, kN
     QVector<double> mPl;  // plastic limit moment, kNm
     QVector<double> mEl;  // elastic limit moment, kNm
+    // The sagging resistance M_Rd(eta) of a partial connection over V (kN,
+    // kNm); empty where the connection is full or the run had no studs.
+    QVector<double> vPartial, mPartial;
     // Ranges of V and M_pl including 0 on one side (start values 0 and -1).
     double vMin = 0.0, vMax = -1.0, mMin = 0.0, mMax = -1.0;
 
@@ -37,6 +40,9 @@ struct InteractionCurves {
 InteractionCurves buildInteractionCurves(const std::vector<std::vector<double>> &rows);
 
 InteractionCurves readInteractionCurves(const std::string &path);
+// The curves of a run folder: V_M_beziehung.txt and the reduced sagging
+// curve of V_M_Teilverduebelung.txt.
+InteractionCurves readRunInteractionCurves(const std::string &runFolder);
 
 // The legend corner that lies away from the curves, or none when no rule
 // applies (the legend then keeps its previous corner).
@@ -50,7 +56,8 @@ QString plasticCurveNote(const std::string &bendingBasis);
 QString plasticCurveNote(const results::RunResults &run);
 
 // Clears the plot and draws graph 0 "pl. Grenzmoment" and graph 1
-// "el. Grenzmoment", sets the ranges and the legend corner. Without curves
+// "el. Grenzmoment" (and graph 2 "M_Rd(η) Teilverdübelung" where the curves
+// have it), sets the ranges and the legend corner. Without curves
 // the plot is an empty frame with `missingNote` in its middle. With a
 // `plasticNote` the plastic curve is dashed and grey, and the note stands
 // above the axes.

@@ -88,7 +88,7 @@ PlotRow statePlots(const FigureSource &source, results::AnalysedState state) {
 // curve included where the section class forbids it.
 PlotRow interactionPlot(const FigureSource &source) {
     QCustomPlot *plot = createResultPlot("V [kN]", "M [kNm]", source.font, LegendPlacement::ChosenPerRefresh);
-    const InteractionCurves curves = readInteractionCurves(source.runFolder + protocol::interactionFile);
+    const InteractionCurves curves = readRunInteractionCurves(source.runFolder);
     const results::RunResults run = results::RunResults::read(source.runFolder);
     // Class 3 and 4: the plastic curve dashed and noted, as on the tab.
     drawInteractionCurves(plot, curves, results::notDetermined(results::Missing::NoCalculation),

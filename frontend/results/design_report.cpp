@@ -7,6 +7,7 @@
 #include "files/design_file.h"
 #include "files/units.h"
 #include "platform/platform.h"
+#include "results/connection_report.h"
 #include "protocol/result_files.h"
 #include "protocol/run_folders.h"
 #include "results/readable_numbers.h"
@@ -167,6 +168,13 @@ void appendInput(QStringList &report, const ReportValues &v, const results::RunR
         extra(u("\nA_s,min = k_c · k · f_ct,eff · A_ct / σ_s mit A_ct = ") + four(*A_ct) + u(" mm²"));
     extra(u("\n\nNACHWEIS DER TRAGFÄHIGKEIT:"));
     extra("\nEinwirkung: M_d = M_Ed,GZT = " + kNm(input->M_t) + "\tV_d = V_Ed,GZT = " + kN(input->V_t));
+    extra(u("\n\nVERBUNDMITTEL (KOPFBOLZENDÜBEL):"));
+    if (!input->partialConnection) return extra(u("\nTeilverdübelung nicht berücksichtigt"));
+    extra("\nd: " + inputText(input->d, four, mm) + "\th_sc: " + inputText(input->h_sc, four, mm) + "\tf_u: " +
+          inputText(input->f_u, four, stress));
+    extra("\nn: " + inputText(input->n, four) + "\tL_e: " + inputText(input->L_e, four, mm) + "\tRippen: " +
+          QString::fromStdString(input->Rippen) + "\tn_r: " + inputText(input->n_r, four) + "\tt: " +
+          inputText(input->t_blech, four, mm));
 }
 
 // A check's result as the report prints it: verdicts end with "!".
@@ -247,7 +255,16 @@ QString basisLine(const results::RunResults &run) {
         return u("\nQuerschnittsklasse 4: wirksamer Querschnitt nicht abgedeckt – Nachweis nicht möglich");
     if (basis == results::verdict::elasticClass3 || basis == results::verdict::effectiveWeb)
         return u("\nQuerschnittsklasse 3: zwei Wege zulässig, der mit der kleineren Ausnutzung gilt");
-    const QString klasse = basis == results::verdict::plasticClass2 ? QStringLiteral("2") : QStringLiteral("1");
+    if (basis == results::verdict::partialNotCoveredClass3)
+        return u("\nQuerschnittsklasse 3 mit Teilverdübelung: nicht abgedeckt (EN 1994-1-1 6.2.1.3(3) "
+                 "verlangt Klasse 1 oder 2)");
+    const bool partial = basis == results::verdict::partialClass1 || basis == results::verdict::partialClass2;
+    const QString klasse = basis == results::verdict::plasticClass2 || basis == results::verdict::partialClass2
+                               ? QStringLiteral("2")
+                               : QStringLiteral("1");
+    if (partial)
+        return "\nQuerschnittsklasse " + klasse +
+               u(": plastische Bemessung mit Teilverdübelung, M_Rd = M_Rd(η)(V_Ed) (6.2.1.3(3))");
     return "\nQuerschnittsklasse " + klasse + u(": plastische Bemessung, M_Rd = M_pl,Rd(V_Ed)");
 }
 
@@ -468,6 +485,7 @@ QStringList reportBody(const results::RunResults &run, const design::Design *inp
     appendShearCheck(report, run);
     appendBendingCheck(report, run);
     appendBendingShearCheck(report, run);
+    report << results::shearConnectionReport(run);
     return report;
 }
 

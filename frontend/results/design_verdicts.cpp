@@ -42,6 +42,7 @@ DesignVerdicts DesignVerdicts::readFile(const std::string &path) {
                               : name == verdict::bending              ? &verdicts.bending
                               : name == verdict::bendingShear         ? &verdicts.bendingShear
                               : name == verdict::minimumReinforcement ? &verdicts.minimum
+                              : name == verdict::shearConnection      ? &verdicts.shearConnection
                               : name == verdict::overall              ? &verdicts.overall
                                                                       : nullptr;
         if (target) *target = check;

@@ -35,7 +35,9 @@ struct DesignCheck {
 
 struct DesignVerdicts {
     DesignCheck shear, bending, bendingShear, minimum, overall;
-    // Every row of the file was read.
+    // The degree of shear connection; runs before the studs had no such row.
+    DesignCheck shearConnection;
+    // Every row of the file was read (the degree of connection is not needed).
     bool present() const;
 
     // A row counts when it names a check, holds a number or "-" in each of

@@ -112,6 +112,9 @@ QString classRowText(const results::RunResults &run) {
     if (basis == results::verdict::elasticClass3) return text + u(" – Nachweis elastisch");
     if (basis == results::verdict::effectiveWeb) return text + u(" – wirksamer Steg der Klasse 2");
     if (basis == results::verdict::notCoveredClass4) return text + u(" – kein Nachweis möglich");
+    if (basis == results::verdict::partialNotCoveredClass3) return text + u(" – Teilverdübelung nicht abgedeckt");
+    if (basis == results::verdict::partialClass1 || basis == results::verdict::partialClass2)
+        return text + u(" – Nachweis plastisch mit Teilverdübelung");
     if (!results::bendingResistanceName(basis).isEmpty()) return text + u(" – Nachweis plastisch");
     return text;
 }
@@ -166,6 +169,13 @@ CheckPanel buildCheckPanel(const results::RunResults &run) {
         {otherRoute(run), checkLineWide},
         {interactionLine, checkLineWide},
     };
+    // The degree of shear connection, where the run had studs.
+    if (calculated && run.connection().present) {
+        const auto connection = check(results::connectionText(run));
+        panel.lines.append({u("Verdübelung (EN 1994-1-1 6.6.1.2)"), checkHeading});
+        panel.lines.append({connection.first, checkLineWide});
+        panel.lines.append({connection.second, checkLine});
+    }
     const results::RunOutcome outcome = results::RunOutcome::evaluate(run);
     if (outcome.ultimateFailed()) panel.lines.append({red(outcome.text()), outcomeLine});
     return panel;

@@ -23,8 +23,10 @@ RunOutcome RunOutcome::evaluate(const RunResults &run) {
         {v.bendingShear, "Interaktion Biegung und Querkraft nicht erfüllt",
          "Interaktion Biegung und Querkraft", bendingShearText(run), true},
         {v.minimum, "Mindestbewehrung nicht vorhanden", "Mindestbewehrung", minimumText(run), false},
+        {v.shearConnection, "Mindestverdübelungsgrad nicht eingehalten", "Verdübelung", connectionText(run), true},
     };
     for (const auto &c : checks) {
+        if (!c.check.present) continue;  // a run before the studs has no such row
         const QString failure = QString::fromUtf8(c.failure);
         if (c.check.result == CheckResult::NotFulfilled) {
             outcome.failures_ << failure;

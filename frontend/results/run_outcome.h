@@ -19,7 +19,8 @@ public:
     bool hasResults() const { return hasResults_; }
     // Failed checks, in the order of the file: "Querkraftversagen",
     // "Biegung nicht erfüllt", "Interaktion Biegung und Querkraft nicht
-    // erfüllt", "Mindestbewehrung nicht vorhanden".
+    // erfüllt", "Mindestbewehrung nicht vorhanden", "Mindestverdübelungsgrad
+    // nicht eingehalten".
     const QStringList &failures() const { return failures_; }
     // Checks without a verdict, each with its reason: "Biegung nicht ermittelt (…)".
     const QStringList &undetermined() const { return undetermined_; }

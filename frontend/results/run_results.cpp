@@ -93,11 +93,13 @@ RunResults RunResults::read(const std::string &runFolder) {
         return StateFile::read(
             stateFolder(runFolder, limitStateIndex(state), tensionStiffeningIndex(state)));
     };
-    return RunResults(KeyValues::read(runFolder + protocol::outputFile),
-                      stateFile(AnalysedState::ServiceabilityWithoutTs),
-                      stateFile(AnalysedState::ServiceabilityWithTs),
-                      stateFile(AnalysedState::Ultimate), readSectionClasses(runFolder),
-                      DesignVerdicts::read(runFolder), KeyValues::read(runFolder + class3File));
+    RunResults run(KeyValues::read(runFolder + protocol::outputFile),
+                   stateFile(AnalysedState::ServiceabilityWithoutTs),
+                   stateFile(AnalysedState::ServiceabilityWithTs), stateFile(AnalysedState::Ultimate),
+                   readSectionClasses(runFolder), DesignVerdicts::read(runFolder),
+                   KeyValues::read(runFolder + class3File));
+    run.connection_ = ShearConnection::read(runFolder, run.output_);
+    return run;
 }
 
 bool RunResults::calculated() const { return output_.has(key::V_pl_Rd); }

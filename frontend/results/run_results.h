@@ -13,6 +13,7 @@
 #include "results/design_verdicts.h"
 #include "results/result_reader.h"
 #include "results/section_class.h"
+#include "results/shear_connection_result.h"
 #include "results/state_summary.h"
 
 namespace results {
@@ -79,6 +80,8 @@ public:
     const DesignVerdicts &verdicts() const { return verdicts_; }
     // The values of a Class 3 section's two routes (Klasse3_Nachweis.txt).
     const KeyValues &class3() const { return class3_; }
+    // The studs of a partial connection; not present without them.
+    const ShearConnection &connection() const { return connection_; }
     // The engine wrote its results into the run folder's output.txt.
     bool calculated() const;
     const StateResult &state(AnalysedState state) const;
@@ -97,6 +100,7 @@ private:
     SectionClasses sectionClasses_;
     DesignVerdicts verdicts_;
     KeyValues class3_;
+    ShearConnection connection_;
 };
 
 }  // namespace results

@@ -43,6 +43,10 @@ QString reasonOf(const std::string &basis) {
         {verdict::noServiceMoment, "kein Biegemoment im GZG"},
         {verdict::serviceShearFailure, "Querkraftversagen im GZG"},
         {verdict::serviceStateFailure, "Querschnittsversagen im GZG"},
+        {verdict::partialNotCoveredClass3, "Teilverdübelung bei Querschnittsklasse 3 nicht abgedeckt"},
+        {verdict::fullConnectionAssumed, "vollständige Verdübelung angenommen"},
+        {verdict::hoggingFullConnection, "negatives Moment: vollständige Verdübelung für die Bewehrung angenommen"},
+        {verdict::minimumDegree, "keine Druckkraft der Platte"},
     };
     for (const auto &r : reasons)
         if (basis == r.basis) return u(r.reason);
@@ -98,6 +102,7 @@ QString bendingResistanceName(const std::string &basis) {
         return QStringLiteral("M_pl,Rd(V_Ed)");
     if (is(basis, verdict::elasticClass3)) return QStringLiteral("M_el,Rd");
     if (is(basis, verdict::effectiveWeb)) return QStringLiteral("M_pl,eff,Rd(V_Ed)");
+    if (is(basis, verdict::partialClass1) || is(basis, verdict::partialClass2)) return u("M_Rd(η)(V_Ed)");
     return QString();
 }
 
@@ -123,14 +128,20 @@ CheckText bendingText(const RunResults &run) {
     const DesignCheck &c = run.verdicts().bending;
     if (!run.verdicts().present()) return missingVerdicts();
     const bool class4 = is(c.basis, verdict::notCoveredClass4);
-    CheckText text{QString(), verdictWord(c.result, class4 ? u("Querschnittsklasse 4")
-                                                           : u("Querkraftversagen")),
+    const bool partial3 = is(c.basis, verdict::partialNotCoveredClass3);
+    CheckText text{QString(),
+                   verdictWord(c.result, class4     ? u("Querschnittsklasse 4")
+                                         : partial3 ? reasonOf(c.basis)
+                                                    : u("Querkraftversagen")),
                    c.result, true};
     if (!c.E_d) return text;
     const QString name = bendingResistanceName(c.basis);
     if (class4)
         text.line = "M_Ed = " + kNmText(*c.E_d) +
                     u(": Querschnittsklasse 4, wirksamer Querschnitt nicht abgedeckt");
+    else if (partial3)
+        text.line = "M_Ed = " + kNmText(*c.E_d) +
+                    u(": Teilverdübelung nur bei Querschnittsklasse 1 oder 2 (EN 1994-1-1 6.2.1.3(3))");
     else if (!c.R_d)
         text.line = "M_Ed = " + kNmText(*c.E_d) + ", " + name + ": nicht ermittelt";
     else
@@ -191,6 +202,28 @@ QStringList bendingShearTerms(const RunResults &run) {
             u("M_f,Rd = ") + kNmText(*mF) + u(" (Gurte allein), M_f,Rd / M_pl,Rd = ") +
                 ratioText(*mF / *mPl),
             u("η̄1 ≥ M_f,Rd/M_pl,Rd: η̄1 + (1 − M_f,Rd/M_pl,Rd)(2η̄3 − 1)², sonst η̄3")};
+}
+
+CheckText connectionText(const RunResults &run) {
+    const DesignVerdicts &v = run.verdicts();
+    if (!v.present()) return missingVerdicts();
+    const DesignCheck &c = v.shearConnection;
+    // A run before the studs: full connection, as the engine assumed.
+    if (!c.present) return {QString(), verdictWord(CheckResult::NotGoverning, reasonOf(verdict::fullConnectionAssumed)),
+                            CheckResult::NotGoverning, true};
+    CheckText text{QString(), verdictWord(c.result, reasonOf(c.basis)), c.result, true};
+    if (!c.E_d) return text;
+    if (!c.R_d) {
+        text.line = u("η = N_c/N_c,f: nicht ermittelt, η_min = ") + ratioText(*c.E_d);
+        return text;
+    }
+    // Three digits, or as many more as it takes to tell eta from eta_min (up to nine).
+    QString eta = ratioText(*c.R_d), minimum = ratioText(*c.E_d);
+    for (int digits = 4; eta == minimum && *c.R_d != *c.E_d && digits <= 9; ++digits)
+        eta = significant(*c.R_d, digits), minimum = significant(*c.E_d, digits);
+    text.line = u("η = N_c/N_c,f = ") + eta + (*c.R_d >= *c.E_d ? u(" ≥ ") : u(" < ")) + u("η_min = ") + minimum +
+                ", " + (c.eta ? u("η_min/η = ") + utilisationValue(*c.eta) : u("η_min/η: kein endlicher Wert"));
+    return text;
 }
 
 CheckText minimumText(const RunResults &run) {

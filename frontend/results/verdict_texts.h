@@ -52,8 +52,13 @@ QStringList bendingShearTerms(const RunResults &run);
 // Mindestbewehrung: "A_s,min = 920.2 mm² ≤ A_s,vor = 2683 mm², η = 0.34".
 CheckText minimumText(const RunResults &run);
 
+// Verdübelung: "η = N_c/N_c,f = 0.490 ≥ η_min = 0.490"; without studs
+// "nicht maßgebend (vollständige Verdübelung angenommen)" and no line.
+CheckText connectionText(const RunResults &run);
+
 // Name of the bending resistance by the rule: "M_pl,Rd(V_Ed)", "M_el,Rd",
-// "M_pl,eff,Rd(V_Ed)"; empty for a rule without one.
+// "M_pl,eff,Rd(V_Ed)", "M_Rd(η)(V_Ed)" of a partial connection; empty for a
+// rule without one.
 QString bendingResistanceName(const std::string &basis);
 
 // "nicht ermittelt (keine Nachweisdatei)": the run folder holds no verdicts.

@@ -120,12 +120,14 @@ void NumberEdit::applyWidth() { setFixedWidth(qMax(m_minimumWidth, widthShowing(
 void NumberEdit::changeEvent(QEvent *event) {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) applyWidth();
+    if (event->type() == QEvent::EnabledChange) showState();
 }
 
 void NumberEdit::inputTextChanged() { showState(); }
 
 void NumberEdit::showState() {
-    const State current = state();
+    // A field that takes no input (the studs of a design without them) is not marked.
+    const State current = isEnabled() ? state() : State::Ok;
     const QString style = current == State::Ok      ? QString()
                           : current == State::Empty ? markedStyle(emptyStyle)
                                                     : markedStyle(faultStyle);

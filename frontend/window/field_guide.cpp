@@ -191,10 +191,18 @@ void InputGuide::setRolledSection(bool rolled) {
     recheck();
 }
 
+void InputGuide::setStudsActive(bool active) {
+    if (active == m_studs) return;
+    m_studs = active;
+    recheck();
+}
+
 QList<const bounds::Range *> InputGuide::applyingRanges(const QString &fileSymbol) const {
     const NumberEdit *field = m_bySymbol.value(fileSymbol);
     if (!field) return {};
-    if (m_rolled && fieldguide::find(field->objectName())->plate) return {};
+    const fieldguide::FieldInfo *info = fieldguide::find(field->objectName());
+    if (m_rolled && info->plate) return {};
+    if (!m_studs && info->stud) return {};
     return fieldguide::rangesOf(fileSymbol);
 }
 

@@ -68,6 +68,8 @@ public:
     // the selector offers only when usable: the plate ranges of a welded
     // section then do not apply, as in the engine.
     void setRolledSection(bool rolled);
+    // The studs' ranges apply only while the design has partial connection.
+    void setStudsActive(bool active);
 
     // The value of an input-file symbol in the form; NaN when the field is
     // empty or no number.
@@ -90,4 +92,5 @@ private:
     QHash<QString, NumberEdit *> m_bySymbol;
     std::function<double(const QString &)> m_otherValues;
     bool m_rolled = false;
+    bool m_studs = false;
 };

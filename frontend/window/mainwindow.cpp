@@ -35,6 +35,7 @@
 #include "results/result_reader.h"
 #include "window/report_actions.h"
 #include "window/run_status.h"
+#include "window/shear_connector_group.h"
 #include "window/window_actions.h"
 #include "protocol/result_files.h"
 
@@ -169,6 +170,9 @@ QWidget *MainWindow::buildEingabeTab() {
     auto *gztLayout = new QVBoxLayout(gzt);
     gztLayout->addLayout(buildTragfaehigkeitRow());
 
+    m_verbundmittel = new ShearConnectorGroup;
+    m_verbundmittel->setStyleSheet(groupBoxStyle);
+
     m_startButton = new QPushButton("Berechnung starten");
     m_startButton->setStyleSheet("font: 12pt; ");
     connect(m_startButton, SIGNAL(clicked()), this, SLOT(onButtonClicked()));
@@ -187,6 +191,7 @@ QWidget *MainWindow::buildEingabeTab() {
     linksLayout->addWidget(geometrie);
     linksLayout->addWidget(gzg);
     linksLayout->addWidget(gzt);
+    linksLayout->addWidget(m_verbundmittel);
     linksLayout->addLayout(buttonRow);
     linksLayout->addWidget(m_konsole);
 

@@ -42,6 +42,7 @@ class QWidget;
 class MyGraphicsView;
 class MomentCurvaturePlot;
 class RunStatus;
+class ShearConnectorGroup;
 class NumberEdit;
 class WindowActions;
 namespace design {
@@ -240,6 +241,7 @@ private:
     // Engine run and documents
     QProcess *m_process = nullptr;
     QPushButton *m_startButton = nullptr;  // disabled while an engine runs
+    ShearConnectorGroup *m_verbundmittel = nullptr;  // the studs of a partial connection
     std::string m_runFolder;
     QString m_runFolderPath;
     DesignDocument m_document;  // the design file of the form (window/design_document.h)

@@ -10,7 +10,9 @@
 #include "results/minimum_panel.h"
 #include "run/engine_output.h"
 #include "run/engine_process.h"
+#include "files/design.h"
 #include "window/mainwindow.h"
+#include "window/shear_connector_group.h"
 #include "widgets/numberedit.h"
 #include "platform/platform.h"
 #include "protocol/run_folders.h"
@@ -39,9 +41,12 @@ void MainWindow::onButtonClicked() { startCalculation(true); }
 // keeps the previous run's output.
 void MainWindow::startCalculation(bool checkRanges) {
     QStringList probleme;
+    const bool duebel = m_verbundmittel->partialConnection();
     for (NumberEdit *feld : qAsConst(m_eingabeFelder)) {
         const NumberEdit::State zustand = feld->state();
         if (zustand == NumberEdit::State::Ok) continue;
+        // The studs count only for a design with partial connection.
+        if (!duebel && design::fieldNamed(feld->objectName().toStdString())->stud) continue;
         if (zustand == NumberEdit::State::OutOfRange && !checkRanges) continue;
         probleme << m_feldNamen.value(feld) + ": " + feld->problem();
     }

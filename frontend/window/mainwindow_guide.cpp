@@ -10,6 +10,7 @@
 #include "widgets/numberedit.h"
 #include "window/field_guide.h"
 #include "window/mainwindow.h"
+#include "window/shear_connector_group.h"
 
 namespace {
 
@@ -39,6 +40,11 @@ void MainWindow::installInputGuide() {
     profiltyp();
     for (QCheckBox *schalter : {m_betonBruchdehnung, m_bewehrungVerfestigung})
         connect(schalter, &QCheckBox::toggled, this, &MainWindow::formGeaendert);
+    // The studs' ranges apply only to a design with partial connection.
+    const auto duebel = [this]() { m_guide->setStudsActive(m_verbundmittel->partialConnection()); };
+    connect(m_verbundmittel, &ShearConnectorGroup::changed, m_guide, duebel);
+    connect(m_verbundmittel, &ShearConnectorGroup::changed, this, &MainWindow::formGeaendert);
+    duebel();
 
     m_betonForce->setToolTip(u("Festigkeitsklasse des Betons nach EN 1992-1-1 Tabelle 3.1\n"
                                "f_ck, f_ctm, ε_c3 und ε_cu3 kommen aus der Materialtabelle."));

@@ -19,6 +19,7 @@
 #include "widgets/numberedit.h"
 #include "window/following_fields.h"
 #include "window/mainwindow.h"
+#include "window/shear_connector_group.h"
 
 namespace {
 
@@ -82,6 +83,8 @@ design::Design MainWindow::formDesign() const {
     d.set_verfestigung_s = m_bewehrungVerfestigung->isChecked();
     d.Profiltyp = m_baustahlProfiltyp->currentData().toString().toStdString();  // the file's word
     d.Profilname = m_baustahlProfilname->currentText().toStdString();
+    d.partialConnection = m_verbundmittel->partialConnection();
+    d.Rippen = m_verbundmittel->ribs();
     for (const NumberEdit *feld : m_eingabeFelder) {
         const design::FieldInfo &info = infoOf(feld);
         double x = 0.0;
@@ -102,6 +105,8 @@ void MainWindow::showDesign(const design::Design &d) {
     if (typ >= 0) m_baustahlProfiltyp->setCurrentIndex(typ);
     // A welded profile has no name; the engine reads none.
     waehleEintrag(m_baustahlProfilname, d.rolled() ? d.Profilname : std::string());
+    m_verbundmittel->setPartialConnection(d.partialConnection);
+    m_verbundmittel->setRibs(d.Rippen);
     for (NumberEdit *feld : qAsConst(m_eingabeFelder)) {
         const design::FieldInfo &info = infoOf(feld);
         const design::Value &wert = d.*info.member;

@@ -131,7 +131,7 @@ void MainWindow::update_graph_s(QCustomPlot *sigmaPlot, QCustomPlot *epsPlot, in
 }
 
 void MainWindow::update_graph_M_V() {
-    const InteractionCurves curves = readInteractionCurves(m_runFolder + protocol::interactionFile);
+    const InteractionCurves curves = readRunInteractionCurves(m_runFolder);
     drawInteractionCurves(m_plotMV, curves, results::notDetermined(results::Missing::NoCalculation),
                           plasticCurveNote(results::RunResults::read(m_runFolder)));
     m_mvSummeM = curves.sumM();

@@ -2,6 +2,7 @@
 // result file; it is read the way the panels, plots and report read theirs.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -11,9 +12,12 @@
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "results/result_reader.h"
+#include "results/shear_connection_result.h"
 
 namespace fs = std::filesystem;
 
@@ -82,6 +86,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (!std::isfinite(values.value(word))) fail("value of " + word);
         if (!results::hasLineStartingWith(path, word)) fail("no line starting with " + word);
     }
+    // The row of Verduebelung.txt: eight columns, each a finite number or missing.
+    std::vector<std::optional<double>> connection;
+    for (std::istringstream rows(text); std::getline(rows, line);)
+        if (results::parseConnectionRow(line, connection) &&
+            (connection.size() != 8 || !std::all_of(connection.begin(), connection.end(),
+                                                    [](auto v) { return !v || std::isfinite(*v); })))
+            fail("connection row");
     for (const int limitState : {-1, 0, 1, 2})
         for (const int withTs : {-1, 0, 1, 2})
             if (results::stateFolder(path, limitState, withTs).rfind(path, 0) != 0)

@@ -14,7 +14,7 @@ for file in bin/Norvel bin/Stalvora2 \
     share/norvel/IProfile.txt share/norvel/Materialeigenschaften.txt share/norvel/inputstart.txt \
     share/norvel/Benutzerhandbuch.pdf share/norvel/geometriehinterg.png share/norvel/Schnittgroessen.png \
     "share/norvel/se beton.png" "share/norvel/se bewerhung.png" "share/norvel/se baustahl.png" \
-    "share/norvel/geo sb.png" "share/norvel/geo bau.png" \
+    "share/norvel/geo sb.png" "share/norvel/geo bau.png" "share/norvel/duebel rippe.png" \
     share/applications/norvel.desktop share/icons/hicolor/128x128/apps/norvel.png; do
     if [ ! -f "$prefix/$file" ]; then
         echo "nicht installiert: $file"

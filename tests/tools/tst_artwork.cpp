@@ -75,6 +75,7 @@ void TestArtwork::picturesHaveThePanelSizes_data() {
     QTest::newRow("se baustahl") << "se baustahl.png" << QSize(500, 214);
     QTest::newRow("geo sb") << "geo sb.png" << QSize(470, 190);
     QTest::newRow("geo bau") << "geo bau.png" << QSize(434, 404);
+    QTest::newRow("duebel rippe") << "duebel rippe.png" << QSize(190, 130);
     QTest::newRow("icon") << "norvel.png" << QSize(128, 128);
 }
 
@@ -169,7 +170,8 @@ void TestArtwork::manualStatesInstallationAndEveryBound() {
         "0 &lt; t<sub>w</sub> ≤ 50", "0 ≤ k<sub>c</sub> ≤ 1", "0 ≤ k ≤ 1", "σ<sub>s</sub> &gt; 0",
         "2 ≤ f<sub>ctm</sub> ≤ 4,5", "1,7 ≤ ε<sub>c3</sub> ≤ 2", "2,8 ≤ ε<sub>cu3</sub> ≤ 3,6",
         "190000 ≤ E<sub>s</sub> ≤ 220000", "190000 ≤ E<sub>a</sub> ≤ 220000", "1 ≤ k ≤ 1,5",
-        "22 ≤ ε<sub>uk</sub> ≤ 80", "Grenzen des Modells"};
+        "22 ≤ ε<sub>uk</sub> ≤ 80", "Grenzen des Modells", "16 ≤ d ≤ 25", "h<sub>sc</sub> ≥ 3 d",
+        "0 &lt; f<sub>u</sub> ≤ 500", "n ≥ 0", "L<sub>e</sub> &gt; 0", "1 oder 2", "h<sub>p</sub> ≤ 85 mm"};
     for (const QString &text : required) QVERIFY2(html.contains(text), qPrintable(text));
 }
 

@@ -5,6 +5,7 @@
 #include "internal_forces_sketch.h"
 #include "material_diagrams.h"
 #include "section_sketches.h"
+#include "stud_sketch.h"
 
 namespace artwork {
 
@@ -17,6 +18,7 @@ const std::vector<Picture> &pictures() {
         {QStringLiteral("se baustahl.png"), steelDiagram},
         {QStringLiteral("geo sb.png"), slabGeometrySketch},
         {QStringLiteral("geo bau.png"), steelGeometrySketch},
+        {QStringLiteral("duebel rippe.png"), studInRibSketch},
         {QStringLiteral("norvel.png"), applicationIcon},
     };
     return all;

@@ -390,6 +390,31 @@ TEST(Validation, ConcreteClassIsOneOfTheNineStrengths) {
                 std::to_string(c.gamma_c) + " alpha_c " + std::to_string(c.alpha_c));
 }
 
+// Headed studs (the bounds at and beyond each end are run through both programs by the field
+// guide's test): the whole n_r, the word of the ribs and the ribs against the sheeting (19 mm
+// studs: 2 d above ribs of 50 mm = 88).
+TEST(Validation, StudRibsAgainstTheSheeting) {
+    const struct {
+        std::string Rippen;
+        double n_r, h_sc, h_p, b_p;
+        std::string message;
+    } cases[] = {
+        {"keine", 2, 100, 0, 0, ""},  {"keine", 1.5, 100, 0, 0, bounds::n_r.message},
+        {"Quer", 1, 100, 0, 0, "FEHLERMELDUNG: Rippen muss keine, quer oder parallel sein"},
+        {"keine", 1, 100, 50, 0, bounds::sheetingWithoutRibsMessage},
+        {"quer", 1, 100, 0, 0, bounds::ribsWithoutSheetingMessage},
+        {"parallel", 1, 100, 50, 40, ""},  {"parallel", 1, 87.9, 50, 40, bounds::h_scAboveRibs.message},
+        {"quer", 1, 123, 85, 85, ""},      {"quer", 1, 125, 85.1, 90, bounds::h_pForKt.message},
+        {"quer", 1, 100, 50, 49.9, bounds::b_0ForKt.message},
+    };
+    for (const auto &c : cases)
+        expectOutcome(run([&] {
+                          return checkConnectorInput(19, c.h_sc, 450, 10, 8000, c.Rippen, c.n_r, 0.75) &&
+                                 checkConnectorRibs(c.Rippen, 19, c.h_sc, c.h_p, c.b_p);
+                      }),
+                      c.message, c.Rippen + " " + std::to_string(c.h_p));
+}
+
 TEST(ProfileRow, UsableRowsAndTheColumnOfTheFirstFault) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();

@@ -87,6 +87,22 @@ private slots:
         QCOMPARE(q(designfile::text(r.design)), example());
     }
 
+    // The studs' line is optional: written after *Tragfaehigkeit: only with partial connection, read
+    // back to the same bytes; without it the example's file. Empty stud fields count only with it.
+    void studLineIsOptionalAndRoundTrips() {
+        const QString studs = example() + "\n\n\t\t\t\td\th_sc\tf_u\tn\tL_e\tRippen\tn_r\tt_blech\n"
+                                          "*Verbundmittel:\t\t19\t100\t450\t18\t8000\tquer\t2\t0.88\n";
+        design::Design d = parse(studs).design;
+        QVERIFY(d.partialConnection && d.Rippen == "quer" && *d.n_r == 2 && *d.t_blech == 0.88 && *d.L_e == 8000);
+        QCOMPARE(q(designfile::text(d)), studs);
+        d.partialConnection = false;
+        d.d.reset();
+        QCOMPARE(q(designfile::text(d)), example());
+        QVERIFY(design::missingValues(d).empty());
+        d.partialConnection = true;
+        QCOMPARE(q(design::missingValues(d).at(0)->formName), QString("m_duebelD"));
+    }
+
     // The project head rides along in lines the engine skips. A file
     // without it (the shipped example, every older file) opens with an
     // empty head; a head is read back as written, one line per field, tabs
@@ -194,6 +210,11 @@ private slots:
         QTest::newRow("class not offered")
             << replaced("*Eigenschaften-Beton:", "*Eigenschaften-Beton:\t\tC25/30\t1.5\t0.85\tON")
             << lineOf(e, "*Eigenschaften-Beton:") << QString::fromUtf8("Betonfestigkeitsklasse ungültig!");
+        const QString studs = e + "*Verbundmittel:\t19\t100\t450\t18\t8000\t";
+        QTest::newRow("stud ribs not offered") << studs + "schraeg\t1\t0\n" << e.count('\n') + 1
+                                               << QString::fromUtf8("Rippen ungültig");
+        QTest::newRow("stud value missing") << studs + "keine\t1\n" << e.count('\n') + 1
+                                            << QString::fromUtf8("zu wenige Werte: 8 erwartet, 7 gefunden");
         // The first faulty line decides, not the worst one.
         QTest::newRow("two faults")
             << replaced("*Tragfaehigkeit:", "*Tragfaehigkeit:\t\tx\ty").replace("*Eigenschaften-Bewehrung:\t500",

@@ -342,6 +342,24 @@ private slots:
         QCOMPARE(c.sumM(), 521.0);
     }
 
+    // The reduced sagging curve of a partial connection joins the limit curves in kN and kNm, its
+    // repeated closing shear force kept as a step; a header-only file adds nothing.
+    void reducedSaggingCurveOfAPartialConnection() {
+        QTemporaryDir dir;
+        fixtures::writeFile(dir.filePath("V_M_beziehung.txt"), "V\tM_pl\tM_el\n0\t5.21e+08\t3.62e+08\n455995\t0\t0\n");
+        for (const QByteArray &rows : {QByteArray("0\t4.4e+08\n455995\t3.9e+08\n455995\t0\n"), QByteArray()}) {
+            fixtures::writeFile(dir.filePath("V_M_Teilverduebelung.txt"), "V\tM_Rd_eta\n" + rows);
+            const InteractionCurves c = readRunInteractionCurves(dir.path().toStdString() + "/");
+            drawInteractionCurves(mvPlot, c, noRun);
+            drawDesignPoint(mvPlot, 400, 300, c.sumV(), c.sumM(), "DejaVu Sans");
+            QCOMPARE(graphNames(mvPlot).size(), rows.isEmpty() ? 3 : 4);
+            if (rows.isEmpty()) continue;
+            QCOMPARE(graphNames(mvPlot).at(2), QString::fromUtf8("M_Rd(η) Teilverdübelung"));
+            compareVectors(keys(mvPlot->graph(2)), {0, 455.995, 455.99501});
+            compareVectors(values(mvPlot->graph(2)), {440, 390, 0});
+        }
+    }
+
     void interactionLegendCorners_data() {
         QTest::addColumn<QString>("run");
         QTest::addColumn<int>("corner");
@@ -396,6 +414,8 @@ private slots:
         QTest::newRow("class 3 elastic") << "Klasse3_M_el,Rd" << false << "Querschnittsklasse 3: pl. Grenzmoment nicht";
         QTest::newRow("class 3 effective web") << "Klasse2_Loch_im_Steg_M_pl,Rd(V_Ed)" << false << "Querschnittsklasse 3";
         QTest::newRow("class 4") << "Klasse4_nicht_abgedeckt" << false << "Querschnittsklasse 4: pl. Grenzmoment nicht";
+        QTest::newRow("partial connection") << "Klasse1_Teilverduebelung_M_Rd(eta)" << false
+                                            << QString::fromUtf8("Teilverdübelung: pl. Grenzmoment nur");
     }
     void plasticCurveByClass() {
         QFETCH(QString, basis);

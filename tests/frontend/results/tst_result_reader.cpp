@@ -155,7 +155,10 @@ private slots:
         QTemporaryDir work;
         const std::string run = work.filePath("1").toStdString() + "/";
         QVERIFY(QDir().mkpath(work.filePath("1")));
-        QVERIFY(formdriver::writeText(QString::fromStdString(run + inputFile), formdriver::exampleInputText()));
+        // With studs of full connection, so that output.txt holds every block.
+        QVERIFY(formdriver::writeText(QString::fromStdString(run + inputFile),
+                                      formdriver::exampleInputText() +
+                                          "*Verbundmittel:\t19\t100\t450\t40\t8000\tkeine\t1\t0\n"));
         QProcess engine;
         engine.setWorkingDirectory(NORVEL_BUILD_DIR);
         engine.start(NORVEL_BUILD_DIR "/Stalvora2", {QString::fromStdString(run)});
@@ -168,7 +171,8 @@ private slots:
         std::vector<std::pair<std::string, Columns>> files{
             {interactionFile, interaction::columns},       {curvatureFile, curvature::columns},
             {classificationFile, classification::columns}, {verdictFile, verdict::columns},
-            {class3File, class3::columns}};
+            {class3File, class3::columns}, {connectionFile, connection::columns},
+            {partialInteractionFile, partialInteraction::columns}};
         for (AnalysedState state : analysedStates) {
             const std::string folder = stateFolder(state);
             files.push_back({folder + outputFile, state == AnalysedState::Ultimate ? state::columns

@@ -16,6 +16,8 @@
 
 namespace {
 
+QString u(const char *text) { return QString::fromUtf8(text); }
+
 struct BatchResult {
     int exitCode = -1;
     QString out;
@@ -59,19 +61,24 @@ private slots:
     // prints the report the window shows for the same design file.
     void batchTextIsTheWindowsReportWithoutAnyGui_data() {
         QTest::addColumn<QString>("actions");  // the *Tragfaehigkeit: line
+        QTest::addColumn<QString>("studs");    // a *Verbundmittel: line or nothing
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("example") << "*Tragfaehigkeit:\t\t4e+08\t300000" << 0;
-        QTest::newRow("hogging, Class 3") << "*Tragfaehigkeit:\t\t-6e+08\t3e+05" << 0;
+        QTest::newRow("example") << "*Tragfaehigkeit:\t\t4e+08\t300000" << QString() << 0;
+        QTest::newRow("hogging, Class 3") << "*Tragfaehigkeit:\t\t-6e+08\t3e+05" << QString() << 0;
         // 1000 kN > V_pl,Rd = 875.07 kN of the IPE 400.
-        QTest::newRow("shear failure") << "*Tragfaehigkeit:\t\t4e+08\t1e+06" << 2;
+        QTest::newRow("shear failure") << "*Tragfaehigkeit:\t\t4e+08\t1e+06" << QString() << 2;
+        // The window takes the studs from the file and writes them into the run's input.
+        QTest::newRow("partial connection") << "*Tragfaehigkeit:\t\t4e+08\t300000"
+                                            << "*Verbundmittel:\t\t19\t100\t450\t18\t8000\tkeine\t1\t0\n" << 0;
     }
 
     void batchTextIsTheWindowsReportWithoutAnyGui() {
         QFETCH(QString, actions);
+        QFETCH(QString, studs);
         QFETCH(int, exitCode);
         const QString design = temp.filePath("entwurf.txt");
         QVERIFY(formdriver::writeText(
-            design, formdriver::withLine(formdriver::exampleInputText(), "*Tragfaehigkeit:", actions)));
+            design, formdriver::withLine(formdriver::exampleInputText(), "*Tragfaehigkeit:", actions) + studs));
         const BatchResult result = batch({"--batch", design}, NORVEL_BUILD_DIR "/Norvel",
                                          qEnvironmentVariable("PATH"), "keine-plattform");
         QCOMPARE(result.err, QString());
@@ -95,6 +102,41 @@ private slots:
         };
         QCOMPARE(body(result.out), body(probe.report()->toPlainText() + '\n'));
         QVERIFY(result.out.contains("\nBemessungsdatei:          " + design + "\n"));
+    }
+
+    // Studs of 19 mm, f_u 450, C30/37: P_Rd = min(81.66, 83.13) kN (shank); N_c,f = f_yd A_a = 2998 kN;
+    // eta_min = 1 - (0.75 - 0.03 * 8) = 0.490. 18 studs: 1470 kN, eta = 0.490, M_Rd(eta) = 837.5 kNm
+    // (by hand); 17 studs: 1388 kN, eta = 0.463. Ribs across 50 mm, b_0 = 150, n_r = 2: k_t,max = 0.70.
+    void partialConnectionInTheReportAndTheExitCode_data() {
+        QTest::addColumn<int>("studs");
+        QTest::addColumn<QString>("ribs");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("18") << 18 << "keine" << 0
+                            << QStringList{u("= min(81.66 kN; 83.13 kN) = 81.66 kN, maßgebend: Dübelschaft"),
+                                           u("= min(18 · 81.66 kN; 2998 kN) = 1470 kN"), u("η_min = 0.49 (gleiche"),
+                                           u("M_Ed = 400 kNm ≤ M_Rd(η)(V_Ed) = 837.5 kNm"), u("η = N_c/N_c,f = 0.4902 ≥ η_min = 0.49"),
+                                           u("\nMINDESTVERDÜBELUNGSGRAD EINGEHALTEN!")};
+        QTest::newRow("17") << 17 << "keine" << 2
+                            << QStringList{u("= 1388 kN"), u("η = N_c/N_c,f = 0.463 < η_min = 0.49"),
+                                           u("NICHT ERFÜLLT: Mindestverdübelungsgrad nicht eingehalten")};
+        QTest::newRow("across") << 30 << "quer" << 0
+                                << QStringList{u("k_t = 0.7 ("), u("= min(30 · 57.16 kN; 2998 kN) = 1715 kN"),
+                                               u("η = N_c/N_c,f = 0.572 ≥ η_min = 0.49")};
+    }
+
+    void partialConnectionInTheReportAndTheExitCode() {
+        QFETCH(int, studs);
+        QFETCH(QString, ribs);
+        QString text = formdriver::exampleInputText() +
+                       QString("*Verbundmittel:\t19\t100\t450\t%1\t8000\t%2\t2\t0.88\n").arg(studs).arg(ribs);
+        if (ribs == "quer") text = formdriver::withLine(text, "*Geometrie-Beton:", "*Geometrie-Beton:\t160\t2000\t50\t150");
+        QVERIFY(formdriver::writeText(temp.filePath("duebel.txt"), text));
+        const BatchResult result = batch({"--batch", temp.filePath("duebel.txt")});
+        QCOMPARE(result.err, QString());
+        QTEST(result.exitCode, "exitCode");
+        QFETCH(QStringList, lines);
+        for (const QString &line : lines) QVERIFY2(result.out.contains(line), qPrintable(line + "\n" + result.out));
     }
 
     void exampleDesignPrintsTheReport() {

@@ -142,7 +142,7 @@ private slots:
         QMap<QString, QStringList> verdicts;
         for (const QString &line : fileLines(run + "Nachweise.txt"))
             if (line.count('\t') == 5) verdicts[line.section('\t', 0, 0)] = line.split('\t');
-        QCOMPARE(verdicts.size(), 6);
+        QCOMPARE(verdicts.size(), 7);
         const double etaV = verdicts["querkraft"][3].toDouble(), etaM = verdicts["biegung"][3].toDouble();
         QVERIFY(std::fabs(etaV - 300.0 / 875.065) < 1e-5 && std::fabs(etaM - 400.0 / 982.12) < 1e-4);
         const QMap<QString, double> out = labelledValues(run + "output.txt");

@@ -177,6 +177,17 @@ private slots:
         QCOMPARE(folderNames(memory), QStringList());
     }
 
+    // The search passes the studs on: without studs (n = 0, eta = 0) no IPE keeps eta_min.
+    void studsArePassedOn() {
+        const QString file = temp.filePath("ohne_duebel.txt");
+        formdriver::writeText(file, formdriver::exampleInputText() + "*Verbundmittel:\t19\t100\t450\t0\t8000\tkeine\t1\t0\n");
+        const QString csvPath = temp.filePath("ipe.csv");
+        QCOMPARE(headless({file, "--series", "IPE", "--csv", csvPath}), 2);
+        const QStringList csv = formdriver::readText(csvPath).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(csv.size(), 19);
+        for (const QString &line : csv.mid(1)) QVERIFY2(line.contains(QString::fromUtf8("Mindestverdübelungsgrad")), qPrintable(line));
+    }
+
     // Rows lightest first as "name:state" (p passed, f failed, o open): the
     // lightest passing row counts only once every lighter row has finished.
     void lightestWaitsForLighterRows_data() {

@@ -60,6 +60,13 @@ const FieldOf fieldsOfRanges[] = {
     {"k", "m_k", "k"},
     {"k_c", "m_k_c", "k_c"},
     {"s_s", "m_s_s", "σ_s"},
+    {"d", "m_duebelD", "d"},
+    {"h_sc", "m_duebelHoehe", "h_sc"},
+    {"f_u", "m_duebelFu", "f_u"},
+    {"n", "m_duebelAnzahl", "n"},
+    {"L_e", "m_duebelLe", "L_e"},
+    {"n_r", "m_duebelJeRippe", "n_r"},
+    {"t_blech", "m_duebelBlech", "t"},
 };
 
 const FieldOf *fieldOf(const char *name) {
@@ -73,7 +80,7 @@ QString shownExpression(const char *expression) {
     const QMap<QString, QString> shown = {
         {"h_profilblech + c_nom_u + d_u + d_o + c_nom_o", "h_p + c_nom,u + d_u + d_o + c_nom,o"},
         {"h_c", "h_c"}, {"b_f2", "b_fo"}, {"d_u", "d_u"}, {"d_o", "d_o"}, {"b_e", "b_e"},
-        {"t_f1 + t_f2 + 2 r", "t_fu + t_fo + 2 r"}, {"t_w", "t_w"}};
+        {"t_f1 + t_f2 + 2 r", "t_fu + t_fo + 2 r"}, {"t_w", "t_w"}, {"3 d", "3 d"}};
     return shown.value(QString::fromLatin1(expression), "?");
 }
 
@@ -84,11 +91,13 @@ const QMap<QString, double> base = {
     {"h_c", 160}, {"b_e", 2000}, {"h_profilblech", 0}, {"b_p", 0}, {"d_u", 10}, {"d_o", 12},
     {"AbstanduntereLage", 150}, {"AbstandobereLage", 150}, {"c_nom_u", 30}, {"c_nom_o", 30},
     {"h", 400}, {"t_f1", 13.5}, {"t_f2", 13.5}, {"b_f1", 180}, {"b_f2", 180}, {"t_w", 8.6}, {"r", 0},
-    {"k", 0.8}, {"k_c", 0.4}, {"s_s", 320}};
+    {"k", 0.8}, {"k_c", 0.4}, {"s_s", 320},
+    {"d", 19}, {"h_sc", 100}, {"f_u", 450}, {"n", 18}, {"L_e", 8000}, {"n_r", 1}, {"t_blech", 0}};
 
 QString baseDesign() {
     QString text = withLine(exampleInputText(), "*Baustahl-Typ:", "*Baustahl-Typ:\t\t\tSchweissprofil\t");
-    return withLine(text, "*Geometrie-Baustahl:", "*Geometrie-Baustahl:\t\t400\t13.5\t13.5\t180\t180\t8.6");
+    text = withLine(text, "*Geometrie-Baustahl:", "*Geometrie-Baustahl:\t\t400\t13.5\t13.5\t180\t180\t8.6");
+    return text + "*Verbundmittel:\t\t19\t100\t450\t18\t8000\tkeine\t1\t0\n";  // the studs' ranges apply
 }
 
 // An end set by other values, worked out here from the base design:
@@ -218,7 +227,7 @@ private slots:
 
     void everyFieldHasMeaningUnitAndRange() {
         const QList<NumberEdit *> fields = window->findChildren<NumberEdit *>();
-        QCOMPARE(fields.size(), 29);
+        QCOMPARE(fields.size(), 36);
         for (NumberEdit *f : fields) {
             const QString tip = f->toolTip();
             QVERIFY2(tip.contains(u("\nEinheit: ")) && tip.contains(u("\nZulässig: ")), qPrintable(f->objectName()));
