@@ -116,7 +116,8 @@ inline constexpr int numberCount = zustand;
 // the studs transfer N_c = min(n P_Rd, N_c_f) (N), the degree eta = N_c/N_c_f,
 // its minimum eta_min and the sagging resistance M_Rd_eta (Nmm) at V_Ed that
 // the connection allows. A number the run has not got is written "-": eta
-// without a slab force, M_Rd_eta for a hogging M_Ed or beyond V_pl,Rd.
+// without a slab force, M_Rd_eta for a hogging M_Ed, beyond V_pl,Rd or for a
+// partial connection of a Class 3 or 4 section (not covered).
 namespace connection {
 enum Column { P_Rd, n, k_t, N_c_f, N_c, eta, eta_min, M_Rd_eta, columnCount };
 extern const Columns columns;
@@ -126,7 +127,8 @@ inline constexpr char missing[] = "-";
 // V_M_Teilverduebelung.txt: the sagging resistance M_Rd(eta) (Nmm) of a
 // partial connection at each shear force V (N) of V_M_beziehung.txt, its
 // closing row included; the header alone where the connection is full, the
-// moment is hogging or the input has no *Verbundmittel: line.
+// moment is hogging, the section of a partial connection is Class 3 or 4, or
+// the input has no *Verbundmittel: line.
 namespace partialInteraction {
 enum Column { V, M_Rd_eta, columnCount };
 extern const Columns columns;

@@ -165,10 +165,16 @@ bool Calculation::shearConnection() {
         // The class by the steel's own axis before any shear reduction, as
         // the section's classes are found.
         result.klasse_eta = partialConnectionClass(sectionClass_[1], steel_, momentAt(0.0).z_a);
+        // The rigid-plastic M_Rd(eta) rests on a Class 1 or 2 section
+        // (EN 1994-1-1 6.2.1.3(3)): for Class 3 or 4 the check is not
+        // covered, and no plastic resistance or curve is written for it.
+        const bool plastic = std::max(sectionClass_[1].klasse, result.klasse_eta) <= 2;
         // Never beyond the resistance of full connection at the same V.
-        if (ultimate_.made) result.M_Rd_eta = std::min(momentAt(input_.V_t).M, ultimate_.M_pl_Rd_V);
-        for (const InteractionRow &row : interactionRows_)
-            curve.emplace_back(row.V, std::min(momentAt(row.V).M, row.M_pl));
+        if (plastic && ultimate_.made)
+            result.M_Rd_eta = std::min(momentAt(input_.V_t).M, ultimate_.M_pl_Rd_V);
+        if (plastic)
+            for (const InteractionRow &row : interactionRows_)
+                curve.emplace_back(row.V, std::min(momentAt(row.V).M, row.M_pl));
     } else if (sagging && ultimate_.made) {
         result.M_Rd_eta = ultimate_.M_pl_Rd_V;
     }

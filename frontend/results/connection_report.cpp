@@ -65,9 +65,11 @@ QStringList shearConnectionReport(const RunResults &run) {
     if (mEd && *mEd < 0.0) {
         report << u("\nNegatives Moment: für die Bewehrung der Platte wird vollständige Verdübelung angenommen.");
     } else if (c.eta && *c.eta < 1.0) {
+        // Missing beyond V_pl,Rd and for a Class 3 or 4 section: no plastic state to describe.
         report << u("\nTeilverdübelung (6.2.1.3(3)): M_Rd(η)(V_Ed) = ") +
-                      (c.M_Rd_eta ? kNmText(*c.M_Rd_eta) : u("nicht ermittelt")) +
-                      u(", plastisch mit je einer Nulllinie in Platte und Stahlträger");
+                      (c.M_Rd_eta ? kNmText(*c.M_Rd_eta) +
+                                        u(", plastisch mit je einer Nulllinie in Platte und Stahlträger")
+                                  : u("nicht ermittelt"));
     } else if (c.eta) {
         report << u("\nη = 1: vollständige Verdübelung, M_Rd = M_pl,Rd(V_Ed)");
     }

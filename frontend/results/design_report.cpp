@@ -248,23 +248,35 @@ void appendShearCheck(QStringList &report, const results::RunResults &run) {
     report << (check.result == CheckResult::NotFulfilled ? u("\nQUERKRAFTVERSAGEN!") : verdictLine(check));
 }
 
+// The class a partial connection rests on, which the classification of full
+// connection does not show: the web also above the steel's own plastic axis.
+QString partialClassNote(const results::RunResults &run) {
+    const int k = run.connection().klasse_eta;
+    return k > 0 ? u("\n(Teilverdübelung: Steg auch über der Nulllinie des Stahlträgers klassifiziert → Klasse ") +
+                       QString::number(k) + ")"
+                 : QString();
+}
+
 // Which resistance the engine's bending check used, by the class of M_Ed's direction.
 QString basisLine(const results::RunResults &run) {
     const std::string &basis = run.verdicts().bending.basis;
     if (basis == results::verdict::notCoveredClass4)
-        return u("\nQuerschnittsklasse 4: wirksamer Querschnitt nicht abgedeckt – Nachweis nicht möglich");
+        return u("\nQuerschnittsklasse 4: wirksamer Querschnitt nicht abgedeckt – Nachweis nicht möglich") +
+               partialClassNote(run);
     if (basis == results::verdict::elasticClass3 || basis == results::verdict::effectiveWeb)
         return u("\nQuerschnittsklasse 3: zwei Wege zulässig, der mit der kleineren Ausnutzung gilt");
     if (basis == results::verdict::partialNotCoveredClass3)
         return u("\nQuerschnittsklasse 3 mit Teilverdübelung: nicht abgedeckt (EN 1994-1-1 6.2.1.3(3) "
-                 "verlangt Klasse 1 oder 2)");
+                 "verlangt Klasse 1 oder 2)") +
+               partialClassNote(run);
     const bool partial = basis == results::verdict::partialClass1 || basis == results::verdict::partialClass2;
     const QString klasse = basis == results::verdict::plasticClass2 || basis == results::verdict::partialClass2
                                ? QStringLiteral("2")
                                : QStringLiteral("1");
     if (partial)
         return "\nQuerschnittsklasse " + klasse +
-               u(": plastische Bemessung mit Teilverdübelung, M_Rd = M_Rd(η)(V_Ed) (6.2.1.3(3))");
+               u(": plastische Bemessung mit Teilverdübelung, M_Rd = M_Rd(η)(V_Ed) (6.2.1.3(3))") +
+               partialClassNote(run);
     return "\nQuerschnittsklasse " + klasse + u(": plastische Bemessung, M_Rd = M_pl,Rd(V_Ed)");
 }
 

@@ -52,6 +52,7 @@ ShearConnection ShearConnection::read(const std::string &runFolder, const KeyVal
     c.P_Rd_2 = output.find(key::P_Rd_2);
     c.formula = static_cast<int>(output.find(key::P_Rd_Formel).value_or(0.0));
     c.minimumRule = static_cast<int>(output.find(key::eta_min_Regel).value_or(0.0));
+    c.klasse_eta = static_cast<int>(output.find(key::klasse_eta).value_or(0.0));
     c.curve = readNumberRows(runFolder + protocol::partialInteractionFile, protocol::partialInteraction::columnCount);
     return c;
 }

@@ -19,6 +19,7 @@ struct ShearConnection {
     std::optional<double> P_Rd_1, P_Rd_2;  // N, shank and concrete (EN 1994-1-1 6.6.3.1)
     int formula = 0;                        // 1 or 2: the governing one; 0 unknown
     int minimumRule = 0;                    // protocol::MinimumDegreeRule; 0 unknown
+    int klasse_eta = 0;  // class of a partial connection's section, its web also above the steel's own axis; 0 none
     std::vector<NumberRow> curve;           // V (N), M_Rd(eta) (Nmm)
 
     static ShearConnection read(const std::string &runFolder, const KeyValues &output);
