@@ -130,7 +130,7 @@ PartialConnectionSection partialConnectionSection(const CompositeSection &sectio
                               p.z += h_a;
                               return p;
                           },
-                          slab.bars.f_sd, true});
+                          slab.bars.f_sd, false});
     for (const SteelZone &zone : steel.zoneTable())
         s.steel.push_back({[&steel, zone](double z1, double z2) {
                                const double a = std::max(z1, zone.z1), b = std::min(z2, zone.z2);

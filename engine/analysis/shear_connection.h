@@ -65,11 +65,13 @@ struct PlasticPart {
 };
 
 // The section as the partial connection sees it in sagging, in two groups
-// that each have a plastic axis of their own: the slab (concrete at f_cd in
-// compression only, net of the bars, the ribs with their width; both bar
-// layers at +-f_sd) and the steel (+-f_yd, its shear area at f_yd,red).
-// The bars stay in: N_c,f counts them, so that the state of a degree just
-// below 1 is the state of full connection.
+// that each have a plastic axis of their own: the slab (concrete at f_cd net
+// of the bars, the ribs with their width, and the bars at f_sd, all in
+// compression only) and the steel (+-f_yd, its shear area at f_yd,red).
+// EN 1994-1-1 6.2.1.3(3), Figure 6.5: the slab carries N_c as a compression
+// block just as deep as N_c needs; no bar of the slab pulls, so the slab adds
+// no bending of its own, and M_Rd(0) is M_pl,a,Rd. Just below eta = 1 this
+// stays under M_pl,Rd of full connection, where bars below the axis pull.
 struct PartialConnectionSection {
     std::vector<PlasticPart> slab, steel;
     double h_a = 0.0;  // steel height = slab underside
@@ -84,12 +86,11 @@ PartialConnectionSection partialConnectionSection(const CompositeSection &sectio
 double fullConnectionForce(const CompositeSection &section);
 
 // The state of a partial connection with the slab force N_c: the slab's
-// net compression N_c about the slab's own plastic axis (the concrete block
-// from the top just as deep as N_c needs with the bars at +-f_sd above and
-// below it), the steel's net tension N_c about the steel's own axis. N is
-// N_c where slab and steel can carry it, else the smaller of their
-// capacities (the connection is then full). M about the steel underside,
-// N = 0 overall.
+// compression N_c above the slab's own plastic axis (the concrete block from
+// the top just as deep as N_c needs, with the bars inside it), the steel's
+// net tension N_c about the steel's own axis. N is N_c where slab and steel
+// can carry it, else the smaller of their capacities. M about the steel
+// underside, N = 0 overall.
 struct PartialConnectionState {
     double N = 0.0;    // slab force carried
     double z_c = 0.0;  // plastic axis of the slab (lower edge of the concrete block)

@@ -105,7 +105,7 @@ private slots:
     }
 
     // Studs of 19 mm, f_u 450, C30/37: P_Rd = min(81.66, 83.13) kN (shank); N_c,f = f_yd A_a = 2998 kN;
-    // eta_min = 1 - (0.75 - 0.03 * 8) = 0.490. 18 studs: 1470 kN, eta = 0.490, M_Rd(eta) = 837.5 kNm
+    // eta_min = 1 - (0.75 - 0.03 * 8) = 0.490. 18 studs: 1470 kN, eta = 0.490, M_Rd(eta) = 795.6 kNm
     // (by hand); 17 studs: 1388 kN, eta = 0.463. Ribs across 50 mm, b_0 = 150, n_r = 2: k_t,max = 0.70.
     void partialConnectionInTheReportAndTheExitCode_data() {
         QTest::addColumn<int>("studs");
@@ -115,7 +115,7 @@ private slots:
         QTest::newRow("18") << 18 << "keine" << 0
                             << QStringList{u("= min(81.66 kN; 83.13 kN) = 81.66 kN, maßgebend: Dübelschaft"),
                                            u("= min(18 · 81.66 kN; 2998 kN) = 1470 kN"), u("η_min = 0.49 (gleiche"),
-                                           u("M_Ed = 400 kNm ≤ M_Rd(η)(V_Ed) = 837.5 kNm"), u("η = N_c/N_c,f = 0.4902 ≥ η_min = 0.49"),
+                                           u("M_Ed = 400 kNm ≤ M_Rd(η)(V_Ed) = 795.6 kNm"), u("η = N_c/N_c,f = 0.4902 ≥ η_min = 0.49"),
                                            u("Stahlträgers klassifiziert → Klasse 1)"),  // its axis 388.0 mm > 386.5: in the flange
                                            u("\nMINDESTVERDÜBELUNGSGRAD EINGEHALTEN!")};
         QTest::newRow("17") << 17 << "keine" << 2
