@@ -136,6 +136,7 @@ const Range b_0ForKt{"b_p", -none, incl, none, incl, "h_profilblech", incl, "", 
 const char *const ribWordMessage = "FEHLERMELDUNG: Rippen muss keine, quer oder parallel sein";
 const char *const ribsWithoutSheetingMessage =
     "FEHLERMELDUNG: Rippen quer oder parallel verlangt ein Profilblech (h_profilblech > 0)";
+const char *const wholeStudsMessage = "FEHLERMELDUNG: n muss eine ganze Zahl sein (Anzahl der Duebel)";
 const char *const sheetingWithoutRibsMessage =
     "FEHLERMELDUNG: Rippen keine verlangt eine Platte ohne Profilblech (h_profilblech = 0)";
 

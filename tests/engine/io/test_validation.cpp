@@ -413,6 +413,8 @@ TEST(Validation, StudRibsAgainstTheSheeting) {
                                  checkConnectorRibs(c.Rippen, 19, c.h_sc, c.h_p, c.b_p);
                       }),
                       c.message, c.Rippen + " " + std::to_string(c.h_p));
+    expectOutcome(run([] { return checkConnectorInput(19, 100, 450, 18.5, 8000, "keine", 1, 0); }),
+                  bounds::wholeStudsMessage, "n = 18.5");
 }
 
 TEST(ProfileRow, UsableRowsAndTheColumnOfTheFirstFault) {
