@@ -1,7 +1,6 @@
 #include "io/validation.h"
 
 #include <algorithm>
-#include <cmath>
 #include <iostream>
 #include <vector>
 
@@ -105,11 +104,9 @@ bool checkConnectorInput(double d, double h_sc, double f_u, double n, double L_e
     if (!(within(bounds::d_stud, d) && within(bounds::h_sc, h_sc, 3 * d, 0) &&
           within(bounds::f_u, f_u) && within(bounds::n_studs, n) && within(bounds::L_e, L_e)))
         return false;
-    // 18.5 studs are 18: a fraction would raise N_c = n P_Rd and the degree of connection.
-    if (n != std::floor(n)) return reject(bounds::wholeStudsMessage);
     if (!isOneOf(Rippen, protocol::input::ribWords)) return reject(bounds::ribWordMessage);
-    // Studs per rib count whole: one or two (the range 1..2 of the table, whole).
-    if (!(n_r == 1 || n_r == 2)) return reject(bounds::n_r.message);
+    // Studs per rib count whole: one or two.
+    if (!within(bounds::n_r, n_r)) return false;
     return within(bounds::t_blech, t_blech);
 }
 

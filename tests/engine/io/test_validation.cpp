@@ -414,7 +414,7 @@ TEST(Validation, StudRibsAgainstTheSheeting) {
                       }),
                       c.message, c.Rippen + " " + std::to_string(c.h_p));
     expectOutcome(run([] { return checkConnectorInput(19, 100, 450, 18.5, 8000, "keine", 1, 0); }),
-                  bounds::wholeStudsMessage, "n = 18.5");
+                  bounds::n_studs.message, "n = 18.5");
 }
 
 TEST(ProfileRow, UsableRowsAndTheColumnOfTheFirstFault) {
