@@ -133,7 +133,6 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::newRow("all passed") << "results/worked_example" << Edits() << u("alle Nachweise erfüllt")
                                     << false << u("Alle Nachweise erfüllt (maximale Ausnutzung 0.833)");
-        // η_min/η = 0.49/0.4902 just passes: not "1" (that would be the limit).
         QTest::newRow("just passed")
             << "results/worked_example" << Edits{row("gesamt\t0.9996\t1\t0.9996\terfuellt\tverduebelung")}
             << u("alle Nachweise erfüllt") << false << u("Alle Nachweise erfüllt (maximale Ausnutzung 0.9996)");

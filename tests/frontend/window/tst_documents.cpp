@@ -269,19 +269,6 @@ private slots:
         }
     }
 
-    // Unticking the partial connection or other ribs is a change of the studs' design file.
-    void studsSwitchAndRibsAreChanges() {
-        QVERIFY(writeText(path("d.txt"), exampleInputText() + "\n*Verbundmittel:\t19\t100\t450\t18\t8000\tkeine\t1\t0\n"));
-        for (bool untick : {true, false}) {
-            QVERIFY(open(*window, path("d.txt")));
-            saveAs("d.txt");
-            QVERIFY(!window->isWindowModified());
-            if (untick) checkBox(*window, "m_teilverduebelung")->setChecked(false);
-            else selector(*window, "m_duebelRippen")->setCurrentText("parallel");
-            QVERIFY(window->isWindowModified());
-        }
-    }
-
     void wrongFileLeavesEveryFieldAsItWas_data() {
         QTest::addColumn<QString>("content");
         QTest::addColumn<QString>("reason");
