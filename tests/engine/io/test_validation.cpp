@@ -413,8 +413,6 @@ TEST(Validation, StudRibsAgainstTheSheeting) {
                                  checkConnectorRibs(c.Rippen, 19, c.h_sc, c.h_p, c.b_p);
                       }),
                       c.message, c.Rippen + " " + std::to_string(c.h_p));
-    expectOutcome(run([] { return checkConnectorInput(19, 100, 450, 18.5, 8000, "keine", 1, 0); }),
-                  bounds::n_studs.message, "n = 18.5");
 }
 
 TEST(ProfileRow, UsableRowsAndTheColumnOfTheFirstFault) {
