@@ -182,7 +182,7 @@ QString csvText(const std::vector<SearchRow> &rows) {
 
 QString tableText(const std::vector<SearchRow> &rows, Series series) {
     const QStringList head{u("Profil"),      u("kg/m"),  u("Klasse"),   u("η Querkraft"), u("η Biegung"),
-                           u("η Mindestbew."), u("η Verdübelung"), u("η max"), u("Ergebnis"), u("Grund")};
+                           u("η Mindestbew."), u("η Verdüb."), u("η max"), u("Ergebnis"), u("Grund")};
     std::vector<QStringList> lines{head};
     for (const SearchRow &row : rows)
         lines.push_back({row.profile, massCell(row.kg_m), classCell(row.klasse), etaCell(row.eta_shear),
