@@ -105,8 +105,8 @@ bool checkConnectorInput(double d, double h_sc, double f_u, double n, double L_e
           within(bounds::f_u, f_u) && within(bounds::n_studs, n) && within(bounds::L_e, L_e)))
         return false;
     if (!isOneOf(Rippen, protocol::input::ribWords)) return reject(bounds::ribWordMessage);
-    // Studs per rib count whole: one or two (the range 1..2 of the table, whole).
-    if (!(n_r == 1 || n_r == 2)) return reject(bounds::n_r.message);
+    // Studs per rib count whole: one or two.
+    if (!within(bounds::n_r, n_r)) return false;
     return within(bounds::t_blech, t_blech);
 }
 

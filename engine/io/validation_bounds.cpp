@@ -40,6 +40,8 @@ bool Range::hasUpper() const { return upper != none || *upperBy != '\0'; }
 
 bool Range::contains(double x) const {
     if (!std::isfinite(x)) return false;
+    // 18.5 studs are 18: a fraction would raise N_c = n P_Rd and the degree of connection.
+    if (whole && x != std::floor(x)) return false;
     return aboveLower(x, lower, lowerIncluded) && belowUpper(x, upper, upperIncluded);
 }
 
@@ -50,7 +52,7 @@ bool Range::contains(double x, double lowerByValue, double upperByValue) const {
     return true;
 }
 
-// name, lower, incl., upper, incl., lower by, incl., upper by, incl., message
+// name, lower, incl., upper, incl., lower by, incl., upper by, incl., message[, whole]
 const Range gamma_c{"gamma_c", 0, excl, 5, incl, "", incl, "", incl,
                     "FEHLERMELDUNG: gamma_c muss zwischen 0 und 5 liegen"};
 const Range alpha_c{"alpha_c", 0, excl, 1, incl, "", incl, "", incl,
@@ -118,11 +120,11 @@ const Range h_sc{"h_sc", -none, incl, none, incl, "3 d", incl, "", incl,
 const Range f_u{"f_u", 0, excl, 500, incl, "", incl, "", incl,
                 "FEHLERMELDUNG: f_u muss zwischen 0 und 500 liegen"};
 const Range n_studs{"n", 0, incl, none, incl, "", incl, "", incl,
-                    "FEHLERMELDUNG: n darf nicht negativ sein"};
+                    "FEHLERMELDUNG: n muss eine ganze Zahl ab 0 sein", true};
 const Range L_e{"L_e", 0, excl, none, incl, "", incl, "", incl,
                 "FEHLERMELDUNG: L_e muss groesser als 0 sein"};
 const Range n_r{"n_r", 1, incl, 2, incl, "", incl, "", incl,
-                "FEHLERMELDUNG: n_r muss 1 oder 2 sein"};
+                "FEHLERMELDUNG: n_r muss 1 oder 2 sein", true};
 const Range t_blech{"t_blech", 0, incl, none, incl, "", incl, "", incl,
                     "FEHLERMELDUNG: t_blech darf nicht negativ sein"};
 const Range h_scAboveRibs{"h_sc", -none, incl, none, incl, "h_profilblech + 2 d", incl, "", incl,

@@ -22,10 +22,12 @@ struct Range {
     const char *upperBy;
     bool upperByIncluded;
     const char *message;  // the engine's FEHLERMELDUNG for a value outside
+    bool whole = false;   // a count (studs): only whole numbers lie inside
 
     bool hasLower() const;
     bool hasUpper() const;
-    // Inside the fixed ends. A value that is no finite number never is.
+    // Inside the fixed ends (and whole where the range counts). A value that
+    // is no finite number never is.
     bool contains(double x) const;
     // Inside the fixed ends and the ends set by other values.
     bool contains(double x, double lowerByValue, double upperByValue) const;
@@ -45,8 +47,8 @@ extern const Range flange1CoversWeb, flange2CoversWeb;
 // Minimum reinforcement (input file).
 extern const Range k_min, k_c, s_s;
 // Headed studs (optional line *Verbundmittel:): 16 <= d <= 25, h_sc >= 3 d,
-// 0 < f_u <= 500, n >= 0, L_e > 0, n_r 1 or 2 (a whole number, checked
-// apart), t_blech >= 0.
+// 0 < f_u <= 500, n >= 0, L_e > 0, n_r 1 or 2, t_blech >= 0; n and n_r count
+// studs and are whole.
 extern const Range d_stud, h_sc, f_u, n_studs, L_e, n_r, t_blech;
 // A stud in the ribs of sheeting stands at least 2 d above them (EN 1994-1-1
 // 6.6.5.8(1)); the reduction factors need h_sc > h_p.

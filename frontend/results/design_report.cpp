@@ -234,6 +234,14 @@ void appendStrainStates(QStringList &report, const results::RunResults &run, con
                   "\tM_el_Rd,min: " + limitText(v, key::M_min_el)
            << "\npl. Grenzmomente:  M_pl_Rd,max= " + limitText(v, key::M_max_pl) +
                   "\tM_pl_Rd,min: " + limitText(v, key::M_min_pl);
+    // With partial connection the sagging plastic moment is that of full
+    // connection; the bending check rests on M_Rd(eta), as the plot notes.
+    const results::DesignCheck &bending = run.verdicts().bending;
+    const bool partial = bending.basis == results::verdict::partialClass1 ||
+                         bending.basis == results::verdict::partialClass2;
+    if (partial && bending.R_d)
+        report << u("\nTeilverdübelung: M_pl_Rd,max nur bei vollständiger Verdübelung,")
+               << u("\nmaßgebend M_Rd(η)(V_Ed) = ") + results::kNmText(*bending.R_d);
 }
 
 // EN 1994-1-1 6.2.2.2: |V_Ed| against V_pl,Rd; a slender web buckles in shear first.

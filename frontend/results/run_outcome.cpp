@@ -61,7 +61,8 @@ QString RunOutcome::verdictLine() const {
     if (!hasVerdicts_) return "Nachweise: " + verdictsMissingText();
     if (!failures_.isEmpty()) return QString::fromUtf8("NICHT ERFÜLLT: ") + failureDetails_.join(", ");
     if (!passed_) return "Nicht alle Nachweise ermittelt: " + undetermined_.join(", ");
-    const QString maximum = maximum_ ? utilisationNumber(*maximum_) : QStringLiteral("nicht ermittelt");
+    // Just below 1 the digits that tell it from the limit, as in every check's η.
+    const QString maximum = maximum_ ? utilisationValue(*maximum_) : QStringLiteral("nicht ermittelt");
     return QString::fromUtf8("Alle Nachweise erfüllt (maximale Ausnutzung ") + maximum + ")";
 }
 

@@ -115,6 +115,7 @@ SearchRow finishedRow(const Candidate &candidate, const std::string &runFolder, 
     row.eta_shear = v.shear.eta;
     row.eta_bending = v.bending.eta;
     row.eta_minimum = v.minimum.eta;
+    row.eta_connection = v.shearConnection.eta;
     row.eta_max = v.overall.eta;
     row.result = v.overall.result;
     const results::RunOutcome outcome = results::RunOutcome::evaluate(run);
@@ -159,7 +160,7 @@ QString massCell(double kg_m) { return QString::number(kg_m, 'f', 1); }
 
 QString csvText(const std::vector<SearchRow> &rows) {
     QString text = QStringLiteral(
-        "profil,kg_m,klasse,eta_querkraft,eta_biegung,eta_mindestbewehrung,eta_max,ergebnis,grund\n");
+        "profil,kg_m,klasse,eta_querkraft,eta_biegung,eta_mindestbewehrung,eta_max,ergebnis,grund,eta_verduebelung\n");
     for (const SearchRow &row : rows) {
         const QStringList fields{
             csvField(row.profile),
@@ -172,6 +173,7 @@ QString csvText(const std::vector<SearchRow> &rows) {
             QString::fromLatin1(protocol::verdict::resultWord(row.calculated ? row.result
                                                                              : CheckResult::NotDetermined)),
             csvField(row.reason),
+            csvNumber(row.eta_connection),
         };
         text += fields.join(',') + '\n';
     }
@@ -180,11 +182,12 @@ QString csvText(const std::vector<SearchRow> &rows) {
 
 QString tableText(const std::vector<SearchRow> &rows, Series series) {
     const QStringList head{u("Profil"),      u("kg/m"),  u("Klasse"),   u("η Querkraft"), u("η Biegung"),
-                           u("η Mindestbew."), u("η max"), u("Ergebnis"), u("Grund")};
+                           u("η Mindestbew."), u("η Verdüb."), u("η max"), u("Ergebnis"), u("Grund")};
     std::vector<QStringList> lines{head};
     for (const SearchRow &row : rows)
         lines.push_back({row.profile, massCell(row.kg_m), classCell(row.klasse), etaCell(row.eta_shear),
-                         etaCell(row.eta_bending), etaCell(row.eta_minimum), etaCell(row.eta_max),
+                         etaCell(row.eta_bending), etaCell(row.eta_minimum), etaCell(row.eta_connection),
+                         etaCell(row.eta_max),
                          resultText(row), row.reason});
     // Columns as wide as their widest cell; numbers to the right.
     std::vector<int> width(head.size(), 0);
@@ -197,7 +200,7 @@ QString tableText(const std::vector<SearchRow> &rows, Series series) {
         const QStringList &line = lines[i];
         QString out = (i - 1 == lightest && lightest >= 0) ? u("> ") : u("  ");
         for (int c = 0; c < line.size(); ++c) {
-            const bool number = c >= 1 && c <= 6;
+            const bool number = c >= 1 && c <= 7;
             const QString cell = number && i > 0 ? line[c].rightJustified(width[c]) : line[c].leftJustified(width[c]);
             out += (c + 1 < line.size() ? cell + "  " : line[c]);
         }

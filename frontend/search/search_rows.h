@@ -47,7 +47,8 @@ struct SearchRow {
     bool finished = false;    // its run has ended (with results or with an error)
     bool calculated = false;  // the engine completed the run and wrote its verdicts
     std::optional<int> klasse;  // section class in the direction of M_Ed
-    std::optional<double> eta_shear, eta_bending, eta_minimum, eta_max;
+    // eta_connection: eta_min/eta of the studs, where the design has them.
+    std::optional<double> eta_shear, eta_bending, eta_minimum, eta_connection, eta_max;
     CheckResult result = CheckResult::NotDetermined;  // the "gesamt" row
     QString reason;  // the failed or undetermined checks, or the engine's error
 
@@ -75,7 +76,8 @@ QString classCell(const std::optional<int> &klasse);
 QString massCell(double kg_m);
 
 // The CSV of the rows: the header
-// profil,kg_m,klasse,eta_querkraft,eta_biegung,eta_mindestbewehrung,eta_max,ergebnis,grund
+// profil,kg_m,klasse,eta_querkraft,eta_biegung,eta_mindestbewehrung,eta_max,ergebnis,grund,eta_verduebelung
+// (the studs' column last, after the columns of earlier files)
 // and one line per row, comma-separated, numbers in the files' "%g" form with
 // the decimal point, "-" for a number not computed, ergebnis in the words of
 // Nachweise.txt, a text with a comma or a quote in quotes. UTF-8, LF.

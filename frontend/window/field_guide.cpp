@@ -28,6 +28,7 @@ struct Condition {
     bool fixedUpper = false;
     bool lowerBy = false;
     bool upperBy = false;
+    bool whole = false;
 };
 
 QList<Condition> conditionList(const bounds::Range &range, const QString &symbol, const QString &unit) {
@@ -88,6 +89,12 @@ QList<Condition> conditionList(const bounds::Range &range, const QString &symbol
         extra.upperBy = true;
         list << extra;
     }
+    if (range.whole) {
+        Condition count;
+        count.text = symbol + u(" ganzzahlig");
+        count.whole = true;
+        list << count;
+    }
     return list;
 }
 
@@ -97,6 +104,7 @@ bool belowOrAt(double x, double bound, bool included) { return included ? x <= b
 // Whether x keeps the ends a condition states; an end set by values that are
 // not known yet is kept.
 bool keeps(const Condition &c, const bounds::Range &range, double x, double lowerByValue, double upperByValue) {
+    if (c.whole && x != std::floor(x)) return false;
     if (c.fixedLower && !aboveOrAt(x, range.lower, range.lowerIncluded)) return false;
     if (c.fixedUpper && !belowOrAt(x, range.upper, range.upperIncluded)) return false;
     if (c.lowerBy && std::isfinite(lowerByValue) && !aboveOrAt(x, lowerByValue, range.lowerByIncluded))

@@ -15,15 +15,20 @@
 #include "widgets/numberedit.h"
 #include "window/mainwindow.h"
 #include "window/run_status.h"
+#include "window/shear_connector_group.h"
 #include "window/window_actions.h"
 
 // Everything of the form that is saved, as one text.
 QString MainWindow::formStand() const {
     QStringList stand;
     for (const NumberEdit *feld : m_eingabeFelder) stand << feld->text();
-    for (const QComboBox *auswahl : {m_betonForce, m_bewehrungKlasse, m_baustahlProfiltyp, m_baustahlProfilname})
+    // The studs' switch and ribs belong to the saved design as well: without
+    // them, unticking "Teilverdübelung berücksichtigen" or another choice of
+    // ribs would be no change to save, and a run of it would name the file.
+    for (const QComboBox *auswahl : {m_betonForce, m_bewehrungKlasse, m_baustahlProfiltyp, m_baustahlProfilname,
+                                     m_verbundmittel->ribSelector()})
         stand << auswahl->currentText();
-    for (const QCheckBox *schalter : {m_betonBruchdehnung, m_bewehrungVerfestigung})
+    for (const QCheckBox *schalter : {m_betonBruchdehnung, m_bewehrungVerfestigung, m_verbundmittel->checkBox()})
         stand << (schalter->isChecked() ? "1" : "0");
     return stand.join(QChar('\n'));
 }

@@ -17,7 +17,7 @@ namespace {
 
 QString u(const char *text) { return QString::fromUtf8(text); }
 
-enum Column { Profil, Masse, Klasse, EtaV, EtaM, EtaMin, EtaMax, Ergebnis, Grund, ColumnCount };
+enum Column { Profil, Masse, Klasse, EtaV, EtaM, EtaMin, EtaVerd, EtaMax, Ergebnis, Grund, ColumnCount };
 
 const QColor failingText(130, 130, 130);
 const QColor lightestBackground(205, 237, 205);
@@ -36,7 +36,8 @@ ProfileSearchDialog::ProfileSearchDialog(const design::Design &design, const QSt
 
     table_ = new QTableWidget(0, ColumnCount);
     table_->setHorizontalHeaderLabels({u("Profil"), u("kg/m"), u("Klasse"), u("η Querkraft"), u("η Biegung"),
-                                       u("η Mindestbew."), u("η max"), u("Ergebnis"), u("Grund")});
+                                       u("η Mindestbew."), u("η Verdüb."), u("η max"), u("Ergebnis"), u("Grund")});
+    table_->horizontalHeaderItem(EtaVerd)->setToolTip(u("η_min/η der Teilverdübelung (ohne Dübel: –)"));
     table_->horizontalHeaderItem(Klasse)->setToolTip(u("Querschnittsklasse in Richtung von M_Ed (GZT)"));
     table_->horizontalHeaderItem(EtaMax)->setToolTip(u("größte Ausnutzung aller Nachweise"));
     table_->verticalHeader()->hide();
@@ -68,7 +69,8 @@ ProfileSearchDialog::ProfileSearchDialog(const design::Design &design, const QSt
     layout->addLayout(top);
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);
-    resize(1100, 600);
+    // Wide enough for every reason on a 1280 px screen.
+    resize(1240, 600);
 
     connect(series_, QOverload<int>::of(&QComboBox::activated), this, &ProfileSearchDialog::startSearch);
     connect(stop_, &QPushButton::clicked, &search_, &ProfileSearch::cancel);
@@ -116,6 +118,7 @@ void ProfileSearchDialog::showRow(int index) {
         row.finished ? profilesearch::etaCell(row.eta_shear) : QString(),
         row.finished ? profilesearch::etaCell(row.eta_bending) : QString(),
         row.finished ? profilesearch::etaCell(row.eta_minimum) : QString(),
+        row.finished ? profilesearch::etaCell(row.eta_connection) : QString(),
         row.finished ? profilesearch::etaCell(row.eta_max) : QString(),
         profilesearch::resultText(row),
         row.reason,

@@ -117,7 +117,8 @@ private slots:
                                            u("= min(18 · 81.66 kN; 2998 kN) = 1470 kN"), u("η_min = 0.49 (gleiche"),
                                            u("M_Ed = 400 kNm ≤ M_Rd(η)(V_Ed) = 795.6 kNm"), u("η = N_c/N_c,f = 0.4902 ≥ η_min = 0.49"),
                                            u("Stahlträgers klassifiziert → Klasse 1)"),  // its axis 388.0 mm > 386.5: in the flange
-                                           u("\nMINDESTVERDÜBELUNGSGRAD EINGEHALTEN!")};
+                                           u("\nMINDESTVERDÜBELUNGSGRAD EINGEHALTEN!"), u("maximale Ausnutzung 0.9996)"),
+                                           u("vollständiger Verdübelung,\nmaßgebend M_Rd(η)(V_Ed) = 795.6 kNm\n")};
         QTest::newRow("17") << 17 << "keine" << 2
                             << QStringList{u("= 1388 kN"), u("η = N_c/N_c,f = 0.463 < η_min = 0.49"),
                                            u("NICHT ERFÜLLT: Mindestverdübelungsgrad nicht eingehalten")};

@@ -166,7 +166,7 @@ private slots:
         QCOMPARE(folderNames(memory), QStringList());
         const QStringList csv = formdriver::readText(csvPath).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(csv.size(), 25);
-        QCOMPARE(csv.first(), "profil,kg_m,klasse,eta_querkraft,eta_biegung,eta_mindestbewehrung,eta_max,ergebnis,grund");
+        QCOMPARE(csv.first(), "profil,kg_m,klasse,eta_querkraft,eta_biegung,eta_mindestbewehrung,eta_max,ergebnis,grund,eta_verduebelung");
         for (const QString &line : csv.mid(1)) QCOMPARE(line.split(',').value(7), "nicht_erfuellt");
 
         ProfileSearchDialog dialog(designOf(formdriver::readText(file)), "HEM300");
@@ -186,6 +186,11 @@ private slots:
         const QStringList csv = formdriver::readText(csvPath).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(csv.size(), 19);
         for (const QString &line : csv.mid(1)) QVERIFY2(line.contains(QString::fromUtf8("Mindestverdübelungsgrad")), qPrintable(line));
+        // 18 studs: each profile's largest η stands in its own column too (IPE330: 0.741 of the studs).
+        formdriver::writeText(file, formdriver::exampleInputText() + "*Verbundmittel:\t19\t100\t450\t18\t8000\tkeine\t1\t0\n");
+        QCOMPARE(headless({file, "--series", "IPE", "--csv", csvPath}), 0);
+        for (const QString &l : formdriver::readText(csvPath).split('\n', Qt::SkipEmptyParts).mid(1))
+            QVERIFY2(l.split(',').count(l.section(',', 6, 6)) == 2, qPrintable(l));
     }
 
     // Rows lightest first as "name:state" (p passed, f failed, o open): the
@@ -222,7 +227,7 @@ private slots:
         row.reason = QString::fromUtf8("Querkraftversagen, \"Biegung\" nicht erfüllt");
         QCOMPARE(profilesearch::csvText({row}).split('\n').value(1),
                  QString::fromUtf8("HEA200,42.25,-,1.5,-,-,-,nicht_erfuellt,"
-                                   "\"Querkraftversagen, \"\"Biegung\"\" nicht erfüllt\""));
+                                   "\"Querkraftversagen, \"\"Biegung\"\" nicht erfüllt\",-"));
     }
 
     // "Abbrechen" stops the engines at once and removes the temporary folder.

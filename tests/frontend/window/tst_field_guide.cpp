@@ -277,6 +277,7 @@ private slots:
                 if (!end.included)
                     QTest::newRow(qPrintable(tag + "inside")) << i << numberText(end.bound - end.side * step) << true;
             }
+            if (r.whole) QTest::newRow(qPrintable(QString("%1 %2 fraction").arg(i).arg(r.name))) << i << "1.5" << false;
         }
     }
 

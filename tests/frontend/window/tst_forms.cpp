@@ -366,6 +366,11 @@ void TestForms::neuShowsTheExampleAsANewDesign() {
         }
         QCOMPARE(selector(*m_window, "m_betonForce")->currentText(), withExample ? "C30/37" : "C50/60");
     }
+    // The studs' ribs and switch are changes of the design as well.
+    selector(*m_window, "m_duebelRippen")->setCurrentText("quer");
+    QVERIFY(m_window->isWindowModified() && invoke(*m_window, "neuClicked") && !m_window->isWindowModified());
+    checkBox(*m_window, "m_teilverduebelung")->setChecked(true);
+    QVERIFY(m_window->isWindowModified());
 }
 
 // σ_s follows f_sk only while it has not been typed, and only a number.
