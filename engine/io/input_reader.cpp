@@ -120,6 +120,8 @@ bool readKeywordLine(Line key, std::istream &line, DesignInput &in) {
         if (!checkConnectorInput(c.d, c.h_sc, c.f_u, c.n, c.L_e, c.Rippen, c.n_r, c.t_blech))
             return false;
         c.present = true;
+        // A typed "-0" is no number of studs or sheet thickness to print: count it as 0.
+        c.n += 0.0, c.t_blech += 0.0;
         out << keywordOf(key) << std::endl;
         out << "d : " << c.d << " [mm]\t" << "h_sc : " << c.h_sc << " [mm]\t" << "f_u : " << c.f_u
             << " [N/mm^2]\t" << "n : " << c.n << " [-]\t" << "L_e : " << c.L_e << " [mm]\t"

@@ -159,3 +159,12 @@ TEST(ShearConnection, WithoutStudsOrWithFullConnectionNothingElseChanges) {
         with.erase(changed), without.erase(changed);
     EXPECT_EQ(with, without);
 }
+
+// "-0" studs are none: no "-0" in the files (N_c = 0, eta = 0, R_d of the degree's row).
+TEST(ShearConnection, MinusZeroStudsAreNone) {
+    testsupport::TempFolder work;
+    const auto run = testsupport::runInProcess(work, testsupport::exampleInput() +
+                                                         "*Verbundmittel:\t19\t100\t450\t-0\t8000\tkeine\t1\t-0\n");
+    for (const char *file : {"Verduebelung.txt", "Nachweise.txt", "output.txt"})
+        EXPECT_EQ(testsupport::readFile(run.runFolder + file).find("-0\t"), std::string::npos) << file;
+}
