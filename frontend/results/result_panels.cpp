@@ -173,7 +173,8 @@ CheckPanel buildCheckPanel(const results::RunResults &run) {
     if (calculated && run.connection().present) {
         const auto connection = check(results::connectionText(run));
         panel.lines.append({u("Verdübelung (EN 1994-1-1 6.6.1.2)"), checkHeading});
-        panel.lines.append({connection.first, checkLineWide});
+        // Without a degree (hogging) only the verdict: no empty line above it.
+        if (!connection.first.isEmpty()) panel.lines.append({connection.first, checkLineWide});
         panel.lines.append({connection.second, checkLine});
     }
     const results::RunOutcome outcome = results::RunOutcome::evaluate(run);

@@ -159,6 +159,21 @@ private slots:
         QCOMPARE(fixtures::zerosShownAsValues(texts(panel.lines).join('\n')), QStringList());
     }
 
+    // Regression: in hogging the degree of connection has no line of its own; the panel
+    // showed an empty line between the heading and the verdict.
+    void hoggingConnectionShowsOnlyItsVerdict() {
+        QTemporaryDir dir;
+        const fixtures::Edits edits{{"Verduebelung.txt", "",
+                                     "P_Rd\tn\tk_t\tN_c_f\tN_c\teta\teta_min\tM_Rd_eta\n"
+                                     "81656.3\t18\t1\t2.99846e+06\t1.46981e+06\t0.49019\t0.49\t-"},
+                                    verdictRow("verduebelung\t-\t-\t-\tnicht_massgebend\tStuetzmoment_vollstaendige_Verduebelung")};
+        const QStringList shown =
+            texts(buildCheckPanel(results::RunResults::read(fixtures::editedRun(dir, "results/class3_hogging", edits))).lines);
+        const int heading = shown.indexOf(u("Verdübelung (EN 1994-1-1 6.6.1.2)"));
+        QVERIFY(heading > 0);
+        QVERIFY(shown.value(heading + 1).startsWith(u("nicht maßgebend (negatives Moment")));
+    }
+
     // Regression: a "<" in a red verdict was taken for the start of a tag,
     // and the label showed only "MEd= -250 kNm".
     void redVerdictShowsItsComparisonSigns() {
