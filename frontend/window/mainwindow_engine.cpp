@@ -119,8 +119,11 @@ void MainWindow::processOutput() {
     const EngineChunk chunk = process->takeOutput();
     appendParagraph(m_konsole, chunk.errorText);
     appendParagraph(m_konsole, chunk.outputText);
-    if (!chunk.report.errorLines.isEmpty())
+    if (!chunk.report.errorLines.isEmpty()) {
+        // The status bar keeps the reason after the message box is closed.
+        m_runStatus->showOutcome(RunStatus::refusedText(chunk.report.errorLines.first()));
         showCritical("Fehler", chunk.report.errorLines.join(QLatin1Char('\n')));
+    }
     // Missing minimum reinforcement: the engine goes on and finishes the run;
     // the warning waits for its results and then names their numbers.
     m_pendingWarnings << chunk.report.warningLines;

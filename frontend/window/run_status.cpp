@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QStatusBar>
 
+#include "protocol/console_lines.h"
+
 RunStatus::RunStatus(QStatusBar *bar) : QObject(bar), label_(new QLabel) {
     label_->setObjectName("ergebnisStatus");
     label_->setTextFormat(Qt::PlainText);
@@ -31,6 +33,13 @@ QString RunStatus::text() const { return label_->text(); }
 QString RunStatus::changedText(const QString &outcome) {
     return outcome + QString::fromUtf8(" – gilt für die berechneten Eingaben; die Eingaben wurden seither "
                                        "geändert (neu berechnen: F5)");
+}
+
+QString RunStatus::refusedText(const QString &errorLine) {
+    QString reason = errorLine.trimmed();
+    const QString marker = QString::fromUtf8(protocol::errorMarker);
+    if (reason.startsWith(marker)) reason = reason.mid(marker.size()).trimmed();
+    return QString::fromUtf8("Berechnung abgebrochen: ") + reason;
 }
 
 void RunStatus::update() {

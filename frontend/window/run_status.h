@@ -27,6 +27,8 @@ public:
 
     // The outcome with the remark that the form was changed since.
     static QString changedText(const QString &outcome);
+    // The status of a run the engine refused: its first message, without the marker.
+    static QString refusedText(const QString &errorLine);
 
 private:
     void update();

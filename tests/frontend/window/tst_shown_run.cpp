@@ -211,6 +211,7 @@ private slots:
             probe.startButton()->click();
             QVERIFY(probe.waitForEngineEnd());
             QVERIFY(window.messageLog().contains("FEHLERMELDUNG: Eingabe abgewiesen"));
+            QVERIFY(probe.statusMessage().endsWith("Berechnung abgebrochen: Eingabe abgewiesen"));
             QCOMPARE(probe.runFolder(), (own.path() + "/2/").toStdString());
 
             // The form as calculated for the run shown, saved: the report of
