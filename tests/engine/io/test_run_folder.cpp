@@ -23,23 +23,14 @@ std::string find(const TempFolder &work, bool *ok) {
 }
 }  // namespace
 
-TEST(RunFolder, LargestNumberedFolderWins) {
-    TempFolder work;
-    for (const char *name : {"1", "2", "10", "abc", "7a", "a7", ".11"})
-        fs::create_directory(work.path() + name);
-    testsupport::writeFile(work.path() + "99", "not empty");  // a file with size is no folder
-    bool ok = false;
-    EXPECT_EQ(find(work, &ok), work.path() + "10");
-    EXPECT_TRUE(ok);
-}
-
-TEST(RunFolder, FolderIsAddressedByItsNameAsItStandsOnDisk) {
-    // The largest number wins; the path keeps the name's own digits. Of two
-    // names for one number the shorter, then the first in byte order, wins.
+TEST(RunFolder, LargestNumberedFolderWinsByItsNameAsItStandsOnDisk) {
+    // The largest number wins; the path keeps the name's own digits. Of two names for one number
+    // the shorter, then the first in byte order, wins. Names not all digits and a file "99" do not count.
     const struct {
         std::vector<std::string> folders;
         std::string expected;
     } cases[] = {
+        {{"1", "2", "10", "abc", "7a", "a7", ".11"}, "10"},
         {{"007"}, "007"},
         {{"007", "8"}, "8"},
         {{"3", "007", "12", "0013"}, "0013"},
@@ -51,6 +42,7 @@ TEST(RunFolder, FolderIsAddressedByItsNameAsItStandsOnDisk) {
     for (const auto &c : cases) {
         TempFolder work;
         for (const std::string &name : c.folders) fs::create_directory(work.path() + name);
+        testsupport::writeFile(work.path() + "99", "not empty");  // a file with size is no folder
         bool ok = false;
         EXPECT_EQ(find(work, &ok), work.path() + c.expected) << c.expected;
         EXPECT_TRUE(ok);
@@ -64,30 +56,18 @@ TEST(EngineRun, RunFolderWithLeadingZerosReceivesTheResults) {
     EXPECT_EQ(run.err, "Berechnung wurde erfolgreich abgeschlossen\n");
     EXPECT_NE(run.out.find("Aktuelles Verzeichnis: " + work.path() + "007\n"), std::string::npos);
     EXPECT_FALSE(fs::exists(work.path() + "7"));
-    EXPECT_EQ(testsupport::readLines(run.runFolder + "Tragfaehigkeitkeit/spannung_ohne_ts/output.txt")
-                  .size(),
-              2u);
+    EXPECT_EQ(testsupport::readLines(run.runFolder + "Tragfaehigkeitkeit/spannung_ohne_ts/output.txt").size(), 2u);
 }
 
-TEST(RunFolder, NoUsableFolderIsReported) {
+TEST(EngineRun, NoUsableRunFolderIsReportedWithExitCodeZeroAndNoFiles) {
     TempFolder work;
     testsupport::writeFile(work.path() + "5", "x");
     fs::create_directory(work.path() + ".3");
-    DesignInput in;
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(findRunFolder(in, work.path()));
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "FEHLERMELDUNG: kein gueltiger Ordner im Verzeichniss " + work.path() +
-                  " vorhanden \n");
-}
-
-TEST(EngineRun, NoRunFolderEndsWithExitCodeZeroAndNoFiles) {
-    TempFolder work;
     fs::create_directory(work.path() + "abc");
-    EXPECT_EQ(testsupport::startEngine(STALVORA_EXE, work.path(), work.path() + "out",
-                                       work.path() + "err"),
-              0);
-    EXPECT_NE(testsupport::readFile(work.path() + "err").find("kein gueltiger Ordner"), std::string::npos);
+    EXPECT_EQ(testsupport::startEngine(STALVORA_EXE, work.path(), work.path() + "out", work.path() + "err"), 0);
+    EXPECT_NE(testsupport::readFile(work.path() + "err")
+                  .find("FEHLERMELDUNG: kein gueltiger Ordner im Verzeichniss " + work.path() + " vorhanden \n"),
+              std::string::npos);
     EXPECT_FALSE(fs::exists(work.path() + "abc/output.txt"));
 }
 

@@ -32,45 +32,25 @@ private:
     }
 
 private slots:
-    void numberRowsSkipHeaderTextAndShortLines() {
+    // The leading numbers of a row: header, text and empty lines, short rows and rows with nan or
+    // inf do not count; numbers beyond those asked for and a text column after them are ignored.
+    void numberRowsTakeTheLeadingNumbers() {
         const std::string path = write("state.txt",
                                        "M\tV\tkappa\tZ_na\tEI_i\n"
                                        "\n"
                                        "1.5e+08\t60000\t0.00051234\t398.765\t2.92774e+14\t355\n"
                                        "Querschnittsversagen \n"
-                                       "1\t2\t3\t4\n"
-                                       "2.5e+008\t-8e-005\t1\t2\t3\n");
+                                       "1\t2\t3\t4\n1\t2\tnan\t4\t5\n1\t2\tinf\t4\t5\n"
+                                       "2.5e+008\t-8e-005\t1\t2\t3\n"  // three-digit exponents as some runtimes write them
+                                       "0\t13.5\t6.75\t1.8\t1.7\t355\t355\tnel\n");
         const std::vector<NumberRow> rows = results::readNumberRows(path, 5);
-        QCOMPARE(rows.size(), std::size_t(2));
-        // Six numbers in the file, five requested: the sixth is ignored.
+        QCOMPARE(rows.size(), std::size_t(3));
         QCOMPARE(rows[0], (NumberRow{1.5e8, 60000.0, 0.00051234, 398.765, 2.92774e14}));
-        // Three-digit exponents as some runtimes write them.
         QCOMPARE(rows[1], (NumberRow{2.5e8, -8e-5, 1.0, 2.0, 3.0}));
+        QCOMPARE(rows[2], (NumberRow{0.0, 13.5, 6.75, 1.8, 1.7}));
         // Asking for six numbers drops the row that holds only five.
-        QCOMPARE(results::readNumberRows(path, 6).size(), std::size_t(1));
-    }
-
-    void numberRowsTakeLeadingNumbersOfStressRows() {
-        const std::string path = write("spannung_a.txt",
-                                       "Z_u\tZ_o\tZ_s\te_u\te_o\ts_u\ts_o\tA\tI\tN\tM\tzustand\n"
-                                       "0\t13.5\t6.75\t1.8\t1.7\t355\t355\t2430\t36905\t862650\t5.8e+06\tnel\n");
-        const std::vector<NumberRow> rows = results::readNumberRows(path, 7);
-        QCOMPARE(rows.size(), std::size_t(1));
-        QCOMPARE(rows[0], (NumberRow{0.0, 13.5, 6.75, 1.8, 1.7, 355.0, 355.0}));
-    }
-
-    void nonFiniteNumbersDoNotCount() {
-        const std::string path = write("nan.txt", "1\t2\tnan\t4\t5\n1\t2\tinf\t4\t5\n");
-        QVERIFY(results::readNumberRows(path, 5).empty());
-    }
-
-    void missingFileReadsAsEmpty() {
-        QVERIFY(results::readNumberRows(dir.filePath("none.txt").toStdString(), 3).empty());
-        const results::KeyValues values =
-            results::KeyValues::read(dir.filePath("none.txt").toStdString());
-        QCOMPARE(values.value("V_pl_Rd"), 0.0);
-        QVERIFY(!results::hasLineStartingWith(dir.filePath("none.txt").toStdString(),
-                                              "Querschnittsversagen"));
+        QCOMPARE(results::readNumberRows(path, 6).size(), std::size_t(2));
+        QVERIFY(results::hasLineStartingWith(path, "Querschnittsversagen"));
     }
 
     void keyValuesKeepLastOccurrenceAndSkipHeadings() {
@@ -92,58 +72,31 @@ private slots:
         QCOMPARE(values.value("m_ed_t"), 0.0);
         QCOMPARE(values.value("M_Ed"), 0.0);
         QCOMPARE(values.value("*Grenzmomente"), 0.0);
+        QVERIFY(!results::hasLineStartingWith(path, "Querschnittsversagen"));
     }
 
     // A label written with 0 is a value; a label never written is missing,
-    // although value() reads both as 0.
+    // although value() reads both as 0. A missing file is empty.
     void missingLabelIsToldFromWrittenZero() {
         const std::string path = write("zero.txt", "\n*Mindestbewehrung\nA_s,min\t0\nA_svor\t-0\n");
         const results::KeyValues values = results::KeyValues::read(path);
-        QVERIFY(values.has("A_s,min"));
         QCOMPARE(values.find("A_s,min"), std::optional<double>(0.0));
         QCOMPARE(values.find("A_svor"), std::optional<double>(-0.0));
-        QVERIFY(!values.has("M_max_pl"));
-        QVERIFY(!values.find("M_max_pl").has_value());
+        QVERIFY(values.has("A_s,min") && !values.has("M_max_pl") && !values.find("M_max_pl").has_value());
         QCOMPARE(values.value("M_max_pl"), 0.0);
         QVERIFY(!values.empty());
-        QVERIFY(results::KeyValues::read(dir.filePath("none.txt").toStdString()).empty());
+        const std::string none = dir.filePath("none.txt").toStdString();
+        QVERIFY(results::KeyValues::read(none).empty() && results::readNumberRows(none, 3).empty());
+        QVERIFY(!results::hasLineStartingWith(none, "Querschnittsversagen"));
     }
 
-    void failureLineIsFoundByItsFirstWord() {
-        const std::string failed = write("failed.txt", "Querschnittsversagen \n");
-        const std::string header = write("header.txt", "M\tV\tkappa\tZ_na\tEI_i\tfyd_red\n"
-                                                       "1\t2\t3\t4\t5\t6\n");
-        QVERIFY(results::hasLineStartingWith(failed, "Querschnittsversagen"));
-        QVERIFY(!results::hasLineStartingWith(header, "Querschnittsversagen"));
-    }
-
-    void stateFolderPieces_data() {
-        QTest::addColumn<int>("limitState");
-        QTest::addColumn<int>("withTs");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("GZG ohne TS") << 0 << 0 << "run/Gebrauchstauglichkeit/spannung_ohne_ts/";
-        QTest::newRow("GZG mit TS") << 0 << 1 << "run/Gebrauchstauglichkeit/spannung_mit_ts/";
-        QTest::newRow("GZT") << 1 << 0 << "run/Tragfaehigkeitkeit/spannung_ohne_ts/";
-        QTest::newRow("other values") << 2 << -1 << "run/";
-    }
     void stateFolderPieces() {
-        QFETCH(int, limitState);
-        QFETCH(int, withTs);
-        QFETCH(QString, expected);
-        QCOMPARE(QString::fromStdString(results::stateFolder("run/", limitState, withTs)), expected);
-    }
-
-    void workedExampleFixtureParses() {
-        const std::string run = fixtures::folder("results/worked_example");
-        const results::KeyValues values = results::KeyValues::read(run + protocol::outputFile);
-        QCOMPARE(values.value("M_Ed_t"), 2.5e8);
-        QCOMPARE(values.value("V_Ed_t"), -80000.0);
-        QCOMPARE(values.value("M_max_el"), 2e8);
-        QCOMPARE(values.value("M_max_pl"), 3e8);
-        QCOMPARE(values.value("V_pl_Rd"), 5e5);
-        const auto gzt = results::readNumberRows(results::stateFolder(run, 1, 0) + "output.txt", 6);
-        QCOMPARE(gzt.size(), std::size_t(1));
-        QCOMPARE(gzt[0][5], 310.5);
+        const std::tuple<int, int, const char *> cases[] = {{0, 0, "run/Gebrauchstauglichkeit/spannung_ohne_ts/"},
+                                                            {0, 1, "run/Gebrauchstauglichkeit/spannung_mit_ts/"},
+                                                            {1, 0, "run/Tragfaehigkeitkeit/spannung_ohne_ts/"},
+                                                            {2, -1, "run/"}};  // other values
+        for (const auto &[limitState, withTs, expected] : cases)
+            QCOMPARE(QString::fromStdString(results::stateFolder("run/", limitState, withTs)), QString(expected));
     }
 
     // The engine calculates the example in a named run folder; every file the
