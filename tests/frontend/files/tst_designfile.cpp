@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -53,10 +52,7 @@ class DesignFileTest : public QObject {
     QTemporaryDir temp;
 
 private slots:
-    void initTestCase() {
-        QVERIFY(temp.isValid());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, temp.filePath("settings"));
-    }
+    void initTestCase() { QVERIFY(temp.isValid()); }
 
     // The shipped example, read into the model and written again, gives the
     // same bytes; its actions are 400 kNm = 4e8 Nmm and 300 kN = 3e5 N.

@@ -206,8 +206,7 @@ private slots:
         QFETCH(QStringList, states);
         std::vector<profilesearch::SearchRow> rows(states.size());
         for (int i = 0; i < states.size(); ++i) {
-            rows[i].finished = states[i] != "o";
-            rows[i].calculated = rows[i].finished;
+            rows[i].finished = rows[i].calculated = states[i] != "o";
             rows[i].result = states[i] == "p" ? results::CheckResult::Fulfilled : results::CheckResult::NotFulfilled;
             rows[i].kg_m = 10.0 * (i + 1);
         }
