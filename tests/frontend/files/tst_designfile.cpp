@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -51,7 +52,10 @@ class DesignFileTest : public QObject {
     QTemporaryDir temp;
 
 private slots:
-    void initTestCase() { QVERIFY(temp.isValid()); }
+    void initTestCase() {
+        QVERIFY(temp.isValid());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, temp.filePath("settings"));
+    }
 
     // The shipped example, read into the model and written again, gives the
     // same bytes; its actions are 400 kNm = 4e8 Nmm and 300 kN = 3e5 N.
@@ -325,6 +329,13 @@ private slots:
         QFETCH(QString, added);
         QFETCH(QStringList, after);
         QCOMPARE(recentfiles::withFileInFront(before, added), after);
+    }
+
+    // Through the settings (the window's tests show the list): a removed file leaves only itself out.
+    void recentFilesAreStoredInTheSettings() {
+        for (const char *name : {"plan1.txt", "plan2.txt", "plan3.txt"}) recentfiles::add(temp.filePath(name));
+        recentfiles::remove(temp.filePath("plan2.txt"));
+        QCOMPARE(recentfiles::files(), (QStringList{temp.filePath("plan3.txt"), temp.filePath("plan1.txt")}));
     }
 };
 
