@@ -81,6 +81,7 @@ private slots:
         qputenv("STALVORA_WORK_DIR", work.toLocal8Bit());
         // The search's temporary folder goes here, where the test can see it.
         qputenv("XDG_RUNTIME_DIR", memory.toLocal8Bit());
+        formdriver::writeText(temp.filePath("beispiel.txt"), formdriver::exampleInputText());
     }
 
     // EN 10365 catalogue masses (kg/m, three significant digits).
@@ -143,14 +144,11 @@ private slots:
             if (i <= lightest) QCOMPARE(passed, i == lightest);
             if (i + 1 < lightest) continue;
             const QStringList fields = csv[i + 1].split(',');
-            QCOMPARE(fields[3], printedRow(run.runFolder, "querkraft").value(3));
-            QCOMPARE(fields[4], printedRow(run.runFolder, "biegung").value(3));
-            QCOMPARE(fields[5], printedRow(run.runFolder, "mindestbewehrung").value(3));
-            QCOMPARE(fields[6], printedRow(run.runFolder, "gesamt").value(3));
+            const char *checks[] = {"querkraft", "biegung", "mindestbewehrung", "gesamt"};  // eta in columns 3 to 6
+            for (int c = 0; c < 4; ++c) QCOMPARE(fields[3 + c], printedRow(run.runFolder, checks[c]).value(3));
             QCOMPARE(fields[7], printedRow(run.runFolder, "gesamt").value(4));
         }
         QString out;
-        formdriver::writeText(temp.filePath("beispiel.txt"), formdriver::exampleInputText());
         QCOMPARE(headless({temp.filePath("beispiel.txt"), "--series", "IPE"}, &out), 0);
         QVERIFY(out.contains(profilesearch::lightestText(rows)));
     }
@@ -208,8 +206,7 @@ private slots:
         QFETCH(QStringList, states);
         std::vector<profilesearch::SearchRow> rows(states.size());
         for (int i = 0; i < states.size(); ++i) {
-            rows[i].finished = states[i] != "o";
-            rows[i].calculated = rows[i].finished;
+            rows[i].finished = rows[i].calculated = states[i] != "o";
             rows[i].result = states[i] == "p" ? results::CheckResult::Fulfilled : results::CheckResult::NotFulfilled;
             rows[i].kg_m = 10.0 * (i + 1);
         }
@@ -255,7 +252,6 @@ private slots:
     }
     void commandLineErrors() {
         QFETCH(QStringList, arguments);
-        formdriver::writeText(temp.filePath("beispiel.txt"), formdriver::exampleInputText());
         designFile("flach.txt", "*Geometrie-Beton:", "*Geometrie-Beton:\t5\t2000\t0\t0");
         for (QString &argument : arguments)
             if (argument.endsWith(".txt") || argument.endsWith(".csv")) argument = temp.filePath(argument);

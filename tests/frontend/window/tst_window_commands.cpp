@@ -21,11 +21,6 @@ using namespace formdriver;
 
 namespace {
 
-QByteArray bytes(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A line edit under the X11 key bindings claims Ctrl+E ("end of line")
 // before any shortcut, the off-screen platform's does not: a field made to
 // claim it as on a Linux desktop.
@@ -77,7 +72,7 @@ private slots:
     void newDesignNeverOverwritesTheFileOpenedBefore() {
         QVERIFY(writeText(path("plan.txt"), withLine(exampleInputText(), "*Eigenschaften-Baustahl:",
                                                      "*Eigenschaften-Baustahl:\t235\t1.1")));
-        const QByteArray before = bytes(path("plan.txt"));
+        const QString before = readText(path("plan.txt"));
         chosen = QStringList{path("plan.txt")};
         QVERIFY(invoke(*window, "oeffnenClicked"));
         QCOMPARE(field(*window, "m_baustahlForce")->text(), QString("235"));
@@ -90,7 +85,7 @@ private slots:
         chosen = QStringList{path("neu.txt")};
         typeIn("m_betonGamma", Qt::Key_S);
         QCOMPARE(dialogs, 2);
-        QCOMPARE(bytes(path("plan.txt")), before);
+        QCOMPARE(readText(path("plan.txt")), before);
         QVERIFY(readText(path("neu.txt")).contains("*Eigenschaften-Baustahl:\t355\t1\n"));
     }
 
