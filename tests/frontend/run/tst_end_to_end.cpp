@@ -133,7 +133,6 @@ private slots:
             QVERIFY2(showsRounded(shown[4], u("ϰ = "), row[2] * 1000.0, 3, u(" [‰/m]")), qPrintable(shown[4]));
             QVERIFY2(showsRounded(shown[5], "Nulllinie: Z = ", row[3], 4, " [mm]"), qPrintable(shown[5]));
             QVERIFY2(showsRounded(shown[7], "EIi = ", row[4] / 1e9, 4, u(" [kNm²]")), qPrintable(shown[7]));
-            // The report's line of the state with the panel's numbers.
             const QString actions = state.panel == Panel::Gzt ? "300 kN \tM_Ed = 400" : "150 kN \tM_Ed = 200";
             QVERIFY2(report.contains(QString("DEHNUNGSVERTEILUNG IM ") + state.heading + ":\nunter: V_Ed= " + actions +
                                      u(" kNm :\nϰ= ") + shown[4].section(' ', 2, 2) + u(" ‰/m\tZ_na= ") +
@@ -155,8 +154,7 @@ private slots:
                  u("Querschnittsklasse 1 bei positivem Moment (Obergurt 1, Steg 1) – Nachweis plastisch"));
         QCOMPARE(check.at(BendingVerdictRow), u("NACHWEIS ERFÜLLT"));
 
-        // Report: input echoed by the engine, the checks; the head: the
-        // project (not filled in), the design file, the time.
+        // Report: the head (project not filled in), the input echoed by the engine, the checks.
         QVERIFY(report.startsWith(u("\t\t    BEMESSUNGSPROTOKOLL\n\nProjekt:                  nicht angegeben\n")));
         QVERIFY(report.contains("\nBemessungsdatei:          nicht gespeichert\n"));
         QVERIFY(report.contains("\nProfil:                   IPE400\n"));
