@@ -1,6 +1,8 @@
 #include "support/test_support.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <sys/wait.h>
 #endif
 
@@ -13,10 +15,6 @@
 
 #include "io/number_format.h"
 #include "io/run_sequence.h"
-
-#ifdef _WIN32
-#include <process.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -90,12 +88,11 @@ EngineRun runEngine(const TempFolder &work, const std::string &input, int runNum
 
 EngineRun runEngine(const TempFolder &work, const std::string &input,
                     const std::string &runFolderName) {
-    const std::string runFolder = work.path() + runFolderName + "/";
-    fs::create_directories(runFolder);
-    writeFile(runFolder + "input.txt", input);
-    EngineRun run = runEngineWith(work, "");
-    run.runFolder = runFolder;
-    return run;
+    EngineRun run;
+    run.runFolder = work.path() + runFolderName + "/";
+    fs::create_directories(run.runFolder);
+    writeFile(run.runFolder + "input.txt", input);
+    return runEngineWith(work, "", run);
 }
 
 std::string shellQuoted(const std::string &word) {
@@ -106,8 +103,7 @@ std::string shellQuoted(const std::string &word) {
 #endif
 }
 
-EngineRun runEngineWith(const TempFolder &work, const std::string &arguments) {
-    EngineRun run;
+EngineRun runEngineWith(const TempFolder &work, const std::string &arguments, EngineRun run) {
     const std::string outFile = work.path() + "stdout.log";
     const std::string errFile = work.path() + "stderr.log";
     run.exitCode = startEngine(STALVORA_EXE, work.path(), outFile, errFile, "", arguments);

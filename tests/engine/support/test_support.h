@@ -45,13 +45,11 @@ EngineRun runEngine(const TempFolder &work, const std::string &input,
 // A path or word quoted for the shell that startEngine uses.
 std::string shellQuoted(const std::string &word);
 // Stalvora2 with the given arguments (quoted with shellQuoted) in a work
-// folder whose run folders the caller prepared.
-EngineRun runEngineWith(const TempFolder &work, const std::string &arguments);
+// folder whose run folders the caller prepared; `run` filled in and returned.
+EngineRun runEngineWith(const TempFolder &work, const std::string &arguments, EngineRun run = {});
 
-// Starts `program` with STALVORA_WORK_DIR set to `workFolder` (in `cwd` when
-// given) and the arguments (quoted for the shell), its standard output and
-// error into the files; the exit code, -1 when it did not end normally. A
-// POSIX shell line, or cmd.exe on Windows.
+// Starts `program` through the shell (cmd.exe on Windows) with STALVORA_WORK_DIR = `workFolder`, in `cwd`
+// when given, with the arguments; output into the files; the exit code, -1 when it did not end normally.
 int startEngine(const std::string &program, const std::string &workFolder,
                 const std::string &outFile, const std::string &errFile,
                 const std::string &cwd = "", const std::string &arguments = "");

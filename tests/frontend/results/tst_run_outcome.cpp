@@ -30,12 +30,6 @@ QString u(const char *text) { return QString::fromUtf8(text); }
 const QString serviceabilityState =
     QStringLiteral("Gebrauchstauglichkeit/spannung_ohne_ts/output.txt");
 
-// An edit of one row of Nachweise.txt.
-Edit row(const char *line) {
-    const QString text = u(line);
-    return {verdictFile, text.section('\t', 0, 0) + '\t', text};
-}
-
 }  // namespace
 
 Q_DECLARE_METATYPE(Edits)
@@ -119,8 +113,6 @@ private slots:
              {verdictFile, "z", "gesamt\t0.5\t1\t0.5\terfuellt\tbiegung"}}));
         QVERIFY(!v.present() && !v.shear.present && !v.bending.present && !v.minimum.present &&
                 v.overall.present && *v.overall.eta == 0.5 && v.overall.basis == "biegung");
-        const results::DesignVerdicts engine = results::DesignVerdicts::read(fixtures::folder("results/section_failure"));
-        QVERIFY(engine.present() && *engine.bending.R_d == 9.82132e8 && !engine.bendingShear.eta);
     }
 
     // The outcome from the engine's verdicts alone: the status bar, whether
@@ -142,9 +134,9 @@ private slots:
         // The limit moments of output.txt would pass: only the file decides.
         QTest::newRow("7.1 and the minimum reinforcement")
             << "results/worked_example"
-            << Edits{row("biegung_querkraft\t1.02\t1\t1.02\tnicht_erfuellt\tEN1993-1-5_7.1"),
-                     row("mindestbewehrung\t160.3\t0\t-\tnicht_erfuellt\tZugzone_unten"),
-                     row("gesamt\t1.02\t1\t1.02\tnicht_erfuellt\tbiegung_querkraft")}
+            << Edits{{verdictFile, "biegung_querkraft", "biegung_querkraft\t1.02\t1\t1.02\tnicht_erfuellt\tEN1993-1-5_7.1"},
+                     {verdictFile, "mindestbewehrung", "mindestbewehrung\t160.3\t0\t-\tnicht_erfuellt\tZugzone_unten"},
+                     {verdictFile, "gesamt", "gesamt\t1.02\t1\t1.02\tnicht_erfuellt\tbiegung_querkraft"}}
             << u("Interaktion Biegung und Querkraft nicht erfüllt, Mindestbewehrung nicht vorhanden") << true
             << u("NICHT ERFÜLLT: Interaktion Biegung und Querkraft nicht erfüllt (Ausnutzung η = 1.02), "
                  "Mindestbewehrung nicht vorhanden");
@@ -166,7 +158,7 @@ private slots:
         QCOMPARE(outcome.text(), text);
         QCOMPARE(outcome.statusText(), "Berechnung abgeschlossen: " + text);
         QCOMPARE(outcome.ultimateFailed(), ultimateFailed);
-        QCOMPARE(outcome.passed(), text == u("alle Nachweise erfüllt"));
+        QCOMPARE(outcome.passed(), text == QString::fromUtf8("alle Nachweise erfüllt"));
         QCOMPARE(outcome.verdictLine(), line);
         QCOMPARE(fixtures::zerosShownAsValues(outcome.verdictLine()), QStringList());
     }

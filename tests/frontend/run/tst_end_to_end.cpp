@@ -114,53 +114,47 @@ private slots:
         const QString run = work + "1/";
         QCOMPARE(probe().runFolder(), run.toStdString());
 
-        // Value panels: V/1000, M/1e6, Z_na and EI_i/1e9 to four significant
-        // digits, kappa*1000 to three.
+        // Value panels and the report's state lines: V/1000, M/1e6, Z_na and
+        // EI_i/1e9 to four significant digits, kappa*1000 to three.
+        const QString report = probe().report()->toPlainText();
         const struct {
             Panel panel;
-            const char *folder;
-        } states[] = {{Panel::GzgOhneTs, "Gebrauchstauglichkeit/spannung_ohne_ts/"},
-                      {Panel::GzgMitTs, "Gebrauchstauglichkeit/spannung_mit_ts/"},
-                      {Panel::Gzt, "Tragfaehigkeitkeit/spannung_ohne_ts/"}};
-        QMap<Panel, QVector<double>> stateRows;
+            const char *folder, *heading;
+        } states[] = {{Panel::GzgOhneTs, "Gebrauchstauglichkeit/spannung_ohne_ts/", "GZG OHNE TENSION STIFFENING"},
+                      {Panel::GzgMitTs, "Gebrauchstauglichkeit/spannung_mit_ts/", "GZG MIT TENSION STIFFENING"},
+                      {Panel::Gzt, "Tragfaehigkeitkeit/spannung_ohne_ts/", "GZT"}};
         for (const auto &state : states) {
             const QVector<double> row = stateRow(run + state.folder + "output.txt");
             QVERIFY2(row.size() == 6, state.folder);
             const QStringList shown = probe().panelTexts(state.panel);
             QCOMPARE(shown.size(), 8);
-            QCOMPARE(shown[0], QString("Einwirkungen:"));
             QVERIFY2(showsRounded(shown[1], "VEd = ", row[1] / 1000.0, 4, " [kN]"), qPrintable(shown[1]));
             QVERIFY2(showsRounded(shown[2], "MEd = ", row[0] / 1e6, 4, " [kNm]"), qPrintable(shown[2]));
             QVERIFY2(showsRounded(shown[4], u("ϰ = "), row[2] * 1000.0, 3, u(" [‰/m]")), qPrintable(shown[4]));
             QVERIFY2(showsRounded(shown[5], "Nulllinie: Z = ", row[3], 4, " [mm]"), qPrintable(shown[5]));
             QVERIFY2(showsRounded(shown[7], "EIi = ", row[4] / 1e9, 4, u(" [kNm²]")), qPrintable(shown[7]));
-            stateRows[state.panel] = row;
+            const QString actions = state.panel == Panel::Gzt ? "300 kN \tM_Ed = 400" : "150 kN \tM_Ed = 200";
+            QVERIFY2(report.contains(QString("DEHNUNGSVERTEILUNG IM ") + state.heading + ":\nunter: V_Ed= " + actions +
+                                     u(" kNm :\nϰ= ") + shown[4].section(' ', 2, 2) + u(" ‰/m\tZ_na= ") +
+                                     shown[5].section(' ', 3, 3) + " mm\tEI_i= " + shown[7].section(' ', 2, 2) + u(" kNm²\n")),
+                     state.heading);
         }
 
-        // Check panel: η as Nachweise.txt holds it; hand values V_pl,Rd =
-        // 4269.46 * 355 / sqrt(3) = 875.065 kN, sagging M_pl,Rd(V_Ed) = 982.12 kNm.
-        QMap<QString, QStringList> verdicts;
-        for (const QString &line : fileLines(run + "Nachweise.txt"))
-            if (line.count('\t') == 5) verdicts[line.section('\t', 0, 0)] = line.split('\t');
-        QCOMPARE(verdicts.size(), 7);
-        const double etaV = verdicts["querkraft"][3].toDouble(), etaM = verdicts["biegung"][3].toDouble();
-        QVERIFY(std::fabs(etaV - 300.0 / 875.065) < 1e-5 && std::fabs(etaM - 400.0 / 982.12) < 1e-4);
+        // Check panel, hand values: V_pl,Rd = 4269.46 * 355 / sqrt(3) = 875.065 kN,
+        // η = 300 / 875.065 = 0.343; sagging M_pl,Rd(V_Ed) = 982.12 kNm, η = 400 / 982.12 = 0.407.
         const QMap<QString, double> out = labelledValues(run + "output.txt");
         const QStringList check = probe().panelTexts(Panel::Nachweis);
         QCOMPARE(check.at(ShearForceRow), "Querkraft: VEd=300 [kN]");
         QCOMPARE(check.at(MomentRow), "Bemessungswert Moment: MEd=400 [kNm]");
-        const QString shearLine = check.at(ShearRow), bendingLine = check.at(BendingRow);
-        QVERIFY2(showsRounded(shearLine, u("|V_Ed| = 300 kN ≤ V_pl,Rd = 875.1 kN, η = "), etaV, 3, ""),
-                 qPrintable(shearLine));
-        QVERIFY2(showsRounded(bendingLine, u("M_Ed = 400 kNm ≤ M_pl,Rd(V_Ed) = 982.1 kNm, η = "), etaM, 3, ""),
-                 qPrintable(bendingLine));
+        const QString shearLine = u("|V_Ed| = 300 kN ≤ V_pl,Rd = 875.1 kN, η = 0.343");
+        const QString bendingLine = u("M_Ed = 400 kNm ≤ M_pl,Rd(V_Ed) = 982.1 kNm, η = 0.407");
+        QCOMPARE(check.at(ShearRow), shearLine);
+        QCOMPARE(check.at(BendingRow), bendingLine);
         QCOMPARE(check.at(ClassRow),
                  u("Querschnittsklasse 1 bei positivem Moment (Obergurt 1, Steg 1) – Nachweis plastisch"));
         QCOMPARE(check.at(BendingVerdictRow), u("NACHWEIS ERFÜLLT"));
 
-        // Report: input echoed by the engine, the three state lines, the checks.
-        const QString report = probe().report()->toPlainText();
-        // The head: the project (not filled in), the design file, the time.
+        // Report: the head (project not filled in), the input echoed by the engine, the checks.
         QVERIFY(report.startsWith(u("\t\t    BEMESSUNGSPROTOKOLL\n\nProjekt:                  nicht angegeben\n")));
         QVERIFY(report.contains("\nBemessungsdatei:          nicht gespeichert\n"));
         QVERIFY(report.contains("\nProfil:                   IPE400\n"));
@@ -170,38 +164,12 @@ private slots:
             QRegularExpression(u("\nA_c: (\\S+) mm²\tA_s: (\\S+) mm²")).match(report);
         QVERIFY(areas.hasMatch() && showsRounded(areas.captured(1), "", out["A_c"], 4, "") &&
                 showsRounded(areas.captured(2), "", out["A_s"], 4, ""));
-        // Each state: its actions and ϰ (three digits), Z_na and EI_i (four).
-        const struct {
-            Panel panel;
-            const char *heading;
-        } reported[] = {{Panel::GzgOhneTs, "DEHNUNGSVERTEILUNG IM GZG OHNE TENSION STIFFENING:"},
-                        {Panel::GzgMitTs, "DEHNUNGSVERTEILUNG IM GZG MIT TENSION STIFFENING:"},
-                        {Panel::Gzt, "DEHNUNGSVERTEILUNG IM GZT:"}};
-        for (const auto &state : reported) {
-            const QString actions = state.panel == Panel::Gzt ? "V_Ed= 300 kN \tM_Ed = 400 kNm :"
-                                                              : "V_Ed= 150 kN \tM_Ed = 200 kNm :";
-            const QRegularExpressionMatch m =
-                QRegularExpression(QRegularExpression::escape(u(state.heading) + "\nunter: " + actions) +
-                                   u("\nϰ= (\\S+) ‰/m\tZ_na= (\\S+) mm\tEI_i= (\\S+) kNm²\n"))
-                    .match(report);
-            QVERIFY2(m.hasMatch(), state.heading);
-            const QVector<double> &row = stateRows[state.panel];
-            QVERIFY(showsRounded(m.captured(1), "", row[2] * 1000.0, 3, ""));
-            QVERIFY(showsRounded(m.captured(2), "", row[3], 4, ""));
-            QVERIFY(showsRounded(m.captured(3), "", row[4] / 1e9, 4, ""));
-        }
         QVERIFY(report.contains("\n" + shearLine + u("\nNACHWEIS ERFÜLLT!\n")));
         QVERIFY(report.contains("\n" + bendingLine + u("\nNACHWEIS ERFÜLLT!\n")));
-        // The result line after the head.
-        const QRegularExpressionMatch verdict =
-            QRegularExpression(u("\nTeilsicherheitsbeiwerte:  γ_c = 1.5, γ_s = 1.15, γ_M = 1\n\n"
-                                 "(Alle Nachweise erfüllt \\(maximale Ausnutzung )([0-9.]+)\\)\n"))
-                .match(report);
-        QVERIFY(verdict.hasMatch());
-        QVERIFY(showsRounded(verdict.captured(1) + verdict.captured(2), verdict.captured(1), std::max(etaV, etaM), 3, ""));
+        QVERIFY(report.contains(u("\nTeilsicherheitsbeiwerte:  γ_c = 1.5, γ_s = 1.15, γ_M = 1\n\n"
+                                  "Alle Nachweise erfüllt (maximale Ausnutzung 0.407)\n")));
 
-        // Both bending directions of IPE 400 S355 under the example slab
-        // (ratios with three significant digits).
+        // Both bending directions of IPE 400 S355 under the example slab.
         // eps = sqrt(235 / 355) = 0.813616; bottom flange c/t = (180 - 8.6 - 2 * 21) / 2 / 13.5
         // = 4.79259 against 9 eps = 7.32255; web c/t_w = (400 - 2 * 13.5 - 2 * 21) / 8.6 = 38.4884.
         // Sagging: the slab takes the compression, the web none (Class 1). Hogging: the
