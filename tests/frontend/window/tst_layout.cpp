@@ -201,6 +201,7 @@ void LayoutTest::everyInputCanBeScrolledIntoView() {
         QCoreApplication::processEvents();
         QVERIFY2(area->horizontalScrollBar()->maximum() == 0, text);
     }
+    QVERIFY(m_window->grab().save(QDir(NORVEL_BUILD_DIR).filePath("eingabe_markiert_" + sizeName(size) + ".png")));
     auto *box = m_window->findChild<QWidget *>("m_infoBox");
     QVERIFY(box->width() <= box->parentWidget()->parentWidget()->width());  // the scroll area's viewport
 }

@@ -289,6 +289,8 @@ private slots:
             QVERIFY(expected.size() >= 10);
             for (const QString &number : expected)
                 QVERIFY2(shown.contains(number), qPrintable(number + " not among " + shown.join(", ")));
+            QVERIFY(window.grab().save(QDir(NORVEL_BUILD_DIR).filePath(QString("screen_keys_%1_%2x%3_%4.png")
+                .arg(momentFactor > 0 ? "example" : "hogging").arg(size.width()).arg(size.height()).arg(stress))));
         }
     }
 
