@@ -42,21 +42,15 @@ void readWords(const std::string &text) {
     }
 }
 
-designfile::Choices choices() {
-    designfile::Choices c;
-    c.concreteClasses = {"C20/25", "C30/37", "C60/75"};
-    c.ductilityClasses = {"A", "B", "C"};
-    c.profileTypes = {"Schweissprofil", "Walzprofil"};
-    c.profileNames = {"IPE400", "HEB1000"};
-    return c;
-}
+const designfile::Choices choices{
+    {"C20/25", "C30/37", "C60/75"}, {"A", "B", "C"}, {"Schweissprofil", "Walzprofil"}, {"IPE400", "HEB1000"}};
 
 // The whole-file check the form makes before it changes anything: either the
 // file is taken, and then its design, written again, is taken again and
 // writes the same text; or it is refused with its first faulty line and a
 // reason.
 void readWhole(const std::string &text) {
-    const designfile::ReadResult result = designfile::parse(text, choices());
+    const designfile::ReadResult result = designfile::parse(text, choices);
     if (!result.ok) {
         const long lines = std::count(text.begin(), text.end(), '\n') + 1;
         if (result.reason.empty()) fail("whole file", "refused without a reason");
@@ -66,7 +60,7 @@ void readWhole(const std::string &text) {
         return;
     }
     const std::string written = designfile::text(result.design);
-    const designfile::ReadResult again = designfile::parse(written, choices());
+    const designfile::ReadResult again = designfile::parse(written, choices);
     if (!again.ok) fail("whole file", "a taken file written again is refused: " + again.reason);
     if (designfile::text(again.design) != written) fail("whole file", "the design changed when written again");
 }

@@ -56,7 +56,9 @@ TEST(EngineRun, RunFolderWithLeadingZerosReceivesTheResults) {
     EXPECT_EQ(run.err, "Berechnung wurde erfolgreich abgeschlossen\n");
     EXPECT_NE(run.out.find("Aktuelles Verzeichnis: " + work.path() + "007\n"), std::string::npos);
     EXPECT_FALSE(fs::exists(work.path() + "7"));
-    EXPECT_EQ(testsupport::readLines(run.runFolder + "Tragfaehigkeitkeit/spannung_ohne_ts/output.txt").size(), 2u);
+    EXPECT_EQ(testsupport::readLines(run.runFolder + "Tragfaehigkeitkeit/spannung_ohne_ts/output.txt")
+                  .size(),
+              2u);
 }
 
 TEST(EngineRun, NoUsableRunFolderIsReportedWithExitCodeZeroAndNoFiles) {

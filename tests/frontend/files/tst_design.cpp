@@ -147,10 +147,6 @@ private slots:
         const std::string text = designfile::text(d);
         QVERIFY(q(text).contains("\n*Geometrie-Beton:\t\t160\t-\t0\t7\n"));
         QVERIFY(q(text).contains("\n*Tragfaehigkeit:\t\t4e+08\t0\n"));
-        const design::Design back = designfile::parseLeniently(text);
-        QVERIFY(!back.b_e);
-        QCOMPARE(*back.b_p, 7.0);
-        QCOMPARE(*back.V_t, 0.0);
         const auto missing = design::missingValues(d);
         QCOMPARE(int(missing.size()), 2);
         QCOMPARE(missing.front()->member, &design::Design::b_e);
@@ -166,9 +162,7 @@ private slots:
         design::clearNumbers(d);
         // Missing, never a made-up 0 (the form shows empty marked fields).
         for (const design::FieldInfo &f : design::fields()) QVERIFY(!(d.*f.member));
-        QCOMPARE(d.festig_klasse, std::string("C30/37"));
-        QCOMPARE(d.Profilname, std::string("IPE400"));
-        QVERIFY(!d.set_verfestigung_s);
+        QVERIFY(d.festig_klasse == "C30/37" && d.Profilname == "IPE400" && !d.set_verfestigung_s);
     }
 
     // The report reads a run's input without any check: what reads is taken.
@@ -183,24 +177,6 @@ private slots:
         QVERIFY(d.set_e_cu3);  // no switch word: as before
         QVERIFY(!d.rolled());
         QCOMPARE(d.Profilname, std::string());  // a welded section has no name
-    }
-
-    // Catalogue dimensions of hot-rolled sections (Euronorm 19-57, 53-62).
-    void shippedTableHasCatalogueDimensions_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QList<double>>("hbtr");  // h, b, t_w, t_f, r in mm
-        QTest::newRow("IPE400") << "IPE400" << QList<double>{400, 180, 8.6, 13.5, 21};
-        QTest::newRow("IPE200") << "IPE200" << QList<double>{200, 100, 5.6, 8.5, 12};
-        QTest::newRow("HEB300") << "HEB300" << QList<double>{300, 300, 11, 19, 27};
-    }
-
-    void shippedTableHasCatalogueDimensions() {
-        QFETCH(QString, name);
-        const QString path = NORVEL_BUILD_DIR "/IProfile.txt";
-        QVERIFY(profiletable::profileNames(path).contains(name));
-        profiletable::Dimensions d;
-        QVERIFY(profiletable::findProfile(path, name, d));
-        QTEST(plates(d), "hbtr");
     }
 
     // The table as read: comments, blank lines and CR skipped, names in file order, a name given twice takes

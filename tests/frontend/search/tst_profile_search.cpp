@@ -1,8 +1,4 @@
-// The profile search: masses against catalogue values, the series lightest
-// first, the example's lightest IPE against normal runs of it and of its
-// neighbours, a design no profile carries (exit code 2, nothing selected,
-// the work folder as it was), the command line's errors, and the report's
-// note for the profile the dialog hands to the window.
+// The profile search, headless and in its dialog, against normal runs and catalogue masses.
 #include <QComboBox>
 #include <QDir>
 #include <QProcess>

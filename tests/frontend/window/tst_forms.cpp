@@ -347,7 +347,6 @@ void TestForms::neuShowsTheExampleAsANewDesign() {
         for (NumberEdit *f : m_window->findChildren<NumberEdit *>()) f->setText("9");
         QVERIFY(invoke(*m_window, "neuClicked"));
         QDir::setCurrent(NORVEL_BUILD_DIR);
-        QCOMPARE(m_window->windowTitle(), u("Unbenannt[*] – Norvel"));
         QVERIFY(!m_window->isWindowModified());
         for (int i = 0; i < int(design::fields().size()); ++i) {
             NumberEdit *f = field(*m_window, design::fields().at(i).formName);

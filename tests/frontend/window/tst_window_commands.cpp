@@ -1,7 +1,4 @@
-// The window's commands as a user types them: Ctrl+N then Ctrl+S never
-// writes over the file opened before; F5 and Ctrl+E act from inside a field;
-// a design file saved with other values after the run is named in the
-// report and its PDF with the remark that it changed.
+// The window's commands as a user types them, with the cursor inside a field.
 #include <QApplication>
 #include <QKeyEvent>
 #include <QProcess>
@@ -77,7 +74,6 @@ private slots:
         QVERIFY(invoke(*window, "oeffnenClicked"));
         QCOMPARE(field(*window, "m_baustahlForce")->text(), QString("235"));
         typeIn("m_betonGamma", Qt::Key_N);
-        QCOMPARE(window->windowTitle(), QString::fromUtf8("Unbenannt[*] – Norvel"));
         QCOMPARE(field(*window, "m_baustahlForce")->text(), QString("355"));  // the example's f_yk
         dialogs = 0;
         typeIn("m_betonGamma", Qt::Key_S);  // asks for a name; cancelled
